@@ -1,0 +1,111 @@
+// The INI store fed arbitrary file text and an arbitrary sequence of
+// operations, once directly and once in cache mode: nothing may crash, and
+// both must leave the same file (the cache's index answers like a scan).
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "store/ini_file.h"
+
+namespace {
+
+class Bytes {
+ public:
+  Bytes(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+  bool empty() const { return pos_ >= size_; }
+  uint8_t Next() { return pos_ < size_ ? data_[pos_++] : 0; }
+  std::string_view Take(size_t n) {
+    n = n < size_ - pos_ ? n : size_ - pos_;
+    std::string_view out(reinterpret_cast<const char*>(data_ + pos_), n);
+    pos_ += n;
+    return out;
+  }
+
+ private:
+  const uint8_t* data_;
+  size_t size_;
+  size_t pos_ = 0;
+};
+
+const std::string& WorkDir() {
+  static const std::string dir = [] {
+    std::string base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string pattern = base + "/prefig-fuzz-XXXXXX";
+    if (!mkdtemp(pattern.data())) abort();
+    return pattern;
+  }();
+  return dir;
+}
+
+void WriteText(const std::string& path, std::string_view text) {
+  FILE* f = fopen(path.c_str(), "wb");
+  if (!f) abort();
+  fwrite(text.data(), 1, text.size(), f);
+  fclose(f);
+}
+
+std::string ReadText(const std::string& path) {
+  std::string text;
+  FILE* f = fopen(path.c_str(), "rb");
+  if (!f) return "<missing>";
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  fclose(f);
+  return text;
+}
+
+std::string Name(Bytes& in, const char* const* fixed, size_t count) {
+  uint8_t choice = in.Next();
+  if (choice < 200) return fixed[choice % count];
+  return std::string(in.Take(choice % 5));  // a few raw bytes: odd names must be harmless
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const char* const kSections[] = {"A", "b", "EDITOR", "MACRO001", "INIFILEVERSION", "x y"};
+  static const char* const kKeys[] = {"K", "key", "VERSION", "TAB CHARS", "LONGKEYNAMEOF16CH", "A=B"};
+  Bytes in(data, size);
+  size_t text_length = in.Next() | (size_t{in.Next()} << 8);
+  std::string_view text = in.Take(text_length);
+
+  std::string direct_path = WorkDir() + "/direct.ini", cached_path = WorkDir() + "/cached.ini";
+  WriteText(direct_path, text);
+  WriteText(cached_path, text);
+  {
+    prefig::GIniFile direct, cached;
+    direct.Open(direct_path);
+    cached.Open(cached_path);
+    cached.SetCached(true);
+    for (int op = 0; op < 64 && !in.empty(); ++op) {
+      uint8_t kind = in.Next();
+      std::string section = Name(in, kSections, 6);
+      std::string key = Name(in, kKeys, 6);
+      std::string value(in.Take(in.Next() % 12));
+      for (prefig::GIniFile* file : {&direct, &cached}) {
+        switch (kind % 11) {
+          case 0: file->GetInt(section, key, 5, -3, 300); break;
+          case 1: file->GetDouble(section, key, 1.5, -1, 1e6); break;
+          case 2: file->GetBool(section, key, true); break;
+          case 3: file->GetString(section, key, value); break;
+          case 4: file->WriteString(section, key, value); break;
+          case 5: file->WriteRaw(section, key, value); break;
+          case 6: file->WriteInt(section, key, static_cast<int>(kind) - 100); break;
+          case 7: file->DeleteKey(section, key); break;
+          case 8: file->DeleteSection(section); break;
+          case 9: file->KeyExists(section, key); break;
+          default: {
+            char buffer[6] = "";
+            file->GetString(section, key, value, buffer, sizeof buffer);
+          }
+        }
+      }
+    }
+  }
+  if (ReadText(direct_path) != ReadText(cached_path)) abort();
+  return 0;
+}

@@ -1,0 +1,19 @@
+// The C functions that the host editor finds in the Prefig module.
+#include "entry/module_log.h"
+#include "entry/module_state.h"
+
+#define PREFIG_EXPORT extern "C" __attribute__((visibility("default")))
+
+PREFIG_EXPORT int DllInit(const char* const* message_table) { return prefig::InitModule(message_table); }
+
+PREFIG_EXPORT int DllVersion() { return prefig::kModuleVersion; }
+
+namespace {
+
+__attribute__((constructor)) void OnModuleLoad() { prefig::LogLine("DLLOAD: Dll loaded: %s", prefig::kModuleIdentity); }
+
+__attribute__((destructor)) void OnModuleUnload() {
+  prefig::LogLine("DLLOAD: Unloading dll: %s", prefig::kModuleIdentity);
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+#include "entry/plugin_loader.h"
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include <string>
+
+#include "entry/module_log.h"
+#include "entry/module_state.h"
+#include "entry/plugin_abi.h"
+#include "entry/services.h"
+#include "platform/process.h"
+
+namespace prefig {
+namespace {
+
+constexpr int kErrorCaptionId = 330;
+
+bool IsDirectory(const std::string& path) {
+  struct stat st{};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+void* OpenLibrary(const std::string& path) { return path.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+
+}  // namespace
+
+std::string FindDllDirectory(std::string_view program_directory) {
+  std::string dir(program_directory);
+  std::string beside = dir + "/" + kPluginDirectoryName;
+  if (IsDirectory(beside)) return beside;
+  std::string above = dir + "/../" + kPluginDirectoryName;
+  if (IsDirectory(above)) return above;
+  return dir;
+}
+
+std::string FindDllDirectory() { return FindDllDirectory(platform::ProgramDirectory()); }
+
+void* LoadPluginDll(std::string_view file_name, std::string_view base_directory) {
+  std::string name(file_name);
+  std::string first = base_directory.empty() ? name : std::string(base_directory) + "/" + kPluginDirectoryName + "/" + name;
+  void* handle = OpenLibrary(first);
+  if (!handle) handle = OpenLibrary(name);
+  if (!handle) handle = OpenLibrary(FindDllDirectory() + "/" + name);
+  if (!handle) {
+    LogLine("DLL could not be loaded: %s", first.c_str());
+    return nullptr;
+  }
+  auto init = reinterpret_cast<DllInitFunction>(::dlsym(handle, kDllInitExport));
+  if (init == nullptr || init(Module().message_table) != kDllInitOk) {
+    LogLine("OPEN  : Could not load dll %s", first.c_str());
+    ::dlclose(handle);
+    return nullptr;
+  }
+  return handle;
+}
+
+void FreePluginDll(void* handle) {
+  if (handle) ::dlclose(handle);
+}
+
+GDll::GDll(std::string_view file_name, std::string_view base_directory, bool quiet)
+    : file_name_(file_name), base_directory_(base_directory), quiet_(quiet) {}
+
+GDll::~GDll() { FreePluginDll(handle_); }
+
+void* GDll::GetFunction(const char* name) {
+  if (handle_ == nullptr) {
+    handle_ = LoadPluginDll(file_name_, base_directory_);
+    if (handle_ == nullptr) {
+      if (!quiet_) {
+        GetServices().MessageBox({"Could not load dll: " + file_name_, kErrorCaptionId, MessageIcon::kStop,
+                                  MessageButtons::kOk, MessageOwner::kNone});
+      }
+      return nullptr;
+    }
+  }
+  void* function = ::dlsym(handle_, name);
+  if (function == nullptr && !quiet_) {
+    GetServices().MessageBox({"Could not find function '" + std::string(name) + "' in dll " + file_name_,
+                              kErrorCaptionId, MessageIcon::kStop, MessageButtons::kOk, MessageOwner::kNone});
+  }
+  return function;
+}
+
+bool SelectDirectory(std::string_view base_directory, char* path, int flag, int value) {
+  GDll chooser(kFileDirSelectorLibrary, base_directory, true);
+  auto select = chooser.Get<SelectDirectoryFunction>(kSelectDirectoryExport);
+  return select != nullptr && select(path, value, flag, nullptr) == 1;
+}
+
+}  // namespace prefig

@@ -1,0 +1,238 @@
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+
+namespace prefig::platform {
+namespace {
+
+// Settings files are small; anything this large is not one of ours and is
+// refused rather than read into memory.
+constexpr off_t kMaxFileBytes = off_t{256} << 20;
+
+int OpenForReading(const std::string& path) {
+  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+}
+
+bool ReadAll(int fd, std::string& out) {
+  struct stat st{};
+  if (::fstat(fd, &st) != 0) return false;
+  if (S_ISDIR(st.st_mode) || st.st_size > kMaxFileBytes) return false;
+  out.clear();
+  // The size is a hint only: the file may grow or shrink while we read.
+  out.reserve(static_cast<size_t>(st.st_size > 0 ? st.st_size : 0));
+  char chunk[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) return true;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (static_cast<off_t>(out.size()) + n > kMaxFileBytes) return false;
+    out.append(chunk, static_cast<size_t>(n));
+  }
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+mode_t ProcessUmask() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("Umask:", 0) == 0) return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+  }
+  return 022;
+}
+
+std::string TempNameIn(const std::string& dir, const std::string& name) {
+  static thread_local std::mt19937_64 rng{std::random_device{}()};
+  char suffix[17];
+  std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(rng()));
+  return dir + "/." + name + "." + suffix + ".tmp";
+}
+
+struct Target {
+  std::string path;
+  std::string dir;
+  std::string name;
+  bool exists = false;
+  struct stat st{};
+};
+
+// Fills a new inode with the data and gives it the old file's permissions.
+int FillNewFile(int fd, const Target& target, std::string_view data) {
+  if (!WriteAll(fd, data) || ::fdatasync(fd) != 0) return errno ? errno : EIO;
+  if (target.exists) {
+    if (::fchmod(fd, target.st.st_mode & 07777) != 0) return errno;
+    if (target.st.st_uid != ::geteuid() || target.st.st_gid != ::getegid()) {
+      // Only root can give the file back to its owner; others keep their own.
+      (void)!::fchown(fd, target.st.st_uid, target.st.st_gid);
+    }
+  }
+  return 0;
+}
+
+// An unnamed file that is linked in only when complete, so a process killed
+// while writing leaves nothing behind.
+int ReplaceThroughUnnamedFile(const Target& target, std::string_view data) {
+  int fd = ::open(target.dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, target.exists ? 0600 : 0666);
+  if (fd < 0) return errno;
+  int error = FillNewFile(fd, target, data);
+  if (error == 0) {
+    std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+      std::string temp = TempNameIn(target.dir, target.name);
+      if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+        error = errno;
+        if (error == EEXIST) continue;
+        break;
+      }
+      error = ::rename(temp.c_str(), target.path.c_str()) == 0 ? 0 : errno;
+      if (error != 0) ::unlink(temp.c_str());
+      break;
+    }
+  }
+  ::close(fd);
+  return error;
+}
+
+int ReplaceThroughNamedFile(const Target& target, std::string_view data) {
+  std::string temp = TempNameIn(target.dir, target.name);
+  int fd = ::open(temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+  if (fd < 0) return errno;
+  int error = FillNewFile(fd, target, data);
+  if (error == 0 && !target.exists && ::fchmod(fd, 0666 & ~ProcessUmask()) != 0) error = errno;
+  ::close(fd);
+  if (error == 0 && ::rename(temp.c_str(), target.path.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(temp.c_str());
+  return error;
+}
+
+// Last resort for a writable file in a directory we may not create files in:
+// rewrite it in place. Not crash-safe, but better than refusing to save.
+int RewriteInPlace(const Target& target, std::string_view data) {
+  int fd = ::open(target.path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return errno;
+  int error = 0;
+  if (::lseek(fd, 0, SEEK_SET) != 0 || !WriteAll(fd, data) ||
+      ::ftruncate(fd, static_cast<off_t>(data.size())) != 0 || ::fdatasync(fd) != 0) {
+    error = errno ? errno : EIO;
+  }
+  ::close(fd);
+  return error;
+}
+
+int ReplaceOnce(const Target& target, std::string_view data) {
+  int error = ReplaceThroughUnnamedFile(target, data);
+  if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) error = ReplaceThroughNamedFile(target, data);
+  if ((error == EACCES || error == EPERM) && target.exists && ::access(target.path.c_str(), W_OK) == 0) {
+    error = RewriteInPlace(target, data);
+  }
+  return error;
+}
+
+}  // namespace
+
+ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<const int> waits) {
+  int fd = -1;
+  int error = RetryTransient(waits, [&] {
+    fd = OpenForReading(path);
+    return fd >= 0 ? 0 : errno;
+  });
+  if (fd < 0) return error == ENOENT || error == ENOTDIR ? ReadStatus::kMissing : ReadStatus::kOpenFailed;
+  bool ok = ReadAll(fd, out);
+  ::close(fd);
+  return ok ? ReadStatus::kOk : ReadStatus::kReadFailed;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st{};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+std::string ResolveLinks(const std::string& path) {
+  std::string current = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st{};
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+    ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+    if (n <= 0 || static_cast<size_t>(n) >= link.size()) break;
+    link.resize(static_cast<size_t>(n));
+    current = link.front() == '/' ? link : DirectoryOf(current) + "/" + link;
+  }
+  return current;
+}
+
+int ReplaceFile(const std::string& path, std::string_view data, std::span<const int> waits) {
+  Target target;
+  target.path = ResolveLinks(path);
+  target.dir = DirectoryOf(target.path);
+  target.name = FileNameOf(target.path);
+  if (target.name.empty()) return EISDIR;
+  target.exists = ::stat(target.path.c_str(), &target.st) == 0;
+  if (target.exists && !S_ISREG(target.st.st_mode)) return EISDIR;
+  return RetryTransient(waits, [&] { return ReplaceOnce(target, data); });
+}
+
+bool CanReplaceFile(const std::string& path) {
+  std::string target = ResolveLinks(path);
+  return ::access(DirectoryOf(target).c_str(), W_OK | X_OK) == 0 || ::access(target.c_str(), W_OK) == 0;
+}
+
+bool MakeOwnerWritable(const std::string& path) {
+  std::string target = ResolveLinks(path);
+  struct stat st{};
+  if (::stat(target.c_str(), &st) != 0 || (st.st_mode & S_IWUSR)) return false;
+  return ::chmod(target.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
+}
+
+DirectoryLock::DirectoryLock(const std::string& file_path) {
+  std::string dir = DirectoryOf(ResolveLinks(file_path));
+  fd_ = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) return;
+  while (::flock(fd_, LOCK_EX) != 0) {
+    if (errno != EINTR) {
+      ::close(fd_);
+      fd_ = -1;
+      return;
+    }
+  }
+}
+
+DirectoryLock::~DirectoryLock() {
+  if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+
+std::string DirectoryOf(std::string_view path) {
+  size_t slash = path.find_last_of('/');
+  if (slash == std::string_view::npos) return ".";
+  if (slash == 0) return "/";
+  return std::string(path.substr(0, slash));
+}
+
+std::string FileNameOf(std::string_view path) {
+  size_t slash = path.find_last_of('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+}  // namespace prefig::platform

@@ -1,0 +1,61 @@
+#pragma once
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/retry.h"
+
+namespace prefig::platform {
+
+enum class ReadStatus {
+  kOk,
+  kMissing,     // no such file
+  kOpenFailed,  // the file exists but could not be opened after the retries
+  kReadFailed,  // opened, but its size or content could not be read
+};
+
+// Reads a whole file into `out` (replacing its content).
+ReadStatus ReadWholeFile(const std::string& path, std::string& out,
+                         std::span<const int> waits = kFileRetryWaitsMs);
+
+bool FileExists(const std::string& path);
+
+// The file a path finally names after following symbolic links (the path
+// itself when it is none). A dangling link gives the file it would create.
+std::string ResolveLinks(const std::string& path);
+
+// Replaces the whole file with `data` so that a reader, a crash or a full disk
+// sees either the old or the new content: the data goes to a new file in the
+// same directory, is flushed to disk and renamed over the old one, which keeps
+// its permissions. A path through symbolic links replaces the link's target.
+// Returns 0 or an errno value; failures leave the old file as it was.
+int ReplaceFile(const std::string& path, std::string_view data,
+                std::span<const int> waits = kFileRetryWaitsMs);
+
+// Whether ReplaceFile can succeed: the directory takes new files, or the
+// file itself is writable.
+bool CanReplaceFile(const std::string& path);
+
+// Gives the owner write permission on an existing file; true when that
+// changed anything.
+bool MakeOwnerWritable(const std::string& path);
+
+// Serialises read-modify-write cycles on the files of one directory between
+// processes (an advisory lock on the directory, held while the object lives).
+// A directory that cannot be locked gives no lock and no error.
+class DirectoryLock {
+ public:
+  explicit DirectoryLock(const std::string& file_path);
+  ~DirectoryLock();
+  DirectoryLock(const DirectoryLock&) = delete;
+  DirectoryLock& operator=(const DirectoryLock&) = delete;
+  bool locked() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
+std::string DirectoryOf(std::string_view path);
+std::string FileNameOf(std::string_view path);
+
+}  // namespace prefig::platform

@@ -1,0 +1,64 @@
+#include "store/ini_edit.h"
+
+#include <algorithm>
+
+namespace prefig::ini {
+
+std::optional<KeySpan> Locate(std::string_view text, IniIndex* index, std::string_view section, std::string_view key) {
+  auto span = index ? index->FindSection(text, section) : FindSection(text, section);
+  if (!span) return std::nullopt;
+  return index ? index->FindKey(text, *span, key) : FindKey(text, *span, key);
+}
+
+bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_view section, std::string_view key,
+               std::string_view value) {
+  auto span = index ? index->FindSection(text, section) : FindSection(text, section);
+  if (!span) {
+    if (kind == EditKind::kDeleteKey || kind == EditKind::kDeleteSection) return false;
+    Splice splice = AppendSection(text, section, key, value);
+    if (index) index->AfterSectionAppended(text, splice);
+    return true;
+  }
+  if (kind == EditKind::kDeleteSection) {
+    RemoveSection(text, *span);
+    if (index) index->Invalidate();
+    return true;
+  }
+  auto found = index ? index->FindKey(text, *span, key) : FindKey(text, *span, key);
+  if (found) {
+    switch (kind) {
+      case EditKind::kSetIfMissing:
+        return false;
+      case EditKind::kDeleteKey:
+        RemoveKey(text, *found);
+        if (index) index->Invalidate();
+        return true;
+      default:
+        if (StoredValue(text, *found) == value) return false;
+        Splice splice = ReplaceValue(text, *found, value);
+        if (index) index->AfterValueReplaced(splice);
+        return true;
+    }
+  }
+  if (kind == EditKind::kDeleteKey) return false;
+  Splice splice = InsertKey(text, *span, key, value);
+  if (index) index->AfterKeyInserted(text, *span, splice);
+  return true;
+}
+
+std::string CleanRawValue(std::string_view value) {
+  std::string out(value);
+  out.erase(std::remove_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }), out.end());
+  std::string_view trimmed = Trim(out);
+  return std::string(trimmed);
+}
+
+void NormaliseLoadedText(std::string& text) {
+  if (text.size() < 2) {
+    text.clear();
+    return;
+  }
+  std::replace(text.begin(), text.end(), '\0', ' ');
+}
+
+}  // namespace prefig::ini

@@ -1,0 +1,99 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The INI text format as pure functions over the file's bytes: finding
+// sections and keys, and the in-place edits. Everything that reads or writes
+// an INI file goes through these, in direct mode, in cache mode and in the
+// cache's index alike.
+namespace prefig::ini {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// Trimming removes blanks and the control characters LF, TAB, VT, BS, CR,
+// FF and BEL from either end.
+bool IsTrimChar(char c);
+std::string_view Trim(std::string_view s);
+// Spaces and tabs only: what may stand around `=` and between the parts of
+// a key line.
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// What may stand before a section header or a key on its line.
+inline bool IsLeadingSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+inline char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool SameName(std::string_view a, std::string_view b);
+std::string UpperCase(std::string_view s);
+
+// A name that a later lookup could never find again (spaces or brackets in a
+// section name, `=` or a line break in a key) would make every write append a
+// fresh copy; such names are refused by the store.
+bool IsUsableSectionName(std::string_view name);
+bool IsUsableKeyName(std::string_view name);
+
+// One logical line as the reader sees it: leading white space (blank lines
+// included) skipped, then a section boundary, a key line or anything else.
+struct Line {
+  enum Kind { kEnd, kBoundary, kKey, kOther } kind = kEnd;
+  size_t start = 0;      // first non-white character
+  size_t next = 0;       // where the following line begins (after LF or at the end)
+  // kBoundary: the header name when it is a well-formed `[NAME]`.
+  bool header = false;
+  size_t name_begin = 0, name_end = 0;  // header name, or key name without trailing blanks
+  size_t equals = 0;     // kKey: position of `=`
+};
+Line ParseLine(std::string_view text, size_t pos);
+
+struct SectionSpan {
+  size_t bracket = 0;  // the `[` of the header
+  size_t body = 0;     // just after `]`
+  size_t end = 0;      // the `[` of the next boundary line, or the end of the text
+  bool last = true;    // no boundary line follows
+};
+
+struct KeySpan {
+  size_t key = 0;       // first character of the key name
+  size_t equals = 0;    // the `=`
+  size_t line_end = 0;  // CR, LF or end of text after the value
+};
+
+std::optional<SectionSpan> FindSection(std::string_view text, std::string_view name);
+std::optional<KeySpan> FindKey(std::string_view text, const SectionSpan& section, std::string_view key);
+// The section that starts with the boundary at `bracket` (used by the index).
+SectionSpan SectionAt(std::string_view text, size_t bracket, size_t body);
+KeySpan KeyAt(std::string_view text, const Line& line);
+
+// Everything after `=` up to the line end, trimmed: what an unchanged write
+// compares against.
+std::string_view StoredValue(std::string_view text, const KeySpan& key);
+// The value as a read returns it: blanks after `=` skipped, trailing white
+// space removed, one enclosing pair of double quotes taken off.
+std::string_view ReadValue(std::string_view text, const KeySpan& key);
+
+std::string Banner(std::string_view section);
+std::string KeyLine(std::string_view key, std::string_view value);
+
+// An edit replaced `removed` bytes at `at` with `inserted` bytes.
+struct Splice {
+  size_t at = 0;
+  size_t removed = 0;
+  size_t inserted = 0;
+};
+
+Splice ReplaceValue(std::string& text, const KeySpan& key, std::string_view value);
+Splice InsertKey(std::string& text, const SectionSpan& section, std::string_view key, std::string_view value);
+Splice AppendSection(std::string& text, std::string_view section, std::string_view key, std::string_view value);
+Splice RemoveKey(std::string& text, const KeySpan& key);
+Splice RemoveSection(std::string& text, const SectionSpan& section);
+
+// Value encodings.
+std::string EncodeText(std::string_view text);     // line breaks removed, quoted when needed
+std::string EncodeDouble(double value);            // "%f" in the C locale
+std::string EncodeHex(std::string_view bytes);     // "%02X" per byte, at most 260 bytes
+int DecodeInt(std::string_view value);             // atoi, saturating
+double DecodeDouble(std::string_view value);       // "." or "," as decimal point, no exponent
+bool DecodeBool(std::string_view value);           // "yes" in any case, or "1"
+bool IsUnusableNumber(std::string_view value, bool converted_to_zero);
+
+}  // namespace prefig::ini

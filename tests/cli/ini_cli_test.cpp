@@ -1,0 +1,91 @@
+// prefig ini: the store's rules from the command line, and its exit codes.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/run_program.h"
+#include "support/temp_dir.h"
+
+namespace prefig {
+namespace {
+
+using test::RunProgram;
+
+test::ProgramResult Prefig(const std::vector<std::string>& args) { return RunProgram(PREFIG_CLI, args); }
+
+TEST(IniCli, TwelveLineExampleByteForByte) {
+  test::TempDir dir;
+  std::string file = dir.File("example.ini");
+  EXPECT_EQ(Prefig({"ini", "open", file}).out, "read-write\n");
+  EXPECT_EQ(Prefig({"ini", "set-bool", file, "EDITOR", "PADTABS", "no"}).exit_code, 0);
+  EXPECT_EQ(Prefig({"ini", "set", file, "EDITOR", "FONTFACENAME", "Courier New"}).exit_code, 0);
+  EXPECT_EQ(Prefig({"ini", "set-bool", file, "EDITOR", "BOOKMARKINDICATORS", "yes"}).exit_code, 0);
+  EXPECT_EQ(test::ReadFile(file),
+            "\r\n"
+            "## INIFILEVERSION #############################################################\r\n"
+            "\r\n"
+            "[INIFILEVERSION]\r\n"
+            "VERSION\t\t= 200\r\n"
+            "\r\n"
+            "## EDITOR #####################################################################\r\n"
+            "\r\n"
+            "[EDITOR]\r\n"
+            "PADTABS\t\t= No\r\n"
+            "FONTFACENAME\t= Courier New\r\n"
+            "BOOKMARKINDICATORS= Yes\r\n");
+}
+
+TEST(IniCli, ReadsPrintTheValueAndWriteMissingDefaults) {
+  test::TempDir dir;
+  std::string file = dir.File("r.ini");
+  test::WriteFile(file, "[SYSTEM]\r\nTABCHARS=40\r\nNAME=\" x \"\r\n");
+  EXPECT_EQ(Prefig({"ini", "get", file, "SYSTEM", "NAME"}).out, " x \n");
+  EXPECT_EQ(Prefig({"ini", "get", file, "SYSTEM", "MISSING", "--default", "dflt"}).out, "dflt\n");
+  EXPECT_EQ(Prefig({"ini", "get-int", file, "SYSTEM", "TABCHARS", "4", "1", "16"}).out, "16\n");
+  EXPECT_EQ(Prefig({"ini", "get-double", file, "SYSTEM", "RATE", "2.5", "0", "10"}).out, "2.500000\n");
+  EXPECT_EQ(Prefig({"ini", "get-bool", file, "SYSTEM", "BEEP", "yes"}).out, "yes\n");
+  std::string text = test::ReadFile(file);
+  EXPECT_NE(text.find("TABCHARS= 16\r\n"), std::string::npos);
+  EXPECT_NE(text.find("MISSING\t\t= dflt\r\n"), std::string::npos);
+  EXPECT_NE(text.find("BEEP\t\t= Yes\r\n"), std::string::npos);
+}
+
+TEST(IniCli, ExistsAndDeleteAnswerWithExitCodes) {
+  test::TempDir dir;
+  std::string file = dir.File("e.ini");
+  test::WriteFile(file, "[A]\r\nK=1\r\n");
+  EXPECT_EQ(Prefig({"ini", "exists", file, "A", "K"}).exit_code, 0);
+  EXPECT_EQ(Prefig({"ini", "exists", file, "A", "L"}).exit_code, 1);
+  EXPECT_EQ(Prefig({"ini", "delete", file, "A", "K"}).exit_code, 0);
+  EXPECT_EQ(Prefig({"ini", "exists", file, "A", "K"}).exit_code, 1);
+  EXPECT_EQ(Prefig({"ini", "exists", file, "A"}).exit_code, 0);
+  EXPECT_EQ(Prefig({"ini", "delete", file, "A"}).exit_code, 0);
+  EXPECT_EQ(Prefig({"ini", "exists", file, "A"}).exit_code, 1);
+  EXPECT_EQ(Prefig({"ini", "exists", dir.File("absent.ini"), "A"}).exit_code, 1);
+  EXPECT_FALSE(test::ReadFile(dir.File("absent.ini")).size());
+}
+
+TEST(IniCli, WrongUsageAndUnusableFilesExitWithTwo) {
+  test::TempDir dir;
+  std::string file = dir.File("u.ini");
+  auto usage = Prefig({"ini", "get-int", file, "A", "K", "notanumber", "0", "1"});
+  EXPECT_EQ(usage.exit_code, 2);
+  EXPECT_FALSE(usage.err.empty());
+  EXPECT_EQ(Prefig({"ini", "set-bool", file, "A", "K", "maybe"}).exit_code, 2);
+  EXPECT_EQ(Prefig({"ini", "bogus"}).exit_code, 2);
+  EXPECT_EQ(Prefig({"ini", "set", dir.File("no/dir/x.ini"), "A", "K", "v"}).exit_code, 2);
+  if (::geteuid() != 0) {
+    test::WriteFile(file, "[A]\r\nK=1\r\n");
+    ::chmod(file.c_str(), 0);
+    EXPECT_EQ(Prefig({"ini", "get", file, "A", "K"}).exit_code, 2);
+  }
+}
+
+TEST(IniCli, VersionAndHelp) {
+  EXPECT_EQ(Prefig({"version"}).out, "80402\n");
+  auto help = Prefig({"ini", "get", "--help"});
+  EXPECT_EQ(help.exit_code, 0);
+  EXPECT_NE(help.out.find("--default"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace prefig

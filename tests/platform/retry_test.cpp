@@ -1,0 +1,42 @@
+#include "platform/retry.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace prefig::platform {
+namespace {
+
+std::vector<int> g_waits;
+void RecordWait(int ms) { g_waits.push_back(ms); }
+
+class RetryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_waits.clear();
+    SetSleepFunction(&RecordWait);
+  }
+  void TearDown() override { SetSleepFunction(nullptr); }
+};
+
+TEST_F(RetryTest, BusyFileIsRetriedAfterEachWaitInTurn) {
+  int calls = 0;
+  EXPECT_EQ(RetryTransient(kFileRetryWaitsMs, [&] { return ++calls < 4 ? EBUSY : 0; }), 0);
+  EXPECT_EQ(g_waits, (std::vector<int>{1, 10, 15}));
+}
+
+TEST_F(RetryTest, GivesUpAfterTheLastWait) {
+  EXPECT_EQ(RetryTransient(kProfileRetryWaitsMs, [] { return EAGAIN; }), EAGAIN);
+  EXPECT_EQ(g_waits, (std::vector<int>{1, 10, 15, 30, 50, 200, 500}));
+}
+
+TEST_F(RetryTest, LastingErrorsAreNotWaitedFor) {
+  int calls = 0;
+  EXPECT_EQ(RetryTransient(kFileRetryWaitsMs, [&] { ++calls; return EACCES; }), EACCES);
+  EXPECT_EQ(calls, 1);
+  EXPECT_TRUE(g_waits.empty());
+}
+
+}  // namespace
+}  // namespace prefig::platform

@@ -1,0 +1,35 @@
+#include "store/profile_value.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace prefig {
+namespace {
+
+TEST(ProfileValue, ReadsWithoutWritingDefaults) {
+  test::TempDir dir;
+  std::string path = dir.File("VELMO.INI");
+  test::WriteFile(path, "[global]\r\ntypesdir = \"  C:/Types \"\r\n");
+  EXPECT_EQ(ReadProfileValue("GLOBAL", "TYPESDIR", "none", path), "  C:/Types ");
+  EXPECT_EQ(ReadProfileValue("GLOBAL", "MISSING", "none", path), "none");
+  EXPECT_EQ(ReadProfileValue("GLOBAL", "X", "none", dir.File("absent.ini")), "none");
+  char buffer[4];
+  EXPECT_EQ(ReadProfileValue("GLOBAL", "TYPESDIR", "", buffer, sizeof buffer, path), 3u);
+  EXPECT_STREQ(buffer, "  C");
+  EXPECT_EQ(test::ReadFile(path), "[global]\r\ntypesdir = \"  C:/Types \"\r\n");
+  EXPECT_FALSE(test::ReadFile(dir.File("absent.ini")).size());
+}
+
+TEST(ProfileValue, WritesWithTheStoreRules) {
+  test::TempDir dir;
+  std::string path = dir.File("x.ini");
+  test::WriteFile(path, "; hand made\n[A]\nkey=1\n");
+  EXPECT_TRUE(WriteProfileValue("A", "KEY", "2", path, false));
+  EXPECT_TRUE(WriteProfileValue("A", "NEW", " spaced", path, true));
+  EXPECT_EQ(test::ReadFile(path), "; hand made\n[A]\nkey= 2\nNEW\t\t= \" spaced\"\r\n");
+  EXPECT_TRUE(WriteProfileValue("A", "K", "v", dir.File("missing/dir.ini"), true));
+}
+
+}  // namespace
+}  // namespace prefig
