@@ -106,6 +106,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
   }
-  if (ReadText(direct_path) != ReadText(cached_path)) abort();
+  std::string direct_text = ReadText(direct_path), cached_text = ReadText(cached_path);
+  if (direct_text != cached_text) {
+    fprintf(stderr, "direct and cached files differ\n--- direct\n%s\n--- cached\n%s\n", direct_text.c_str(),
+            cached_text.c_str());
+    abort();
+  }
   return 0;
 }

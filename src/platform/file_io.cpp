@@ -26,20 +26,24 @@ bool ReadAll(int fd, std::string& out) {
   struct stat st{};
   if (::fstat(fd, &st) != 0) return false;
   if (S_ISDIR(st.st_mode) || st.st_size > kMaxFileBytes) return false;
-  out.clear();
   // The size is a hint only: the file may grow or shrink while we read.
-  out.reserve(static_cast<size_t>(st.st_size > 0 ? st.st_size : 0));
-  char chunk[65536];
+  size_t used = 0;
+  out.resize(static_cast<size_t>(st.st_size) + 1);
   for (;;) {
-    ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n == 0) return true;
+    if (used == out.size()) {
+      if (static_cast<off_t>(out.size()) >= kMaxFileBytes) return false;
+      out.resize(out.size() * 2);
+    }
+    ssize_t n = ::read(fd, out.data() + used, out.size() - used);
+    if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
       return false;
     }
-    if (static_cast<off_t>(out.size()) + n > kMaxFileBytes) return false;
-    out.append(chunk, static_cast<size_t>(n));
+    used += static_cast<size_t>(n);
   }
+  out.resize(used);
+  return true;
 }
 
 bool WriteAll(int fd, std::string_view data) {

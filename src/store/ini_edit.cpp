@@ -49,6 +49,7 @@ bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_vi
 std::string CleanRawValue(std::string_view value) {
   std::string out(value);
   out.erase(std::remove_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }), out.end());
+  std::replace(out.begin(), out.end(), '\0', ' ');  // what a reader would see
   std::string_view trimmed = Trim(out);
   return std::string(trimmed);
 }
@@ -58,7 +59,7 @@ void NormaliseLoadedText(std::string& text) {
     text.clear();
     return;
   }
-  std::replace(text.begin(), text.end(), '\0', ' ');
+  for (size_t nul = text.find('\0'); nul != std::string::npos; nul = text.find('\0', nul + 1)) text[nul] = ' ';
 }
 
 }  // namespace prefig::ini

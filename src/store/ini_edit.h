@@ -24,7 +24,8 @@ bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_vi
                std::string_view value);
 
 // A raw value as the writer stores it: line breaks removed (they would start
-// new lines), white space trimmed from both ends.
+// new lines), zero bytes as spaces (as they read back), white space trimmed
+// from both ends.
 std::string CleanRawValue(std::string_view value);
 
 // A file's bytes as the reader sees them: zero bytes read as spaces, fewer

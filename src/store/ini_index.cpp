@@ -47,18 +47,31 @@ void AddToTable(std::vector<uint32_t>& slots, size_t count, HashOf hash_of) {
 
 int IniIndex::AddSection(std::string_view text, const Line& header) {
   std::string_view name = text.substr(header.name_begin, header.name_end - header.name_begin);
-  if (FindSection(text, name)) return -1;  // only the first header of a name counts
   uint64_t hash = HashName(name);
+  if (SectionNumber(text, name, hash) >= 0) return -1;  // only the first header of a name counts
   sections_.push_back(Section{SectionSpan{header.start, header.name_end + 1, text.size(), true},
                               static_cast<uint32_t>(name.size()), hash});
   AddToTable(section_slots_, sections_.size(), [&](uint32_t i) { return sections_[i].hash; });
   return static_cast<int>(sections_.size() - 1);
 }
 
+int IniIndex::KeyNumber(std::string_view text, uint32_t section, std::string_view key, uint64_t hash) const {
+  size_t mask = key_slots_.size() - 1;
+  for (size_t i = hash & mask; key_slots_[i] != 0; i = (i + 1) & mask) {
+    const Key& k = keys_[key_slots_[i] - 1];
+    if (k.hash == hash && k.section == section && SameName(NameAt(text, k.key, k.name_length), key)) {
+      return static_cast<int>(key_slots_[i] - 1);
+    }
+  }
+  return -1;
+}
+
 void IniIndex::AddKey(std::string_view text, uint32_t section, const Line& line) {
   std::string_view name = text.substr(line.name_begin, line.name_end - line.name_begin);
-  if (name.empty() || FindKey(text, sections_[section].span, name)) return;  // the first of a name wins
-  keys_.push_back(Key{section, static_cast<uint32_t>(name.size()), line.name_begin, line.equals, KeyHash(section, name)});
+  if (name.empty()) return;
+  uint64_t hash = KeyHash(section, name);
+  if (KeyNumber(text, section, name, hash) >= 0) return;  // the first of a name wins
+  keys_.push_back(Key{section, static_cast<uint32_t>(name.size()), line.name_begin, line.equals, hash});
   AddToTable(key_slots_, keys_.size(), [&](uint32_t i) { return keys_[i].hash; });
 }
 
@@ -68,6 +81,7 @@ void IniIndex::Build(std::string_view text) {
   section_slots_.assign(16, 0);
   key_slots_.assign(64, 0);
   built_ = true;
+  last_section_ = -1;
   int open = -1;      // the recorded section whose end is not known yet
   int receiver = -1;  // the section that key lines belong to (-1 under a duplicate header)
   for (size_t pos = 0;;) {
@@ -87,15 +101,28 @@ void IniIndex::Build(std::string_view text) {
   }
 }
 
-std::optional<SectionSpan> IniIndex::FindSection(std::string_view text, std::string_view name) {
-  if (!built_) Build(text);
-  uint64_t hash = HashName(name);
+int IniIndex::SectionNumber(std::string_view text, std::string_view name, uint64_t hash) const {
   size_t mask = section_slots_.size() - 1;
   for (size_t i = hash & mask; section_slots_[i] != 0; i = (i + 1) & mask) {
     const Section& s = sections_[section_slots_[i] - 1];
-    if (s.hash == hash && SameName(NameAt(text, s.span.bracket + 1, s.name_length), name)) return s.span;
+    if (s.hash == hash && SameName(NameAt(text, s.span.bracket + 1, s.name_length), name)) {
+      return static_cast<int>(section_slots_[i] - 1);
+    }
   }
-  return std::nullopt;
+  return -1;
+}
+
+std::optional<SectionSpan> IniIndex::FindSection(std::string_view text, std::string_view name) {
+  if (!built_) Build(text);
+  // Consecutive lookups in one section (the usual bulk pattern) skip hashing.
+  if (last_section_ >= 0 && SameName(NameAt(text, sections_[last_section_].span.bracket + 1,
+                                            sections_[last_section_].name_length), name)) {
+    return sections_[last_section_].span;
+  }
+  int number = SectionNumber(text, name, HashName(name));
+  if (number < 0) return std::nullopt;
+  last_section_ = number;
+  return sections_[number].span;
 }
 
 int IniIndex::NumberOf(std::string_view text, const SectionSpan& span) const {
@@ -110,18 +137,13 @@ int IniIndex::NumberOf(std::string_view text, const SectionSpan& span) const {
 
 std::optional<KeySpan> IniIndex::FindKey(std::string_view text, const SectionSpan& section, std::string_view key) {
   if (!built_) Build(text);
-  int number = NumberOf(text, section);
+  int number = last_section_ >= 0 && sections_[last_section_].span.bracket == section.bracket ? last_section_
+                                                                                             : NumberOf(text, section);
   if (number < 0) return ini::FindKey(text, section, key);
-  uint64_t hash = KeyHash(static_cast<uint32_t>(number), key);
-  size_t mask = key_slots_.size() - 1;
-  for (size_t i = hash & mask; key_slots_[i] != 0; i = (i + 1) & mask) {
-    const Key& k = keys_[key_slots_[i] - 1];
-    if (k.hash == hash && k.section == static_cast<uint32_t>(number) && SameName(NameAt(text, k.key, k.name_length), key)) {
-      size_t end = text.find_first_of("\r\n", k.equals + 1);
-      return KeySpan{k.key, k.equals, end == std::string_view::npos ? text.size() : end};
-    }
-  }
-  return std::nullopt;
+  int entry = KeyNumber(text, static_cast<uint32_t>(number), key, KeyHash(static_cast<uint32_t>(number), key));
+  if (entry < 0) return std::nullopt;
+  const Key& k = keys_[entry];
+  return KeySpan{k.key, k.equals, LineEnd(text, k.equals + 1)};
 }
 
 void IniIndex::Shift(size_t from, std::ptrdiff_t delta) {

@@ -43,9 +43,12 @@ class IniIndex {
   int AddSection(std::string_view text, const Line& header);
   void AddKey(std::string_view text, uint32_t section, const Line& line);
   int NumberOf(std::string_view text, const SectionSpan& span) const;
+  int SectionNumber(std::string_view text, std::string_view name, uint64_t hash) const;
+  int KeyNumber(std::string_view text, uint32_t section, std::string_view key, uint64_t hash) const;
   void Shift(size_t from, std::ptrdiff_t delta);
 
   bool built_ = false;
+  int last_section_ = -1;  // the section found last
   std::vector<Section> sections_;
   std::vector<Key> keys_;
   std::vector<uint32_t> section_slots_;  // open addressing: entry + 1, 0 = empty

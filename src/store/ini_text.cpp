@@ -13,9 +13,10 @@ constexpr size_t kMaxIntegerDigits = 254;
 
 bool IsSpaceClass(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// Hand loops: find_first_of with a set calls memchr once per byte.
 size_t LineEndAfter(std::string_view text, size_t pos) {
-  size_t end = text.find_first_of("\r\n", pos);
-  return end == std::string_view::npos ? text.size() : end;
+  while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') ++pos;
+  return pos;
 }
 
 size_t NextLine(std::string_view text, size_t pos) {
@@ -58,14 +59,6 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-  }
-  return true;
-}
-
 std::string UpperCase(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = FoldCase(c);
@@ -105,8 +98,9 @@ Line ParseLine(std::string_view text, size_t pos) {
     }
     return line;
   }
-  size_t stop = text.find_first_of("=\r\n", pos);
-  if (stop == std::string_view::npos || text[stop] != '=') {
+  size_t stop = pos;
+  while (stop < text.size() && text[stop] != '=' && text[stop] != '\r' && text[stop] != '\n') ++stop;
+  if (stop == text.size() || text[stop] != '=') {
     line.kind = Line::kOther;
     return line;
   }
@@ -148,6 +142,8 @@ std::optional<SectionSpan> FindSection(std::string_view text, std::string_view n
     pos = line.next;
   }
 }
+
+size_t LineEnd(std::string_view text, size_t pos) { return LineEndAfter(text, pos); }
 
 KeySpan KeyAt(std::string_view text, const Line& line) {
   return KeySpan{line.name_begin, line.equals, LineEndAfter(text, line.equals + 1)};

@@ -23,7 +23,13 @@ inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 inline bool IsLeadingSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 inline char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-bool SameName(std::string_view a, std::string_view b);
+inline bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i] && FoldCase(a[i]) != FoldCase(b[i])) return false;
+  }
+  return true;
+}
 std::string UpperCase(std::string_view s);
 
 // A name that a later lookup could never find again (spaces or brackets in a
@@ -63,6 +69,8 @@ std::optional<KeySpan> FindKey(std::string_view text, const SectionSpan& section
 // The section that starts with the boundary at `bracket` (used by the index).
 SectionSpan SectionAt(std::string_view text, size_t bracket, size_t body);
 KeySpan KeyAt(std::string_view text, const Line& line);
+// The first CR or LF at or after `pos`, or the end of the text.
+size_t LineEnd(std::string_view text, size_t pos);
 
 // Everything after `=` up to the line end, trimmed: what an unchanged write
 // compares against.
