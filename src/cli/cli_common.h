@@ -18,7 +18,14 @@ struct Failure : std::runtime_error {
   int code;
 };
 
-// Each group of commands registers itself; a callback stores its exit code.
-void AddIniCommands(CLI::App& app, int& exit_code);
+// A group of commands adds itself to the application; a callback may store
+// its exit code. Each *_commands.cpp registers one group with a
+// CommandGroup object at namespace scope:
+//   static const CommandGroup kIni{"ini", &AddIniCommands};
+using AddCommands = void (*)(CLI::App& app, int& exit_code);
+struct CommandGroup {
+  CommandGroup(const char* name, AddCommands add);
+};
+void AddAllCommandGroups(CLI::App& app, int& exit_code);
 
 }  // namespace prefig::cli

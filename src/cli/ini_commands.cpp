@@ -52,6 +52,8 @@ CLI::App* Command(CLI::App& ini, const char* name, const char* help, IniArgs& ar
 
 }  // namespace
 
+namespace {
+
 void AddIniCommands(CLI::App& app, int& exit_code) {
   auto args = std::make_shared<IniArgs>();
   IniArgs& a = *args;
@@ -149,5 +151,9 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
     exit_code = found ? kExitOk : kExitNo;
   });
 }
+
+}  // namespace
+
+static const CommandGroup kIniCommands{"ini", &AddIniCommands};
 
 }  // namespace prefig::cli

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   int exit_code = kExitOk;
 
   app.add_subcommand("version", "Print the module version")->callback([] { std::printf("%d\n", prefig::kModuleVersion); });
-  AddIniCommands(app, exit_code);
+  AddAllCommandGroups(app, exit_code);
 
   try {
     app.parse(argc, argv);
