@@ -1,0 +1,104 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "store/font_description.h"
+#include "store/setting.h"
+
+namespace prefig {
+
+class GIniFile;
+struct SettingTable;
+
+// Where the program runs, for the defaults that depend on it.
+struct LoadContext {
+  int basic_type = 0;              // of the machine type being loaded
+  bool imperial = false;           // the user's locale measures in inches
+  std::string language;            // the current language code
+  std::string program_directory;
+  std::string data_directory;      // the DATA configuration directory
+};
+
+// The values of the settings of one file (the main INI file, one machine
+// type file, the DNC configuration file), typed and addressed by their
+// declarations. Loading reads every setting of a table with the store's
+// rules (a missing key gets its default written, a number out of range is
+// clamped and written back); saving writes them in table order.
+//
+//   int tab = record.Global().Int(schema::kTabChars);
+//   values.SetText(schema::kSaveExt, "NC");
+class SettingValues {
+ public:
+  using Value = std::variant<std::string, int, double, bool, uint32_t, std::vector<std::string>, FontDescription>;
+
+  explicit SettingValues(Scope scope);
+  Scope scope() const { return scope_; }
+  // Whether this object holds the setting (its scope, and held by values).
+  bool Holds(const Setting& s) const;
+
+  // Typed access; `member` counts from 0 within a numbered family. Asking
+  // for a setting of another kind or scope is a programming error.
+  bool Bool(const Setting& s, int member = 0) const;
+  int Int(const Setting& s, int member = 0) const;
+  double Double(const Setting& s, int member = 0) const;
+  uint32_t Colour(const Setting& s, int member = 0) const;
+  const std::string& Text(const Setting& s, int member = 0) const;  // text, one character, hex text
+  char Char(const Setting& s, int member = 0) const;                // '\0' when empty
+  const std::vector<std::string>& List(const Setting& s, int member = 0) const;
+  const FontDescription& Font(const Setting& s, int member = 0) const;
+
+  // Setters keep texts within their length; numbers are stored as given
+  // (a page clamps where its page says so, the next load repairs the rest).
+  void SetBool(const Setting& s, bool value, int member = 0);
+  void SetInt(const Setting& s, int value, int member = 0);
+  void SetDouble(const Setting& s, double value, int member = 0);
+  void SetColour(const Setting& s, uint32_t value, int member = 0);
+  void SetText(const Setting& s, std::string_view value, int member = 0);
+  void SetList(const Setting& s, std::vector<std::string> value, int member = 0);
+  void SetFont(const Setting& s, FontDescription value, int member = 0);
+
+  // Whether the member was read from the file or set since; the saver writes
+  // only those, so a key that was not read is left in the file as it is.
+  bool IsHeld(const Setting& s, int member = 0) const;
+
+  void Load(GIniFile& ini, const Setting& s, const LoadContext& context);
+  void Load(GIniFile& ini, const SettingTable& table, const LoadContext& context);
+  void Save(GIniFile& ini, const Setting& s) const;
+  void Save(GIniFile& ini, const SettingTable& table) const;
+
+  // The value as the file holds it ("Yes", "0.660000", "4292362047").
+  std::string Format(const Setting& s, int member = 0) const;
+
+ private:
+  struct Slot {
+    Value value;
+    bool held = false;
+  };
+  const Slot& At(const Setting& s, int member) const;
+  Slot& At(const Setting& s, int member);
+  void LoadMember(GIniFile& ini, const Setting& s, int member, const LoadContext& context);
+
+  Scope scope_;
+  const struct SlotLayout* layout_;
+  std::vector<Slot> slots_;
+};
+
+// The loader's default of a setting where the program runs, as text.
+std::string DefaultText(const Setting& s, const LoadContext& context, int member = 0,
+                        const SettingValues* values = nullptr);
+// The page's default where the program runs, or nothing when the page's
+// Default leaves the value alone or sets it from other controls.
+std::optional<std::string> PageDefaultText(const Setting& s, const LoadContext& context, int member = 0);
+// A declared default text as a value of the setting's kind.
+SettingValues::Value ParseValue(const Setting& s, std::string_view text);
+// A value as the file holds it.
+std::string FormatValue(const Setting& s, const SettingValues::Value& value);
+
+// One setting read from a file with the store's rules, and written.
+SettingValues::Value ReadSetting(GIniFile& ini, const Setting& s, int member, std::string_view default_text);
+void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValues::Value& value);
+
+}  // namespace prefig
