@@ -364,6 +364,13 @@ void SettingValues::SetFont(const Setting& s, FontDescription value, int member)
   slot.held = true;
 }
 
+void SettingValues::SetValue(const Setting& s, Value value, int member) {
+  Slot& slot = At(s, member);
+  if (slot.value.index() != value.index()) throw std::logic_error("setting of another kind");
+  slot.value = std::move(value);
+  slot.held = true;
+}
+
 bool SettingValues::IsHeld(const Setting& s, int member) const { return At(s, member).held; }
 
 std::string SettingValues::Format(const Setting& s, int member) const { return FormatValue(s, At(s, member).value); }

@@ -59,6 +59,8 @@ class SettingValues {
   void SetText(const Setting& s, std::string_view value, int member = 0);
   void SetList(const Setting& s, std::vector<std::string> value, int member = 0);
   void SetFont(const Setting& s, FontDescription value, int member = 0);
+  // Any kind: the value must be of the setting's kind.
+  void SetValue(const Setting& s, Value value, int member = 0);
 
   // Whether the member was read from the file or set since; the saver writes
   // only those, so a key that was not read is left in the file as it is.
