@@ -17,9 +17,9 @@ struct SettingTable;
 struct LoadContext {
   int basic_type = 0;              // of the machine type being loaded
   bool imperial = false;           // the user's locale measures in inches
-  std::string language;            // the current language code
-  std::string program_directory;
-  std::string data_directory;      // the DATA configuration directory
+  std::string language{};          // the current language code
+  std::string program_directory{};
+  std::string data_directory{};    // the DATA configuration directory
 };
 
 // The values of the settings of one file (the main INI file, one machine
