@@ -1,5 +1,6 @@
 #include "store/colour_list.h"
 
+#include "store/declared_values.h"
 #include "store/ini_file.h"
 #include "store/ini_text.h"
 #include "store/schema/syntax_colors.h"
@@ -35,11 +36,32 @@ void ColourList::LoadEntries(GIniFile& ini, std::string_view section, int count)
   RebuildLetterIndex();
 }
 
-void ColourList::Load(GIniFile& ini) {
+void ColourList::Load(GIniFile& ini, const DeclaredValues* scan) {
   const Setting& count = schema::kColourCount;
-  LoadEntries(ini, count.section,
-              ini.GetInt(count.section, count.key, ini::DecodeInt(count.loader), static_cast<int>(count.min),
-                         static_cast<int>(count.max)));
+  int entries = -1;
+  if (scan) {
+    if (auto stored = scan->Find(count)) {
+      int n = ini::DecodeInt(*stored);
+      if (!ini::IsUnusableNumber(*stored, n == 0) && n >= count.min && n <= count.max) entries = n;
+    }
+  }
+  if (entries < 0) {
+    entries = ini.GetInt(count.section, count.key, ini::DecodeInt(count.loader), static_cast<int>(count.min),
+                         static_cast<int>(count.max));
+  }
+  if (!scan) {
+    LoadEntries(ini, count.section, entries);
+    return;
+  }
+  entries_.clear();
+  for (int i = 0; i < entries && static_cast<int>(entries_.size()) < kEntriesMax; ++i) {
+    UserColour entry;
+    auto stored = scan->Find(schema::kUserColour, i);
+    if (stored && ParseUserColour(stored->substr(0, schema::kUserColour.length), entry)) {
+      entries_.push_back(std::move(entry));
+    }
+  }
+  RebuildLetterIndex();
 }
 
 bool ColourList::TakeOverOlderSection(GIniFile& ini, SettingValues& values) {

@@ -7,6 +7,7 @@
 
 namespace prefig {
 
+class DeclaredValues;
 class GIniFile;
 class SettingValues;
 struct Setting;
@@ -32,7 +33,8 @@ class ColourList {
   static constexpr int kEntriesMax = kTableMax - kFixedColours;
   static constexpr int kLetterSlots = 27;  // A to Z, then every other first character
 
-  void Load(GIniFile& ini);
+  // With a scan of the file, its values are taken from there.
+  void Load(GIniFile& ini, const DeclaredValues* scan = nullptr);
   // Files older than version 51000 keep the colours in section COLORS: its
   // entries and colour settings replace the current ones and the section is
   // deleted. True when there was such a section.

@@ -133,9 +133,16 @@ SectionSpan SectionAt(std::string_view text, size_t bracket, size_t body) {
 }
 
 std::optional<SectionSpan> FindSection(std::string_view text, std::string_view name) {
+  // Only boundary lines matter: every other line is skipped whole, as
+  // ParseLine would, without looking for its `=`.
   for (size_t pos = 0;;) {
+    while (pos < text.size() && IsLeadingSpace(text[pos])) ++pos;
+    if (pos >= text.size()) return std::nullopt;
+    if (text[pos] != '[') {
+      pos = NextLine(text, pos);
+      continue;
+    }
     Line line = ParseLine(text, pos);
-    if (line.kind == Line::kEnd) return std::nullopt;
     if (line.header && SameName(text.substr(line.name_begin, line.name_end - line.name_begin), name)) {
       return SectionAt(text, line.start, line.name_end + 1);
     }

@@ -107,12 +107,15 @@ void GMachineList::CreateDefaultType(const MachineListPlaces& places, const Type
 // For each position the smallest remaining load order is swapped in (the
 // first in the current order among equals); positions then count from 1.
 void GMachineList::SortByLoadOrder() {
+  std::vector<int> orders;
+  for (const auto& type : types_) orders.push_back(type->LoadOrder());
   for (size_t position = 0; position < types_.size(); ++position) {
     size_t smallest = position;
     for (size_t i = position + 1; i < types_.size(); ++i) {
-      if (types_[i]->LoadOrder() < types_[smallest]->LoadOrder()) smallest = i;
+      if (orders[i] < orders[smallest]) smallest = i;
     }
     std::swap(types_[position], types_[smallest]);
+    std::swap(orders[position], orders[smallest]);
   }
   for (size_t position = 0; position < types_.size(); ++position) {
     types_[position]->SetLoadOrder(static_cast<int>(position) + 1);
@@ -134,9 +137,13 @@ std::string GMachineList::NewIdentifier() {
 // A later type with the identifier of an earlier one gets a new identifier,
 // one that no type has.
 void GMachineList::MakeIdentifiersUnique() {
+  std::vector<std::string> names;
+  for (const auto& type : types_) names.push_back(type->Name());
   for (size_t i = 0; i < types_.size(); ++i) {
     for (size_t j = i + 1; j < types_.size(); ++j) {
-      if (types_[j]->Name() == types_[i]->Name()) types_[j]->SetName(NewIdentifier());
+      if (names[j] != names[i]) continue;
+      types_[j]->SetName(NewIdentifier());
+      names[j] = types_[j]->Name();
     }
   }
 }

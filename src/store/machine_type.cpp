@@ -1,9 +1,11 @@
 #include "store/machine_type.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "entry/module_state.h"
 #include "platform/file_io.h"
+#include "store/declared_values.h"
 #include "store/ini_text.h"
 #include "store/nc_filter_names.h"
 #include "store/schema/registry.h"
@@ -125,22 +127,30 @@ void GMachineType::UpgradeNcFilter() {
     values_.SetText(kFilterUri, std::string(kNcFormatNamespaceHost) + std::string(path));
     for (const Setting* s : {&kFilterDll, &kFilterUri, &kFilterType}) values_.Save(ini_, *s);
   }
-  values_.SetBool(kTurnPrg, StartsWithNoCase(values_.Text(kFilterType), kTurningKeyPrefix));
-  values_.Save(ini_, kTurnPrg);
+  bool turning = StartsWithNoCase(values_.Text(kFilterType), kTurningKeyPrefix);
+  if (turning != values_.Bool(kTurnPrg)) {
+    values_.SetBool(kTurnPrg, turning);
+    values_.Save(ini_, kTurnPrg);
+  }
 }
 
 bool GMachineType::Load(const TypeContext& context) {
   valid_ = false;
   changed_ = false;
-  ini_.Open(path_);
   bool was_cached = ini_.SetCached(true);
+  ini_.Open(path_);
+  // Everything is read from one scan of the text; what is missing or must
+  // be repaired goes through the file (and the scan forgets what is written).
+  std::optional<DeclaredValues> scan;
+  if (const std::string* text = ini_.CachedText()) scan.emplace(Scope::kType, *text);
+  values_.UseScan(scan ? &*scan : nullptr);
   int version_read = 0;
   valid_ = ReadHeader(context, version_read);
   if (valid_) {
     LoadContext load = context.load;
     values_.Load(ini_, kBasicType, load);
     load.basic_type = BasicType();
-    SettingHolders holders{values_, &colours_, {&mill_tools_, &turn_tools_}};
+    SettingHolders holders{values_, &colours_, {&mill_tools_, &turn_tools_}, scan ? &*scan : nullptr};
     for (const SettingTable& table : kTypeTables) LoadTable(ini_, table, holders, load);
     if (version_read < kColourListVersion && colours_.TakeOverOlderSection(ini_, values_)) changed_ = true;
     ApplyPathRules(load);
@@ -148,6 +158,7 @@ bool GMachineType::Load(const TypeContext& context) {
     LoadMacroLibrary(context);
     RebuildBackplotParameters();
   }
+  values_.UseScan(nullptr);
   ini_.SetCached(was_cached);
   return valid_;
 }

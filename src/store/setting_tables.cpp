@@ -27,10 +27,10 @@ void LoadTable(GIniFile& ini, const SettingTable& table, SettingHolders& holders
       case HeldBy::kIniFile: holders.values.Load(ini, *s, context); break;
       case HeldBy::kColourList:
         // The count key reads the whole list.
-        if (holders.colours && s == &schema::kColourCount) holders.colours->Load(ini);
+        if (holders.colours && s == &schema::kColourCount) holders.colours->Load(ini, holders.scan);
         break;
       case HeldBy::kToolTable:
-        if (ToolTable* tools = ToolTableCounting(holders, *s)) tools->Load(ini);
+        if (ToolTable* tools = ToolTableCounting(holders, *s)) tools->Load(ini, holders.scan);
         break;
       case HeldBy::kProtocolList: break;
     }

@@ -9,6 +9,7 @@
 namespace prefig {
 
 class ColourList;
+class DeclaredValues;
 class ToolTable;
 struct SettingTable;
 
@@ -16,6 +17,7 @@ struct SettingHolders {
   SettingValues& values;
   ColourList* colours = nullptr;
   std::vector<ToolTable*> tool_tables;
+  const DeclaredValues* scan = nullptr;  // a scan of the file, for bulk loading
 };
 
 void LoadTable(GIniFile& ini, const SettingTable& table, SettingHolders& holders, const LoadContext& context);

@@ -5,18 +5,20 @@
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
-#include <unordered_map>
 
+#include "store/declared_values.h"
 #include "store/ini_file.h"
 #include "store/ini_text.h"
 #include "store/nc_filter_names.h"
 #include "store/schema/registry.h"
+#include "store/setting_index.h"
 
 namespace prefig {
 
 struct SlotLayout {
-  std::unordered_map<const Setting*, int> first_slot;
+  SettingIndex first_slot;
   int slots = 0;
+  std::vector<SettingValues::Slot> initial;  // every value at its declared default, none held
 };
 
 namespace {
@@ -26,8 +28,11 @@ const SlotLayout& LayoutOf(Scope scope) {
     SlotLayout layout;
     for (const Setting* s : SettingsOf(file)) {
       if (s->held_by != HeldBy::kValues) continue;
-      layout.first_slot.emplace(s, layout.slots);
+      layout.first_slot.Add(s, layout.slots);
       layout.slots += s->count;
+      for (int member = 0; member < s->count; ++member) {
+        layout.initial.push_back({ParseValue(*s, LoaderDefault(*s, 0, false, member)), false});
+      }
     }
     return layout;
   };
@@ -109,10 +114,17 @@ std::string Cut(std::string_view text, int length) {
 
 size_t TextLimit(const Setting& s) { return s.length > 0 ? static_cast<size_t>(s.length) : GIniFile::kTextMax; }
 
+bool NeedsQuotes(std::string_view text) {
+  if (text.empty()) return false;
+  // As EncodeText decides.
+  auto special = [](char c) { return c == '"' || c == ' ' || (c >= '\t' && c <= '\r'); };
+  return special(text.front()) || special(text.back()) || text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 // A text default that a raw write would not give back (leading or trailing
 // blanks, enclosing quotes) is written encoded, as WriteString does.
 std::string ReadText(GIniFile& ini, const std::string& key, const Setting& s, std::string_view def, size_t max) {
-  if (ini::EncodeText(def) != def && !ini.KeyExists(s.section, key)) {
+  if (NeedsQuotes(def) && !ini.KeyExists(s.section, key)) {
     ini.WriteString(s.section, key, def);
     return std::string(def.substr(0, max));
   }
@@ -220,8 +232,9 @@ std::optional<std::string> PageDefaultText(const Setting& s, const LoadContext& 
   return DefaultText(page_only, context, member);
 }
 
-SettingValues::Value ReadSetting(GIniFile& ini, const Setting& s, int member, std::string_view def) {
-  std::string key = s.kind == Kind::kFont ? std::string() : KeyName(s, member);
+namespace {
+
+SettingValues::Value ReadKey(GIniFile& ini, const Setting& s, const std::string& key, std::string_view def) {
   switch (s.kind) {
     case Kind::kText: return ReadText(ini, key, s, def, TextLimit(s));
     case Kind::kChar: return ReadText(ini, key, s, def, 1);
@@ -257,6 +270,58 @@ SettingValues::Value ReadSetting(GIniFile& ini, const Setting& s, int member, st
   return std::string();
 }
 
+// A value found in the file, as a read would take it; nothing when the
+// read would have to repair it (the store's path then writes the repair).
+template <typename Number, typename Decode>
+std::optional<Number> CleanNumber(std::string_view stored, const Setting& s, Decode decode) {
+  Number n = decode(stored);
+  if (ini::IsUnusableNumber(stored, n == Number{})) return std::nullopt;
+  if (n < static_cast<Number>(s.min) || n > static_cast<Number>(s.max)) return std::nullopt;
+  return n;
+}
+
+std::optional<SettingValues::Value> DecodeFound(const Setting& s, std::string_view stored) {
+  switch (s.kind) {
+    case Kind::kText: return std::string(stored.substr(0, TextLimit(s)));
+    case Kind::kChar: return std::string(stored.substr(0, 1));
+    case Kind::kHexText: return DecodeHex(stored, TextLimit(s));
+    case Kind::kYesNo: return ini::DecodeBool(stored);
+    case Kind::kCommaList: return SplitList(stored, s);
+    case Kind::kInteger:
+      if (auto n = CleanNumber<int>(stored, s, ini::DecodeInt)) return *n;
+      return std::nullopt;
+    case Kind::kDouble:
+      if (auto n = CleanNumber<double>(stored, s, ini::DecodeDouble)) return *n;
+      return std::nullopt;
+    case Kind::kColour:
+      if (auto n = CleanNumber<int64_t>(stored, s, DecodeInt64)) return static_cast<uint32_t>(*n);
+      return std::nullopt;
+    case Kind::kFont: return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::optional<SettingValues::Value> FoundFont(const Setting& s, const DeclaredValues& scan) {
+  FontDescription font;
+  for (int field = 0; field < kFontIntegerFields; ++field) {
+    auto stored = scan.FindFontField(s, field);
+    if (!stored) return std::nullopt;
+    int n = ini::DecodeInt(*stored);
+    if (ini::IsUnusableNumber(*stored, n == 0) || n < FontFieldMin(field) || n > FontFieldMax(field)) return std::nullopt;
+    SetFontField(font, field, n);
+  }
+  auto face = scan.FindFontField(s, kFontIntegerFields);
+  if (!face) return std::nullopt;
+  font.face_name = face->substr(0, kFaceNameMax);
+  return font;
+}
+
+}  // namespace
+
+SettingValues::Value ReadSetting(GIniFile& ini, const Setting& s, int member, std::string_view def) {
+  return ReadKey(ini, s, s.kind == Kind::kFont ? std::string() : KeyName(s, member), def);
+}
+
 void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValues::Value& value) {
   if (s.kind == Kind::kFont) {
     const auto& font = std::get<FontDescription>(value);
@@ -277,22 +342,17 @@ void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValu
 }
 
 SettingValues::SettingValues(Scope scope) : scope_(scope), layout_(&LayoutOf(scope)) {
-  slots_.resize(layout_->slots);
-  for (const auto& [setting, first] : layout_->first_slot) {
-    for (int member = 0; member < setting->count; ++member) {
-      slots_[first + member].value = ParseValue(*setting, LoaderDefault(*setting, 0, false, member));
-    }
-  }
+  slots_ = layout_->initial;
 }
 
-bool SettingValues::Holds(const Setting& s) const { return layout_->first_slot.count(&s) != 0; }
+bool SettingValues::Holds(const Setting& s) const { return layout_->first_slot.Find(&s) >= 0; }
 
 const SettingValues::Slot& SettingValues::At(const Setting& s, int member) const {
-  auto found = layout_->first_slot.find(&s);
-  if (found == layout_->first_slot.end() || member < 0 || member >= s.count) {
+  int first = layout_->first_slot.Find(&s);
+  if (first < 0 || member < 0 || member >= s.count) {
     throw std::logic_error(std::string("setting not held here: ") + s.section + "/" + s.key);
   }
-  return slots_[found->second + member];
+  return slots_[static_cast<size_t>(first + member)];
 }
 
 SettingValues::Slot& SettingValues::At(const Setting& s, int member) {
@@ -375,8 +435,19 @@ bool SettingValues::IsHeld(const Setting& s, int member) const { return At(s, me
 
 std::string SettingValues::Format(const Setting& s, int member) const { return FormatValue(s, At(s, member).value); }
 
-void SettingValues::LoadMember(GIniFile& ini, const Setting& s, int member, const LoadContext& context) {
-  Value value = ReadSetting(ini, s, member, DefaultText(s, context, member, this));
+void SettingValues::LoadMember(GIniFile& ini, const Setting& s, int member, const LoadContext& context, int slot_number,
+                               int scan_id) {
+  std::optional<Value> found;
+  if (scan_) {
+    if (s.kind == Kind::kFont) {
+      found = FoundFont(s, *scan_);
+    } else if (auto stored = scan_->At(scan_id)) {
+      found = DecodeFound(s, *stored);
+    }
+  }
+  Slot& slot = slots_[static_cast<size_t>(slot_number)];
+  Value value = found ? std::move(*found)
+                      : ReadKey(ini, s, DeclaredKeyName(s, member), DefaultText(s, context, member, this));
   if (s.if_empty && std::holds_alternative<std::string>(value) && std::get<std::string>(value).empty()) {
     value = std::string(s.if_empty);
   }
@@ -384,17 +455,19 @@ void SettingValues::LoadMember(GIniFile& ini, const Setting& s, int member, cons
     if (!IsHeld(*s.no_while)) Load(ini, *s.no_while, context);
     if (Bool(*s.no_while)) value = false;
   }
-  Slot& slot = At(s, member);
   slot.value = std::move(value);
   slot.held = true;
 }
 
 void SettingValues::Load(GIniFile& ini, const Setting& s, const LoadContext& context) {
   if (s.held_by == HeldBy::kIniFile) {
-    for (int member = 0; member < s.count; ++member) ReadSetting(ini, s, member, DefaultText(s, context, member));
+    for (int member = 0; member < s.count; ++member) {
+      if (!scan_ || !scan_->Find(s, member)) ReadSetting(ini, s, member, DefaultText(s, context, member));
+    }
     return;
   }
-  if (!Holds(s)) return;
+  int first_slot = layout_->first_slot.Find(&s);
+  if (first_slot < 0) return;
   if (s.only_when) {
     if (!IsHeld(*s.only_when)) Load(ini, *s.only_when, context);
     if (!Bool(*s.only_when)) {
@@ -406,14 +479,19 @@ void SettingValues::Load(GIniFile& ini, const Setting& s, const LoadContext& con
       return;
     }
   }
-  for (int member = 0; member < s.count; ++member) LoadMember(ini, s, member, context);
+  int first_id = scan_ ? scan_->FirstId(s) : -1;
+  for (int member = 0; member < s.count; ++member) {
+    LoadMember(ini, s, member, context, first_slot + member, first_id < 0 ? -1 : first_id + member);
+  }
 }
 
 void SettingValues::Save(GIniFile& ini, const Setting& s) const {
   if (!Holds(s)) return;
   for (int member = 0; member < s.count; ++member) {
     const Slot& slot = At(s, member);
-    if (slot.held) WriteSetting(ini, s, member, slot.value);
+    if (!slot.held) continue;
+    WriteSetting(ini, s, member, slot.value);
+    if (scan_) scan_->Forget(s, member);
   }
 }
 
@@ -438,7 +516,10 @@ void SettingValues::Load(GIniFile& ini, const SettingTable& table, const LoadCon
     return;
   }
   ForEachMemberOf(table, [&](const Setting& s, int member) {
-    if (Holds(s)) LoadMember(ini, s, member, context);
+    int first_slot = layout_->first_slot.Find(&s);
+    if (first_slot < 0) return;
+    int first_id = scan_ ? scan_->FirstId(s) : -1;
+    LoadMember(ini, s, member, context, first_slot + member, first_id < 0 ? -1 : first_id + member);
   });
 }
 
@@ -448,7 +529,9 @@ void SettingValues::Save(GIniFile& ini, const SettingTable& table) const {
     return;
   }
   ForEachMemberOf(table, [&](const Setting& s, int member) {
-    if (Holds(s) && At(s, member).held) WriteSetting(ini, s, member, At(s, member).value);
+    if (!Holds(s) || !At(s, member).held) return;
+    WriteSetting(ini, s, member, At(s, member).value);
+    if (scan_) scan_->Forget(s, member);
   });
 }
 

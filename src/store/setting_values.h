@@ -10,6 +10,7 @@
 
 namespace prefig {
 
+class DeclaredValues;
 class GIniFile;
 struct SettingTable;
 
@@ -74,18 +75,25 @@ class SettingValues {
   // The value as the file holds it ("Yes", "0.660000", "4292362047").
   std::string Format(const Setting& s, int member = 0) const;
 
+  // Bulk loading: while a scan of the file is set, reads take its values and
+  // go to the file only for missing keys and values that must be repaired.
+  // Saves through this object make the scan forget the keys they write.
+  void UseScan(DeclaredValues* scan) { scan_ = scan; }
+
  private:
+  friend struct SlotLayout;
   struct Slot {
     Value value;
     bool held = false;
   };
   const Slot& At(const Setting& s, int member) const;
   Slot& At(const Setting& s, int member);
-  void LoadMember(GIniFile& ini, const Setting& s, int member, const LoadContext& context);
+  void LoadMember(GIniFile& ini, const Setting& s, int member, const LoadContext& context, int slot_number, int scan_id);
 
   Scope scope_;
   const struct SlotLayout* layout_;
   std::vector<Slot> slots_;
+  DeclaredValues* scan_ = nullptr;
 };
 
 // The loader's default of a setting where the program runs, as text.

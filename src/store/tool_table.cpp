@@ -1,11 +1,13 @@
 #include "store/tool_table.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
+#include "store/declared_values.h"
 #include "store/ini_file.h"
 #include "store/ini_text.h"
-#include "store/setting.h"
+#include "store/schema/registry.h"
 
 namespace prefig {
 namespace {
@@ -44,22 +46,28 @@ void VisitFields(Tool& tool, OnInt on_int, OnUnsigned on_unsigned, OnText on_tex
 
 std::string FormatToolRecord(const ToolRecord& tool) {
   std::string text = std::to_string(ToolRecord::kFormat);
+  auto append = [&text](const std::string& field) {
+    text += '|';
+    text += field;
+  };
   VisitFields(
-      tool, [&](int n) { text += "|" + std::to_string(n); }, [&](uint32_t n) { text += "|" + std::to_string(n); },
-      [&](const std::string& s) { text += "|" + Field(s); });
+      tool, [&](int n) { append(std::to_string(n)); }, [&](uint32_t n) { append(std::to_string(n)); },
+      [&](const std::string& s) { append(Field(s)); });
   return text;
 }
 
-std::optional<ToolRecord> ParseToolRecord(std::string_view text) {
-  std::vector<std::string_view> fields;
-  for (size_t start = 0;;) {
+namespace {
+bool ParseInto(std::string_view text, ToolRecord& tool) {
+  std::array<std::string_view, kFields> fields;
+  size_t found = 0;
+  for (size_t start = 0;; ++found) {
     size_t bar = text.find('|', start);
-    fields.push_back(text.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start));
+    if (found == kFields) return false;
+    fields[found] = text.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start);
     if (bar == std::string_view::npos) break;
     start = bar + 1;
   }
-  if (fields.size() != kFields || ini::DecodeInt(fields[0]) != ToolRecord::kFormat) return std::nullopt;
-  ToolRecord tool;
+  if (found + 1 != kFields || ini::DecodeInt(fields[0]) != ToolRecord::kFormat) return false;
   size_t next = 1;
   VisitFields(
       tool, [&](int& n) { n = ini::DecodeInt(fields[next++]); },
@@ -69,17 +77,43 @@ std::optional<ToolRecord> ParseToolRecord(std::string_view text) {
         std::from_chars(field.data(), field.data() + field.size(), n);
       },
       [&](std::string& s) { s = fields[next++]; });
+  return true;
+}
+}  // namespace
+
+std::optional<ToolRecord> ParseToolRecord(std::string_view text) {
+  ToolRecord tool;
+  if (!ParseInto(text, tool)) return std::nullopt;
   return tool;
 }
 
-void ToolTable::Load(GIniFile& ini) {
-  int count = ini.GetInt(count_.section, count_.key, ini::DecodeInt(count_.loader), static_cast<int>(count_.min),
-                         static_cast<int>(count_.max));
+void ToolTable::Load(GIniFile& ini, const DeclaredValues* scan) {
+  int count = -1;
+  if (scan) {
+    if (auto stored = scan->Find(count_)) {
+      int n = ini::DecodeInt(*stored);
+      if (!ini::IsUnusableNumber(*stored, n == 0) && n >= count_.min && n <= count_.max) count = n;
+    }
+  }
+  if (count < 0) {
+    count = ini.GetInt(count_.section, count_.key, ini::DecodeInt(count_.loader), static_cast<int>(count_.min),
+                       static_cast<int>(count_.max));
+  }
   tools_.clear();
+  tools_.reserve(static_cast<size_t>(count));
+  int first_id = scan ? scan->FirstId(entry_) : -1;
   for (int i = 0; i < count && i < entry_.count; ++i) {
-    std::string key = KeyName(entry_, i);
-    if (!ini.KeyExists(entry_.section, key)) continue;
-    if (auto tool = ParseToolRecord(ini.GetString(entry_.section, key))) tools_.push_back(*tool);
+    std::string read;
+    std::optional<std::string_view> text;
+    if (scan) {
+      text = scan->At(first_id + i);
+    } else if (ini.KeyExists(entry_.section, DeclaredKeyName(entry_, i))) {
+      read = ini.GetString(entry_.section, DeclaredKeyName(entry_, i));
+      text = read;
+    }
+    if (!text) continue;
+    tools_.emplace_back();
+    if (!ParseInto(*text, tools_.back())) tools_.pop_back();
   }
   stored_count_ = count;
 }
@@ -87,8 +121,8 @@ void ToolTable::Load(GIniFile& ini) {
 void ToolTable::Save(GIniFile& ini) {
   int count = std::min(static_cast<int>(tools_.size()), entry_.count);
   ini.WriteInt(count_.section, count_.key, count);
-  for (int i = 0; i < count; ++i) ini.WriteString(entry_.section, KeyName(entry_, i), FormatToolRecord(tools_[i]));
-  for (int i = count; i < stored_count_; ++i) ini.DeleteKey(entry_.section, KeyName(entry_, i));
+  for (int i = 0; i < count; ++i) ini.WriteString(entry_.section, DeclaredKeyName(entry_, i), FormatToolRecord(tools_[i]));
+  for (int i = count; i < stored_count_; ++i) ini.DeleteKey(entry_.section, DeclaredKeyName(entry_, i));
   stored_count_ = count;
 }
 

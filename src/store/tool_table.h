@@ -7,6 +7,7 @@
 
 namespace prefig {
 
+class DeclaredValues;
 class GIniFile;
 struct Setting;
 
@@ -56,8 +57,9 @@ class ToolTable {
   ToolTable(const Setting& count, const Setting& entry) : count_(count), entry_(entry) {}
   const Setting& CountSetting() const { return count_; }
 
-  // Entries that are not tool records are skipped.
-  void Load(GIniFile& ini);
+  // Entries that are not tool records are skipped. With a scan of the
+  // file, its values are taken from there.
+  void Load(GIniFile& ini, const DeclaredValues* scan = nullptr);
   // Writes the count and the entries; entries of a longer list read before
   // are removed.
   void Save(GIniFile& ini);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 
 #include "store/font_description.h"
 #include "store/ini_text.h"
@@ -56,7 +57,14 @@ const char* HolderName(HeldBy holder) {
   return "?";
 }
 
-std::string Quoted(const char* text) { return std::string("\"") + text + "\""; }
+// Texts are built by appending: GCC 12 misreads "x" + std::string&& in
+// optimised builds (-Wrestrict).
+std::string Quoted(const char* text) {
+  std::string out = "\"";
+  out += text;
+  out += '"';
+  return out;
+}
 
 std::string Number(double n, Kind kind) {
   char buffer[64];
@@ -70,24 +78,37 @@ std::string Number(double n, Kind kind) {
 
 std::string Variants(const ByBasicType& texts) {
   std::string out = "by type";
-  for (const char* text : texts) out += " " + Quoted(text);
+  for (const char* text : texts) {
+    out += ' ';
+    out += Quoted(text);
+  }
   return out;
 }
 
 std::string Limits(const Setting& s) {
+  std::string out;
   switch (s.kind) {
     case Kind::kText:
     case Kind::kChar:
-    case Kind::kHexText: return s.length > 0 ? " " + std::to_string(s.length) : "";
-    case Kind::kCommaList: return " " + std::to_string(s.items) + "x" + std::to_string(s.length);
+    case Kind::kHexText:
+      if (s.length > 0) out += ' ' + std::to_string(s.length);
+      break;
+    case Kind::kCommaList: out += ' ' + std::to_string(s.items) + 'x' + std::to_string(s.length); break;
     case Kind::kInteger:
-    case Kind::kColour: return " " + Number(s.min, s.kind) + ".." + Number(s.max, s.kind);
+    case Kind::kColour:
     case Kind::kDouble:
-      return " " + Number(s.min, s.kind) + ".." + Number(s.max, s.kind) + " %." + std::to_string(s.decimals) + "f";
-    case Kind::kYesNo: return s.yes_no == YesNoText::kOneZero ? " 1/0" : "";
-    case Kind::kFont: return "";
+      out += ' ';
+      out += Number(s.min, s.kind);
+      out += "..";
+      out += Number(s.max, s.kind);
+      if (s.kind == Kind::kDouble) out += " %." + std::to_string(s.decimals) + 'f';
+      break;
+    case Kind::kYesNo:
+      if (s.yes_no == YesNoText::kOneZero) out += " 1/0";
+      break;
+    case Kind::kFont: break;
   }
-  return "";
+  return out;
 }
 
 std::string PageText(const Setting& s) {
@@ -104,11 +125,17 @@ std::string LoaderText(const Setting& s) {
     out = Variants(s.loader_by_type);
   } else if (s.member_defaults) {
     out = "per member";
-    for (int member = 0; member < s.count; ++member) out += " " + Quoted(s.member_defaults[member]);
+    for (int member = 0; member < s.count; ++member) {
+      out += ' ';
+      out += Quoted(s.member_defaults[member]);
+    }
   } else {
     out = Quoted(s.loader);
   }
-  if (s.loader_imperial) out += " imperial " + Quoted(s.loader_imperial);
+  if (s.loader_imperial) {
+    out += " imperial ";
+    out += Quoted(s.loader_imperial);
+  }
   switch (s.from) {
     case DefaultFrom::kDeclared: break;
     case DefaultFrom::kCurrentLanguage: out = "the current language"; break;
@@ -117,7 +144,10 @@ std::string LoaderText(const Setting& s) {
     case DefaultFrom::kNamespaceUri: out += " on the namespace host"; break;
   }
   if (s.default_from) out = std::string(s.default_from->section) + "/" + s.default_from->key + " or " + out;
-  if (s.if_empty) out += ", empty taken as " + Quoted(s.if_empty);
+  if (s.if_empty) {
+    out += ", empty taken as ";
+    out += Quoted(s.if_empty);
+  }
   return out;
 }
 
@@ -181,6 +211,27 @@ SettingKey FindSetting(Scope scope, std::string_view section, std::string_view k
     }
   }
   return {};
+}
+
+const std::string& DeclaredKeyName(const Setting& s, int member) {
+  static const auto names = [] {
+    std::unordered_map<const Setting*, std::vector<std::string>> table;
+    for (Scope scope : {Scope::kMain, Scope::kType, Scope::kDnc}) {
+      for (const Setting* declared : SettingsOf(scope)) {
+        std::vector<std::string>& keys = table[declared];
+        if (!keys.empty()) continue;
+        for (int i = 0; i < declared->count; ++i) keys.push_back(KeyName(*declared, i));
+      }
+    }
+    return table;
+  }();
+  auto found = names.find(&s);
+  if (found != names.end() && member >= 0 && member < static_cast<int>(found->second.size())) {
+    return found->second[static_cast<size_t>(member)];
+  }
+  thread_local std::string other;
+  other = KeyName(s, member);
+  return other;
 }
 
 std::string DescribeSetting(const Setting& s) {

@@ -120,6 +120,10 @@ struct SettingKey {
 };
 SettingKey FindSetting(Scope scope, std::string_view section, std::string_view key);
 
+// KeyName of a declared setting, formatted once for the program's life:
+// loading reads every member of every numbered family of every file.
+const std::string& DeclaredKeyName(const Setting& s, int member = 0);
+
 // Every declaration on one line, table by table: the golden dump that makes
 // a changed key, default or order a one-line difference in review.
 std::string DumpSchema();
