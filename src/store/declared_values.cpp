@@ -100,6 +100,8 @@ struct DeclaredKeyTable {
 };
 
 DeclaredValues::DeclaredValues(Scope scope, std::string_view text) : table_(&DeclaredKeyTable::Of(scope)), text_(text) {
+  // Offsets are kept in 32 bits; a larger file is read key by key.
+  if (text_.size() > 0xFFFFFFFFu) return;
   values_.assign(table_->ids, 0);
   std::string_view all = text_;
   std::vector<uint64_t> seen_sections;  // folded name hashes, with the names beside them
@@ -129,8 +131,9 @@ DeclaredValues::DeclaredValues(Scope scope, std::string_view text) : table_(&Dec
     int id = table_->Lookup(KeyHash(section_hash, key), section, key);
     if (id < 0 || values_[static_cast<size_t>(id)] != 0) continue;
     std::string_view value = ini::ReadValue(all, ini::KeyAt(all, line));
-    values_[static_cast<size_t>(id)] =
-        (static_cast<uint64_t>(value.data() - all.data()) << 32) | (static_cast<uint64_t>(value.size()) + 1);
+    // An empty value need not point into the text.
+    uint64_t offset = value.empty() ? 0 : static_cast<uint64_t>(value.data() - all.data());
+    values_[static_cast<size_t>(id)] = (offset << 32) | (static_cast<uint64_t>(value.size()) + 1);
   }
 }
 
