@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <locale.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -149,52 +151,52 @@ TEST(FixedNumber, ShortTextsDropTrailingZerosAndTheSeparator) {
   EXPECT_EQ(ShortNumberText(-0.0, 4), "0");
 }
 
-// A locale whose decimal separator is ",", made at test time with localedef
-// (no locale package needed) and used on this thread only.
-class CommaLocale {
- public:
-  CommaLocale() {
-    std::string source = dir_.File("comma.src");
-    test::WriteFile(source, "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"<U002E>\"\ngrouping 3\nEND LC_NUMERIC\n");
-    // -c: the other categories are missing on purpose; localedef warns and writes anyway.
-    test::RunProgram("/usr/bin/localedef", {"-c", "-i", source, "-f", "ANSI_X3.4-1968", dir_.File("prefigcomma")});
-    const char* old = std::getenv("LOCPATH");
-    std::string saved = old ? old : "";
-    setenv("LOCPATH", dir_.path().c_str(), 1);
-    locale_ = newlocale(LC_NUMERIC_MASK, "prefigcomma", static_cast<locale_t>(0));
-    if (old) {
-      setenv("LOCPATH", saved.c_str(), 1);
-    } else {
-      unsetenv("LOCPATH");
+constexpr int kNoCommaLocale = 77;
+
+// Runs in a child process, so that the locale and what glibc keeps (and
+// never frees) for LOCPATH stay out of the test process. Returns the exit
+// code: 0 when every check passed.
+int CheckUnderCommaLocale(const std::string& locale_dir) {
+  setenv("LOCPATH", locale_dir.c_str(), 1);
+  locale_t comma = newlocale(LC_NUMERIC_MASK, "prefigcomma", static_cast<locale_t>(0));
+  if (!comma) return kNoCommaLocale;
+  uselocale(comma);
+  int failures = 0;
+  auto check = [&](bool ok, const char* what) {
+    if (!ok) {
+      std::fprintf(stderr, "under the comma locale: %s\n", what);
+      ++failures;
     }
-    if (locale_) previous_ = uselocale(locale_);
-  }
-  ~CommaLocale() {
-    if (!locale_) return;
-    uselocale(previous_);
-    freelocale(locale_);
-  }
-  bool active() const { return locale_ != static_cast<locale_t>(0); }
-
- private:
-  test::TempDir dir_;
-  locale_t locale_ = static_cast<locale_t>(0);
-  locale_t previous_ = LC_GLOBAL_LOCALE;
-};
-
-TEST(FiveAxisRecord, WritesAndReadsPointsUnderACommaLocale) {
-  CommaLocale comma;
-  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma could be made here (localedef failed)";
+  };
   char printed[16];
   std::snprintf(printed, sizeof printed, "%.1f", 0.5);
-  ASSERT_STREQ(printed, "0,5");  // the locale is really in force
+  if (std::string(printed) != "0,5") return kNoCommaLocale;  // not in force after all
   auto r = ParseFiveAxisRecord(WithField(8, "0.25"));
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->axis1.offset[0], 0.25);
-  EXPECT_EQ(ParseFiveAxisRecord(WithField(8, "0,25"))->axis1.offset[0], 0.25);
-  EXPECT_EQ(FormatFiveAxisRecord(*ParseFiveAxisRecord(kDefault)), kDefault);
-  EXPECT_EQ(FormatFiveAxisRecord(*r).substr(0, 48), "1$DMU-70$1$1$1$0.0000000$1.0000000$-1.0000000$0.");
-  EXPECT_EQ(ShortNumberText(0.5, 4), "0.5");
+  check(r && r->axis1.offset[0] == 0.25, "reading 0.25");
+  auto c = ParseFiveAxisRecord(WithField(8, "0,25"));
+  check(c && c->axis1.offset[0] == 0.25, "reading 0,25");
+  check(FormatFiveAxisRecord(*ParseFiveAxisRecord(kDefault)) == kDefault, "writing the default record");
+  check(r && FormatFiveAxisRecord(*r).find("$0.2500000$") != std::string::npos, "writing 0.25");
+  check(ShortNumberText(0.5, 4) == "0.5", "a short number text");
+  return failures;
+}
+
+TEST(FiveAxisRecord, WritesAndReadsPointsUnderACommaLocale) {
+  // A locale whose decimal separator is ",", made with localedef (no locale
+  // package needed); the other categories are left out on purpose, so
+  // localedef warns (-c: and writes anyway).
+  test::TempDir dir;
+  std::string source = dir.File("comma.src");
+  test::WriteFile(source, "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"<U002E>\"\ngrouping 3\nEND LC_NUMERIC\n");
+  test::RunProgram("/usr/bin/localedef", {"-c", "-i", source, "-f", "ANSI_X3.4-1968", dir.File("prefigcomma")});
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) _exit(CheckUnderCommaLocale(dir.path()));
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == kNoCommaLocale) GTEST_SKIP() << "no locale with a decimal comma could be made here";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "failed checks (listed on standard error)";
 }
 
 }  // namespace
