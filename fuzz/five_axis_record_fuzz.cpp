@@ -31,7 +31,7 @@ void Exercise(const prefig::FiveAxisRecord& record, std::string_view rest) {
   if (shape.type != kFreeType) {
     FiveAxisRecord rebuilt = record;
     ApplyFiveAxisShape(shape, rebuilt);
-    Check(rebuilt.axis1.direction == record.axis1.direction && rebuilt.axis2.offset == record.axis2.offset);
+    Check(rebuilt == record);
   }
 
   GFiveAxisModel model(FiveAxisList{{record}, 1, 0});

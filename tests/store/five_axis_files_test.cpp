@@ -7,13 +7,9 @@
 namespace prefig {
 namespace {
 
-constexpr std::string_view kDefault =
-    "1$DMU-70$1$1$1$0.0000000$1.0000000$-1.0000000$0.0000000$0.0000000$-155.0000000$180.0000000$0.0000000$1$1$2"
-    "$0.0000000$0.0000000$1.0000000$0.0000000$0.0000000$0.0000000$-99999.0000000$99999.0000000$0.0000000$0.0000000"
-    "$1.0000000$0";
-
+// The default record renamed.
 std::string Named(std::string_view name) {
-  std::string line(kDefault);
+  std::string line(kDefaultFiveAxisText);
   return line.replace(2, 6, name);
 }
 
@@ -25,8 +21,8 @@ TEST(FiveAxisFiles, FileNamesBelowTheirDirectories) {
 
 TEST(FiveAxisFiles, ReadingSkipsWhatIsNoRecord) {
   // Name lengths that make the line exactly 4095 and 4096 bytes long.
-  std::string longest = Named(std::string(4095 - kDefault.size() + 6, 'L'));
-  std::string too_long = Named(std::string(4096 - kDefault.size() + 6, 'T'));
+  std::string longest = Named(std::string(4095 - kDefaultFiveAxisText.size() + 6, 'L'));
+  std::string too_long = Named(std::string(4096 - kDefaultFiveAxisText.size() + 6, 'T'));
   ASSERT_EQ(longest.size(), 4095u);
   std::string text = "# comment\r\n" + Named("One") + "\r\n\r\n1$broken\n" + Named("Two") + "\n" + too_long + "\n" +
                      std::string(1, '\0') + Named("Nul") + "\n" + longest + "\r\n" + Named("Last");
