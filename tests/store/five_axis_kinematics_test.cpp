@@ -150,16 +150,5 @@ TEST(FiveAxisKinematics, TypeRulesWriteTheVectors) {
   EXPECT_EQ(r, before);
 }
 
-TEST(FiveAxisKinematics, AxisBoxTexts) {
-  std::vector<std::string> signed_texts, free_texts;
-  for (int i = 0; i < kFiveAxisBoxEntries; ++i) {
-    signed_texts.push_back(FiveAxisBoxText(0, i));
-    free_texts.push_back(FiveAxisBoxText(kFreeType, i));
-  }
-  EXPECT_EQ(signed_texts, (std::vector<std::string>{"A+", "A-", "B+", "B-", "C+", "C-"}));
-  EXPECT_EQ(free_texts, (std::vector<std::string>{"A/Head", "A/Table", "B/Head", "B/Table", "C/Head", "C/Table"}));
-  EXPECT_EQ(FiveAxisBoxText(3, 99), "C-");
-}
-
 }  // namespace
 }  // namespace prefig
