@@ -8,6 +8,7 @@ namespace prefig {
 namespace {
 
 constexpr int kMaxNumber = INT_MAX - 1;  // a result of number + 1 still fits
+constexpr size_t kSearchesOfWholeLine = 8;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -95,8 +96,15 @@ ChannelEvaluation GChannelParser::Evaluate(std::string_view line) const {
     if (skip != std::string_view::npos && !InComment(line, skip, skip + 1)) return evaluation;
   }
 
+  // Each search may read the rest of the line; a few times the line is enough
+  // for every real block and bounds the time a hostile pattern takes.
+  size_t length = std::min(line.size(), sync_.MatchedLength());
+  size_t budget = kSearchesOfWholeLine * sync_.MatchedLength();
   size_t from = 0;
-  for (size_t found = 0; found < kMaxSyncCommandsPerLine && from <= line.size(); ++found) {
+  for (size_t found = 0; found < kMaxSyncCommandsPerLine && from <= length; ++found) {
+    size_t searched = length - from;
+    if (searched > budget) break;
+    budget -= searched;
     std::optional<PatternMatch> match = sync_.Find(line, from);
     if (!match) break;
     from = std::max(match->end, match->begin + 1);  // an empty match must not stall the search

@@ -20,8 +20,8 @@ struct ChannelEvaluation {
 };
 
 // A line with more synchronisation commands than this is read only up to
-// them; real NC blocks hold one or two.
-inline constexpr size_t kMaxSyncCommandsPerLine = 64;
+// them; real NC blocks hold one or two, and there are 32 channels at most.
+inline constexpr size_t kMaxSyncCommandsPerLine = 32;
 
 // The patterns by which the multi-channel view splits an NC program into
 // channels and finds where the channels wait for each other.

@@ -36,6 +36,14 @@ std::string LibraryMessage(int code, const regex_t* regex) {
 
 constexpr size_t kStackMatches = 16;
 
+// Elements squared times bytes.
+constexpr size_t kMatchWork = size_t{1} << 24;
+
+size_t MatchedLengthFor(size_t elements) {
+  size_t square = std::max<size_t>(elements * elements, 1);
+  return std::clamp(kMatchWork / square, kMinMatchedLength, kMaxMatchedLength);
+}
+
 }  // namespace
 
 struct GPattern::Compiled {
@@ -46,6 +54,7 @@ struct GPattern::Compiled {
   Use use = Use::kValues;
   std::vector<int> value_groups;
   size_t match_slots = 1;  // the whole match and every group up to the last value group
+  size_t matched_length = kMaxMatchedLength;
   ~Compiled() { regfree(&regex); }
 };
 
@@ -81,15 +90,18 @@ bool GPattern::Compile(std::string_view text, Use use) {
   compiled_->regex = regex;  // the compiled state belongs to compiled_ from here on
   compiled_->use = use;
   compiled_->value_groups = std::move(translated.value_groups);
+  compiled_->matched_length = MatchedLengthFor(translated.elements);
   for (int group : compiled_->value_groups) {
     compiled_->match_slots = std::max(compiled_->match_slots, static_cast<size_t>(group) + 1);
   }
   return true;
 }
 
+size_t GPattern::MatchedLength() const { return compiled_ ? compiled_->matched_length : 0; }
+
 bool GPattern::Matches(std::string_view line) const {
   if (!compiled_) return false;
-  size_t length = std::min(line.size(), kMaxMatchedLength);
+  size_t length = std::min(line.size(), compiled_->matched_length);
   regmatch_t range{0, static_cast<regoff_t>(length)};
   CLocaleScope c;
   return regexec(&compiled_->regex, line.data() ? line.data() : "", 0, &range, REG_STARTEND) == 0;
@@ -98,7 +110,7 @@ bool GPattern::Matches(std::string_view line) const {
 std::optional<PatternMatch> GPattern::Find(std::string_view line, size_t from) const {
   // Positions need sub-match reporting, which a test pattern was compiled without.
   if (!compiled_ || compiled_->use != Use::kValues) return std::nullopt;
-  size_t length = std::min(line.size(), kMaxMatchedLength);
+  size_t length = std::min(line.size(), compiled_->matched_length);
   if (from > length) return std::nullopt;
 
   regmatch_t stack[kStackMatches];

@@ -7,9 +7,14 @@
 
 namespace prefig {
 
-// Matching looks at no more than this many bytes of a line; NC blocks are
-// far shorter, and the bound keeps the time of a hostile pattern short.
+// Matching looks at no more than the first kMaxMatchedLength bytes of a line;
+// NC blocks are far shorter. The C library's matching time grows with the
+// length of the line and more than the square of the pattern's expanded
+// size, so a big pattern looks at less, down to kMinMatchedLength bytes for
+// the biggest. One search with the most hostile pattern then takes a few
+// hundredths of a second.
 inline constexpr size_t kMaxMatchedLength = 4096;
+inline constexpr size_t kMinMatchedLength = 128;
 
 struct PatternMatch {
   size_t begin = 0, end = 0;              // the whole match
@@ -39,6 +44,8 @@ class GPattern {
   bool Compile(std::string_view text, Use use);
   void Clear();
   bool IsSet() const { return compiled_ != nullptr; }
+  // How much of a line this pattern looks at (0 when unset).
+  size_t MatchedLength() const;
   const std::string& Error() const { return error_; }
 
   // An unset pattern matches nothing.

@@ -220,6 +220,7 @@ TranslatedPattern TranslatePattern(std::string_view p) {
   }
   if (!last.branch_used) return fail(last.alternated ? kEmptyAlternative : kEmptyPattern);
   if (last.Size() > kMaxPatternElements) return fail(LibraryMessage(REG_ESIZE));
+  out.elements = last.Size();
   return out;
 }
 

@@ -20,14 +20,15 @@ namespace prefig {
 inline constexpr size_t kMaxValueGroups = 8;
 
 // The C library expands bounded repetitions (`x{2,30}` becomes thirty
-// copies of x), and matching time grows with the expanded size. A pattern
-// whose expansion exceeds this many elements is refused as too big; any
-// pattern of up to this length without large repetitions fits.
-inline constexpr size_t kMaxPatternElements = 1024;
+// copies of x), and matching time grows steeply with the expanded size. A
+// pattern whose expansion exceeds this many elements (characters, bracket
+// expressions, anchors, groups) is refused as too big.
+inline constexpr size_t kMaxPatternElements = 512;
 
 struct TranslatedPattern {
   std::string expression;          // for regcomp with REG_EXTENDED
   std::vector<int> value_groups;   // sub-expression numbers, in the order of their `<`
+  size_t elements = 0;             // the size of the expansion
   std::string error;               // why the pattern cannot be used; empty when it can
 };
 
