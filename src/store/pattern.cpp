@@ -4,6 +4,7 @@
 #include <regex.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "store/pattern_translation.h"
@@ -42,6 +43,21 @@ constexpr size_t kMatchWork = size_t{1} << 24;
 size_t MatchedLengthFor(size_t elements) {
   size_t square = std::max<size_t>(elements * elements, 1);
   return std::clamp(kMatchWork / square, kMinMatchedLength, kMaxMatchedLength);
+}
+
+// regexec over [from, length) of `line`, with the text before `from` as
+// context. The C library reads only that range (REG_STARTEND), but the
+// sanitizers' checks read the text up to its NUL, which a string_view need
+// not have, so the range is matched in a NUL-terminated copy.
+bool Execute(const regex_t& regex, std::string_view line, size_t from, size_t length, size_t slot_count,
+             regmatch_t* slots) {
+  char text[kMaxMatchedLength + 1];
+  if (length > 0) std::memcpy(text, line.data(), length);
+  text[length] = '\0';
+  slots[0].rm_so = static_cast<regoff_t>(from);
+  slots[0].rm_eo = static_cast<regoff_t>(length);
+  CLocaleScope c;
+  return regexec(&regex, text, slot_count, slots, REG_STARTEND) == 0;
 }
 
 }  // namespace
@@ -101,10 +117,8 @@ size_t GPattern::MatchedLength() const { return compiled_ ? compiled_->matched_l
 
 bool GPattern::Matches(std::string_view line) const {
   if (!compiled_) return false;
-  size_t length = std::min(line.size(), compiled_->matched_length);
-  regmatch_t range{0, static_cast<regoff_t>(length)};
-  CLocaleScope c;
-  return regexec(&compiled_->regex, line.data() ? line.data() : "", 0, &range, REG_STARTEND) == 0;
+  regmatch_t range;
+  return Execute(compiled_->regex, line, 0, std::min(line.size(), compiled_->matched_length), 0, &range);
 }
 
 std::optional<PatternMatch> GPattern::Find(std::string_view line, size_t from) const {
@@ -120,14 +134,7 @@ std::optional<PatternMatch> GPattern::Find(std::string_view line, size_t from) c
     heap.resize(compiled_->match_slots);
     slots = heap.data();
   }
-  slots[0].rm_so = static_cast<regoff_t>(from);
-  slots[0].rm_eo = static_cast<regoff_t>(length);
-  {
-    CLocaleScope c;
-    if (regexec(&compiled_->regex, line.data() ? line.data() : "", compiled_->match_slots, slots, REG_STARTEND) != 0) {
-      return std::nullopt;
-    }
-  }
+  if (!Execute(compiled_->regex, line, from, length, compiled_->match_slots, slots)) return std::nullopt;
 
   PatternMatch match;
   match.begin = match.value_begin = match.value_end = static_cast<size_t>(slots[0].rm_so);
