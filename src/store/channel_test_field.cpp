@@ -44,10 +44,10 @@ std::string FormatWithNumber(std::string_view format, long long number) {
       out += format[i];
       continue;
     }
-    std::string spec(format.substr(i, j - i));
-    spec += "lld";
+    std::string conversion(format.substr(i, j - i));
+    conversion += "lld";
     char buffer[128];
-    std::snprintf(buffer, sizeof buffer, spec.c_str(), number);
+    std::snprintf(buffer, sizeof buffer, conversion.c_str(), number);
     out += buffer;
     used = true;
     i = j;
