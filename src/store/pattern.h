@@ -42,7 +42,6 @@ class GPattern {
   // C library's message where it has one), when `text` cannot be used; the
   // pattern is then unset.
   bool Compile(std::string_view text, Use use);
-  void Clear();
   bool IsSet() const { return compiled_ != nullptr; }
   // How much of a line this pattern looks at (0 when unset).
   size_t MatchedLength() const;
@@ -53,11 +52,12 @@ class GPattern {
   // The first match that begins at or after `from`. The text before `from`
   // still counts as context: `^` does not match there, and a word start
   // needs a non-word character before it. The value is the text of the
-  // matched value group that begins first.
+  // matched value group that begins first. A kTest pattern finds nothing.
   std::optional<PatternMatch> Find(std::string_view line, size_t from = 0) const;
 
  private:
   struct Compiled;
+  void Clear();
   std::unique_ptr<Compiled> compiled_;
   std::string error_;
 };
