@@ -13,8 +13,6 @@ TEST(ChannelCli, PrintsOneResultPerLine) {
   EXPECT_EQ(Prefig({"channel", "--mode", "10", "N10 WAITM(1,1,2)", "%_N_A_MPF"}).out,
             "start=no end=no sync=3 number=1 channels=1,2\n"
             "start=yes end=no sync=0 number=-1 channels=\n");
-  EXPECT_EQ(Prefig({"channel", "--mode", "1", "!12"}).out, "start=no end=no sync=3 number=-1 channels=1,2\n");
-  EXPECT_EQ(Prefig({"channel", "--mode", "2", "M310"}).out, "start=no end=no sync=311 number=-1 channels=\n");
   EXPECT_EQ(Prefig({"channel", "--start", "1:O", "--end", "2:M30$", "--sync", "2:M<3[0-9]{2}>", "--sync-number",
                     "1:P", "N10 O1000", "M30", "M310 P4"})
                 .out,
@@ -23,15 +21,6 @@ TEST(ChannelCli, PrintsOneResultPerLine) {
             "start=no end=no sync=311 number=4 channels=\n");
   EXPECT_EQ(Prefig({"channel", "--by-channel-numbers", "--sync", "2:!<[0-9]+>", "!23"}).out,
             "start=no end=no sync=6 number=-1 channels=2,3\n");
-}
-
-TEST(ChannelCli, CommentsAndBlockSkip) {
-  EXPECT_EQ(Prefig({"channel", "--mode", "2", "--comment", "()", "--block-skip", "/", "N1 (M301)", "/M302",
-                    "(X) M303"})
-                .out,
-            "start=no end=no sync=0 number=-1 channels=\n"
-            "start=no end=no sync=0 number=-1 channels=\n"
-            "start=no end=no sync=304 number=-1 channels=\n");
 }
 
 TEST(ChannelCli, FileShowsOnlyLinesThatCount) {
