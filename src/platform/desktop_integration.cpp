@@ -24,13 +24,6 @@ bool IsPlainChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
 }
 
-std::string LowerExtension(std::string_view extension) {
-  if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
-  std::string out;
-  for (char c : extension) out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  return out;
-}
-
 std::string XmlEscaped(std::string_view text) {
   std::string out;
   for (char c : text) {
@@ -75,7 +68,8 @@ bool EditMimeApps(Edit edit) {
   ReadStatus status = ReadWholeFile(path, text);
   if (status != ReadStatus::kOk && status != ReadStatus::kMissing) return false;
   if (!edit(text)) return true;
-  return Write(path, text);
+  // Emptied by taking our lines out: the file was ours alone.
+  return text.empty() ? Remove(path) : Write(path, text);
 }
 
 // Puts the entry first in a list value, or takes it out; false when that
@@ -102,9 +96,16 @@ bool TakeOut(std::string& text, std::string_view group, std::string_view mime_ty
 
 }  // namespace
 
+std::string LowerCaseExtension(std::string_view extension) {
+  if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
+  std::string out;
+  for (char c : extension) out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return out;
+}
+
 std::string MimeTypeOfExtension(std::string_view extension) {
   std::string out(kMimePrefix);
-  for (char c : LowerExtension(extension)) out += IsPlainChar(c) || c == '.' || c == '+' ? c : '_';
+  for (char c : LowerCaseExtension(extension)) out += IsPlainChar(c) || c == '.' || c == '+' ? c : '_';
   return out;
 }
 
@@ -120,7 +121,7 @@ std::string DesktopEntryFile(std::string_view desktop_id) {
 
 std::string MimePackageFile(std::string_view extension) {
   std::string name(kMimePackagePrefix);
-  for (char c : LowerExtension(extension)) name += IsPlainChar(c) || c == '.' || c == '+' ? c : '_';
+  for (char c : LowerCaseExtension(extension)) name += IsPlainChar(c) || c == '.' || c == '+' ? c : '_';
   return UserDataDirectory() + "/mime/packages/" + name + ".xml";
 }
 
@@ -165,7 +166,7 @@ bool InstallMimeType(std::string_view extension, std::string_view description) {
       "  <mime-type type=\"" + XmlEscaped(MimeTypeOfExtension(extension)) + "\">\n"
       "    <comment>" + XmlEscaped(description) + "</comment>\n"
       "    <sub-class-of type=\"text/plain\"/>\n"
-      "    <glob pattern=\"*." + XmlEscaped(LowerExtension(extension)) + "\" weight=\"" + std::to_string(kGlobWeight) + "\"/>\n"
+      "    <glob pattern=\"*." + XmlEscaped(LowerCaseExtension(extension)) + "\" weight=\"" + std::to_string(kGlobWeight) + "\"/>\n"
       "  </mime-type>\n"
       "</mime-info>\n";
   return Write(MimePackageFile(extension), text);

@@ -9,6 +9,9 @@
 // mimeapps.list. Each function touches only what we put there.
 namespace prefig::platform {
 
+// "nc" for "nc", ".nc" or ".NC".
+std::string LowerCaseExtension(std::string_view extension);
+
 // "text/x-velmo-nc" for "nc" or ".NC".
 std::string MimeTypeOfExtension(std::string_view extension);
 

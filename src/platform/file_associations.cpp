@@ -44,7 +44,7 @@ std::vector<std::string> UserExtensions(std::string_view identifier) {
   std::vector<std::string> found;
   for (const std::string& key : RegistrySubkeys(kUserClasses)) {
     if (key.size() < 2 || key.front() != '.') continue;
-    if (ReadRegistryText(Join(kUserClasses, key) + "\\") == identifier) found.push_back(key.substr(1));
+    if (ReadRegistryText(Join(kUserClasses, key) + "\\") == identifier) found.push_back(LowerCaseExtension(key));
   }
   return found;
 }
@@ -206,7 +206,7 @@ std::vector<std::string> RegisteredExtensions(std::string_view program, std::str
     if (!type || ReadRegistryText(Join(kMachineClassRoots[0], *type) + std::string(kOpenCommandKey)) != command) continue;
     bool seen = false;
     for (const std::string& other : found) seen = seen || SameExtension(other, key.substr(1));
-    if (!seen) found.push_back(key.substr(1));
+    if (!seen) found.push_back(LowerCaseExtension(key));
   }
   return found;
 }

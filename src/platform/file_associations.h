@@ -42,8 +42,8 @@ bool RegisterExtensions(std::string_view extensions, std::string_view descriptio
 bool UnregisterExtensions(std::string_view extensions, std::string_view program = {},
                           std::string_view suffix = {});
 
-// The extensions (without dot) that open with the program, per user or
-// machine-wide, each once.
+// The extensions (without dot, in lower case: the registry keeps names in
+// upper case) that open with the program, per user or machine-wide, each once.
 std::vector<std::string> RegisteredExtensions(std::string_view program = {}, std::string_view suffix = {});
 
 }  // namespace prefig::platform

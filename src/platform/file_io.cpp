@@ -335,6 +335,15 @@ DirectoryLock::~DirectoryLock() {
   if (fd_ >= 0) ::close(fd_);  // closing releases the lock
 }
 
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty() || path.front() == '/') return path;
+  char* cwd = ::getcwd(nullptr, 0);
+  if (cwd == nullptr) return path;
+  std::string absolute = std::string(cwd) + (cwd[1] == '\0' ? "" : "/") + path;
+  std::free(cwd);
+  return absolute;
+}
+
 std::string DirectoryOf(std::string_view path) {
   size_t slash = path.find_last_of('/');
   if (slash == std::string_view::npos) return ".";

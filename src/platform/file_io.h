@@ -80,6 +80,9 @@ class DirectoryLock {
   int fd_ = -1;
 };
 
+// The path made absolute against the working directory (not resolved).
+std::string AbsolutePath(const std::string& path);
+
 std::string DirectoryOf(std::string_view path);
 std::string FileNameOf(std::string_view path);
 

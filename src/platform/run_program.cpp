@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/file_io.h"
+
 extern char** environ;
 
 namespace prefig::platform {
@@ -17,14 +19,6 @@ namespace {
 bool IsExecutableFile(const std::string& path) {
   struct stat st{};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
-}
-
-std::string AbsolutePath(const std::string& path) {
-  if (path.empty() || path.front() == '/') return path;
-  std::string cwd(4096, '\0');
-  if (::getcwd(cwd.data(), cwd.size()) == nullptr) return path;
-  cwd.resize(cwd.find('\0'));
-  return cwd + "/" + path;
 }
 
 int ExitCodeOf(int status) {
