@@ -55,20 +55,21 @@ std::string Join(const std::vector<std::string>& lines) {
   return out;
 }
 
-// The lines [first, end) of the first group with this name, first being the
-// header; nullopt when there is none.
+// The lines [header, end) of every group with this name: a file that
+// repeats a group is read as if it were one.
 struct GroupSpan {
   size_t header = 0;
   size_t end = 0;
 };
-std::optional<GroupSpan> FindGroup(const std::vector<Line>& lines, std::string_view group) {
+std::vector<GroupSpan> FindGroups(const std::vector<Line>& lines, std::string_view group) {
+  std::vector<GroupSpan> spans;
   for (size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].kind != Line::kGroup || lines[i].name != group) continue;
     GroupSpan span{i, i + 1};
     while (span.end < lines.size() && lines[span.end].kind != Line::kGroup) ++span.end;
-    return span;
+    spans.push_back(span);
   }
-  return std::nullopt;
+  return spans;
 }
 
 std::vector<std::string> Texts(const std::vector<Line>& lines) {
@@ -81,10 +82,10 @@ std::vector<std::string> Texts(const std::vector<Line>& lines) {
 
 std::optional<std::string> Value(std::string_view text, std::string_view group, std::string_view key) {
   std::vector<Line> lines = SplitLines(text);
-  auto span = FindGroup(lines, group);
-  if (!span) return std::nullopt;
-  for (size_t i = span->header + 1; i < span->end; ++i) {
-    if (lines[i].kind == Line::kEntry && lines[i].name == key) return std::string(lines[i].value);
+  for (const GroupSpan& span : FindGroups(lines, group)) {
+    for (size_t i = span.header + 1; i < span.end; ++i) {
+      if (lines[i].kind == Line::kEntry && lines[i].name == key) return std::string(lines[i].value);
+    }
   }
   return std::nullopt;
 }
@@ -93,20 +94,24 @@ bool SetValue(std::string& text, std::string_view group, std::string_view key, s
   std::vector<Line> lines = SplitLines(text);
   std::vector<std::string> out = Texts(lines);
   std::string entry = std::string(key) + "=" + std::string(value);
-  auto span = FindGroup(lines, group);
-  if (!span) {
-    if (!out.empty() && lines.back().kind != Line::kBlank) out.emplace_back();
-    out.push_back("[" + std::string(group) + "]");
-    out.push_back(entry);
-  } else {
-    size_t after = span->header + 1;
-    for (size_t i = span->header + 1; i < span->end; ++i) {
+  std::vector<GroupSpan> spans = FindGroups(lines, group);
+  for (const GroupSpan& span : spans) {
+    for (size_t i = span.header + 1; i < span.end; ++i) {
       if (lines[i].kind == Line::kEntry && lines[i].name == key) {
         if (lines[i].text == entry) return false;
         out[i] = entry;
         text = Join(out);
         return true;
       }
+    }
+  }
+  if (spans.empty()) {
+    if (!out.empty() && lines.back().kind != Line::kBlank) out.emplace_back();
+    out.push_back("[" + std::string(group) + "]");
+    out.push_back(entry);
+  } else {
+    size_t after = spans.front().header + 1;
+    for (size_t i = after; i < spans.front().end; ++i) {
       if (lines[i].kind != Line::kBlank) after = i + 1;
     }
     out.insert(out.begin() + static_cast<ptrdiff_t>(after), entry);
@@ -117,27 +122,31 @@ bool SetValue(std::string& text, std::string_view group, std::string_view key, s
 
 bool RemoveValue(std::string& text, std::string_view group, std::string_view key) {
   std::vector<Line> lines = SplitLines(text);
-  auto span = FindGroup(lines, group);
-  if (!span) return false;
   std::vector<bool> drop(lines.size(), false);
-  bool removed = false, others = false;
-  for (size_t i = span->header + 1; i < span->end; ++i) {
-    if (lines[i].kind == Line::kEntry && lines[i].name == key) {
-      drop[i] = removed = true;
-    } else if (lines[i].kind != Line::kBlank) {
-      others = true;
+  bool any = false;
+  for (const GroupSpan& span : FindGroups(lines, group)) {
+    bool removed = false, others = false;
+    for (size_t i = span.header + 1; i < span.end; ++i) {
+      if (lines[i].kind == Line::kEntry && lines[i].name == key) {
+        drop[i] = removed = true;
+      } else if (lines[i].kind != Line::kBlank) {
+        others = true;
+      }
     }
-  }
-  if (!removed) return false;
-  if (!others) {
+    if (!removed || others) {
+      any |= removed;
+      continue;
+    }
+    any = true;
     // The group goes with its blank lines; when it was the last group, so
     // do the blank lines that set it apart from the one before.
-    size_t first = span->header;
-    if (span->end == lines.size()) {
+    size_t first = span.header;
+    if (span.end == lines.size()) {
       while (first > 0 && lines[first - 1].kind == Line::kBlank) --first;
     }
-    for (size_t i = first; i < span->end; ++i) drop[i] = true;
+    for (size_t i = first; i < span.end; ++i) drop[i] = true;
   }
+  if (!any) return false;
   std::vector<std::string> out;
   for (size_t i = 0; i < lines.size(); ++i) {
     if (!drop[i]) out.emplace_back(lines[i].text);

@@ -68,5 +68,14 @@ TEST(KeyFile, ReplacingAValueKeepsItsPlace) {
   EXPECT_EQ(commented, "[G]\n# mine\n");
 }
 
+TEST(KeyFile, ARepeatedGroupReadsAsOne) {
+  std::string text = "[Other]\n[Other]\na=1\n";
+  EXPECT_EQ(Value(text, "Other", "a"), "1");
+  EXPECT_TRUE(SetValue(text, "Other", "a", "2"));
+  EXPECT_EQ(text, "[Other]\n[Other]\na=2\n");
+  EXPECT_TRUE(RemoveValue(text, "Other", "a"));
+  EXPECT_EQ(Value(text, "Other", "a"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace prefig::platform::key_file
