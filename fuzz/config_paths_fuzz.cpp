@@ -1,7 +1,5 @@
 // ConfigPaths.cfg of any content: reading and resolving must not crash or
 // hang, and whatever the writer accepts must read back as it was.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,20 +8,9 @@
 
 #include "context/config_path_handler.h"
 #include "context/config_paths_file.h"
+#include "work_dir.h"
 
-namespace {
-
-const std::string& WorkDir() {
-  static const std::string dir = [] {
-    std::string base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string pattern = base + "/prefig-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data())) abort();
-    return pattern;
-  }();
-  return dir;
-}
-
-}  // namespace
+using prefig::fuzz::WorkDir;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Resolving is quadratic in the number of keys; real files hold a dozen.
