@@ -95,10 +95,15 @@ bool RegisterForUser(const std::vector<std::string>& extensions, std::string_vie
 }
 
 // Removes a machine-wide extension key and, when no other extension of the
-// root uses it any more, the type key it named.
-bool UnregisterMachineWide(std::string_view root, const std::string& extension) {
+// root uses it any more, the type key it named. An extension whose type
+// opens with another program is not ours: it stays.
+bool UnregisterMachineWide(std::string_view root, const std::string& extension, std::string_view program) {
   std::string key = Join(root, "." + extension);
   std::optional<std::string> type = ReadRegistryText(key + "\\");
+  if (type && !type->empty()) {
+    std::optional<std::string> command = ReadRegistryText(Join(root, *type) + std::string(kOpenCommandKey));
+    if (command && *command != OpenCommand(program)) return true;
+  }
   bool ok = DeleteRegistryTree(key);
   if (!type || type->empty()) return ok;
   for (const std::string& other : RegistrySubkeys(root)) {
@@ -186,7 +191,7 @@ bool UnregisterExtensions(std::string_view extensions, std::string_view program,
     if (!IsUsableExtension(extension)) continue;  // never registered
     any = true;
     if (IsAdministrator()) {
-      for (std::string_view root : kMachineClassRoots) ok &= UnregisterMachineWide(root, extension);
+      for (std::string_view root : kMachineClassRoots) ok &= UnregisterMachineWide(root, extension, path);
     }
     ok &= UnregisterForUser(extension, id);
   }

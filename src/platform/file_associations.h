@@ -35,10 +35,11 @@ std::string FileWord();
 bool RegisterExtensions(std::string_view extensions, std::string_view description = {},
                         std::string_view program = {}, int icon_index = 0, std::string_view suffix = {});
 
-// Removes the registrations of the extensions: machine-wide (for an
-// administrator) the extension keys and type keys no other extension uses;
-// per user only what names this program's identifier, and its desktop
-// files. True when everything that should go is gone.
+// Removes the registrations of the extensions that open with this
+// program: machine-wide (for an administrator) the extension keys and the
+// type keys no other extension uses; per user what names the program's
+// identifier, and its desktop files. Registrations of other programs stay.
+// True when everything that should go is gone.
 bool UnregisterExtensions(std::string_view extensions, std::string_view program = {},
                           std::string_view suffix = {});
 

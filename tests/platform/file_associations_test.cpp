@@ -127,7 +127,11 @@ TEST_F(Associations, AnAdministratorAlsoRegistersMachineWide) {
   }
   EXPECT_EQ(ReadRegistryText(kUserClasses + std::string(".nc\\")), "VELMO.editor.v8");
 
-  ASSERT_TRUE(UnregisterExtensions("nc", program_));
+  // Another program's machine-wide type stays.
+  WriteRegistryText("HKEY_CLASSES_ROOT\\.tap\\", "TAP Other");
+  WriteRegistryText("HKEY_CLASSES_ROOT\\TAP Other\\shell\\open\\command\\", "\"/usr/bin/other\" \"%1\"");
+  ASSERT_TRUE(UnregisterExtensions("nc,tap", program_));
+  EXPECT_EQ(ReadRegistryText("HKEY_CLASSES_ROOT\\.tap\\"), "TAP Other");
   EXPECT_EQ(ReadRegistryText("HKEY_CLASSES_ROOT\\.nc\\"), std::nullopt);
   EXPECT_EQ(ReadRegistryText("HKEY_CLASSES_ROOT\\NC File\\"), std::nullopt);
   EXPECT_EQ(ReadRegistryText("HKEY_CLASSES_ROOT\\ISO Program\\"), "ISO Program");
