@@ -31,7 +31,7 @@ const std::string& WorkDir() {
 void WriteText(const std::string& path, const uint8_t* data, size_t size) {
   FILE* f = fopen(path.c_str(), "wb");
   if (!f) abort();
-  fwrite(data, 1, size, f);
+  if (size > 0) fwrite(data, 1, size, f);
   fclose(f);
 }
 
