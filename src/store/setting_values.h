@@ -1,27 +1,14 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "store/font_description.h"
 #include "store/setting.h"
+#include "store/setting_io.h"
 
 namespace prefig {
 
-class DeclaredValues;
-class GIniFile;
 struct SettingTable;
-
-// Where the program runs, for the defaults that depend on it.
-struct LoadContext {
-  int basic_type = 0;              // of the machine type being loaded
-  bool imperial = false;           // the user's locale measures in inches
-  std::string language{};          // the current language code
-  std::string program_directory{};
-  std::string data_directory{};    // the DATA configuration directory
-};
 
 // The values of the settings of one file (the main INI file, one machine
 // type file, the DNC configuration file), typed and addressed by their
@@ -33,7 +20,7 @@ struct LoadContext {
 //   values.SetText(schema::kSaveExt, "NC");
 class SettingValues {
  public:
-  using Value = std::variant<std::string, int, double, bool, uint32_t, std::vector<std::string>, FontDescription>;
+  using Value = SettingValue;
 
   explicit SettingValues(Scope scope);
   Scope scope() const { return scope_; }
@@ -95,20 +82,5 @@ class SettingValues {
   std::vector<Slot> slots_;
   DeclaredValues* scan_ = nullptr;
 };
-
-// The loader's default of a setting where the program runs, as text.
-std::string DefaultText(const Setting& s, const LoadContext& context, int member = 0,
-                        const SettingValues* values = nullptr);
-// The page's default where the program runs, or nothing when the page's
-// Default leaves the value alone or sets it from other controls.
-std::optional<std::string> PageDefaultText(const Setting& s, const LoadContext& context, int member = 0);
-// A declared default text as a value of the setting's kind.
-SettingValues::Value ParseValue(const Setting& s, std::string_view text);
-// A value as the file holds it.
-std::string FormatValue(const Setting& s, const SettingValues::Value& value);
-
-// One setting read from a file with the store's rules, and written.
-SettingValues::Value ReadSetting(GIniFile& ini, const Setting& s, int member, std::string_view default_text);
-void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValues::Value& value);
 
 }  // namespace prefig
