@@ -4,6 +4,7 @@
 
 #include "support/run_program.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 namespace prefig {
 namespace {
@@ -73,11 +74,11 @@ TEST(IniCli, WrongUsageAndUnusableFilesExitWithTwo) {
   EXPECT_EQ(Prefig({"ini", "set-bool", file, "A", "K", "maybe"}).exit_code, 2);
   EXPECT_EQ(Prefig({"ini", "bogus"}).exit_code, 2);
   EXPECT_EQ(Prefig({"ini", "set", dir.File("no/dir/x.ini"), "A", "K", "v"}).exit_code, 2);
-  if (::geteuid() != 0) {
-    test::WriteFile(file, "[A]\r\nK=1\r\n");
+  test::WriteFile(file, "[A]\r\nK=1\r\n");
+  EXPECT_TRUE(test::RunWithoutPrivileges(dir.path(), [&] {
     ::chmod(file.c_str(), 0);
-    EXPECT_EQ(Prefig({"ini", "get", file, "A", "K"}).exit_code, 2);
-  }
+    return Prefig({"ini", "get", file, "A", "K"}).exit_code == 2;
+  }));
 }
 
 TEST(IniCli, VersionAndHelp) {

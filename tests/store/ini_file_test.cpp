@@ -6,6 +6,7 @@
 
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
+#include "entry/module_log.h"
 
 namespace prefig {
 namespace {
@@ -324,6 +325,28 @@ TEST_F(IniFileTest, UnwritableFileAndDirectoryAreReadOnly) {
     return missing_is_read_only;
   });
   EXPECT_TRUE(ok);
+}
+
+TEST_F(IniFileTest, DroppedWriteIsLogged) {
+  std::string cfg = dir.File("cfg");
+  ::mkdir(cfg.c_str(), 0755);
+  std::string file = cfg + "/locked.ini";
+  WriteFile(file, kVersionBlock);
+  std::string log = dir.File("module.log");
+  bool ok = test::RunWithoutPrivileges(dir.path(), [&] {
+    GIniFile ini;
+    ini.Open(file);
+    ::chmod(file.c_str(), 0444);
+    ::chmod(cfg.c_str(), 0555);
+    SetLogFileName(log);
+    ini.WriteInt("A", "K", 1);
+    SetLogFileName("");
+    ::chmod(cfg.c_str(), 0755);
+    return true;
+  });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(ReadFile(file), kVersionBlock);
+  EXPECT_NE(ReadFile(log).find("INI   : Could not write '" + file + "'"), std::string::npos) << ReadFile(log);
 }
 
 TEST_F(IniFileTest, PermissionsSurviveARewrite) {
