@@ -1,8 +1,7 @@
 #include "context/default_language.h"
 
-#include <cstdlib>
-
 #include "context/language_code.h"
+#include "platform/environment.h"
 
 namespace prefig {
 namespace {
@@ -86,8 +85,8 @@ uint16_t LanguageIdOfLocale(std::string_view locale) {
 
 std::string UserLocale() {
   for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return value;
+    std::optional<std::string> value = platform::EnvironmentValue(variable);
+    if (value && !value->empty()) return *value;
   }
   return {};
 }

@@ -1,26 +1,11 @@
 #include "context/default_language.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <optional>
+#include "support/scoped_env.h"
 
 namespace prefig {
 namespace {
-
-// Sets a variable for the life of the object (null: unset), then restores it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = getenv(name)) old_ = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 struct Expected {
   const char* locale;
@@ -79,16 +64,19 @@ TEST(DefaultLanguageTest, SpanishOfSpainIsNotAmerican) {
 }
 
 TEST(DefaultLanguageTest, FirstSetVariableOfTheLocaleWins) {
-  ScopedEnv all("LC_ALL", ""), messages("LC_MESSAGES", "pl_PL.UTF-8"), lang("LANG", "pt_BR.UTF-8");
+  test::ScopedEnv env;
+  env.Set("LC_ALL", "");
+  env.Set("LC_MESSAGES", "pl_PL.UTF-8");
+  env.Set("LANG", "pt_BR.UTF-8");
   bool american = true;
   EXPECT_EQ(DefaultLanguage(&american), "pl-PL");
   EXPECT_FALSE(american);
-  {
-    ScopedEnv override_all("LC_ALL", "pt_BR.UTF-8");
-    EXPECT_EQ(DefaultLanguage(), "pt-PT");
-    EXPECT_EQ(DefaultTranslationLanguage(), "pt-BR");
-  }
-  ScopedEnv no_messages("LC_MESSAGES", nullptr), no_lang("LANG", nullptr);
+  env.Set("LC_ALL", "pt_BR.UTF-8");
+  EXPECT_EQ(DefaultLanguage(), "pt-PT");
+  EXPECT_EQ(DefaultTranslationLanguage(), "pt-BR");
+  env.Set("LC_ALL", std::nullopt);
+  env.Set("LC_MESSAGES", std::nullopt);
+  env.Set("LANG", std::nullopt);
   EXPECT_EQ(DefaultLanguage(&american), "en-US");
   EXPECT_FALSE(american);
 }

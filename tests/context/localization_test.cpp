@@ -1,7 +1,6 @@
 #include "context/localization.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <dlfcn.h>
 
@@ -9,6 +8,7 @@
 
 #include "entry/scripted_services.h"
 #include "plugins/localization/translation_file.h"
+#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 
 namespace prefig {
@@ -21,12 +21,8 @@ class LocalizationTest : public ::testing::Test {
   test::TempDir dir;
   ScopedScriptedServices services;
   GLocalization localization;
-  std::string old_locale;
-  void SetUp() override {
-    if (const char* locale = getenv("LC_ALL")) old_locale = locale;
-    setenv("LC_ALL", "pt_BR.UTF-8", 1);
-  }
-  void TearDown() override { setenv("LC_ALL", old_locale.c_str(), 1); }
+  test::ScopedEnv env;
+  void SetUp() override { env.Set("LC_ALL", "pt_BR.UTF-8"); }
 
   void WriteTranslation(const std::string& language, const std::string& target) {
     std::string xml = "<translation language=\"" + language + "\"><text><source>Milling</source><target>" + target +
