@@ -1,6 +1,7 @@
 #include "context/configuration.h"
 
 #include <cstring>
+#include <utility>
 
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
@@ -49,15 +50,18 @@ bool IsMarker(const char* text) {
 
 GConfiguration::~GConfiguration() = default;
 
-int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool use_path_table) {
-  return InitFor(platform::CommandLine(), platform::ProgramFile(), ini_name, arguments, use_path_table);
+void GConfiguration::SetProgram(std::vector<std::string> command_line, std::string program_file) {
+  own_program_ = true;
+  command_line_ = std::move(command_line);
+  program_file_ = std::move(program_file);
 }
 
-int GConfiguration::InitFor(const std::vector<std::string>& command_line, const std::string& program_file,
-                            std::string_view ini_name, std::string* arguments, bool use_path_table) {
+int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool use_path_table) {
   initialized_ = false;
   language_changed_ = false;
   // 1. The program and its arguments.
+  const std::vector<std::string> command_line = own_program_ ? command_line_ : platform::CommandLine();
+  const std::string program_file = own_program_ ? program_file_ : platform::ProgramFile();
   const std::string directory = platform::DirectoryOf(program_file);
   if (command_line.empty() || program_file.empty() || directory.size() > kProgramDirectoryMax) {
     std::string joined = command_line.empty() ? std::string() : command_line[0];

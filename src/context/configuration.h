@@ -30,10 +30,10 @@ class GConfiguration : public GIniFile {
   // kInitDone `arguments` (when given) receives the program's arguments.
   virtual int Init(std::string_view ini_name, std::string* arguments, bool use_path_table);
 
-  // The same for a given command line (the program as called, then its
-  // arguments) and program file; Init passes the running program's.
-  int InitFor(const std::vector<std::string>& command_line, const std::string& program_file,
-              std::string_view ini_name, std::string* arguments, bool use_path_table);
+  // The program that Init sets up for: the running one (its command line
+  // and program file) unless another is given here, as tests and tools do.
+  // The command line is the program as called, then its arguments.
+  void SetProgram(std::vector<std::string> command_line, std::string program_file);
 
   const std::string& ProgramDirectory() const { return program_directory_; }
   const std::string& Arguments() const { return arguments_; }
@@ -49,6 +49,9 @@ class GConfiguration : public GIniFile {
   std::string ChooseLanguage();
   int LoadMessages();
 
+  bool own_program_ = false;
+  std::vector<std::string> command_line_;
+  std::string program_file_;
   std::string program_directory_;
   std::string arguments_;
   std::string language_;

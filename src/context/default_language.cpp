@@ -12,8 +12,8 @@ struct LocaleId {
 };
 
 // Identifiers of the locales that matter to the mapping below: every
-// language that has a message file, with its territories, and the English
-// ones (some are American). A language alone, or with a territory not
+// language of its table with its territories, the English ones (some are
+// American) and a few that map to English. A language alone, or with a territory not
 // listed, takes its first entry.
 constexpr LocaleId kLocaleIds[] = {
     {"zh", 0x0804}, {"zh_CN", 0x0804}, {"zh_TW", 0x0404}, {"zh_HK", 0x0C04}, {"zh_SG", 0x1004},

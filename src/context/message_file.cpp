@@ -2,17 +2,14 @@
 
 #include <cstring>
 #include <deque>
+#include <iterator>
 #include <memory>
+#include <utility>
 
 #include "platform/file_io.h"
 
 namespace prefig {
 namespace {
-
-// Far beyond any real message file (every id in use is below 16888, the
-// English texts take some 100 kB); larger claims are refused outright.
-constexpr uint64_t kMaxTexts = uint64_t{1} << 20;
-constexpr uint64_t kMaxBlockBytes = uint64_t{64} << 20;
 
 void StoreU32(std::string& out, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
@@ -44,6 +41,18 @@ void ScrambleMessageBytes(char* data, size_t size) {
   for (size_t i = 0; i < size; ++i) data[i] = static_cast<char>(data[i] ^ kMessageScrambleKey);
 }
 
+MessageCatalog::MessageCatalog(MessageCatalog&& other) noexcept { *this = std::move(other); }
+
+MessageCatalog& MessageCatalog::operator=(MessageCatalog&& other) noexcept {
+  if (this != &other) {
+    count_ = std::exchange(other.count_, 0);
+    block_ = std::move(other.block_);
+    entries_.swap(other.entries_);
+    other.entries_.assign(kMessageIdLimit, nullptr);
+  }
+  return *this;
+}
+
 bool MessageCatalog::HasMarker() const {
   const char* marker = Text(kMarkerMessageId);
   return marker != nullptr && std::strcmp(marker, kMarkerMessageText) == 0;
@@ -64,7 +73,7 @@ bool MessageCatalog::Parse(std::string_view bytes) {
   // Sizes from the file are checked against the bytes at hand before
   // anything is allocated for them.
   const uint64_t block_start = kMessageFileHeaderBytes + 4 * count;
-  if (count > kMaxTexts || size > kMaxBlockBytes || block_start + size > bytes.size()) return false;
+  if (count > kMessageFileMaxTexts || size > kMessageFileMaxBlockBytes || block_start + size > bytes.size()) return false;
   if (count > 0 && size == 0) return false;
 
   std::vector<char> block(bytes.begin() + static_cast<std::ptrdiff_t>(block_start),
@@ -85,10 +94,12 @@ bool MessageCatalog::Parse(std::string_view bytes) {
 }
 
 std::string BuildMessageFile(const MessageTexts& texts) {
-  const uint32_t count = texts.empty() ? 0 : texts.rbegin()->first + 1;
+  auto end = texts.lower_bound(kMessageFileMaxTexts);
+  const uint32_t count = end == texts.begin() ? 0 : std::prev(end)->first + 1;
   std::vector<uint32_t> offsets(count, 0);
   std::string block(1, '\0');
-  for (const auto& [id, text] : texts) {
+  for (auto it = texts.begin(); it != end; ++it) {
+    const auto& [id, text] = *it;
     if (text.empty()) continue;
     offsets[id] = static_cast<uint32_t>(block.size());
     block.append(text.data(), strnlen(text.data(), text.size()));

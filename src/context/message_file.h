@@ -20,10 +20,15 @@ inline constexpr std::string_view kMessageFilePrefix = "msg_";
 inline constexpr std::string_view kMessageFileExtension = ".bin";
 // The translation files of the localisation library lie beside them.
 inline constexpr std::string_view kTranslationFileExtension = ".xmlz";
+inline constexpr const char* kMarkerMessageText = "***";
+// Far beyond any real message file (every id in use is below 16888, the
+// English texts take some 80 kB); files that claim more are refused.
+inline constexpr uint32_t kMessageFileMaxTexts = uint32_t{1} << 20;
+inline constexpr uint32_t kMessageFileMaxBlockBytes = uint32_t{64} << 20;
+
 // "msg_<language>.bin" and "msg_<language>.xmlz".
 std::string MessageFileName(std::string_view language);
 std::string TranslationFileName(std::string_view language);
-inline constexpr const char* kMarkerMessageText = "***";
 
 // Texts by message id, as the message sources hold them; an id without a
 // text and one with an empty text are the same.
@@ -36,8 +41,10 @@ class MessageCatalog {
   MessageCatalog() = default;
   MessageCatalog(const MessageCatalog&) = delete;
   MessageCatalog& operator=(const MessageCatalog&) = delete;
-  MessageCatalog(MessageCatalog&&) = default;  // the texts stay where they are
-  MessageCatalog& operator=(MessageCatalog&&) = default;
+  // Moving keeps the texts where they are (the table stays valid); the
+  // catalog moved from is left empty.
+  MessageCatalog(MessageCatalog&& other) noexcept;
+  MessageCatalog& operator=(MessageCatalog&& other) noexcept;
 
   // N: the number of texts in the file.
   uint32_t Count() const { return count_; }
@@ -53,8 +60,9 @@ class MessageCatalog {
 
   // Takes the bytes of a message file apart. False, leaving the catalog as
   // it was, when they do not hold a whole message file: too short for N, S
-  // or the offsets, N above a million or S above 64 MiB, a block shorter than S, an offset outside the block, or
-  // a block that does not end with a terminator.
+  // or the offsets, N or S above the limits, a block shorter than S, an
+  // offset outside the block, or a block that does not end with a
+  // terminator.
   bool Parse(std::string_view bytes);
 
  private:
@@ -72,7 +80,8 @@ void ScrambleMessageBytes(char* data, size_t size);
 
 // The bytes of a message file holding `texts`: N is the highest id plus one;
 // the block starts with one terminator, the text of every id below N that
-// has none, followed by the texts in the order of their ids.
+// has none, followed by the texts in the order of their ids. Ids at or
+// above kMessageFileMaxTexts, which no reader would take, are left out.
 std::string BuildMessageFile(const MessageTexts& texts);
 
 // Reads a message file into `catalog`, or, when it is null, into a catalog

@@ -50,7 +50,8 @@ class ConfigurationTest : public ::testing::Test {
   int Start(GConfiguration& record, std::vector<std::string> arguments, std::string* out = nullptr) {
     Module() = ModuleState{};
     arguments.insert(arguments.begin(), program);
-    return record.InitFor(arguments, program, "editor", out, false);
+    record.SetProgram(arguments, program);
+    return record.Init("editor", out, false);
   }
   std::string Stored(const char* key) {
     GIniFile file;
@@ -124,7 +125,8 @@ TEST_F(ConfigurationTest, PresentTableGivesTheLanguageWithoutReadingAFile) {
   table[kLanguageCodeMessageId] = "fr-FR";
   Module().message_table = table.data();
   GConfiguration record;
-  ASSERT_EQ(record.InitFor({program, "/lang=de-DE"}, program, "editor", nullptr, false), GConfiguration::kInitDone);
+  record.SetProgram({program, "/lang=de-DE"}, program);
+  ASSERT_EQ(record.Init("editor", nullptr, false), GConfiguration::kInitDone);
   EXPECT_EQ(record.Language(), "fr-FR");
   EXPECT_EQ(Module().message_table, table.data());
   EXPECT_EQ(Stored("LANGUAGE"), "fr-FR");
@@ -148,8 +150,10 @@ TEST_F(ConfigurationTest, MissingOrDamagedMessagesStopTheStartWithALogLine) {
 
 TEST_F(ConfigurationTest, CommandLineThatCannotBeUsedIsRefused) {
   GConfiguration record;
-  EXPECT_EQ(record.InitFor({}, program, "editor", nullptr, false), GConfiguration::kInitBadCommandLine);
-  EXPECT_EQ(record.InitFor({program}, "", "editor", nullptr, false), GConfiguration::kInitBadCommandLine);
+  record.SetProgram({}, program);
+  EXPECT_EQ(record.Init("editor", nullptr, false), GConfiguration::kInitBadCommandLine);
+  record.SetProgram({program}, "");
+  EXPECT_EQ(record.Init("editor", nullptr, false), GConfiguration::kInitBadCommandLine);
   EXPECT_FALSE(record.IsInitialized());
   EXPECT_NE(test::ReadFile(log).find("INIT  : Failed - Invalid path"), std::string::npos);
 }
@@ -166,7 +170,8 @@ TEST_F(ConfigurationTest, WithThePathTableTheMainFileLiesInTheConfigurationDirec
   test::WriteFile(dir.File("ConfigPaths.cfg"), "CFG = %EXEDIR%/settings/here\n");
   ConfigPaths().SetProgramFile(program);
   GConfiguration record;
-  const int result = record.InitFor({program}, program, "editor", nullptr, true);
+  record.SetProgram({program}, program);
+  const int result = record.Init("editor", nullptr, true);
   ConfigPaths().SetProgramFile({});
   ASSERT_EQ(result, GConfiguration::kInitDone);
   EXPECT_EQ(record.Path(), dir.File("settings/here/editor.ini"));

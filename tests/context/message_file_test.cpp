@@ -43,6 +43,13 @@ TEST(MessageFileTest, ReaderGivesEveryIdItsTextAndRoomForEveryId) {
   // The table can be indexed with any id in use, however short the file.
   EXPECT_EQ(catalog.Table()[kMessageIdLimit - 1], nullptr);
   EXPECT_EQ(catalog.Texts(), (MessageTexts{{0, "A"}, {2, "BC"}}));
+
+  // Moving keeps the texts in place; the catalog moved from is empty.
+  MessageTable table = catalog.Table();
+  MessageCatalog moved = std::move(catalog);
+  EXPECT_EQ(moved.Table(), table);
+  EXPECT_STREQ(moved.Text(2), "BC");
+  EXPECT_EQ(catalog.Text(0), nullptr);  // NOLINT(bugprone-use-after-move)
 }
 
 TEST(MessageFileTest, DamagedFilesAreRefusedAndLeaveTheCatalogAlone) {
