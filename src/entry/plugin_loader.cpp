@@ -14,8 +14,6 @@
 namespace prefig {
 namespace {
 
-constexpr int kErrorCaptionId = 330;
-
 bool IsDirectory(const std::string& path) {
   struct stat st{};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

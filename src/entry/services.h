@@ -12,6 +12,10 @@ enum class MessageOwner {
   kHostWindow,  // the host's main window, modal for the whole task
 };
 
+// Message ids of the two captions.
+inline constexpr int kErrorCaptionId = 330;
+inline constexpr int kNoticeCaptionId = 332;  // questions and notices
+
 // Dialog end codes as the host understands them.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
@@ -20,7 +24,7 @@ inline constexpr int kIdNo = 7;
 
 struct MessageBoxRequest {
   std::string text;
-  int caption_id = 0;  // message id of the caption (330 errors, 332 questions and notices)
+  int caption_id = 0;  // message id of the caption (kErrorCaptionId or kNoticeCaptionId)
   MessageIcon icon = MessageIcon::kNone;
   MessageButtons buttons = MessageButtons::kOk;
   MessageOwner owner = MessageOwner::kDialog;
