@@ -68,15 +68,12 @@ void GMachineList::Enumerate(const std::string& directory, const TypeContext& co
 // the templates themselves stay as shipped (the program directory need not
 // be writable, and the add dialog shows their full names).
 void GMachineList::CopyTemplates(const MachineListPlaces& places) {
-  std::error_code error;
-  fs::create_directories(places.types_directory, error);
+  platform::CreateDirectoryPath(places.types_directory);
   for (const fs::path& source : FilesWithExtension(places.templates_directory, kTemplateExtension)) {
     if (!IsTemplateToCopy(source.filename().string())) continue;
     std::string target = places.types_directory + "/" + source.stem().string() + ".MAC";
     if (platform::FileExists(target)) continue;
-    std::string text;
-    if (platform::ReadWholeFile(source.string(), text) != platform::ReadStatus::kOk) continue;
-    if (platform::ReplaceFile(target, text) != 0) {
+    if (platform::CopyFile(source.string(), target, false) != 0) {
       LogLine("TYPES : Could not copy template %s", source.string().c_str());
       continue;
     }
@@ -91,8 +88,7 @@ void GMachineList::CopyTemplates(const MachineListPlaces& places) {
 
 void GMachineList::CreateDefaultType(const MachineListPlaces& places, const TypeContext& context) {
   std::string name = FileNameFromText(places.default_type_name);
-  std::error_code error;
-  fs::create_directories(places.types_directory, error);
+  platform::CreateDirectoryPath(places.types_directory);
   std::string path = places.types_directory + "/" + name + kTypeFileExtension;
   {
     GIniFile file;
