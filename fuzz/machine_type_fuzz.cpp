@@ -1,8 +1,6 @@
 // One machine type file of arbitrary bytes: loading, saving and loading
 // again must not crash, and reading all settings from one scan of the text
 // must give what reading them key by key gives, and leave the same file.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,38 +11,14 @@
 #include "store/machine_type.h"
 #include "store/schema/registry.h"
 #include "store/setting_tables.h"
+#include "work_dir.h"
 
 namespace {
 
 using namespace prefig;
-
-const std::string& WorkDir() {
-  static const std::string dir = [] {
-    std::string base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string pattern = base + "/prefig-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data())) abort();
-    return pattern;
-  }();
-  return dir;
-}
-
-void WriteText(const std::string& path, const uint8_t* data, size_t size) {
-  FILE* f = fopen(path.c_str(), "wb");
-  if (!f) abort();
-  if (size > 0) fwrite(data, 1, size, f);
-  fclose(f);
-}
-
-std::string ReadText(const std::string& path) {
-  std::string text;
-  FILE* f = fopen(path.c_str(), "rb");
-  if (!f) return "<missing>";
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  fclose(f);
-  return text;
-}
+using fuzz::ReadText;
+using fuzz::WorkDir;
+using fuzz::WriteText;
 
 // Every setting of a machine type file, read with or without a scan; the
 // values as text and the file afterwards.
@@ -77,7 +51,8 @@ std::string LoadEverything(const std::string& path, bool with_scan) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string path = WorkDir() + "/type.mac", key_by_key = WorkDir() + "/plain.mac", scanned = WorkDir() + "/scan.mac";
-  WriteText(path, data, size);
+  std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  WriteText(path, bytes);
   TypeContext context;
   context.load.language = "en-US";
   context.translate = [](std::string_view text, std::string_view) { return std::string(text) + "!"; };
@@ -91,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   GMachineType again(path);
   again.Load(context);
 
-  WriteText(key_by_key, data, size);
-  WriteText(scanned, data, size);
+  WriteText(key_by_key, bytes);
+  WriteText(scanned, bytes);
   std::string expected = LoadEverything(key_by_key, false), actual = LoadEverything(scanned, true);
   if (expected != actual) {
     fprintf(stderr, "scan and key-by-key reading differ\n--- key by key\n%s\n--- scan\n%s\n", expected.c_str(),

@@ -38,17 +38,7 @@ void ColourList::LoadEntries(GIniFile& ini, std::string_view section, int count)
 
 void ColourList::Load(GIniFile& ini, const DeclaredValues* scan) {
   const Setting& count = schema::kColourCount;
-  int entries = -1;
-  if (scan) {
-    if (auto stored = scan->Find(count)) {
-      int n = ini::DecodeInt(*stored);
-      if (!ini::IsUnusableNumber(*stored, n == 0) && n >= count.min && n <= count.max) entries = n;
-    }
-  }
-  if (entries < 0) {
-    entries = ini.GetInt(count.section, count.key, ini::DecodeInt(count.loader), static_cast<int>(count.min),
-                         static_cast<int>(count.max));
-  }
+  int entries = std::get<int>(ReadSettingFrom(ini, scan, count, 0, count.loader));
   if (!scan) {
     LoadEntries(ini, count.section, entries);
     return;

@@ -62,7 +62,7 @@ int GEditorDNCCfg::InitDnc(std::string_view ini_name, bool use_path_table) {
   translator_ = std::make_shared<MessageTranslator>(ProgramDirectory() + "/" + kMessageDirectoryName);
   protocol_result_ = protocols_.Load(*this, ProgramDirectory() + "/" + kProtocolsFolder);
   const char* default_name = MessageText(kDefaultMachineTypeNameMessageId);
-  MachineListPlaces places{TypesDirectory(), ProgramDirectory() + "/" + kTemplatesFolder,
+  MachineListPlaces places{TypesDirectory(), ProgramDirectory() + "/" + std::string(kTemplatesFolder),
                            default_name ? default_name : ""};
   machine_types_.Build(places, MachineTypeContext());
   dnc_ready_ = true;

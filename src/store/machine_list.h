@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "store/machine_type.h"
+#include "store/program_folders.h"
 
 namespace prefig {
 
 // The fixed list of templates that a first start copies, by file name.
 inline constexpr char kTemplateList[] =
     "HEIDENHAIN.TYP,ISO Lathe.TYP,ISO Mill.TYP,TEXTFILE.TYP,Haas Lathe.TYP,Haas Milling.TYP,Formulas.TYP";
-inline constexpr char kTemplatesFolder[] = "Templates";
 inline constexpr char kTemplateExtension[] = ".typ";
 inline constexpr char kTypeFileExtension[] = ".mac";
 // The word that ends a template's description; the copies drop it.

@@ -287,6 +287,20 @@ std::optional<SettingValue> FontFromScan(const Setting& s, const DeclaredValues&
   return font;
 }
 
+SettingValue ReadSettingFrom(GIniFile& ini, const DeclaredValues* scan, const Setting& s, int member,
+                             std::string_view default_text) {
+  if (scan) {
+    std::optional<SettingValue> found;
+    if (s.kind == Kind::kFont) {
+      found = FontFromScan(s, *scan);
+    } else if (auto stored = scan->Find(s, member)) {
+      found = DecodeStored(s, *stored);
+    }
+    if (found) return *found;
+  }
+  return ReadSetting(ini, s, member, default_text);
+}
+
 SettingValue ReadSetting(GIniFile& ini, const Setting& s, int member, std::string_view def) {
   return ReadSettingKey(ini, s, s.kind == Kind::kFont ? std::string() : KeyName(s, member), def);
 }

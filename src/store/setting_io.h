@@ -52,6 +52,11 @@ SettingValue ReadSetting(GIniFile& ini, const Setting& s, int member, std::strin
 SettingValue ReadSettingKey(GIniFile& ini, const Setting& s, const std::string& key, std::string_view default_text);
 void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValue& value);
 
+// For bulk loading: with a scan, the member's scanned value when it needs
+// no repair; otherwise it is read from the file.
+SettingValue ReadSettingFrom(GIniFile& ini, const DeclaredValues* scan, const Setting& s, int member,
+                             std::string_view default_text);
+
 // What a read of a stored text gives, or nothing when the read would have to
 // repair it (and so write): bulk loading takes these without the store.
 std::optional<SettingValue> DecodeStored(const Setting& s, std::string_view stored);

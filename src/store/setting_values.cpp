@@ -76,51 +76,24 @@ const FontDescription& SettingValues::Font(const Setting& s, int member) const {
   return std::get<FontDescription>(At(s, member).value);
 }
 
-namespace {
-template <typename T>
-void Store(SettingValue& slot, T value) {
-  if (!std::holds_alternative<T>(slot)) throw std::logic_error("setting of another kind");
-  slot = std::move(value);
-}
-}  // namespace
+void SettingValues::SetBool(const Setting& s, bool value, int member) { SetValue(s, value, member); }
+void SettingValues::SetInt(const Setting& s, int value, int member) { SetValue(s, value, member); }
+void SettingValues::SetDouble(const Setting& s, double value, int member) { SetValue(s, value, member); }
+void SettingValues::SetColour(const Setting& s, uint32_t value, int member) { SetValue(s, value, member); }
 
-void SettingValues::SetBool(const Setting& s, bool value, int member) {
-  Slot& slot = At(s, member);
-  Store(slot.value, value);
-  slot.held = true;
-}
-void SettingValues::SetInt(const Setting& s, int value, int member) {
-  Slot& slot = At(s, member);
-  Store(slot.value, value);
-  slot.held = true;
-}
-void SettingValues::SetDouble(const Setting& s, double value, int member) {
-  Slot& slot = At(s, member);
-  Store(slot.value, value);
-  slot.held = true;
-}
-void SettingValues::SetColour(const Setting& s, uint32_t value, int member) {
-  Slot& slot = At(s, member);
-  Store(slot.value, value);
-  slot.held = true;
-}
 void SettingValues::SetText(const Setting& s, std::string_view value, int member) {
-  Slot& slot = At(s, member);
-  Store(slot.value, s.kind == Kind::kChar ? std::string(value.substr(0, 1)) : CutToLength(value, s.length));
-  slot.held = true;
+  SetValue(s, s.kind == Kind::kChar ? std::string(value.substr(0, 1)) : CutToLength(value, s.length), member);
 }
+
 void SettingValues::SetList(const Setting& s, std::vector<std::string> value, int member) {
-  Slot& slot = At(s, member);
-  if (s.items > 0 && value.size() > static_cast<size_t>(s.items)) value.resize(s.items);
+  if (s.items > 0 && value.size() > static_cast<size_t>(s.items)) value.resize(static_cast<size_t>(s.items));
   for (std::string& item : value) item = CutToLength(item, s.length);
-  Store(slot.value, std::move(value));
-  slot.held = true;
+  SetValue(s, std::move(value), member);
 }
+
 void SettingValues::SetFont(const Setting& s, FontDescription value, int member) {
-  Slot& slot = At(s, member);
   value.face_name = CutToLength(value.face_name, kFaceNameMax);
-  Store(slot.value, std::move(value));
-  slot.held = true;
+  SetValue(s, std::move(value), member);
 }
 
 void SettingValues::SetValue(const Setting& s, Value value, int member) {

@@ -8,6 +8,7 @@
 #include "store/ini_file.h"
 #include "store/ini_text.h"
 #include "store/schema/registry.h"
+#include "store/setting_io.h"
 
 namespace prefig {
 namespace {
@@ -88,17 +89,7 @@ std::optional<ToolRecord> ParseToolRecord(std::string_view text) {
 }
 
 void ToolTable::Load(GIniFile& ini, const DeclaredValues* scan) {
-  int count = -1;
-  if (scan) {
-    if (auto stored = scan->Find(count_)) {
-      int n = ini::DecodeInt(*stored);
-      if (!ini::IsUnusableNumber(*stored, n == 0) && n >= count_.min && n <= count_.max) count = n;
-    }
-  }
-  if (count < 0) {
-    count = ini.GetInt(count_.section, count_.key, ini::DecodeInt(count_.loader), static_cast<int>(count_.min),
-                       static_cast<int>(count_.max));
-  }
+  int count = std::get<int>(ReadSettingFrom(ini, scan, count_, 0, count_.loader));
   tools_.clear();
   tools_.reserve(static_cast<size_t>(count));
   int first_id = scan ? scan->FirstId(entry_) : -1;
