@@ -69,9 +69,10 @@ class GMachineType {
   bool ReadHeader(const TypeContext& context, int& version_read);
   void ApplyPathRules(const LoadContext& context);
   void UpgradeNcFilter();
-  // The macro library, the NC filter table and the backplot parameter
-  // string keep their data in the type; the loader and the saver call them
-  // here (machine_type_companions.cpp).
+  // The macro library and the backplot parameter string keep their data in
+  // the type; the loader and the saver call them here and nowhere else
+  // (machine_type_companions.cpp). The NC filter table is the record's and
+  // is filled by the setup dialog, not by loading.
   void LoadMacroLibrary(const TypeContext& context);
   void RebuildBackplotParameters();
   void SaveMacroLibrary();
