@@ -100,9 +100,10 @@ TEST_F(MachineListTest, ASecondTypeWithTheSameIdentifierGetsANewOneAndIsSaved) {
   EXPECT_EQ(Stored("first.mac", "TYPENAME"), "SAME");
 }
 
-TEST_F(MachineListTest, The257thTypeIsIgnored) {
-  for (int i = 0; i < 257; ++i) WriteType("t" + std::to_string(i) + ".mac", "T" + std::to_string(i), i + 1);
-  EXPECT_EQ(list.Build(places, context), GMachineList::kMax);
+TEST_F(MachineListTest, AFolderOf300TypesGivesTheFirst256) {
+  for (int i = 0; i < 300; ++i) WriteType("t" + std::to_string(i) + ".mac", "T" + std::to_string(i), i + 1);
+  ASSERT_EQ(list.Build(places, context), GMachineList::kMax);
+  EXPECT_EQ(list.At(GMachineList::kMax - 1).LoadOrder(), GMachineList::kMax);
 }
 
 TEST_F(MachineListTest, BadFilesAreSkippedOrCompletedAndNothingBreaks) {
