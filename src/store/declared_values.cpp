@@ -29,32 +29,53 @@ bool SameNameQuick(std::string_view stored, std::string_view wanted) {
          (std::memcmp(stored.data(), wanted.data(), stored.size()) == 0 || ini::SameName(stored, wanted));
 }
 
-uint64_t KeyHash(uint64_t section_hash, std::string_view key) { return FoldHash(key, section_hash ^ 0x9E3779B97F4A7C15ull); }
+uint64_t KeyHash(uint32_t section, std::string_view key) {
+  return FoldHash(key, kFnvOffset ^ ((uint64_t{section} + 1) * 0x9E3779B97F4A7C15ull));
+}
 
 }  // namespace
 
 // Every key of a scope's declarations (each family member and font field)
-// with a number, in an open-addressing table by section and key. The names
-// lie in one pool, so that a lookup touches little memory.
+// with a number, in an open-addressing table by section and key. Sections
+// are numbered, so that a key line costs one hash and one comparison, and
+// lines of sections that declare nothing cost none; the key names lie in
+// one pool.
 struct DeclaredKeyTable {
+  struct Section {
+    uint64_t hash;
+    std::string name;
+  };
   struct Entry {
     uint64_t hash;
     uint32_t id;
-    uint32_t name;  // offset of the section name in the pool, the key right after it
-    uint16_t section_length;
+    uint32_t key;  // offset of the key name in the pool
+    uint16_t section;
     uint16_t key_length;
   };
+  std::vector<Section> sections;
   std::string pool;
   std::vector<Entry> entries;
   std::vector<uint32_t> slots;  // entry + 1, 0 = empty
   SettingIndex first_id;
   uint32_t ids = 0;
 
+  // The section's number, or -1 when no declaration names it.
+  int SectionNumber(std::string_view name) const {
+    uint64_t hash = FoldHash(name, kFnvOffset);
+    for (size_t i = 0; i < sections.size(); ++i) {
+      if (sections[i].hash == hash && SameNameQuick(sections[i].name, name)) return static_cast<int>(i);
+    }
+    return -1;
+  }
+
   void Add(const Setting& s, const std::string& key) {
-    std::string_view section = s.section;
-    entries.push_back({KeyHash(FoldHash(section, kFnvOffset), key), ids++, static_cast<uint32_t>(pool.size()),
-                       static_cast<uint16_t>(section.size()), static_cast<uint16_t>(key.size())});
-    pool += section;
+    int section = SectionNumber(s.section);
+    if (section < 0) {
+      section = static_cast<int>(sections.size());
+      sections.push_back({FoldHash(s.section, kFnvOffset), s.section});
+    }
+    entries.push_back({KeyHash(static_cast<uint32_t>(section), key), ids++, static_cast<uint32_t>(pool.size()),
+                       static_cast<uint16_t>(section), static_cast<uint16_t>(key.size())});
     pool += key;
   }
 
@@ -80,13 +101,12 @@ struct DeclaredKeyTable {
     }
   }
 
-  int Lookup(uint64_t hash, std::string_view section, std::string_view key) const {
+  int Lookup(uint32_t section, std::string_view key) const {
+    uint64_t hash = KeyHash(section, key);
     size_t mask = slots.size() - 1;
     for (size_t slot = hash & mask; slots[slot] != 0; slot = (slot + 1) & mask) {
       const Entry& e = entries[slots[slot] - 1];
-      if (e.hash != hash || e.key_length != key.size() || e.section_length != section.size()) continue;
-      std::string_view names(pool.data() + e.name, e.section_length + e.key_length);
-      if (SameNameQuick(names.substr(e.section_length), key) && SameNameQuick(names.substr(0, e.section_length), section)) {
+      if (e.hash == hash && e.section == section && SameNameQuick(std::string_view(pool).substr(e.key, e.key_length), key)) {
         return static_cast<int>(e.id);
       }
     }
@@ -104,31 +124,25 @@ DeclaredValues::DeclaredValues(Scope scope, std::string_view text) : table_(&Dec
   if (text_.size() > 0xFFFFFFFFu) return;
   values_.assign(table_->ids, 0);
   std::string_view all = text_;
-  std::vector<uint64_t> seen_sections;  // folded name hashes, with the names beside them
-  std::vector<std::string_view> seen_names;
-  std::string_view section;
-  uint64_t section_hash = 0;
-  bool receiving = false;
+  std::vector<std::string_view> seen;  // the section headers so far: the first of a name counts
+  int section = -1;                    // the declared section that key lines belong to, or -1
   for (size_t pos = 0;;) {
     ini::Line line = ini::ParseLine(all, pos);
     if (line.kind == ini::Line::kEnd) break;
     pos = line.next;
     if (line.kind == ini::Line::kBoundary) {
-      receiving = false;
+      section = -1;
       if (!line.header) continue;
-      section = all.substr(line.name_begin, line.name_end - line.name_begin);
-      section_hash = FoldHash(section, kFnvOffset);
-      receiving = true;
-      for (size_t i = 0; i < seen_sections.size() && receiving; ++i) {
-        receiving = !(seen_sections[i] == section_hash && ini::SameName(seen_names[i], section));
-      }
-      seen_sections.push_back(section_hash);
-      seen_names.push_back(section);
+      std::string_view name = all.substr(line.name_begin, line.name_end - line.name_begin);
+      bool first = true;
+      for (std::string_view earlier : seen) first = first && !ini::SameName(earlier, name);
+      seen.push_back(name);
+      if (first) section = table_->SectionNumber(name);
       continue;
     }
-    if (line.kind != ini::Line::kKey || !receiving) continue;
+    if (line.kind != ini::Line::kKey || section < 0) continue;
     std::string_view key = all.substr(line.name_begin, line.name_end - line.name_begin);
-    int id = table_->Lookup(KeyHash(section_hash, key), section, key);
+    int id = table_->Lookup(static_cast<uint32_t>(section), key);
     if (id < 0 || values_[static_cast<size_t>(id)] != 0) continue;
     std::string_view value = ini::ReadValue(all, ini::KeyAt(all, line));
     // An empty value need not point into the text.
