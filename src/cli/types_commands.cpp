@@ -137,7 +137,8 @@ void PrintType(GMachineType& type, const std::string& section) {
           }
           break;
         }
-        case HeldBy::kProtocolList: break;
+        case HeldBy::kProtocolList:
+        case HeldBy::kMacroLibrary: break;  // prefig types macros
       }
     }
   }
