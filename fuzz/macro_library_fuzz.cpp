@@ -1,7 +1,8 @@
 // The macro sections of a machine type file from arbitrary bytes: loading
 // must give a library within its limits in which every parameter is
-// referred to; saved whole and loaded again it must come back the same,
-// and saving it unchanged must leave the file as it is.
+// referred to, the same whether the sections are read in one pass or key
+// by key, and leave the same file; saved whole and loaded again it must
+// come back the same, and saving it unchanged must leave the file as it is.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -74,18 +75,32 @@ void CheckLimits(const GMacroLibrary& library) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string path = WorkDir() + "/macros.mac";
-  WriteText(path, std::string_view(reinterpret_cast<const char*>(data), size));
-  MacroLoadContext translating{.translate = [](std::string_view text) { return std::string(text) + "!"; },
-                               .default_group_name = "General"};
-  MacroLoadContext plain{.translate = {}, .default_group_name = "General"};
+  std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  std::string path = WorkDir() + "/macros.mac", key_by_key = WorkDir() + "/plain.mac";
+  auto translate = [](std::string_view text) { return std::string(text) + "!"; };
+  MacroLoadContext one_pass{.translate = translate, .default_group_name = "General"};
+  MacroLoadContext plain{.translate = translate, .default_group_name = "General", .one_pass = false};
 
+  std::string expected;
+  {
+    WriteText(key_by_key, bytes);
+    GIniFile ini;
+    ini.Open(key_by_key);
+    GMacroLibrary library;
+    library.Load(ini, plain);
+    expected = Dump(library);
+  }
   std::string saved;
   {
+    WriteText(path, bytes);
     GIniFile ini;
     ini.Open(path);
     GMacroLibrary library;
-    library.Load(ini, translating);
+    library.Load(ini, one_pass);
+    ini.Flush();
+    if (Dump(library) != expected || ReadText(path) != ReadText(key_by_key)) {
+      Fail("one pass and key by key differ", "--- key by key\n" + expected + "--- one pass\n" + Dump(library));
+    }
     CheckLimits(library);
     library.SetChanged();
     library.Save(ini);
@@ -96,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   GIniFile ini;
   ini.Open(path);
   GMacroLibrary again;
-  again.Load(ini, plain);
+  again.Load(ini, MacroLoadContext{.translate = {}, .default_group_name = "General"});
   CheckLimits(again);
   std::string reloaded = Dump(again);
   if (reloaded != saved) Fail("saved and loaded again differ", "--- saved\n" + saved + "--- loaded\n" + reloaded);

@@ -145,7 +145,7 @@ bool GMachineType::Load(const TypeContext& context) {
     if (version_read < kColourListVersion && colours_.TakeOverOlderSection(ini_, values_)) changed_ = true;
     ApplyPathRules(load);
     UpgradeNcFilter();
-    LoadMacroLibrary(context);
+    LoadMacroLibrary(context, scan ? &*scan : nullptr);
     RebuildBackplotParameters();
   }
   values_.UseScan(nullptr);

@@ -11,6 +11,8 @@
 
 namespace prefig {
 
+class DeclaredValues;
+
 // What loading a machine type needs from the run-time context.
 struct TypeContext {
   LoadContext load;  // basic_type is set for each type as it is read
@@ -82,7 +84,7 @@ class GMachineType {
   // call it here and nowhere else (machine_type_companions.cpp, as the
   // backplot parameter string). The NC filter table is the record's and is
   // filled by the setup dialog, not by loading.
-  void LoadMacroLibrary(const TypeContext& context);
+  void LoadMacroLibrary(const TypeContext& context, const DeclaredValues* scan);
   void SaveMacroLibrary();
 
   std::string path_;

@@ -9,8 +9,9 @@
 
 namespace prefig {
 
-void GMachineType::LoadMacroLibrary(const TypeContext& context) {
+void GMachineType::LoadMacroLibrary(const TypeContext& context, const DeclaredValues* scan) {
   MacroLoadContext macro_context;
+  macro_context.declared = scan;
   if (translate_ && context.translate) {
     macro_context.translate = [&context, this](std::string_view text) { return context.translate(text, text_language_); };
   }

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
+#include "store/declared_values.h"
 #include "store/ini_file.h"
 #include "store/macro_references.h"
+#include "store/macro_sections.h"
 #include "store/schema/macro_library.h"
 
 namespace prefig {
@@ -26,19 +29,45 @@ Setting InSection(const Setting& s, const std::string& section) {
   return placed;
 }
 
-SettingValue Read(GIniFile& ini, const Setting& s, int member = 0) {
-  return ReadSetting(ini, s, member, LoaderDefault(s, 0, false, member));
-}
+// Where loading takes the stored values from: the scans of the text, when
+// there are some, and the file for what they lack or what must be repaired
+// (a read of the file writes defaults and repairs as every read does).
+class StoredValues {
+ public:
+  StoredValues(GIniFile& ini, const DeclaredValues* declared) : ini_(ini), declared_(declared) {}
+  void UseSections(const MacroSections* sections) { sections_ = sections; }
 
-int ReadInt(GIniFile& ini, const Setting& s, int member = 0) { return std::get<int>(Read(ini, s, member)); }
-
-// Reads the fields from `first` on; the values are the store's, repaired
-// and completed as every read is.
-void ReadFields(GIniFile& ini, const std::string& section, int member, MacroFields& fields, size_t first = 0) {
-  for (size_t i = first; i < fields.Keys().size(); ++i) {
-    fields.At(i) = Read(ini, InSection(*fields.Keys()[i], section), member);
+  // A key of MACROINF, MACROGRP or FAVORITE; `limits` may narrow the range.
+  SettingValue Read(const Setting& s, int member = 0, const Setting* limits = nullptr) {
+    return ReadWith(declared_ ? declared_->Find(s, member) : std::nullopt, limits ? *limits : s, member);
   }
-}
+  int ReadInt(const Setting& s, int member = 0, const Setting* limits = nullptr) {
+    return std::get<int>(Read(s, member, limits));
+  }
+  bool HasSection(int number, const std::string& section) {
+    return sections_ ? sections_->Has(number) : ini_.SectionExists(section);
+  }
+  // A key of the section of macro `number`.
+  SettingValue ReadIn(int number, const std::string& section, const Setting& s, int member = 0) {
+    return ReadWith(sections_ ? sections_->Find(number, s, member) : std::nullopt, InSection(s, section), member);
+  }
+  // The fields from `first` on.
+  void ReadFields(int number, const std::string& section, int member, MacroFields& fields, size_t first = 0) {
+    for (size_t i = first; i < fields.Keys().size(); ++i) fields.At(i) = ReadIn(number, section, *fields.Keys()[i], member);
+  }
+
+ private:
+  SettingValue ReadWith(std::optional<std::string_view> stored, const Setting& s, int member) {
+    if (stored) {
+      if (std::optional<SettingValue> value = DecodeStored(s, *stored)) return *value;
+    }
+    return ReadSetting(ini_, s, member, LoaderDefault(s, 0, false, member));
+  }
+
+  GIniFile& ini_;
+  const DeclaredValues* declared_;
+  const MacroSections* sections_ = nullptr;
+};
 
 void WriteFields(GIniFile& ini, const std::string& section, int member, const MacroFields& fields) {
   for (size_t i = 0; i < fields.Keys().size(); ++i) {
@@ -72,6 +101,30 @@ bool NameLess(const std::string& a, const std::string& b) {
   });
 }
 
+// Macro `number`; false when its section is not there or has no name.
+bool LoadMacro(StoredValues& stored, GIniFile& ini, int number, const MacroLoadContext& context, Macro& macro) {
+  std::string section = SectionName(number);
+  // A section that is not there is skipped without being created.
+  if (!stored.HasSection(number, section)) return false;
+  macro.fields.At(0) = stored.ReadIn(number, section, kMacroName);
+  if (macro.Name().empty()) return false;
+  stored.ReadFields(number, section, 0, macro.fields, 1);
+  Translate(ini, section, 0, kMacroName, macro.fields, context);
+  macro.lines = SplitMacroText(std::get<std::string>(stored.ReadIn(number, section, kMacroText)));
+  int count = std::get<int>(stored.ReadIn(number, section, kMacroParameterCount));
+  macro.parameters.resize(static_cast<size_t>(count));
+  for (int p = 0; p < count; ++p) {
+    MacroParameter& parameter = macro.parameters[static_cast<size_t>(p)];
+    stored.ReadFields(number, section, p, parameter.fields);
+    Translate(ini, section, p, kParameterDescription, parameter.fields, context);
+    parameter.stored_number = p;
+  }
+  ApplyParameterReferences(macro);
+  macro.uses_database = UsesDatabase(macro);
+  macro.stored_section = number;
+  return true;
+}
+
 }  // namespace
 
 MacroFields::MacroFields(std::span<const Setting* const> keys) : keys_(keys) {
@@ -94,9 +147,16 @@ void MacroFields::Set(const Setting& s, SettingValue value) {
   values_[IndexOf(s)] = std::move(value);
 }
 
-MacroParameter::MacroParameter() : fields(kParameterFields) {}
+// Every macro and parameter starts from the same defaults, parsed once.
+MacroParameter::MacroParameter() : fields([] {
+  static const MacroFields defaults(kParameterFields);
+  return defaults;
+}()) {}
 
-Macro::Macro() : fields(kMacroFields) {}
+Macro::Macro() : fields([] {
+  static const MacroFields defaults{std::span<const Setting* const>(kMacroKeys).first(kMacroFieldCount)};
+  return defaults;
+}()) {}
 const std::string& Macro::Name() const { return fields.Text(kMacroName); }
 int Macro::Group() const { return fields.Int(kMacroGroup); }
 
@@ -148,29 +208,6 @@ void ApplyParameterReferences(Macro& macro) {
   for (std::string& line : macro.lines) line = RenumberReferences(line, new_numbers);
 }
 
-bool GMacroLibrary::LoadMacro(GIniFile& ini, int number, const MacroLoadContext& context, Macro& macro) {
-  std::string section = SectionName(number);
-  // A section that is not there is skipped without being created.
-  if (!ini.SectionExists(section)) return false;
-  macro.fields.At(0) = Read(ini, InSection(kMacroName, section));
-  if (macro.Name().empty()) return false;
-  ReadFields(ini, section, 0, macro.fields, 1);
-  Translate(ini, section, 0, kMacroName, macro.fields, context);
-  macro.lines = SplitMacroText(std::get<std::string>(Read(ini, InSection(kMacroText, section))));
-  int count = ReadInt(ini, InSection(kMacroParameterCount, section));
-  macro.parameters.resize(static_cast<size_t>(count));
-  for (int p = 0; p < count; ++p) {
-    MacroParameter& parameter = macro.parameters[static_cast<size_t>(p)];
-    ReadFields(ini, section, p, parameter.fields);
-    Translate(ini, section, p, kParameterDescription, parameter.fields, context);
-    parameter.stored_number = p;
-  }
-  ApplyParameterReferences(macro);
-  macro.uses_database = UsesDatabase(macro);
-  macro.stored_section = number;
-  return true;
-}
-
 void GMacroLibrary::Load(GIniFile& ini, const MacroLoadContext& context) {
   bool was_cached = ini.SetCached(true);
   macros_.clear();
@@ -178,25 +215,31 @@ void GMacroLibrary::Load(GIniFile& ini, const MacroLoadContext& context) {
   favourites_.clear();
   changed_ = false;
 
-  stored_count_ = ReadInt(ini, kMacroCount);
+  StoredValues stored(ini, context.declared);
+  stored_count_ = stored.ReadInt(kMacroCount);
+  std::optional<MacroSections> sections;
+  if (const std::string* text = context.one_pass ? ini.CachedText() : nullptr) {
+    sections.emplace(*text, stored_count_);
+    stored.UseSections(&*sections);
+  }
   for (int number = 0; number < stored_count_; ++number) {
     Macro macro;
-    if (LoadMacro(ini, number, context, macro)) macros_.push_back(std::move(macro));
+    if (LoadMacro(stored, ini, number, context, macro)) macros_.push_back(std::move(macro));
   }
   Setting current = kMacroCurrent;
   current.max = static_cast<double>(macros_.size());
-  current_ = ReadInt(ini, current);
+  current_ = stored.ReadInt(kMacroCurrent, 0, &current);
   RebuildViews();
 
-  int groups = ReadInt(ini, kMacroGroupCount);
+  int groups = stored.ReadInt(kMacroGroupCount);
   if (groups == 0) groups_.push_back(context.default_group_name);
-  for (int g = 0; g < groups; ++g) groups_.push_back(std::get<std::string>(Read(ini, kMacroGroupName, g)));
+  for (int g = 0; g < groups; ++g) groups_.push_back(std::get<std::string>(stored.Read(kMacroGroupName, g)));
 
   // A favourite of a macro that is not there is dropped.
   stored_favourites_.clear();
-  int favourites = ReadInt(ini, kFavouriteCount);
+  int favourites = stored.ReadInt(kFavouriteCount);
   for (int n = 0; n < favourites; ++n) {
-    MacroFavourite favourite{ReadInt(ini, kFavouriteGroup, n), ReadInt(ini, kFavouriteMacro, n)};
+    MacroFavourite favourite{stored.ReadInt(kFavouriteGroup, n), stored.ReadInt(kFavouriteMacro, n)};
     stored_favourites_.push_back(favourite);
     if (favourite.macro >= 0 && favourite.macro < static_cast<int>(macros_.size())) favourites_.push_back(favourite);
   }

@@ -9,6 +9,7 @@
 
 namespace prefig {
 
+class DeclaredValues;
 class GIniFile;
 
 // Values of a fixed list of declared keys, each at its declared default
@@ -64,6 +65,12 @@ struct MacroLoadContext {
   // translated. An empty result, or the same text, keeps the text.
   std::function<std::string(std::string_view)> translate;
   std::string default_group_name;  // the group of a library without groups
+  // A scan of the file's text for the keys of MACROINF, MACROGRP and
+  // FAVORITE (the machine type's), or none.
+  const DeclaredValues* declared = nullptr;
+  // The macro sections are read in one pass over the text; false reads
+  // them key by key, the reference the pass must agree with.
+  bool one_pass = true;
 };
 
 inline constexpr int kMacroLinesMax = 2048;
@@ -121,7 +128,6 @@ class GMacroLibrary {
   const std::vector<int>& ByGroupAndPosition() const { return by_group_and_position_; }
 
  private:
-  bool LoadMacro(GIniFile& ini, int section, const MacroLoadContext& context, Macro& macro);
   void SaveMacro(GIniFile& ini, int section, Macro& macro);
   void SaveLastValues(GIniFile& ini, const Macro& macro);
   void RebuildViews();

@@ -174,6 +174,44 @@ TEST_F(MacroLibraryTest, AChangedLibraryIsWrittenWholeInTheOrderOfItsKeys) {
   EXPECT_EQ(reloaded.Groups(), (std::vector<std::string>{"General", "Pockets"}));
 }
 
+TEST_F(MacroLibraryTest, ReadingInOnePassAnswersAsReadingKeyByKeyForOddFiles) {
+  const std::vector<std::string> texts = {
+      "[MACROINF]\r\nCOUNT=3\r\n[macro000]\r\nname=lower\r\nText=$1\r\nparamcount=1\r\n000desc=d\r\n"
+      "[MACRO000]\r\nNAME=second header\r\n[MACRO001]\r\nNAME=A\r\nNAME=B\r\nTEXT=$2 @1\r\nPARAMCOUNT=2\r\n"
+      "001DESC=first\r\n001desc=second\r\n1DESC=x\r\n0001DESC=y\r\n060DESC=z\r\n",
+      "[MACROINF]\r\nCOUNT=2\r\n[MACRO0001]\r\nNAME=wrong number\r\n[MACRO001\r\nNAME=broken header\r\n"
+      "[MACRO1]\r\nNAME=short\r\n[MACRO000]\r\n  NAME  =  \"  quoted  \"  \r\nGROUPID=99\r\nPARAMCOUNT=x\r\n"
+      "TEXT=\"\r\n",
+      "NAME=before any section\r\n[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=N\r\nPARAMCOUNT=61\r\nTEXT=@60 $59\r\n"
+      "058DECIMALS=-3\r\n058DIGITS=10\r\n059REQUIRED=maybe\r\n059ISFUNC=1\r\n059LASTVAL=\r\n",
+  };
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text);
+    std::string results[2], files[2];
+    for (bool one_pass : {false, true}) {
+      std::string file = dir.File(one_pass ? "one.mac" : "plain.mac");
+      WriteFile(file, text);
+      GIniFile odd;
+      odd.Open(file);
+      GMacroLibrary loaded;
+      loaded.Load(odd, MacroLoadContext{.translate = {}, .default_group_name = "G", .one_pass = one_pass});
+      odd.Flush();
+      for (const Macro& macro : loaded.Macros()) {
+        results[one_pass] += macro.Name() + "/" + std::to_string(macro.Group()) + "/" + JoinMacroLines(macro.lines) +
+                             "/" + Parameters(macro) + "\n";
+        for (const MacroParameter& p : macro.parameters) {
+          results[one_pass] += std::to_string(p.fields.Int(kParameterDecimals)) +
+                               std::to_string(p.fields.Int(kParameterDigits)) + p.fields.Text(kParameterLastValue);
+        }
+      }
+      files[one_pass] = ReadFile(file);
+    }
+    EXPECT_FALSE(results[0].empty());
+    EXPECT_EQ(results[1], results[0]);
+    EXPECT_EQ(files[1], files[0]);
+  }
+}
+
 TEST_F(MacroLibraryTest, EnteredValuesGoWhereTheFileHoldsTheParameter) {
   // The first section has no name, and the first parameter of the second is
   // dropped: the loaded macro 0, parameter 1 is MACRO001, 001 in the file.

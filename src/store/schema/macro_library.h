@@ -123,10 +123,13 @@ inline constexpr Setting kParameterComboConfig{.scope = kType, .section = kMacro
                                                .count = kMacroParameterMax, .kind = kText, .length = 4095,
                                                .held_by = kMacroLibrary};
 
-// The keys of a macro section held as fields, in the order they are read
-// and written; TEXT and PARAMCOUNT follow them.
-inline constexpr const Setting* kMacroFields[] = {&kMacroName, &kMacroPicture, &kMacroAttachment,
-                                                  &kMacroHideFormulas, &kMacroGroup};
+// The keys of a macro section in the order they are read and written. A
+// macro holds the first kMacroFieldCount as fields, TEXT as its lines and
+// PARAMCOUNT as the number of its parameters.
+inline constexpr const Setting* kMacroKeys[] = {&kMacroName,  &kMacroPicture, &kMacroAttachment,
+                                                &kMacroHideFormulas, &kMacroGroup, &kMacroText,
+                                                &kMacroParameterCount};
+inline constexpr size_t kMacroFieldCount = 5;
 // Every key of a parameter, in the order they are read and written.
 inline constexpr const Setting* kParameterFields[] = {
     &kParameterDescription, &kParameterRequired,  &kParameterIsFunction, &kParameterUseSign,
