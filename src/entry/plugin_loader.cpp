@@ -14,8 +14,6 @@
 namespace prefig {
 namespace {
 
-constexpr int kErrorCaptionId = 330;
-
 bool IsDirectory(const std::string& path) {
   struct stat st{};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -69,7 +67,7 @@ void* GDll::GetFunction(const char* name) {
     handle_ = LoadPluginDll(file_name_, base_directory_);
     if (handle_ == nullptr) {
       if (!quiet_) {
-        GetServices().MessageBox({"Could not load dll: " + file_name_, kErrorCaptionId, MessageIcon::kStop,
+        GetServices().MessageBox({"Could not load dll: " + file_name_, kCaptionErrorId, MessageIcon::kStop,
                                   MessageButtons::kOk, MessageOwner::kNone});
       }
       return nullptr;
@@ -78,7 +76,7 @@ void* GDll::GetFunction(const char* name) {
   void* function = ::dlsym(handle_, name);
   if (function == nullptr && !quiet_) {
     GetServices().MessageBox({"Could not find function '" + std::string(name) + "' in dll " + file_name_,
-                              kErrorCaptionId, MessageIcon::kStop, MessageButtons::kOk, MessageOwner::kNone});
+                              kCaptionErrorId, MessageIcon::kStop, MessageButtons::kOk, MessageOwner::kNone});
   }
   return function;
 }

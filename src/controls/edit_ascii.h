@@ -1,0 +1,58 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "controls/edit.h"
+
+namespace prefig {
+
+// A trigger text field: the context menu inserts control characters by
+// name ("\LF "), and the drop button inside its right border chooses how the
+// text is meant: two plain modes, or a regular expression that is checked
+// after every change.
+class WEditAscii : public WEdit {
+ public:
+  struct AsciiEntry {
+    int code;
+    const char* name;
+  };
+  static constexpr int kAsciiEntryCount = 34;  // codes 0 to 32 and 127
+  static const std::array<AsciiEntry, kAsciiEntryCount>& AsciiEntries();
+  // "ASCII %d\t%s / x%02X"
+  static std::string AsciiMenuText(int index);
+  // The backslash and the name, and a space when that is shorter than 4.
+  static std::string AsciiInsertion(int index);
+
+  static constexpr int kModeCount = 3;
+  static constexpr int kRegularExpressionMode = 2;
+  static constexpr int kFirstModeTextId = 6000;  // the mode menu: ids 6000 to 6002
+
+  // What the mark beside the text shows.
+  enum class Mark { kFirstMode, kSecondMode, kValidExpression, kInvalidExpression };
+
+  WEditAscii(ControlOwner* owner, int label_id);
+
+  // The context menu offers the ASCII entries unless they are switched off.
+  void SetAsciiMenu(bool on) { ascii_menu_ = on; }
+  bool HasAsciiMenu() const { return ascii_menu_; }
+  // Replaces the selection with the entry's insertion.
+  void InsertAscii(int index);
+
+  int TriggerMode() const { return mode_; }
+  void SetTriggerMode(int mode);
+  // The user chose a mode from the drop button's menu.
+  void UserSetTriggerMode(int mode);
+  // How a regular-expression text is checked (the pattern engine's trigger
+  // check); without one every text counts as valid.
+  void SetTriggerCheck(std::function<bool(std::string_view)> check);
+  Mark CurrentMark() const;
+
+ private:
+  bool ascii_menu_ = true;
+  int mode_ = 0;
+  std::function<bool(std::string_view)> trigger_check_;
+};
+
+}  // namespace prefig

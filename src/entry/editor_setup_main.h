@@ -1,0 +1,71 @@
+#pragma once
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "entry/modal_dialog.h"
+#include "pages/page_table.h"
+
+namespace prefig {
+
+class WConfigBase;
+class WControl;
+
+// The setup dialog: a tree of pages on the left, the current page under a
+// title banner, OK, Cancel, Default and Help.
+class DEditorSetupMain : public ModalDialog {
+ public:
+  static constexpr int kCaptionId = 346;
+  static constexpr int kOkTextId = 341;
+  static constexpr int kCancelTextId = 337;
+  static constexpr int kHelpTextId = 345;
+  static constexpr int kDefaultTextId = 328;
+  static constexpr int kDefaultQuestionId = 13661;
+
+  struct TreeEntry {
+    PageId id;
+    WConfigBase* page;
+    int parent;  // index of the parent entry, -1 at the root
+    bool expanded;
+    std::string title;
+  };
+
+  // Where Tab from the tree goes: the usual next widget, a control of the
+  // page, or (control null) the OK button.
+  struct Focus {
+    bool usual;
+    WControl* control;
+  };
+
+  DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc_object);
+  ~DEditorSetupMain() override;
+
+  // The opening steps: the tree of present pages and the start page.
+  void Open(int start_page);
+
+  const std::vector<TreeEntry>& Tree() const { return tree_; }
+  int Selected() const { return selected_; }  // -1 before the first selection
+  WConfigBase* CurrentPage() const;
+  WConfigBase* Page(PageId id) const { return pages_[static_cast<int>(id)].get(); }
+  const std::string& Caption() const { return caption_; }
+  const std::string& Banner() const { return banner_; }
+
+  // The tree's selection changed.
+  void Select(int entry);
+  void Default();
+  void Help();
+  void Ok();
+  void Cancel() override;
+  Focus TabFromTree() const;
+
+ private:
+  bool present_[kPageCount] = {};
+  std::array<std::unique_ptr<WConfigBase>, kPageCount> pages_;
+  std::vector<TreeEntry> tree_;
+  int selected_ = -1;
+  std::string caption_;
+  std::string banner_;
+};
+
+}  // namespace prefig
