@@ -1,16 +1,21 @@
 #include "entry/editor_setup_main.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "controls/control.h"
 #include "entry/services.h"
 #include "pages/config_base.h"
 
 namespace prefig {
 
-DEditorSetupMain::DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc_object) {
-  for (const PageEntry& entry : PageTable()) {
-    int index = static_cast<int>(entry.id);
-    present_[index] = entry.make != nullptr && IsPagePresent(entry.id, switches, has_dnc_object);
-    if (present_[index]) pages_[index] = entry.make();
+DEditorSetupMain::DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc_object,
+                                   std::span<const PageEntry> table)
+    : table_(table) {
+  for (const PageEntry& entry : table_) {
+    if (entry.make != nullptr && IsPagePresent(entry.id, switches, has_dnc_object)) {
+      pages_[static_cast<int>(entry.id)] = entry.make();
+    }
   }
   caption_ = MessageString(kCaptionId);
 }
@@ -21,9 +26,9 @@ void DEditorSetupMain::Open(int start_page) {
   tree_.clear();
   int start_entry = -1;
   int entry_of[kPageCount];
-  for (const PageEntry& entry : PageTable()) {
+  std::fill(std::begin(entry_of), std::end(entry_of), -1);
+  for (const PageEntry& entry : table_) {
     int index = static_cast<int>(entry.id);
-    entry_of[index] = -1;
     if (pages_[index] == nullptr) continue;
     int parent = entry.parent == entry.id ? -1 : entry_of[static_cast<int>(entry.parent)];
     entry_of[index] = static_cast<int>(tree_.size());

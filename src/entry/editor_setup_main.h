@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,9 @@ class DEditorSetupMain : public ModalDialog {
     WControl* control;
   };
 
-  DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc_object);
+  // Makes the pages of `table` that are present.
+  DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc_object,
+                   std::span<const PageEntry> table = PageTable());
   ~DEditorSetupMain() override;
 
   // The opening steps: the tree of present pages and the start page.
@@ -60,7 +63,7 @@ class DEditorSetupMain : public ModalDialog {
   Focus TabFromTree() const;
 
  private:
-  bool present_[kPageCount] = {};
+  std::span<const PageEntry> table_;
   std::array<std::unique_ptr<WConfigBase>, kPageCount> pages_;
   std::vector<TreeEntry> tree_;
   int selected_ = -1;

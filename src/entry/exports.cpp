@@ -1,12 +1,19 @@
 // The C functions that the host editor finds in the Prefig module.
+#include "entry/get_config_password.h"
 #include "entry/module_log.h"
 #include "entry/module_state.h"
+#include "ui/ui_session.h"
 
 #define PREFIG_EXPORT extern "C" __attribute__((visibility("default")))
 
 PREFIG_EXPORT int DllInit(const char* const* message_table) { return prefig::InitModule(message_table); }
 
 PREFIG_EXPORT int DllVersion() { return prefig::kModuleVersion; }
+
+PREFIG_EXPORT bool CheckCfgPass(const char* password) {
+  prefig::ui::UiSession session;
+  return prefig::CheckConfigPassword(password != nullptr ? password : "");
+}
 
 namespace {
 
