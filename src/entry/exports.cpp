@@ -1,5 +1,8 @@
 // The C functions that the host editor finds in the Prefig module.
+#include <type_traits>
+
 #include "entry/get_config_password.h"
+#include "entry/module_abi.h"
 #include "entry/module_log.h"
 #include "entry/module_state.h"
 #include "ui/ui_session.h"
@@ -14,6 +17,10 @@ PREFIG_EXPORT bool CheckCfgPass(const char* password) {
   prefig::ui::UiSession session;
   return prefig::CheckConfigPassword(password != nullptr ? password : "");
 }
+
+// The host calls these through the types it was given.
+static_assert(std::is_same_v<decltype(&DllVersion), DllVersionFunction>);
+static_assert(std::is_same_v<decltype(&CheckCfgPass), CheckCfgPassFunction>);
 
 namespace {
 

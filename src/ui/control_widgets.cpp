@@ -200,7 +200,10 @@ class FieldValidator : public QValidator {
 class EditAdapter : public TypedAdapter<WEdit, QLineEdit> {
  public:
   EditAdapter(WEdit& model, QLineEdit* edit) : TypedAdapter(model, edit) {
-    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { model_.UserEdit(FromQt(text)); });
+    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+      model_.UserEdit(FromQt(text));
+      TakeSelection();
+    });
     connect(edit, &QLineEdit::selectionChanged, this, &EditAdapter::TakeSelection);
     connect(edit, &QLineEdit::cursorPositionChanged, this, &EditAdapter::TakeSelection);
     if (model.Kind() == ControlKind::kEditField) edit->setValidator(new FieldValidator(static_cast<WEditField&>(model), edit));

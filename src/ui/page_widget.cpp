@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStyle>
+#include <algorithm>
 
 #include "ui/control_widgets.h"
 #include "ui/qt_text.h"
@@ -45,6 +47,27 @@ void AddFormRow(const layout::Item& item, QFormLayout* form, QWidget* parent) {
   }
 }
 
+int ColumnGap(QWidget* parent) {
+  int spacing = parent->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
+  return 2 * (spacing > 0 ? spacing : 6);
+}
+
+// Columns side by side share their rows, so that their controls line up.
+QLayout* MakeColumns(const layout::Item& row, QWidget* parent) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(ColumnGap(parent));
+  for (int column = 0; column < static_cast<int>(row.children.size()); ++column) {
+    const layout::Item& items = row.children[column];
+    for (int line = 0; line < static_cast<int>(items.children.size()); ++line) {
+      auto* cell = new QHBoxLayout;
+      AddItem(items.children[line], cell, parent);
+      grid->addLayout(cell, line, column);
+    }
+    grid->setColumnStretch(column, 1);
+  }
+  return grid;
+}
+
 QLayout* MakeLayout(const layout::Item& item, QWidget* parent) {
   using Kind = layout::Item::Kind;
   switch (item.kind) {
@@ -56,17 +79,22 @@ QLayout* MakeLayout(const layout::Item& item, QWidget* parent) {
       return form;
     }
     case Kind::kRow:
+      if (std::all_of(item.children.begin(), item.children.end(),
+                      [](const layout::Item& child) { return child.kind == Kind::kColumn; })) {
+        return MakeColumns(item, parent);
+      }
+      [[fallthrough]];
     case Kind::kColumn: {
       auto* box = new QBoxLayout(item.kind == Kind::kRow ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
-      bool columns = false;
-      for (const layout::Item& child : item.children) {
-        AddItem(child, box, parent);
-        columns = columns || (child.kind != Kind::kControl && child.kind != Kind::kStretch);
-      }
       // Columns of controls stand further apart than the controls of one line.
-      if (item.kind == Kind::kRow && columns) {
-        int spacing = parent->style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing);
-        box->setSpacing(3 * (spacing > 0 ? spacing : 6));
+      const layout::Item* previous = nullptr;
+      for (const layout::Item& child : item.children) {
+        bool column = child.kind != Kind::kControl && child.kind != Kind::kStretch;
+        if (item.kind == Kind::kRow && previous != nullptr && (column || previous->kind != Kind::kControl)) {
+          box->addSpacing(ColumnGap(parent));
+        }
+        AddItem(child, box, parent);
+        previous = &child;
       }
       return box;
     }

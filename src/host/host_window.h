@@ -1,0 +1,32 @@
+#pragma once
+#include <QMainWindow>
+
+class QPlainTextEdit;
+
+namespace prefig::host {
+
+class PrefigModule;
+
+// The editor stand-in: a sample NC program in an editor that follows the
+// settings, a log of what the module sends, and menus that call the module.
+class HostWindow : public QMainWindow {
+ public:
+  explicit HostWindow(PrefigModule& module);
+
+  void OpenSettings(int start_page);
+  void CheckPassword();
+  void Log(const QString& line);
+
+ protected:
+  // The module's window messages (see ui/host_message_event.h).
+  bool event(QEvent* event) override;
+
+ private:
+  void ApplySettings();
+
+  PrefigModule& module_;
+  QPlainTextEdit* editor_;
+  QPlainTextEdit* log_;
+};
+
+}  // namespace prefig::host
