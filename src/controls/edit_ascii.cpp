@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "store/pattern.h"
+
 namespace prefig {
 
 const std::array<WEditAscii::AsciiEntry, WEditAscii::kAsciiEntryCount>& WEditAscii::AsciiEntries() {
@@ -46,15 +48,9 @@ void WEditAscii::UserSetTriggerMode(int mode) {
   if (mode_ != before) Edited();
 }
 
-void WEditAscii::SetTriggerCheck(std::function<bool(std::string_view)> check) {
-  trigger_check_ = std::move(check);
-  Changed();
-}
-
 WEditAscii::Mark WEditAscii::CurrentMark() const {
   if (mode_ != kRegularExpressionMode) return mode_ == 0 ? Mark::kFirstMode : Mark::kSecondMode;
-  bool valid = !trigger_check_ || trigger_check_(Text());
-  return valid ? Mark::kValidExpression : Mark::kInvalidExpression;
+  return PatternError(Text()).empty() ? Mark::kValidExpression : Mark::kInvalidExpression;
 }
 
 }  // namespace prefig

@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,8 +9,8 @@ namespace prefig {
 
 // A trigger text field: the context menu inserts control characters by
 // name ("\LF "), and the drop button inside its right border chooses how the
-// text is meant: two plain modes, or a regular expression that is checked
-// after every change.
+// text is meant: two plain modes, or a regular expression that the pattern
+// engine checks after every change.
 class WEditAscii : public WEdit {
  public:
   struct AsciiEntry {
@@ -44,15 +43,12 @@ class WEditAscii : public WEdit {
   void SetTriggerMode(int mode);
   // The user chose a mode from the drop button's menu.
   void UserSetTriggerMode(int mode);
-  // How a regular-expression text is checked (the pattern engine's trigger
-  // check); without one every text counts as valid.
-  void SetTriggerCheck(std::function<bool(std::string_view)> check);
+  // In regular-expression mode, whether the text compiles as a trigger.
   Mark CurrentMark() const;
 
  private:
   bool ascii_menu_ = true;
   int mode_ = 0;
-  std::function<bool(std::string_view)> trigger_check_;
 };
 
 }  // namespace prefig

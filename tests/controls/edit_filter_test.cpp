@@ -76,7 +76,6 @@ TEST(EditAscii, MenuEntriesInsertTheNameAndAShortOnesSpace) {
 
 TEST(EditAscii, OnlyRegularExpressionsAreChecked) {
   WEditAscii field(nullptr, 0);
-  field.SetTriggerCheck([](std::string_view text) { return text.find('(') == std::string_view::npos; });
   field.SetText("T(");
   EXPECT_EQ(field.CurrentMark(), WEditAscii::Mark::kFirstMode);
   field.SetTriggerMode(1);
