@@ -1,16 +1,17 @@
 // The INI store fed arbitrary file text and an arbitrary sequence of
 // operations, once directly and once in cache mode: nothing may crash, and
 // both must leave the same file (the cache's index answers like a scan).
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "store/ini_file.h"
+#include "work_dir.h"
 
 namespace {
+
+using prefig::fuzz::WorkDir;
 
 class Bytes {
  public:
@@ -29,16 +30,6 @@ class Bytes {
   size_t size_;
   size_t pos_ = 0;
 };
-
-const std::string& WorkDir() {
-  static const std::string dir = [] {
-    std::string base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string pattern = base + "/prefig-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data())) abort();
-    return pattern;
-  }();
-  return dir;
-}
 
 void WriteText(const std::string& path, std::string_view text) {
   FILE* f = fopen(path.c_str(), "wb");

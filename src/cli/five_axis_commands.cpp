@@ -5,6 +5,9 @@
 #include <memory>
 
 #include "cli/cli_common.h"
+#include "cli/host_program.h"
+#include "context/config_path_handler.h"
+#include "context/config_path_keys.h"
 #include "platform/process.h"
 #include "store/fixed_number.h"
 #include "store/five_axis_files.h"
@@ -112,9 +115,16 @@ void List(const FiveAxisArgs& a) {
     current = ParseFiveAxisRecord(a.current);
     if (!current) throw Failure("--current is not a readable 5-axis machine record");
   }
-  std::string program_dir = a.program_dir.empty() ? platform::ProgramDirectory() : a.program_dir;
-  std::vector<FiveAxisRecord> user;
-  if (!a.types_dir.empty()) user = ReadFiveAxisFile(UserFiveAxisFile(a.types_dir));
+  // By default the editor's own configuration: its TYPES directory and the
+  // templates beside it.
+  std::string host = ProgramOrHost("");
+  std::string program_dir = a.program_dir.empty() ? platform::DirectoryOf(host) : a.program_dir;
+  std::string types_dir = a.types_dir;
+  if (types_dir.empty()) {
+    ConfigPaths().SetProgramFile(host);
+    types_dir = ConfigPaths().GetPath(kTypesKey);
+  }
+  std::vector<FiveAxisRecord> user = ReadFiveAxisFile(UserFiveAxisFile(types_dir));
   FiveAxisList list = BuildFiveAxisList(std::move(user), ReadFiveAxisFile(TemplateFiveAxisFile(program_dir)), current);
   for (const FiveAxisRecord& entry : list.entries) {
     std::printf("%s\n", a.records ? FormatFiveAxisRecord(entry).c_str() : entry.name.c_str());
@@ -145,7 +155,7 @@ void AddFiveAxisCommands(CLI::App& app, int& /*exit_code*/) {
   build->callback([args] { std::printf("%s\n", Build(*args).c_str()); });
 
   CLI::App* list = group->add_subcommand("list", "Print the dialog's machine list, one entry a line");
-  list->add_option("--types", a.types_dir, "Directory of User5Axis.cfg (no user machines without it)");
+  list->add_option("--types", a.types_dir, "Directory of User5Axis.cfg (default: the editor's TYPES directory)");
   list->add_option("--program-dir", a.program_dir, "Program directory whose Templates/5Axis.cfg is read");
   list->add_option("--current", a.current, "The host's current record");
   list->add_flag("--records", a.records, "Print each entry's record line instead of its name");

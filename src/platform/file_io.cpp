@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <random>
+#include <vector>
 
 namespace prefig::platform {
 namespace {
@@ -82,25 +84,30 @@ struct Target {
   struct stat st{};
 };
 
-// Fills a new inode with the data and gives it the old file's permissions.
-int FillNewFile(int fd, const Target& target, std::string_view data) {
-  if (!WriteAll(fd, data) || ::fdatasync(fd) != 0) return errno ? errno : EIO;
-  if (target.exists) {
-    if (::fchmod(fd, target.st.st_mode & 07777) != 0) return errno;
-    if (target.st.st_uid != ::geteuid() || target.st.st_gid != ::getegid()) {
-      // Only root can give the file back to its owner; others keep their own.
-      (void)!::fchown(fd, target.st.st_uid, target.st.st_gid);
-    }
+// Produces the new content into a file opened for writing at its start;
+// called once per attempt. Returns 0 or an errno value.
+using ContentWriter = std::function<int(int fd)>;
+
+// Fills a new inode and gives it the old file's permissions.
+int FillNewFile(int fd, const Target& target, const ContentWriter& write) {
+  if (int error = write(fd)) return error;
+  if (::fdatasync(fd) != 0) return errno ? errno : EIO;
+  if (!target.exists) return 0;
+  if (::fchmod(fd, target.st.st_mode & 07777) != 0) return errno;
+  if (target.st.st_uid != ::geteuid() || target.st.st_gid != ::getegid()) {
+    // Only root can give the file back to its owner; others keep their own.
+    (void)!::fchown(fd, target.st.st_uid, target.st.st_gid);
   }
   return 0;
 }
 
 // An unnamed file that is linked in only when complete, so a process killed
 // while writing leaves nothing behind.
-int ReplaceThroughUnnamedFile(const Target& target, std::string_view data) {
-  int fd = ::open(target.dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, target.exists ? 0600 : 0666);
+int ReplaceThroughUnnamedFile(const Target& target, const ContentWriter& write, mode_t new_mode) {
+  // A new file gets `new_mode` as open() gives it, through the umask.
+  int fd = ::open(target.dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, target.exists ? 0600 : new_mode);
   if (fd < 0) return errno;
-  int error = FillNewFile(fd, target, data);
+  int error = FillNewFile(fd, target, write);
   if (error == 0) {
     std::string proc = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 16; ++attempt) {
@@ -119,12 +126,12 @@ int ReplaceThroughUnnamedFile(const Target& target, std::string_view data) {
   return error;
 }
 
-int ReplaceThroughNamedFile(const Target& target, std::string_view data) {
+int ReplaceThroughNamedFile(const Target& target, const ContentWriter& write, mode_t new_mode) {
   std::string temp = TempNameIn(target.dir, target.name);
   int fd = ::open(temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
   if (fd < 0) return errno;
-  int error = FillNewFile(fd, target, data);
-  if (error == 0 && !target.exists && ::fchmod(fd, 0666 & ~ProcessUmask()) != 0) error = errno;
+  int error = FillNewFile(fd, target, write);
+  if (error == 0 && !target.exists && ::fchmod(fd, new_mode & ~ProcessUmask()) != 0) error = errno;
   ::close(fd);
   if (error == 0 && ::rename(temp.c_str(), target.path.c_str()) != 0) error = errno;
   if (error != 0) ::unlink(temp.c_str());
@@ -133,25 +140,58 @@ int ReplaceThroughNamedFile(const Target& target, std::string_view data) {
 
 // Last resort for a writable file in a directory we may not create files in:
 // rewrite it in place. Not crash-safe, but better than refusing to save.
-int RewriteInPlace(const Target& target, std::string_view data) {
+int RewriteInPlace(const Target& target, const ContentWriter& write) {
   int fd = ::open(target.path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return errno;
-  int error = 0;
-  if (::lseek(fd, 0, SEEK_SET) != 0 || !WriteAll(fd, data) ||
-      ::ftruncate(fd, static_cast<off_t>(data.size())) != 0 || ::fdatasync(fd) != 0) {
-    error = errno ? errno : EIO;
+  int error = write(fd);
+  if (error == 0) {
+    off_t end = ::lseek(fd, 0, SEEK_CUR);
+    if (end < 0 || ::ftruncate(fd, end) != 0 || ::fdatasync(fd) != 0) error = errno ? errno : EIO;
   }
   ::close(fd);
   return error;
 }
 
-int ReplaceOnce(const Target& target, std::string_view data) {
-  int error = ReplaceThroughUnnamedFile(target, data);
-  if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) error = ReplaceThroughNamedFile(target, data);
+int ReplaceOnce(const Target& target, const ContentWriter& write, mode_t new_mode) {
+  int error = ReplaceThroughUnnamedFile(target, write, new_mode);
+  if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) error = ReplaceThroughNamedFile(target, write, new_mode);
   if ((error == EACCES || error == EPERM) && target.exists && ::access(target.path.c_str(), W_OK) == 0) {
-    error = RewriteInPlace(target, data);
+    error = RewriteInPlace(target, write);
   }
   return error;
+}
+
+// The one way a whole file is written: see ReplaceFile. A new file gets
+// `new_mode` less the umask.
+int ReplaceWith(const std::string& path, const ContentWriter& write, mode_t new_mode, std::span<const int> waits) {
+  Target target;
+  target.path = ResolveLinks(path);
+  target.dir = DirectoryOf(target.path);
+  target.name = FileNameOf(target.path);
+  if (target.name.empty()) return EISDIR;
+  target.exists = ::stat(target.path.c_str(), &target.st) == 0;
+  if (target.exists && !S_ISREG(target.st.st_mode)) return EISDIR;
+  return RetryTransient(waits, [&] { return ReplaceOnce(target, write, new_mode); });
+}
+
+// Copies everything from `from` (read from its start) into `to`.
+int CopyContent(int from, int to) {
+  char buffer[65536];
+  for (off_t offset = 0;;) {
+    ssize_t n = ::pread(from, buffer, sizeof buffer, offset);
+    if (n == 0) return 0;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (!WriteAll(to, std::string_view(buffer, static_cast<size_t>(n)))) return errno ? errno : EIO;
+    offset += n;
+  }
+}
+
+bool IsDirectory(const std::string& path) {
+  struct stat st{};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
@@ -188,14 +228,82 @@ std::string ResolveLinks(const std::string& path) {
 }
 
 int ReplaceFile(const std::string& path, std::string_view data, std::span<const int> waits) {
-  Target target;
-  target.path = ResolveLinks(path);
-  target.dir = DirectoryOf(target.path);
-  target.name = FileNameOf(target.path);
-  if (target.name.empty()) return EISDIR;
-  target.exists = ::stat(target.path.c_str(), &target.st) == 0;
-  if (target.exists && !S_ISREG(target.st.st_mode)) return EISDIR;
-  return RetryTransient(waits, [&] { return ReplaceOnce(target, data); });
+  auto write = [data](int fd) { return WriteAll(fd, data) ? 0 : (errno ? errno : EIO); };
+  return ReplaceWith(path, write, 0666, waits);
+}
+
+int CreateDirectoryPath(const std::string& path) {
+  if (path.empty()) return ENOENT;
+  // From the root down: each part either exists as a directory or is made.
+  for (size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+    std::string part = path.substr(0, end);
+    if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0777) != 0) {
+      // A part that mkdir refuses may still be a directory (one we cannot
+      // write into on the way down); a file in its place ends the walk.
+      int error = errno;
+      if (!IsDirectory(part)) return error == EEXIST ? ENOTDIR : error;
+    }
+    if (end == std::string::npos) break;
+  }
+  return IsDirectory(path) ? 0 : ENOTDIR;
+}
+
+int CopyFile(const std::string& from, const std::string& to, bool overwrite) {
+  int source = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (source < 0) return errno;
+  struct stat st{};
+  int error = 0;
+  if (::fstat(source, &st) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = EISDIR;
+  } else if (FileExists(to) && !overwrite) {
+    error = EEXIST;
+  } else {
+    std::string dir = DirectoryOf(ResolveLinks(to));
+    if (!IsDirectory(dir)) error = CreateDirectoryPath(dir);
+  }
+  if (error == 0) {
+    MakeOwnerWritable(to);
+    error = ReplaceWith(to, [source](int fd) { return CopyContent(source, fd); }, st.st_mode & 0777, kFileRetryWaitsMs);
+  }
+  ::close(source);
+  return error;
+}
+
+int MoveFile(const std::string& from, const std::string& to) {
+  struct stat st{};
+  if (::stat(from.c_str(), &st) != 0) return errno;
+  if (!S_ISREG(st.st_mode)) return EISDIR;
+  // rename() does not care whether the target is read-only.
+  if (::rename(from.c_str(), ResolveLinks(to).c_str()) == 0) return 0;
+  if (errno != EXDEV) return errno;
+  if (int error = CopyFile(from, to, true)) return error;
+  return ::unlink(from.c_str()) == 0 ? 0 : errno;
+}
+
+std::string CleanFileName(std::string_view name) {
+  std::string out;
+  out.reserve(name.size());
+  for (char c : name) {
+    if (std::string_view("\\/:?*\"<>|").find(c) == std::string_view::npos) out += c;
+  }
+  return out;
+}
+
+std::string CreateTemporaryFile(std::string_view prefix) {
+  std::vector<std::string> dirs;
+  if (const char* tmpdir = std::getenv("TMPDIR"); tmpdir != nullptr && tmpdir[0] != '\0') dirs.emplace_back(tmpdir);
+  dirs.insert(dirs.end(), {"/tmp", "/var/tmp"});
+  for (const std::string& dir : dirs) {
+    std::string pattern = dir + "/" + std::string(prefix) + "XXXXXX";
+    int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd >= 0) {
+      ::close(fd);
+      return pattern;
+    }
+  }
+  return {};
 }
 
 bool CanReplaceFile(const std::string& path) {
@@ -225,6 +333,15 @@ DirectoryLock::DirectoryLock(const std::string& file_path) {
 
 DirectoryLock::~DirectoryLock() {
   if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty() || path.front() == '/') return path;
+  char* cwd = ::getcwd(nullptr, 0);
+  if (cwd == nullptr) return path;
+  std::string absolute = std::string(cwd) + (cwd[1] == '\0' ? "" : "/") + path;
+  std::free(cwd);
+  return absolute;
 }
 
 std::string DirectoryOf(std::string_view path) {

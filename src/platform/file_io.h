@@ -36,6 +36,31 @@ int ReplaceFile(const std::string& path, std::string_view data,
 // file itself is writable.
 bool CanReplaceFile(const std::string& path);
 
+// Creates a directory and every missing parent, from the root down.
+// Returns 0 when the directory exists afterwards (also when it existed
+// before), else an errno value: ENOTDIR when a part of the path is a file.
+int CreateDirectoryPath(const std::string& path);
+
+// Copies a regular file's content over `to` the way ReplaceFile writes:
+// atomically, an existing target keeping its permissions (a read-only one
+// made owner-writable first), a new one getting the source's. Creates the
+// target's directory when needed. With `overwrite` false an existing
+// target is left alone and EEXIST returned. Returns 0 or an errno value.
+int CopyFile(const std::string& from, const std::string& to, bool overwrite = true);
+
+// Moves a file, replacing `to` whether it is read-only or not: a rename on
+// one file system, else a copy and then the removal of the source.
+int MoveFile(const std::string& from, const std::string& to);
+
+// The text without the characters that cannot stand in a file name on any
+// of the platforms the files travel between: \ / : ? * " < > |
+std::string CleanFileName(std::string_view name);
+
+// Creates a new empty file, readable by its owner only, in the temporary
+// directory ($TMPDIR, else /tmp, else /var/tmp), its name starting with
+// `prefix`. Returns its path, or an empty text when no directory takes it.
+std::string CreateTemporaryFile(std::string_view prefix);
+
 // Gives the owner write permission on an existing file; true when that
 // changed anything.
 bool MakeOwnerWritable(const std::string& path);
@@ -54,6 +79,9 @@ class DirectoryLock {
  private:
   int fd_ = -1;
 };
+
+// The path made absolute against the working directory (not resolved).
+std::string AbsolutePath(const std::string& path);
 
 std::string DirectoryOf(std::string_view path);
 std::string FileNameOf(std::string_view path);

@@ -1,0 +1,130 @@
+// Directory paths, copies and moves, clean file names, temporary files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/file_io.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+#include "support/unprivileged.h"
+
+namespace prefig::platform {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st{};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+bool IsDir(const std::string& path) { return std::filesystem::is_directory(path); }
+
+TEST(CreateDirectoryPath, CreatesMissingPartsAndAcceptsWhatExists) {
+  TempDir dir;
+  EXPECT_EQ(CreateDirectoryPath(dir.File("a/b/c")), 0);
+  EXPECT_TRUE(IsDir(dir.File("a/b/c")));
+  EXPECT_EQ(CreateDirectoryPath(dir.File("a/b/c")), 0);
+  EXPECT_EQ(CreateDirectoryPath(dir.File("a//b/d/")), 0);
+  EXPECT_TRUE(IsDir(dir.File("a/b/d")));
+  EXPECT_EQ(CreateDirectoryPath("/"), 0);
+}
+
+TEST(CreateDirectoryPath, AFileInThePathFails) {
+  TempDir dir;
+  WriteFile(dir.File("file"), "x");
+  EXPECT_EQ(CreateDirectoryPath(dir.File("file")), ENOTDIR);
+  EXPECT_EQ(CreateDirectoryPath(dir.File("file/sub")), ENOTDIR);
+  EXPECT_EQ(ReadFile(dir.File("file")), "x");
+}
+
+TEST(CreateDirectoryPath, RefusedBelowADirectoryWeCannotWrite) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.File("locked"));
+  ::chmod(dir.File("locked").c_str(), 0555);
+  EXPECT_TRUE(test::RunWithoutPrivileges(dir.path(), [&] {
+    // The locked directory itself is fine; below it nothing can be made.
+    return CreateDirectoryPath(dir.File("locked")) == 0 && CreateDirectoryPath(dir.File("locked/new/deeper")) == EACCES;
+  }));
+}
+
+TEST(CopyFile, CopiesContentAndGivesANewTargetTheSourcesPermissions) {
+  TempDir dir;
+  std::string big(200000, '\0');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + i / 251);
+  WriteFile(dir.File("src"), big);
+  ::chmod(dir.File("src").c_str(), 0640);
+  ASSERT_EQ(CopyFile(dir.File("src"), dir.File("new/dir/dst")), 0);
+  EXPECT_EQ(ReadFile(dir.File("new/dir/dst")), big);
+  EXPECT_EQ(ModeOf(dir.File("new/dir/dst")), 0640u & ~0022u);
+  EXPECT_EQ(ReadFile(dir.File("src")), big);
+}
+
+TEST(CopyFile, AReadOnlyTargetIsReplacedAndLeftWritable) {
+  TempDir dir;
+  WriteFile(dir.File("src"), "new");
+  WriteFile(dir.File("dst"), "old");
+  ::chmod(dir.File("dst").c_str(), 0444);
+  ASSERT_EQ(CopyFile(dir.File("src"), dir.File("dst")), 0);
+  EXPECT_EQ(ReadFile(dir.File("dst")), "new");
+  EXPECT_EQ(ModeOf(dir.File("dst")), 0644u);
+}
+
+TEST(CopyFile, WithoutOverwriteAnExistingTargetStays) {
+  TempDir dir;
+  WriteFile(dir.File("src"), "new");
+  WriteFile(dir.File("dst"), "mine");
+  EXPECT_EQ(CopyFile(dir.File("src"), dir.File("dst"), false), EEXIST);
+  EXPECT_EQ(ReadFile(dir.File("dst")), "mine");
+}
+
+TEST(CopyFile, UnusableSourcesFailWithoutTouchingTheTarget) {
+  TempDir dir;
+  WriteFile(dir.File("dst"), "keep");
+  EXPECT_EQ(CopyFile(dir.File("missing"), dir.File("dst")), ENOENT);
+  EXPECT_EQ(CopyFile(dir.path(), dir.File("dst")), EISDIR);
+  EXPECT_EQ(ReadFile(dir.File("dst")), "keep");
+}
+
+TEST(MoveFile, MovesOverAReadOnlyTarget) {
+  TempDir dir;
+  WriteFile(dir.File("src"), "moved");
+  WriteFile(dir.File("dst"), "old");
+  ::chmod(dir.File("dst").c_str(), 0444);
+  ASSERT_EQ(MoveFile(dir.File("src"), dir.File("dst")), 0);
+  EXPECT_EQ(ReadFile(dir.File("dst")), "moved");
+  EXPECT_FALSE(FileExists(dir.File("src")));
+  EXPECT_EQ(MoveFile(dir.File("src"), dir.File("dst")), ENOENT);
+}
+
+TEST(CleanFileName, RemovesWhatNoFileNameMayHold) {
+  EXPECT_EQ(CleanFileName("Fanuc: mill*ing?"), "Fanuc milling");
+  EXPECT_EQ(CleanFileName("a\\b/c\"d<e>f|g"), "abcdefg");
+  EXPECT_EQ(CleanFileName("plain name.mac"), "plain name.mac");
+}
+
+TEST(CreateTemporaryFile, FallsBackWhenTmpdirIsUnusable) {
+  TempDir dir;
+  test::ScopedEnv env;
+  env.Set("TMPDIR", dir.path());
+  std::string in_tmpdir = CreateTemporaryFile("~CC");
+  EXPECT_EQ(DirectoryOf(in_tmpdir), dir.path());
+  EXPECT_EQ(FileNameOf(in_tmpdir).rfind("~CC", 0), 0u);
+  EXPECT_EQ(ModeOf(in_tmpdir), 0600u);
+  EXPECT_EQ(ReadFile(in_tmpdir), "");
+
+  env.Set("TMPDIR", dir.File("does-not-exist"));
+  std::string fallback = CreateTemporaryFile("~CC");
+  ASSERT_FALSE(fallback.empty());
+  EXPECT_EQ(DirectoryOf(fallback), "/tmp");
+  ::unlink(fallback.c_str());
+}
+
+}  // namespace
+}  // namespace prefig::platform
