@@ -11,6 +11,7 @@
 #include "entry/host_interface.h"
 #include "host/prefig_module.h"
 #include "host/sample_program.h"
+#include "host/screenshots.h"
 #include "ui/host_message_event.h"
 
 namespace prefig::host {
@@ -54,6 +55,12 @@ void HostWindow::OpenSettings(int start_page) {
 void HostWindow::CheckPassword() {
   bool accepted = module_.CheckCfgPass("");
   Log(accepted ? QStringLiteral("Password accepted") : QStringLiteral("Password refused"));
+}
+
+int HostWindow::SaveScreenshots(const QString& directory) {
+  int written = SaveDialogPictures(directory, QStringLiteral("settings"), [this] { OpenSettings(-1); });
+  written += SaveDialogPictures(directory, QStringLiteral("password"), [this] { module_.CheckCfgPass(""); });
+  return written;
 }
 
 void HostWindow::Log(const QString& line) {

@@ -15,6 +15,8 @@ class HostWindow : public QMainWindow {
 
   void OpenSettings(int start_page);
   void CheckPassword();
+  // A PNG of every settings page and of the password dialog; the number written.
+  int SaveScreenshots(const QString& directory);
   void Log(const QString& line);
 
  protected:

@@ -27,6 +27,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   prefig::host::HostWindow window(module);
+  if (options.isSet(screenshots)) {
+    QString directory = options.value(screenshots);
+    int written = window.SaveScreenshots(directory);
+    std::printf("%d pictures written to %s\n", written, qPrintable(directory));
+    return written > 0 ? 0 : 1;
+  }
   window.show();
   return QApplication::exec();
 }
