@@ -60,7 +60,7 @@ void DEditorSetupMain::Default() {
   if (page == nullptr) return;
   MessageBoxRequest question;
   question.text = MessageString(kDefaultQuestionId);
-  question.caption_id = kCaptionNoticeId;
+  question.caption_id = kNoticeCaptionId;
   question.icon = MessageIcon::kQuestion;
   question.buttons = MessageButtons::kYesNo;
   question.owner = MessageOwner::kDialog;

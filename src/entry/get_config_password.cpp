@@ -21,7 +21,7 @@ void DGetConfigPassword::Ok() {
   }
   MessageBoxRequest wrong;
   wrong.text = MessageString(kWrongPasswordId);
-  wrong.caption_id = kCaptionErrorId;
+  wrong.caption_id = kErrorCaptionId;
   wrong.icon = MessageIcon::kStop;
   wrong.owner = MessageOwner::kNone;
   GetServices().MessageBox(wrong);

@@ -12,6 +12,26 @@ typedef int (*DllInitFunction)(const char* const* message_table);
 // folder was chosen. `value` and `flag` are passed through from the caller;
 // `reserved` is null.
 typedef int (*SelectDirectoryFunction)(char* path, int value, int flag, void* reserved);
+
+// Localization: the translations of one language, read from a translation
+// file (msg_<language>.xmlz).
+//  ReadLocaleFile: replaces the library's translations with those of the
+//    file; returns how many it holds, or -1 (translations unchanged) when the
+//    file cannot be read.
+//  GetTranslateList: a copy of the current translations that stays valid
+//    until it is given to DeleteTranslateList; never null.
+typedef struct LocalizationTranslation {
+  const char* source;  // the English text
+  const char* target;  // in the file's language
+} LocalizationTranslation;
+typedef struct LocalizationTranslateList {
+  const char* language;  // the language of the file read, empty before
+  int count;
+  const LocalizationTranslation* entries;
+} LocalizationTranslateList;
+typedef int (*LocalizationReadLocaleFileFunction)(const char* path);
+typedef LocalizationTranslateList* (*LocalizationGetTranslateListFunction)(void);
+typedef void (*LocalizationDeleteTranslateListFunction)(LocalizationTranslateList* list);
 }
 
 namespace prefig {
@@ -19,4 +39,8 @@ inline constexpr unsigned kSelectDirectoryPathSize = 1025;
 inline constexpr const char* kDllInitExport = "DllInit";
 inline constexpr const char* kSelectDirectoryExport = "SelectDirectory";
 inline constexpr const char* kFileDirSelectorLibrary = "FileDirSelector.so";
+inline constexpr const char* kLocalizationLibrary = "Localization.so";
+inline constexpr const char* kReadLocaleFileExport = "Localization_ReadLocaleFile";
+inline constexpr const char* kGetTranslateListExport = "Localization_GetTranslateList";
+inline constexpr const char* kDeleteTranslateListExport = "Localization_DeleteTranslateList";
 }  // namespace prefig

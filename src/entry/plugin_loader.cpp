@@ -67,7 +67,7 @@ void* GDll::GetFunction(const char* name) {
     handle_ = LoadPluginDll(file_name_, base_directory_);
     if (handle_ == nullptr) {
       if (!quiet_) {
-        GetServices().MessageBox({"Could not load dll: " + file_name_, kCaptionErrorId, MessageIcon::kStop,
+        GetServices().MessageBox({"Could not load dll: " + file_name_, kErrorCaptionId, MessageIcon::kStop,
                                   MessageButtons::kOk, MessageOwner::kNone});
       }
       return nullptr;
@@ -76,7 +76,7 @@ void* GDll::GetFunction(const char* name) {
   void* function = ::dlsym(handle_, name);
   if (function == nullptr && !quiet_) {
     GetServices().MessageBox({"Could not find function '" + std::string(name) + "' in dll " + file_name_,
-                              kCaptionErrorId, MessageIcon::kStop, MessageButtons::kOk, MessageOwner::kNone});
+                              kErrorCaptionId, MessageIcon::kStop, MessageButtons::kOk, MessageOwner::kNone});
   }
   return function;
 }

@@ -17,19 +17,19 @@ enum class MessageOwner {
   kHostWindow,  // the host's main window, modal for the whole task
 };
 
+// Message ids of the two captions.
+inline constexpr int kErrorCaptionId = 330;
+inline constexpr int kNoticeCaptionId = 332;  // questions and notices
+
 // Dialog end codes as the host understands them.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
-// Message box captions by message id.
-inline constexpr int kCaptionErrorId = 330;
-inline constexpr int kCaptionNoticeId = 332;  // questions and notices
-
 struct MessageBoxRequest {
   std::string text;
-  int caption_id = 0;  // kCaptionErrorId or kCaptionNoticeId
+  int caption_id = 0;  // message id of the caption (kErrorCaptionId or kNoticeCaptionId)
   MessageIcon icon = MessageIcon::kNone;
   MessageButtons buttons = MessageButtons::kOk;
   MessageOwner owner = MessageOwner::kDialog;

@@ -1,0 +1,63 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/ini_file.h"
+
+namespace prefig {
+
+// The run-time context of the configuration record. The record is its own
+// main INI file; the editor's record classes derive from this one and add
+// their settings.
+class GConfiguration : public GIniFile {
+ public:
+  // Results of Init.
+  static constexpr int kInitBadCommandLine = 0;
+  static constexpr int kInitNoMessages = 1;
+  static constexpr int kInitDone = 3;
+
+  static constexpr size_t kProgramDirectoryMax = 1024;
+
+  GConfiguration() = default;
+  ~GConfiguration() override;
+
+  // Sets up the run-time context for the running program: the program
+  // directory; the main INI file <ini_name>.ini in the configuration
+  // directory CFG (or, without the path table, Cfg/ in the program
+  // directory), attached to this record; the language; the module's message
+  // table from msg/msg_<language>.bin; the localisation library. On
+  // kInitDone `arguments` (when given) receives the program's arguments.
+  virtual int Init(std::string_view ini_name, std::string* arguments, bool use_path_table);
+
+  // The program that Init sets up for: the running one (its command line
+  // and program file) unless another is given here, as tests and tools do.
+  // The command line is the program as called, then its arguments.
+  void SetProgram(std::vector<std::string> command_line, std::string program_file);
+
+  const std::string& ProgramDirectory() const { return program_directory_; }
+  const std::string& Arguments() const { return arguments_; }
+  // The language code in use (at most 10 characters).
+  const std::string& Language() const { return language_; }
+  bool IsInitialized() const { return initialized_; }
+  // The language differs from the one of the last run.
+  bool LanguageChanged() const { return language_changed_; }
+  // The user's locale is one of the American ones, which measure in inches.
+  bool UsesInches() const { return uses_inches_; }
+
+ private:
+  std::string ChooseLanguage();
+  int LoadMessages();
+
+  bool own_program_ = false;
+  std::vector<std::string> command_line_;
+  std::string program_file_;
+  std::string program_directory_;
+  std::string arguments_;
+  std::string language_;
+  bool initialized_ = false;
+  bool language_changed_ = false;
+  bool uses_inches_ = false;
+};
+
+}  // namespace prefig

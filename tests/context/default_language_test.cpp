@@ -1,0 +1,85 @@
+#include "context/default_language.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scoped_env.h"
+
+namespace prefig {
+namespace {
+
+struct Expected {
+  const char* locale;
+  const char* messages;
+  const char* translations;
+  bool american;
+};
+
+TEST(DefaultLanguageTest, LocalesMapThroughTheLanguageTable) {
+  const Expected cases[] = {
+      {"pl_PL.UTF-8", "pl-PL", "pl-PL", false},
+      {"pt_BR.UTF-8", "pt-PT", "pt-BR", false},
+      {"pt_PT", "pt-PT", "pt-BR", false},
+      {"de_AT.ISO-8859-1@euro", "de-DE", "de-DE", false},
+      {"de", "de-DE", "de-DE", false},
+      {"de_BE.UTF-8", "de-DE", "de-DE", false},  // a territory not listed: the language's own
+      {"sk_SK", "cs-CZ", "cs-CZ", false},
+      {"zh_HK", "zh-CN", "zh-CN", false},
+      {"zh_TW", "zh-TW", "zh-TW", false},
+      {"zh_MO", "en-US", "en-US", false},  // not in the table
+      {"en_US.UTF-8", "en-US", "en-US", true},
+      {"en_CA", "en-US", "en-US", true},
+      {"en_GB.UTF-8", "en-US", "en-US", false},
+      {"fr_CA", "fr-FR", "fr-FR", true},
+      {"fr_MC", "en-US", "en-US", false},
+      {"es_ES", "es-ES", "es-ES", false},
+      {"es_MX", "es-ES", "es-ES", true},
+      {"es_PR", "es-ES", "es-ES", true},
+      {"es_US", "en-US", "en-US", false},
+      {"hu_HU", "en-US", "en-US", false},
+      {"ko_KR", "en-US", "en-US", false},
+      {"C", "en-US", "en-US", false},
+      {"C.UTF-8", "en-US", "en-US", false},
+      {"POSIX", "en-US", "en-US", false},
+      {"", "en-US", "en-US", false},
+  };
+  for (const Expected& c : cases) {
+    uint16_t id = LanguageIdOfLocale(c.locale);
+    bool american = !c.american;
+    EXPECT_EQ(LanguageOfId(id, LanguageForm::kMessages, &american), c.messages) << c.locale;
+    EXPECT_EQ(american, c.american) << c.locale;
+    EXPECT_EQ(LanguageOfId(id, LanguageForm::kTranslations), c.translations) << c.locale;
+  }
+}
+
+TEST(DefaultLanguageTest, SpanishOfSpainIsNotAmerican) {
+  bool american = true;
+  EXPECT_EQ(LanguageOfId(0x040A, LanguageForm::kMessages, &american), "es-ES");
+  EXPECT_FALSE(american);
+  EXPECT_EQ(LanguageOfId(0x0C0A, LanguageForm::kMessages, &american), "es-ES");
+  EXPECT_FALSE(american);
+  EXPECT_EQ(LanguageOfId(0x500A, LanguageForm::kMessages, &american), "es-ES");
+  EXPECT_TRUE(american);
+  EXPECT_EQ(LanguageOfId(0x2409, LanguageForm::kMessages, &american), "en-US");
+  EXPECT_TRUE(american);
+}
+
+TEST(DefaultLanguageTest, FirstSetVariableOfTheLocaleWins) {
+  test::ScopedEnv env;
+  env.Set("LC_ALL", "");
+  env.Set("LC_MESSAGES", "pl_PL.UTF-8");
+  env.Set("LANG", "pt_BR.UTF-8");
+  bool american = true;
+  EXPECT_EQ(DefaultLanguage(&american), "pl-PL");
+  EXPECT_FALSE(american);
+  env.Set("LC_ALL", "pt_BR.UTF-8");
+  EXPECT_EQ(DefaultLanguage(), "pt-PT");
+  EXPECT_EQ(DefaultTranslationLanguage(), "pt-BR");
+  env.Set("LC_ALL", std::nullopt);
+  env.Set("LC_MESSAGES", std::nullopt);
+  env.Set("LANG", std::nullopt);
+  EXPECT_EQ(DefaultLanguage(&american), "en-US");
+  EXPECT_FALSE(american);
+}
+
+}  // namespace
+}  // namespace prefig
