@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QValidator>
 #include <algorithm>
+#include <functional>
 
 #include "controls/auto_checkbox.h"
 #include "controls/color_indicator.h"
@@ -29,6 +30,7 @@
 #include "controls/header_ctrl.h"
 #include "controls/push_button.h"
 #include "controls/spin_value.h"
+#include "context/message_ids.h"
 #include "ui/icons.h"
 #include "ui/qt_text.h"
 
@@ -255,12 +257,33 @@ class AsciiAdapter : public EditAdapter {
   }
 
  private:
+  // The edit commands with the module's texts, then the control characters.
   void ContextMenu(const QPoint& at) {
-    std::unique_ptr<QMenu> menu(view_->createStandardContextMenu());
+    QMenu menu;
+    bool writable = !view_->isReadOnly();
+    bool selected = view_->hasSelectedText();
+    QLineEdit* edit = view_;
+    auto add = [&](int text_id, bool enabled, std::function<void()> command) {
+      QAction* action = menu.addAction(Message(text_id));
+      action->setEnabled(enabled);
+      connect(action, &QAction::triggered, this, [this, command] {
+        command();
+        model_.UserEdit(FromQt(view_->text()));
+      });
+    };
+    add(kUndoMessageId, writable && edit->isUndoAvailable(), [edit] { edit->undo(); });
+    menu.addSeparator();
+    add(kCutMessageId, writable && selected, [edit] { edit->cut(); });
+    add(kCopyMessageId, selected, [edit] { edit->copy(); });
+    add(kPasteMessageId, writable, [edit] { edit->paste(); });
+    add(kDeleteMessageId, writable && selected, [edit] { edit->del(); });
+    menu.addSeparator();
+    add(kSelectAllMessageId, !edit->text().isEmpty(), [edit] { edit->selectAll(); });
     if (ascii_.HasAsciiMenu()) {
-      menu->addSeparator();
+      menu.addSeparator();
       for (int i = 0; i < WEditAscii::kAsciiEntryCount; ++i) {
-        QAction* action = menu->addAction(ToQt(WEditAscii::AsciiMenuText(i)).replace(QLatin1Char('\t'), QLatin1String("    ")));
+        QAction* action = menu.addAction(ToQt(WEditAscii::AsciiMenuText(i)));
+        action->setEnabled(writable);
         connect(action, &QAction::triggered, this, [this, i] {
           TakeSelection();
           view_->insert(ToQt(WEditAscii::AsciiInsertion(i)));  // undoable in the field
@@ -268,7 +291,7 @@ class AsciiAdapter : public EditAdapter {
         });
       }
     }
-    menu->exec(view_->mapToGlobal(at));
+    menu.exec(view_->mapToGlobal(at));
   }
   void ModeMenu() {
     QMenu menu;
