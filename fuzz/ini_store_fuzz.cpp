@@ -11,7 +11,9 @@
 
 namespace {
 
+using prefig::fuzz::ReadText;
 using prefig::fuzz::WorkDir;
+using prefig::fuzz::WriteText;
 
 class Bytes {
  public:
@@ -31,23 +33,6 @@ class Bytes {
   size_t pos_ = 0;
 };
 
-void WriteText(const std::string& path, std::string_view text) {
-  FILE* f = fopen(path.c_str(), "wb");
-  if (!f) abort();
-  fwrite(text.data(), 1, text.size(), f);
-  fclose(f);
-}
-
-std::string ReadText(const std::string& path) {
-  std::string text;
-  FILE* f = fopen(path.c_str(), "rb");
-  if (!f) return "<missing>";
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-  fclose(f);
-  return text;
-}
 
 std::string Name(Bytes& in, const char* const* fixed, size_t count) {
   uint8_t choice = in.Next();

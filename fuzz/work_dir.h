@@ -2,7 +2,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace prefig::fuzz {
 
@@ -16,6 +18,25 @@ inline const std::string& WorkDir() {
     return pattern;
   }();
   return dir;
+}
+
+// A file's whole text written, and read ("<missing>" when there is none).
+inline void WriteText(const std::string& path, std::string_view text) {
+  FILE* f = fopen(path.c_str(), "wb");
+  if (!f) abort();
+  if (!text.empty()) fwrite(text.data(), 1, text.size(), f);
+  fclose(f);
+}
+
+inline std::string ReadText(const std::string& path) {
+  std::string text;
+  FILE* f = fopen(path.c_str(), "rb");
+  if (!f) return "<missing>";
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+  fclose(f);
+  return text;
 }
 
 }  // namespace prefig::fuzz

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "context/message_ids.h"
 #include "entry/module_state.h"
 #include "platform/desktop_integration.h"
 #include "platform/file_io.h"

@@ -11,8 +11,6 @@
 // an administrator.
 namespace prefig::platform {
 
-// Message id of the word "File" in type names such as "NC File".
-inline constexpr int kFileWordMessageId = 1609;
 inline constexpr int kProgramIdentifierVersion = 8;
 
 // "VELMO.%s%s.v%d": the program's file name without extension, the suffix

@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "store/five_axis_record.h"
+#include "store/program_folders.h"
 
 namespace prefig {
 
 // The user's machines, in the directory that the configuration paths give
 // for "TYPES"; rewritten whole when the 5-axis dialog closes with OK.
 inline constexpr std::string_view kUserFiveAxisFileName = "User5Axis.cfg";
-// The template machines below the program directory; never written. Their
+// The template machines in the program directory's Templates folder. Their
 // lengths are millimetres.
-inline constexpr std::string_view kTemplatesFolder = "Templates";
 inline constexpr std::string_view kTemplateFiveAxisFileName = "5Axis.cfg";
 // Longer lines are not records and are skipped whole.
 inline constexpr size_t kFiveAxisLineMax = 4095;

@@ -42,9 +42,28 @@ void GIniFile::Open(std::string_view path) {
   }
   path_ = path;
   if (path_.empty()) return;
+  // In cache mode a file that already says VERSION = 200 is probed from the
+  // cache, so that bulk loading reads and indexes it once.
+  if (cached_ && ProbeCached()) {
+    read_only_ = false;
+    return;
+  }
   bool was_cached = SetCached(false);
   read_only_ = !ProbeWritable();
   SetCached(was_cached);
+}
+
+// A scan of the text, not the index: a bulk reader may not need the index.
+bool GIniFile::ProbeCached() {
+  const std::string* text = LoadText(nullptr);
+  if (!text) return false;
+  auto span = ini::Locate(*text, nullptr, kVersionSection, kVersionKey);
+  return span && ini::DecodeInt(ini::ReadValue(*text, *span)) == kWritableVersion && platform::CanReplaceFile(path_);
+}
+
+const std::string* GIniFile::CachedText() {
+  if (!cached_ || path_.empty()) return nullptr;
+  return LoadText(nullptr);
 }
 
 // Ends with VERSION = 200 in the file when it can be written. A file that

@@ -70,6 +70,10 @@ class GIniFile {
   GIniSection Current();
 
   bool SetCached(bool on);  // returns the previous mode; switching off flushes
+  // In cache mode, the file's text as the cache holds it (loaded when it is
+  // not yet); null outside cache mode or when the file cannot be read.
+  // Valid until the next change.
+  const std::string* CachedText();
   bool IsCached() const { return cached_; }
   void Flush();
 
@@ -87,6 +91,7 @@ class GIniFile {
   int Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value);
   int WriteOut(const std::string& text);
   bool ProbeWritable();
+  bool ProbeCached();
 
   std::string path_;
   bool read_only_ = true;

@@ -1,5 +1,7 @@
 #include "store/ini_index.h"
 
+#include <algorithm>
+
 namespace prefig::ini {
 namespace {
 
@@ -79,7 +81,11 @@ void IniIndex::Build(std::string_view text) {
   sections_.clear();
   keys_.clear();
   section_slots_.assign(16, 0);
-  key_slots_.assign(64, 0);
+  // Room for a key on every line at half load, so that building never rehashes.
+  size_t slots = 64;
+  for (size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1; slots < lines * 2;) slots *= 2;
+  key_slots_.assign(slots, 0);
+  keys_.reserve(slots / 2);
   built_ = true;
   last_section_ = -1;
   int open = -1;      // the recorded section whose end is not known yet

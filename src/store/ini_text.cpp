@@ -133,14 +133,20 @@ SectionSpan SectionAt(std::string_view text, size_t bracket, size_t body) {
 }
 
 std::optional<SectionSpan> FindSection(std::string_view text, std::string_view name) {
-  for (size_t pos = 0;;) {
-    Line line = ParseLine(text, pos);
-    if (line.kind == Line::kEnd) return std::nullopt;
+  // Only boundary lines matter, and each starts with `[`: every `[` is
+  // checked for being the first character of its line after leading white
+  // space (blank lines included), as ParseLine would find it.
+  for (size_t bracket = text.find('['); bracket != std::string_view::npos; bracket = text.find('[', bracket + 1)) {
+    size_t before = bracket;
+    bool line_break = false;
+    while (before > 0 && IsLeadingSpace(text[before - 1])) line_break |= text[--before] == '\n';
+    if (before > 0 && !line_break) continue;
+    Line line = ParseLine(text, bracket);
     if (line.header && SameName(text.substr(line.name_begin, line.name_end - line.name_begin), name)) {
       return SectionAt(text, line.start, line.name_end + 1);
     }
-    pos = line.next;
   }
+  return std::nullopt;
 }
 
 size_t LineEnd(std::string_view text, size_t pos) { return LineEndAfter(text, pos); }

@@ -2,6 +2,8 @@
 // registry and on the desktop, and that unregistering takes back only ours.
 #include "platform/file_associations.h"
 
+#include "context/message_ids.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,0 +1,63 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace prefig {
+
+class DeclaredValues;
+class GIniFile;
+class SettingValues;
+struct Setting;
+
+// A user entry of a machine type's colour table: an address letter or word,
+// its item value (the colour 0x00BBGGRR in the low 24 bits, the flags for
+// trailing letters, trailing digits and the entire line in bits 24 to 26)
+// and the row at which the page shows it.
+struct UserColour {
+  std::string text;
+  int32_t item = 0;
+  int position = 0;
+  bool operator==(const UserColour&) const = default;
+};
+
+// The user entries of the colour table (entries 14 and up; 0 to 13 are the
+// fixed colours) with the index by first letter that the editor's lookup
+// uses. Stored as COUNT and USRCOLOR%d ("%d:%d:%s") in GLOBALCOLORLIST.
+class ColourList {
+ public:
+  static constexpr int kFixedColours = 14;
+  static constexpr int kTableMax = 256;
+  static constexpr int kEntriesMax = kTableMax - kFixedColours;
+  static constexpr int kLetterSlots = 27;  // A to Z, then every other first character
+
+  // With a scan of the file, its values are taken from there.
+  void Load(GIniFile& ini, const DeclaredValues* scan = nullptr);
+  // Files older than version 51000 keep the colours in section COLORS: its
+  // entries and colour settings replace the current ones and the section is
+  // deleted. True when there was such a section.
+  bool TakeOverOlderSection(GIniFile& ini, SettingValues& values);
+  // Writes COUNT or the entries, whichever `s` declares.
+  void Save(GIniFile& ini, const Setting& s) const;
+
+  const std::vector<UserColour>& Entries() const { return entries_; }
+  void SetEntries(std::vector<UserColour> entries);
+  // For each first letter, the table number of the first entry with it
+  // plus one, 0 when there is none.
+  const std::array<int, kLetterSlots>& LetterIndex() const { return letter_index_; }
+
+ private:
+  void LoadEntries(GIniFile& ini, std::string_view section, int count);
+  void RebuildLetterIndex();
+
+  std::vector<UserColour> entries_;
+  std::array<int, kLetterSlots> letter_index_{};
+};
+
+// "%d:%d:%s" -> entry; false when it lacks two colons or a text after them.
+bool ParseUserColour(std::string_view value, UserColour& entry);
+std::string FormatUserColour(const UserColour& entry);
+
+}  // namespace prefig

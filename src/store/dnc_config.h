@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+#include "store/ini_file.h"
+#include "store/setting_values.h"
+
+namespace prefig {
+
+// The host's DNC configuration object: the DNC client's settings that the
+// DNC administration and port list pages edit. The host owns it; it keeps
+// them in an INI file of its own (DNCClient.ini beside the main INI file),
+// through which the pages also write their three direct keys.
+class GDncConfig {
+ public:
+  // Attaches the file and reads every setting, completing the file.
+  void Load(const std::string& path, const LoadContext& context);
+  // Writes every setting the pages may have changed, in one write.
+  void Save();
+
+  GIniFile& Ini() { return ini_; }
+  SettingValues& Values() { return values_; }
+  const SettingValues& Values() const { return values_; }
+
+ private:
+  GIniFile ini_;
+  SettingValues values_{Scope::kDnc};
+};
+
+}  // namespace prefig

@@ -1,0 +1,92 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "store/colour_list.h"
+#include "store/ini_file.h"
+#include "store/setting_values.h"
+#include "store/tool_table.h"
+
+namespace prefig {
+
+// What loading a machine type needs from the run-time context.
+struct TypeContext {
+  LoadContext load;  // basic_type is set for each type as it is read
+  // The language code normalisation; none keeps codes as they are.
+  std::function<std::string(std::string_view code)> normalise_language;
+  // The translation of a text from `language` into the current language
+  // through the message files; none, or an empty result, keeps the text.
+  std::function<std::string(std::string_view text, std::string_view language)> translate;
+};
+
+// One machine type: its own INI file (*.mac in TYPES) and every setting of
+// the type, read through the settings schema.
+class GMachineType {
+ public:
+  explicit GMachineType(std::string path);
+  GMachineType(const GMachineType&) = delete;
+  GMachineType& operator=(const GMachineType&) = delete;
+
+  // Attaches the file and reads it in cache mode, so that it is read once
+  // and written at most once: language and translation of the description,
+  // the version upgrade, TYPENAME from BASICTYPE, then every key of every
+  // section with its default (a new file holds them all afterwards), the
+  // older colour section, and the NC filter upgrade. False when the type
+  // lacks TYPENAME or DESCRIPTION; such a type is not read further.
+  bool Load(const TypeContext& context);
+  // The machine type saver: the always-part, and for a changed type every
+  // setting in the order of its pages. Only for a valid type.
+  void Save();
+
+  const std::string& Path() const { return path_; }
+  GIniFile& Ini() { return ini_; }
+  SettingValues& Values() { return values_; }
+  const SettingValues& Values() const { return values_; }
+  ColourList& Colours() { return colours_; }
+  ToolTable& MillTools() { return mill_tools_; }
+  ToolTable& TurnTools() { return turn_tools_; }
+
+  const std::string& Name() const;         // TYPENAME
+  const std::string& Description() const;  // DESCRIPTION
+  int LoadOrder() const;
+  int BasicType() const;
+  bool IsTurning() const;  // its NC filter is a turning control
+  // Both mark the type changed when the value differs.
+  void SetName(std::string_view name);
+  void SetLoadOrder(int order);
+
+  bool IsValid() const { return valid_; }
+  bool IsChanged() const { return changed_; }
+  void SetChanged(bool changed = true) { changed_ = changed; }
+  // Whether the file's texts are translated when read (its language differs
+  // from the current one, or it was upgraded, and translation is allowed),
+  // and the language they are in.
+  bool Translates() const { return translate_; }
+  const std::string& TextLanguage() const { return text_language_; }
+
+ private:
+  bool ReadHeader(const TypeContext& context, int& version_read);
+  void ApplyPathRules(const LoadContext& context);
+  void UpgradeNcFilter();
+  // The macro library and the backplot parameter string keep their data in
+  // the type; the loader and the saver call them here and nowhere else
+  // (machine_type_companions.cpp). The NC filter table is the record's and
+  // is filled by the setup dialog, not by loading.
+  void LoadMacroLibrary(const TypeContext& context);
+  void RebuildBackplotParameters();
+  void SaveMacroLibrary();
+
+  std::string path_;
+  GIniFile ini_;
+  SettingValues values_{Scope::kType};
+  ColourList colours_;
+  ToolTable mill_tools_;
+  ToolTable turn_tools_;
+  bool valid_ = false;
+  bool changed_ = false;
+  bool translate_ = false;
+  std::string text_language_;
+};
+
+}  // namespace prefig

@@ -1,0 +1,37 @@
+#pragma once
+#include <string_view>
+
+#include "store/editor_dnc_cfg.h"
+#include "store/global_settings.h"
+
+namespace prefig {
+
+// The name the editor gives its main INI file (Prefig.ini in CFG).
+inline constexpr char kMainIniName[] = "Prefig";
+
+// The configuration record: the editor's every setting. It is its own main
+// INI file (GConfiguration), holds the global settings of the global pages
+// and the editing state, and through GEditorDNCCfg the protocols and the
+// machine types. The host creates it, runs InitDnc once, and destroys it,
+// which writes the editing state.
+class GPrefiguration : public GEditorDNCCfg {
+ public:
+  GPrefiguration() = default;
+  ~GPrefiguration() override;
+
+  // The DNC side, then the global settings of the main INI file (every key
+  // completed with its default).
+  int InitDnc(std::string_view ini_name, bool use_path_table) override;
+  // After a successful InitDnc: writes the editing state (histories, search
+  // and replace flags, view options, tool lists) into the main INI file in
+  // one write, then releases the machine types. Runs once.
+  void Destroy() override;
+
+  GlobalSettings& Global() { return global_; }
+  const GlobalSettings& Global() const { return global_; }
+
+ private:
+  GlobalSettings global_;
+};
+
+}  // namespace prefig

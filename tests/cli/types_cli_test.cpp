@@ -1,0 +1,77 @@
+// prefig init and prefig types: the record built against a folder, from the
+// staged program's templates, protocols and message files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/run_program.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+namespace prefig {
+namespace {
+
+namespace fs = std::filesystem;
+
+test::ProgramResult Prefig(const std::vector<std::string>& args) { return test::RunProgram(PREFIG_CLI, args); }
+
+std::string ExpectedList(const std::string& types) {
+  return "1\t49534F4D\tISO Milling\t" + types + "/ISO Mill.MAC\n"
+         "2\t49534F4C\tISO Turning\t" + types + "/ISO Lathe.MAC\n"
+         "3\t48454944\tHeidenhain\t" + types + "/HEIDENHAIN.MAC\n"
+         "4\t4841534D\tHaas Milling\t" + types + "/Haas Milling.MAC\n"
+         "5\t4841534C\tHaas Turning\t" + types + "/Haas Lathe.MAC\n"
+         "6\t54455854\tText file\t" + types + "/TEXTFILE.MAC\n"
+         "7\t464F524D\tFormulas\t" + types + "/Formulas.MAC\n";
+}
+
+class TypesCli : public ::testing::Test {
+ protected:
+  test::IsolatedHome home;
+  test::TempDir root;
+  TypesCli() { home.env().Set("LC_ALL", "C"); }
+};
+
+TEST_F(TypesCli, InitOnAnEmptyFolderMakesTheTypesFromTheTemplatesAndListChangesNothing) {
+  test::ProgramResult listed = Prefig({"types", "list", "--root", root.path()});
+  ASSERT_EQ(listed.exit_code, 0) << listed.err;
+  EXPECT_EQ(listed.out, ExpectedList(root.File("TYPES")));
+  EXPECT_TRUE(fs::is_empty(root.path()));
+
+  test::ProgramResult init = Prefig({"init", "--root", root.path()});
+  ASSERT_EQ(init.exit_code, 0) << init.err;
+  EXPECT_EQ(init.out, ExpectedList(root.File("TYPES")));
+  EXPECT_TRUE(fs::exists(root.File("TYPES/Formulas.MAC")));
+  std::string main_ini = test::ReadFile(root.File("CFG/Prefig.ini"));
+  EXPECT_NE(main_ini.find("TABCHARS\t= 8\r\n"), std::string::npos);
+  EXPECT_NE(main_ini.find("[SEARCH]\r\nSEARCH00\t= \r\n"), std::string::npos);
+
+  std::string heidenhain = test::ReadFile(root.File("TYPES/HEIDENHAIN.MAC"));
+  EXPECT_EQ(Prefig({"init", "--root", root.path()}).out, init.out);
+  EXPECT_EQ(test::ReadFile(root.File("TYPES/HEIDENHAIN.MAC")), heidenhain);
+  EXPECT_EQ(Prefig({"types", "list", "--root", root.path()}).out, init.out);
+}
+
+TEST_F(TypesCli, ShowPrintsEverySettingOfATypeOrOneSection) {
+  ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  test::ProgramResult show = Prefig({"types", "show", "heidenhain", "machinetype", "--root", root.path()});
+  ASSERT_EQ(show.exit_code, 0) << show.err;
+  EXPECT_EQ(show.out.rfind("MACHINETYPE/BLOCKSKIP=/\nMACHINETYPE/COMMENTSTART=;\nMACHINETYPE/COMMENTEND=\n"
+                           "MACHINETYPE/DECIMAL=.\n",
+                           0),
+            0u);
+  EXPECT_NE(show.out.find("MACHINETYPE/TOOLCHANGE=TOOL CALL\n"), std::string::npos);
+  EXPECT_EQ(show.out.find("GENERAL/"), std::string::npos);
+
+  test::ProgramResult all = Prefig({"types", "show", "7", "--root", root.path()});
+  EXPECT_NE(all.out.find("GENERAL/DESCRIPTION=Formulas\n"), std::string::npos);
+  EXPECT_NE(all.out.find("GLOBALCOLORLIST/USRCOLOR0=33023:14:SQRT\n"), std::string::npos);
+  EXPECT_NE(all.out.find("MULTICHANNEL/TESTVALUE=O1000 P100\n"), std::string::npos);
+
+  test::ProgramResult missing = Prefig({"types", "show", "8", "--root", root.path()});
+  EXPECT_EQ(missing.exit_code, 1);
+  EXPECT_EQ(missing.err, "prefig: no machine type 8\n");
+}
+
+}  // namespace
+}  // namespace prefig
