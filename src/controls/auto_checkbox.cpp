@@ -6,6 +6,10 @@ WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id) : WControl(owner,
   SetTextId(text_id);
 }
 
+WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id, const Setting& setting) : WAutoCheckbox(owner, text_id) {
+  BindTo(setting);
+}
+
 void WAutoCheckbox::SetCheck(bool on) {
   if (checked_ == on) return;
   checked_ = on;

@@ -11,6 +11,8 @@ namespace prefig {
 class WAutoCheckbox : public WControl {
  public:
   WAutoCheckbox(ControlOwner* owner, int text_id);
+  // Checked while the yes/no setting is Yes.
+  WAutoCheckbox(ControlOwner* owner, int text_id, const Setting& setting);
 
   bool IsChecked() const { return checked_; }
   void SetCheck(bool on);

@@ -17,6 +17,20 @@ WComboBox::WComboBox(ControlOwner* owner, int label_id, std::initializer_list<st
   MakeLabel(label_id);
 }
 
+WComboBox::WComboBox(ControlOwner* owner, int label_id, const Setting& setting, std::initializer_list<int> entry_ids,
+                     Value value)
+    : WComboBox(owner, label_id, entry_ids) {
+  BindTo(setting);
+  value_ = value;
+}
+
+WComboBox::WComboBox(ControlOwner* owner, int label_id, const Setting& setting,
+                     std::initializer_list<std::string_view> entry_texts, Value value)
+    : WComboBox(owner, label_id, entry_texts) {
+  BindTo(setting);
+  value_ = value;
+}
+
 int WComboBox::Append(std::string text, intptr_t data) {
   entries_.push_back({std::move(text), data});
   ++added_;
@@ -77,6 +91,16 @@ bool WComboBox::SelectText(std::string_view text, AddMissing add, bool allow_emp
     Select(0);
   }
   return true;
+}
+
+void WComboBox::SelectNumber(int n) {
+  for (int i = 0; i < Count(); ++i) {
+    if (ini::DecodeInt(entries_[i].text) >= n) {
+      Select(i);
+      return;
+    }
+  }
+  Select(Count() - 1);
 }
 
 std::string WComboBox::SelectedText() const { return selected_ < 0 ? std::string() : entries_[selected_].text; }

@@ -18,10 +18,18 @@ class WComboBox : public WControl {
     intptr_t data = 0;
   };
   enum class AddMissing { kNo, kAtEnd, kAtStart };
+  // What a bound combo box stores: the index of its selection, the number
+  // its entry shows, the entry's item data, or the entry's text.
+  enum class Value { kIndex, kNumber, kData, kText };
 
   // Declared entries: message ids, or fixed texts, added on the first load.
   WComboBox(ControlOwner* owner, int label_id, std::initializer_list<int> entry_ids = {});
   WComboBox(ControlOwner* owner, int label_id, std::initializer_list<std::string_view> entry_texts);
+  WComboBox(ControlOwner* owner, int label_id, const Setting& setting, std::initializer_list<int> entry_ids,
+            Value value = Value::kIndex);
+  WComboBox(ControlOwner* owner, int label_id, const Setting& setting, std::initializer_list<std::string_view> entry_texts,
+            Value value);
+  Value StoredValue() const { return value_; }
 
   int AddEntry(int message_id, intptr_t data = 0);
   int AddText(std::string_view text, intptr_t data = 0);
@@ -39,6 +47,8 @@ class WComboBox : public WControl {
   // selected) or at the start (and the first entry selected). An empty text
   // is added only when allowed.
   bool SelectText(std::string_view text, AddMissing add = AddMissing::kNo, bool allow_empty = false);
+  // The first entry whose number is at least n, else the last entry.
+  void SelectNumber(int n);
   // The selected entry's text (empty for none).
   std::string SelectedText() const;
   intptr_t SelectedData() const;
@@ -56,6 +66,7 @@ class WComboBox : public WControl {
   int added_ = 0;
   std::vector<int> entry_ids_;
   std::vector<std::string> entry_texts_;
+  Value value_ = Value::kIndex;
 };
 
 }  // namespace prefig

@@ -5,6 +5,7 @@
 
 namespace prefig {
 
+struct Setting;
 class WControl;
 class WStatic;
 
@@ -98,12 +99,9 @@ class WControl {
   // Sets the declared texts (and list entries); called once per page.
   virtual void ApplyTexts();
 
-  // A control bound to a stored setting loads, saves and resets itself; the
-  // page calls these for its bound controls in declaration order.
-  virtual bool IsBound() const { return false; }
-  virtual void LoadSetting() {}
-  virtual void SaveSetting() {}
-  virtual void DefaultSetting() {}
+  // The stored setting that the control edits (null: none). The page loads,
+  // saves and resets bound controls in their declaration order.
+  const Setting* BoundSetting() const { return setting_; }
 
   void AttachView(ControlView* view);
   ControlView* View() const { return view_; }
@@ -112,6 +110,7 @@ class WControl {
   // Control kinds whose declared text id names the label in front of them.
   void MakeLabel(int text_id);
   void SetTextId(int text_id) { text_id_ = text_id; }
+  void BindTo(const Setting& setting) { setting_ = &setting; }
   // Tell the view to show the model again.
   void Changed();
   // Tell the page that the user changed the control.
@@ -126,6 +125,7 @@ class WControl {
   bool visible_ = true;
   int help_id_ = 0;
   int text_id_ = 0;
+  const Setting* setting_ = nullptr;
   ControlView* view_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "store/ini_text.h"
+#include "store/setting.h"
 
 namespace prefig {
 
@@ -22,6 +23,13 @@ std::string NormaliseCommaList(std::string_view text) {
 }
 
 WEdit::WEdit(ControlOwner* owner, int label_id, ControlKind kind) : WControl(owner, kind) { MakeLabel(label_id); }
+
+WEdit::WEdit(ControlOwner* owner, int label_id, const Setting& setting, ControlKind kind) : WEdit(owner, label_id, kind) {
+  BindTo(setting);
+  list_mode_ = setting.kind == Kind::kCommaList;
+  int length = list_mode_ ? setting.length * std::max(1, setting.items) + 2 * setting.items : setting.length;
+  if (length > 0) maximum_length_ = std::clamp<size_t>(static_cast<size_t>(length) + 1, 1, kLengthMax);
+}
 
 std::string WEdit::GetText(size_t size) const { return size == 0 ? std::string() : Text().substr(0, size - 1); }
 

@@ -14,6 +14,8 @@ class WEdit : public WControl {
   static constexpr size_t kLengthMax = 4095;
 
   WEdit(ControlOwner* owner, int label_id, ControlKind kind = ControlKind::kEdit);
+  // A text setting within its length, or a comma list in list mode.
+  WEdit(ControlOwner* owner, int label_id, const Setting& setting, ControlKind kind = ControlKind::kEdit);
 
   // At most `size` - 1 characters, as a bounded copy would hold.
   std::string GetText(size_t size) const;

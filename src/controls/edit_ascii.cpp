@@ -33,6 +33,9 @@ std::string WEditAscii::AsciiInsertion(int index) {
 
 WEditAscii::WEditAscii(ControlOwner* owner, int label_id) : WEdit(owner, label_id, ControlKind::kEditAscii) {}
 
+WEditAscii::WEditAscii(ControlOwner* owner, int label_id, const Setting& setting)
+    : WEdit(owner, label_id, setting, ControlKind::kEditAscii) {}
+
 void WEditAscii::InsertAscii(int index) { ReplaceSelection(AsciiInsertion(index)); }
 
 void WEditAscii::SetTriggerMode(int mode) {

@@ -32,6 +32,7 @@ class WEditAscii : public WEdit {
   enum class Mark { kFirstMode, kSecondMode, kValidExpression, kInvalidExpression };
 
   WEditAscii(ControlOwner* owner, int label_id);
+  WEditAscii(ControlOwner* owner, int label_id, const Setting& setting);
 
   // The context menu offers the ASCII entries unless they are switched off.
   void SetAsciiMenu(bool on) { ascii_menu_ = on; }

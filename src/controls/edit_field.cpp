@@ -42,6 +42,9 @@ bool WithinBounds(T value, T minimum, T maximum) {
 WEditField::WEditField(ControlOwner* owner, int label_id, Mode mode)
     : WEdit(owner, label_id, ControlKind::kEditField), mode_(mode) {}
 
+WEditField::WEditField(ControlOwner* owner, int label_id, const Setting& setting, Mode mode)
+    : WEdit(owner, label_id, setting, ControlKind::kEditField), mode_(mode) {}
+
 void WEditField::SetBounds(long long minimum, long long maximum) {
   minimum_ = minimum;
   maximum_ = maximum;

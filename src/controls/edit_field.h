@@ -23,6 +23,7 @@ class WEditField : public WEdit {
   };
 
   WEditField(ControlOwner* owner, int label_id, Mode mode = Mode::kFree);
+  WEditField(ControlOwner* owner, int label_id, const Setting& setting, Mode mode);
 
   Mode GetMode() const { return mode_; }
   void SetMode(Mode mode) { mode_ = mode; }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "store/ini_text.h"
+#include "store/setting.h"
 
 namespace prefig {
 namespace {
@@ -30,6 +31,18 @@ std::string ShortDecimal(double value) {
 }  // namespace
 
 WSpinValue::WSpinValue(ControlOwner* owner, int label_id) : WControl(owner, ControlKind::kSpin) { MakeLabel(label_id); }
+
+WSpinValue::WSpinValue(ControlOwner* owner, int label_id, const Setting& setting, SpinOptions options)
+    : WSpinValue(owner, label_id) {
+  BindTo(setting);
+  scale_ = std::max(1, options.scale);
+  if (setting.kind == Kind::kDouble && scale_ == 1) {
+    DecimalSetup(setting.min, setting.max, setting.min);
+  } else {
+    Setup(static_cast<int>(std::lround(setting.min * scale_)), static_cast<int>(std::lround(setting.max * scale_)),
+          options.step, options.letters);
+  }
+}
 
 void WSpinValue::Setup(int minimum, int maximum, int step, bool letters) {
   minimum_ = minimum;

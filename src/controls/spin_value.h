@@ -5,6 +5,12 @@
 
 namespace prefig {
 
+struct SpinOptions {
+  int step = 1;
+  int scale = 1;  // a number setting shown in these units (100: a fraction in per cent)
+  bool letters = false;
+};
+
 // An edit field with up and down arrows. The text is the value: the arrows
 // step whole numbers within the range, and also fractions ("1/32"),
 // decimals ("2.50") and, when asked, letter codes.
@@ -13,6 +19,9 @@ class WSpinValue : public WControl {
   static constexpr int kRangeNeverSet = INT_MIN;
 
   WSpinValue(ControlOwner* owner, int label_id);
+  // Shows an integer setting, or a number setting times `scale`, within the
+  // setting's range; a number setting with scale 1 steps as a decimal.
+  WSpinValue(ControlOwner* owner, int label_id, const Setting& setting, SpinOptions options = {});
 
   // A maximum below the minimum is raised to the minimum.
   void Setup(int minimum, int maximum, int step, bool letters = false);
@@ -36,6 +45,7 @@ class WSpinValue : public WControl {
   int Maximum() const { return maximum_; }
   int StepSize() const { return step_; }
   bool IsDecimal() const { return decimal_mode_; }
+  int Scale() const { return scale_; }
   double DecimalMinimum() const { return decimal_minimum_; }
   double DecimalMaximum() const { return decimal_maximum_; }
 
@@ -51,6 +61,7 @@ class WSpinValue : public WControl {
   double decimal_minimum_ = -1e100;
   double decimal_maximum_ = 1e100;
   bool decimal_mode_ = false;
+  int scale_ = 1;
 };
 
 }  // namespace prefig

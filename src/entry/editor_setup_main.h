@@ -10,8 +10,13 @@
 
 namespace prefig {
 
+class GMachineType;
+class GPrefiguration;
 class WConfigBase;
 class WControl;
+
+// The feature switches of the record.
+FeatureSwitches FeatureSwitchesOf(GPrefiguration& record);
 
 // The setup dialog: a tree of pages on the left, the current page under a
 // title banner, OK, Cancel, Default and Help.
@@ -44,8 +49,16 @@ class DEditorSetupMain : public ModalDialog {
                    std::span<const PageEntry> table = PageTable());
   ~DEditorSetupMain() override;
 
-  // The opening steps: the tree of present pages and the start page.
+  // Runs the dialog with the start page and performs the close step: the
+  // machine types go to `list_out` (room for 256) and their number to
+  // `count_out`, or -1 when the list did not change. Always 1.
+  int Run(int start_page, GMachineType** list_out, int* count_out);
+
+  // The opening steps: the working list of machine types, the tree of
+  // present pages and the start page.
   void Open(int start_page);
+  // After the dialog: hands back the changed machine type list, or -1.
+  void Close(GMachineType** list_out, int* count_out);
 
   const std::vector<TreeEntry>& Tree() const { return tree_; }
   int Selected() const { return selected_; }  // -1 before the first selection

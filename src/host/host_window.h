@@ -3,6 +3,11 @@
 
 class QPlainTextEdit;
 
+namespace prefig {
+class GDncConfig;
+class GPrefiguration;
+}  // namespace prefig
+
 namespace prefig::host {
 
 class PrefigModule;
@@ -11,7 +16,8 @@ class PrefigModule;
 // settings, a log of what the module sends, and menus that call the module.
 class HostWindow : public QMainWindow {
  public:
-  explicit HostWindow(PrefigModule& module);
+  HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig& dnc_config);
+  ~HostWindow() override;
 
   void OpenSettings(int start_page);
   void CheckPassword();
@@ -27,6 +33,8 @@ class HostWindow : public QMainWindow {
   void ApplySettings();
 
   PrefigModule& module_;
+  GPrefiguration& record_;
+  GDncConfig& dnc_config_;
   QPlainTextEdit* editor_;
   QPlainTextEdit* log_;
 };

@@ -36,4 +36,10 @@ bool PrefigModule::CheckCfgPass(const char* password) const {
   return check != nullptr && check(password);
 }
 
+int PrefigModule::RunSetup(int start_page, GMachineType** list_out, int* count_out, GPrefiguration* record,
+                           GDncConfig* dnc_config) const {
+  auto run = reinterpret_cast<RunSetupFunction>(Function(kRunSetupExport));
+  return run == nullptr ? -1 : run(start_page, list_out, count_out, record, dnc_config);
+}
+
 }  // namespace prefig::host

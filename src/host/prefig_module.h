@@ -1,6 +1,12 @@
 #pragma once
 #include <string>
 
+namespace prefig {
+class GDncConfig;
+class GMachineType;
+class GPrefiguration;
+}  // namespace prefig
+
 namespace prefig::host {
 
 // The Prefig module, loaded with dlopen as the editor loads it, and its exports.
@@ -18,6 +24,8 @@ class PrefigModule {
   int DllInit(const char* const* message_table) const;
   int DllVersion() const;
   bool CheckCfgPass(const char* password) const;
+  int RunSetup(int start_page, GMachineType** list_out, int* count_out, GPrefiguration* record,
+               GDncConfig* dnc_config) const;
 
  private:
   void* Function(const char* name) const;

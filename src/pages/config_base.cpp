@@ -4,7 +4,9 @@
 
 #include "controls/auto_checkbox.h"
 #include "entry/host_interface.h"
+#include "entry/module_state.h"
 #include "entry/services.h"
+#include "store/prefiguration.h"
 
 namespace prefig {
 namespace {
@@ -38,7 +40,9 @@ WConfigBase::~WConfigBase() = default;
 std::string WConfigBase::GetTitle(bool) { return MessageString(title_id_); }
 
 void WConfigBase::SetDefaults() {
-  for (WControl* control : controls_) control->DefaultSetting();
+  for (WControl* control : controls_) {
+    if (const Setting* setting = control->BoundSetting()) DefaultControl(*control, PlaceOf(*setting).context);
+  }
   OnDefaults();
 }
 
@@ -54,10 +58,28 @@ void WConfigBase::UpdateControls() {
   OnUpdate();
 }
 
+// The page's keys reach each file in one write.
 void WConfigBase::SaveValues() {
   if (not_yet_loaded_) return;
-  for (WControl* control : controls_) control->SaveSetting();
+  std::vector<std::pair<GIniFile*, bool>> cached;
+  auto cache = [&cached](GIniFile* file) {
+    if (file == nullptr) return;
+    for (const auto& entry : cached) {
+      if (entry.first == file) return;
+    }
+    cached.emplace_back(file, file->SetCached(true));
+  };
+  cache(Record());
+  for (WControl* control : controls_) {
+    const Setting* setting = control->BoundSetting();
+    if (setting == nullptr) continue;
+    SettingPlace place = PlaceOf(*setting);
+    if (place.values == nullptr) continue;
+    cache(place.file);
+    SaveControl(*control, *place.values, *place.file);
+  }
   OnSave();
+  for (auto it = cached.rbegin(); it != cached.rend(); ++it) it->first->SetCached(it->second);
 }
 
 void WConfigBase::LoadValues() {
@@ -65,7 +87,12 @@ void WConfigBase::LoadValues() {
   if (first_time) {
     for (WControl* control : controls_) control->ApplyTexts();
   }
-  for (WControl* control : controls_) control->LoadSetting();
+  for (WControl* control : controls_) {
+    const Setting* setting = control->BoundSetting();
+    if (setting == nullptr) continue;
+    SettingPlace place = PlaceOf(*setting);
+    if (place.values != nullptr) LoadControl(*control, *place.values);
+  }
   OnLoad(first_time);
   not_yet_loaded_ = false;
 }
@@ -146,6 +173,14 @@ void WConfigBase::HelpRequested(const HelpRequest& request) {
   }
   AskHostForHelp();
 }
+
+SettingPlace WConfigBase::PlaceOf(const Setting& setting) {
+  GPrefiguration* record = Record();
+  if (record == nullptr || !InScope(setting.scope, Scope::kMain)) return {};
+  return {&record->Global().Values(), record, record->SettingsContext()};
+}
+
+GPrefiguration* WConfigBase::Record() { return Module().record; }
 
 void WConfigBase::SetLayout(layout::Item root) {
   layout_ = std::move(root);

@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "controls/control.h"
+#include "pages/binding.h"
 #include "pages/layout.h"
 
 namespace prefig {
 
+class GPrefiguration;
 class WAutoCheckbox;
 
 // Whatever shows a page (the renderer) hears when it is to be shown or hidden.
@@ -96,6 +98,12 @@ class WConfigBase : public ControlOwner {
   virtual void OnUpdate() {}
   // A control that a page handles itself was changed by the user.
   virtual void OnEdited(WControl& control) { (void)control; }
+
+  // Where a bound setting lives. The base knows the settings of the main
+  // INI file (the record's values); machine-type pages add their type's.
+  virtual SettingPlace PlaceOf(const Setting& setting);
+  // The record that RunSetup was given (null in a page test without one).
+  static GPrefiguration* Record();
 
  private:
   struct EnableRule {

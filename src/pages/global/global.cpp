@@ -1,18 +1,39 @@
 #include "pages/global/global.h"
 
-namespace prefig {
+#include "context/language_code.h"
+#include "entry/module_state.h"
+#include "platform/machine_type_extensions.h"
+#include "store/ini_text.h"
+#include "store/prefiguration.h"
+#include "store/schema/load_save.h"
 
+namespace prefig {
 namespace {
+
 constexpr int kTitleId = 1002;
 constexpr int kGroupId = 1058;
+constexpr size_t kStoredLanguageMax = 255;
+
+// What each machine type asks to have registered: its default extension
+// and its other ones, where it marks them.
+std::vector<platform::MachineTypeExtensions> ExtensionsToRegister(const std::vector<GMachineType*>& types) {
+  std::vector<platform::MachineTypeExtensions> wanted;
+  for (const GMachineType* type : types) {
+    platform::MachineTypeExtensions entry{type->Description(), {}};
+    const SettingValues& values = type->Values();
+    if (values.Bool(schema::kRegDefaultExt)) entry.extensions.push_back(values.Text(schema::kSaveExt));
+    if (values.Bool(schema::kRegOtherExt)) {
+      for (const std::string& extension : values.List(schema::kLoadExt)) entry.extensions.push_back(extension);
+    }
+    wanted.push_back(std::move(entry));
+  }
+  return wanted;
+}
+
 }  // namespace
 
 DGlobal::DGlobal() : WPrefigBase(kTitleId) {
   using namespace layout;
-  line_feeds_.Setup(0, 4, 1);
-  tab_width_.Setup(1, 50, 1);
-  window_size_.Setup(10, 90, 1);
-  exit_minutes_.Setup(5, 99999, 5);
   EnableWhen(exit_minutes_, exit_when_inactive_);
   SetLayout(Column{
       Group{kGroupId,
@@ -27,10 +48,48 @@ DGlobal::DGlobal() : WPrefigBase(kTitleId) {
   });
 }
 
-void DGlobal::OnLoad(bool) {}
+// The languages are those whose message files are installed, in the order
+// they were found; the record's language is selected (letter case ignored),
+// else the first.
+void DGlobal::OnLoad(bool first_time) {
+  GPrefiguration* record = Record();
+  if (record == nullptr) return;
+  if (first_time) {
+    languages_ = ListLanguages(record->ProgramDirectory());
+    language_.RemoveAll();
+    for (const LanguageEntry& language : languages_) language_.AddText(language.name);
+    int selected = languages_.empty() ? -1 : 0;
+    for (size_t i = 0; i < languages_.size(); ++i) {
+      if (ini::SameName(languages_[i].code, record->Language())) {
+        selected = static_cast<int>(i);
+        break;
+      }
+    }
+    language_.Select(selected);
+  }
+  // Read for the host on every load: a missing or unusable value is repaired in the file.
+  ReadSetting(*record, schema::kThemeNo, 0, DefaultText(schema::kThemeNo, record->SettingsContext()));
+}
 
-void DGlobal::OnSave() {}
+// A new language takes effect when the editor starts next; the record's
+// language stays. Without installed languages the stored one is kept.
+void DGlobal::OnSave() {
+  GPrefiguration* record = Record();
+  if (record == nullptr) return;
+  record->Host().text_metrics = 0;
+  if (language_.Selected() < 0 || languages_.empty()) return;
+  const std::string& code = languages_[language_.Selected()].code;
+  std::string stored = NormalizeLanguageCode(
+      record->GetString(schema::kLanguage.section, schema::kLanguage.key, std::string_view(), kStoredLanguageMax));
+  if (!ini::SameName(code, stored)) Module().restart_notice = true;
+  record->Global().Values().SetText(schema::kLanguage, code);
+  record->Global().Values().Save(*record, schema::kLanguage);
+}
 
-void DGlobal::AssociateFileExtensions() {}
+void DGlobal::AssociateFileExtensions() {
+  GPrefiguration* record = Record();
+  if (record == nullptr) return;
+  platform::RegisterMachineTypeExtensions(*record, ExtensionsToRegister(Module().working_types), false);
+}
 
 }  // namespace prefig
