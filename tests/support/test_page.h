@@ -1,4 +1,5 @@
 #pragma once
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "controls/spin_value.h"
 #include "pages/config_base.h"
 #include "pages/page_table.h"
+#include "store/setting.h"
 
 namespace prefig::test {
 
@@ -38,6 +40,15 @@ class TestPage : public WPrefigBase {
  private:
   void Log(const std::string& call);
 };
+
+// The control of a page that edits `setting`.
+template <typename Control>
+Control& BoundControl(const WConfigBase& page, const Setting& setting) {
+  for (WControl* control : page.Controls()) {
+    if (control->BoundSetting() == &setting) return static_cast<Control&>(*control);
+  }
+  throw std::logic_error(std::string("no control for ") + setting.key);
+}
 
 // The setup dialog's table with a TestPage for every entry (title id 2000
 // plus the entry's number).

@@ -30,6 +30,13 @@ std::vector<platform::MachineTypeExtensions> ExtensionsToRegister(const std::vec
   return wanted;
 }
 
+// The language that the next start will use, as the file holds it.
+std::string StoredLanguage(GPrefiguration& record) {
+  if (!record.KeyExists(schema::kLanguage.section, schema::kLanguage.key)) return {};
+  return NormalizeLanguageCode(
+      record.GetString(schema::kLanguage.section, schema::kLanguage.key, std::string_view(), kStoredLanguageMax));
+}
+
 }  // namespace
 
 DGlobal::DGlobal() : WPrefigBase(kTitleId) {
@@ -49,8 +56,10 @@ DGlobal::DGlobal() : WPrefigBase(kTitleId) {
 }
 
 // The languages are those whose message files are installed, in the order
-// they were found; the record's language is selected (letter case ignored),
-// else the first.
+// they were found. The one selected is the language that the next start
+// will use, so that a change waiting for a restart is not undone by the
+// next OK: the stored one when it is installed, else the running one
+// (letter case ignored), else the first.
 void DGlobal::OnLoad(bool first_time) {
   GPrefiguration* record = Record();
   if (record == nullptr) return;
@@ -58,13 +67,15 @@ void DGlobal::OnLoad(bool first_time) {
     languages_ = ListLanguages(record->ProgramDirectory());
     language_.RemoveAll();
     for (const LanguageEntry& language : languages_) language_.AddText(language.name);
-    int selected = languages_.empty() ? -1 : 0;
-    for (size_t i = 0; i < languages_.size(); ++i) {
-      if (ini::SameName(languages_[i].code, record->Language())) {
-        selected = static_cast<int>(i);
-        break;
+    auto find = [this](std::string_view code) {
+      for (size_t i = 0; i < languages_.size(); ++i) {
+        if (ini::SameName(languages_[i].code, code)) return static_cast<int>(i);
       }
-    }
+      return -1;
+    };
+    int selected = find(StoredLanguage(*record));
+    if (selected < 0) selected = find(record->Language());
+    if (selected < 0 && !languages_.empty()) selected = 0;
     language_.Select(selected);
   }
   // Read for the host on every load: a missing or unusable value is repaired in the file.
@@ -79,9 +90,7 @@ void DGlobal::OnSave() {
   record->Host().text_metrics = 0;
   if (language_.Selected() < 0 || languages_.empty()) return;
   const std::string& code = languages_[language_.Selected()].code;
-  std::string stored = NormalizeLanguageCode(
-      record->GetString(schema::kLanguage.section, schema::kLanguage.key, std::string_view(), kStoredLanguageMax));
-  if (!ini::SameName(code, stored)) Module().restart_notice = true;
+  if (!ini::SameName(code, StoredLanguage(*record))) Module().restart_notice = true;
   record->Global().Values().SetText(schema::kLanguage, code);
   record->Global().Values().Save(*record, schema::kLanguage);
 }
