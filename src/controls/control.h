@@ -28,9 +28,8 @@ enum class ControlKind {
 enum class HelpSource {
   kControl,     // F1 on the control that has the focus
   kHelpButton,  // the setup dialog's Help button
-  kHover,       // the mouse rested on a control that offers hover help
+  kHover,       // the mouse rested on a control that offers hover help (the 0xBABE mark)
 };
-inline constexpr int kHoverHelpMark = 0xBABE;  // how a hover request tells itself from F1
 
 struct HelpRequest {
   HelpSource source = HelpSource::kControl;
@@ -104,7 +103,6 @@ class WControl {
   const Setting* BoundSetting() const { return setting_; }
 
   void AttachView(ControlView* view);
-  ControlView* View() const { return view_; }
 
  protected:
   // Control kinds whose declared text id names the label in front of them.

@@ -29,7 +29,6 @@ class WEdit : public WControl {
   void SetMaximumLength(size_t length);
   size_t MaximumLength() const { return maximum_length_; }
   void SetListMode(bool on) { list_mode_ = on; }
-  bool IsListMode() const { return list_mode_; }
   // Echo "*" for every character (a password).
   void SetPassword(bool on);
   bool IsPassword() const { return password_; }

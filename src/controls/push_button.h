@@ -39,7 +39,6 @@ class WIcoButton : public WPushButton {
  public:
   WIcoButton(ControlOwner* owner, const char* icon_name, int tooltip_id, std::function<void()> on_click = {});
   const char* IconName() const { return icon_name_; }
-  int TooltipId() const { return tooltip_id_; }
   std::string Tooltip() const { return MessageString(tooltip_id_, true); }
 
  private:

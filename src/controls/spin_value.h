@@ -46,8 +46,6 @@ class WSpinValue : public WControl {
   int StepSize() const { return step_; }
   bool IsDecimal() const { return decimal_mode_; }
   int Scale() const { return scale_; }
-  double DecimalMinimum() const { return decimal_minimum_; }
-  double DecimalMaximum() const { return decimal_maximum_; }
 
  private:
   bool StepLetters(int direction);

@@ -1,9 +1,8 @@
 #include "entry/editor_setup_main.h"
 
 #include <algorithm>
-#include <iterator>
-
 #include <cstdio>
+#include <iterator>
 
 #include "controls/control.h"
 #include "entry/host_interface.h"
@@ -171,7 +170,7 @@ void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
   for (int i = 0; i < count; ++i) {
     GMachineType* type = module.working_types[i];
     list_out[i] = type;
-    type->SetLoadOrder(i + 1);
+    type->Values().SetInt(schema::kLoadOrder, i + 1);  // this key only: the type is not marked changed
     type->Values().Save(type->Ini(), schema::kLoadOrder);
   }
   // The record owns the new types from now on; the host arranges its list
