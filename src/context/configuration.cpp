@@ -16,13 +16,11 @@
 #include "platform/file_io.h"
 #include "platform/process.h"
 #include "store/ini_text.h"
+#include "store/schema/general.h"
 
 namespace prefig {
 namespace {
 
-constexpr const char* kGlobalSection = "GLOBAL";
-constexpr const char* kLanguageKey = "LANGUAGE";
-constexpr const char* kLastLanguageKey = "LASTLANGUAGE";
 // Without the path table the main INI file lies here, below the program directory.
 constexpr const char* kFixedConfigDirectory = "Cfg";
 constexpr std::string_view kLanguageOption = "/lang=";
@@ -98,10 +96,10 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
   }
 
   // 5. and 6. What this run uses, and whether it is new.
-  WriteString(kGlobalSection, kLanguageKey, language_);
-  if (!ini::SameName(GetString(kGlobalSection, kLastLanguageKey), language_)) {
+  WriteString(schema::kLanguage.section, schema::kLanguage.key, language_);
+  if (!ini::SameName(GetString(schema::kLastLanguage.section, schema::kLastLanguage.key), language_)) {
     language_changed_ = true;
-    WriteString(kGlobalSection, kLastLanguageKey, language_);
+    WriteString(schema::kLastLanguage.section, schema::kLastLanguage.key, language_);
   }
   if (arguments) *arguments = arguments_;
   initialized_ = true;
@@ -110,7 +108,9 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
 
 std::string GConfiguration::ChooseLanguage() {
   std::string language = LanguageOption(arguments_);
-  if (language.empty()) language = GetString(kGlobalSection, kLanguageKey, DefaultLanguage(), kLanguageCodeMax);
+  if (language.empty()) {
+    language = GetString(schema::kLanguage.section, schema::kLanguage.key, DefaultLanguage(), kLanguageCodeMax);
+  }
   return NormalizeLanguageCode(language);
 }
 

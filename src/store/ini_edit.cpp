@@ -10,6 +10,17 @@ std::optional<KeySpan> Locate(std::string_view text, IniIndex* index, std::strin
   return index ? index->FindKey(text, *span, key) : FindKey(text, *span, key);
 }
 
+namespace {
+
+// What is left must read the same from memory as from disk, where fewer than
+// two bytes count as an empty file.
+void AfterRemoval(std::string& text, IniIndex* index) {
+  if (text.size() < 2) text.clear();
+  if (index) index->Invalidate();
+}
+
+}  // namespace
+
 bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_view section, std::string_view key,
                std::string_view value) {
   auto span = index ? index->FindSection(text, section) : FindSection(text, section);
@@ -21,7 +32,7 @@ bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_vi
   }
   if (kind == EditKind::kDeleteSection) {
     RemoveSection(text, *span);
-    if (index) index->Invalidate();
+    AfterRemoval(text, index);
     return true;
   }
   auto found = index ? index->FindKey(text, *span, key) : FindKey(text, *span, key);
@@ -31,7 +42,7 @@ bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_vi
         return false;
       case EditKind::kDeleteKey:
         RemoveKey(text, *found);
-        if (index) index->Invalidate();
+        AfterRemoval(text, index);
         return true;
       default:
         if (StoredValue(text, *found) == value) return false;

@@ -162,6 +162,13 @@ TEST(IniText, DeletingAWrittenSectionTakesItsBannerAndKeepsTheNeighbours) {
   EXPECT_EQ(text, "");
 }
 
+TEST(IniText, DeletingDownToOneByteLeavesAnEmptyText) {
+  // A file of fewer than two bytes reads as empty; memory must agree.
+  std::string text = "\n[A]\r\nK=1\r\n";
+  ApplyEdit(text, nullptr, EditKind::kDeleteSection, "A", {}, {});
+  EXPECT_EQ(text, "");
+}
+
 TEST(IniText, DeletingAHandWrittenSectionRemovesHeaderToNextHeader) {
   std::string text = "; top\r\n[A]\r\nK=1\r\n; about B\r\n[B]\r\nL=2\r\n";
   ApplyEdit(text, nullptr, EditKind::kDeleteSection, "A", {}, {});

@@ -52,6 +52,10 @@ inline constexpr Setting kLanguage{.section = "GLOBAL",
                                    .length = 10,
                                    .from = kCurrentLanguage,
                                    .page = kLeftUnchanged};
+// The language of the last start: the run-time context compares it with the
+// language it chose to tell whether the language changed; no page shows it.
+inline constexpr Setting kLastLanguage{
+    .section = "GLOBAL", .key = "LASTLANGUAGE", .kind = kText, .length = 10, .from = kCurrentLanguage};
 // Read on every load of the page, shown by no control, written by none.
 inline constexpr Setting kThemeNo{
     .section = "SYSTEM", .key = "THEMENO", .kind = kInteger, .min = 0, .max = 3, .loader = "3"};
@@ -64,6 +68,6 @@ inline constexpr const Setting* kGeneralPage[] = {
     &kShowAllFiles,   &kNlInSize,        &kShowSize,        &kTabChars,       &kRecentListSize,
     &kShowMacroFormula, &kHideDlLink,    &kDefaultWinSize,  &kWrappedReadOnly, &kShutdownTimeoutEnabled,
     &kShutdownTimeout, &kLanguage};
-inline constexpr const Setting* kGeneralPageReadOnly[] = {&kThemeNo};
+inline constexpr const Setting* kGeneralPageReadOnly[] = {&kThemeNo, &kLastLanguage};
 
 }  // namespace prefig::schema
