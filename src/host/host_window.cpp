@@ -1,6 +1,7 @@
 #include "host/host_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMenuBar>
@@ -91,6 +92,9 @@ void HostWindow::CheckPassword() {
 int HostWindow::SaveScreenshots(const QString& directory) {
   int written = SaveDialogPictures(directory, QStringLiteral("settings"), [this] { OpenSettings(-1); });
   written += SaveDialogPictures(directory, QStringLiteral("password"), [this] { module_.CheckCfgPass(""); });
+  show();
+  QApplication::processEvents();
+  if (grab().save(QDir(directory).filePath(QStringLiteral("host.png")))) ++written;
   return written;
 }
 
