@@ -1,12 +1,34 @@
 // The C functions that the host editor finds in the Prefig module.
+#include <type_traits>
+
+#include "entry/get_config_password.h"
+#include "entry/module_abi.h"
 #include "entry/module_log.h"
 #include "entry/module_state.h"
+#include "entry/run_setup.h"
+#include "ui/ui_session.h"
 
 #define PREFIG_EXPORT extern "C" __attribute__((visibility("default")))
 
 PREFIG_EXPORT int DllInit(const char* const* message_table) { return prefig::InitModule(message_table); }
 
 PREFIG_EXPORT int DllVersion() { return prefig::kModuleVersion; }
+
+PREFIG_EXPORT int RunSetup(int start_page, prefig::GMachineType** list_out, int* count_out,
+                           prefig::GPrefiguration* record, prefig::GDncConfig* dnc_config) {
+  prefig::ui::UiSession session;
+  return prefig::RunSetupSession(start_page, list_out, count_out, record, dnc_config);
+}
+
+PREFIG_EXPORT bool CheckCfgPass(const char* password) {
+  prefig::ui::UiSession session;
+  return prefig::CheckConfigPassword(password != nullptr ? password : "");
+}
+
+// The host calls these through the types it was given.
+static_assert(std::is_same_v<decltype(&DllVersion), DllVersionFunction>);
+static_assert(std::is_same_v<decltype(&CheckCfgPass), CheckCfgPassFunction>);
+static_assert(std::is_same_v<decltype(&RunSetup), RunSetupFunction>);
 
 namespace {
 

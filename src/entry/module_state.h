@@ -1,7 +1,12 @@
 #pragma once
+#include <memory>
+#include <vector>
+
+#include "store/machine_type.h"
 
 namespace prefig {
 
+class GDncConfig;
 class GPrefiguration;
 
 inline constexpr int kModuleVersion = 80402;  // 8.04.02
@@ -17,8 +22,17 @@ inline constexpr int kMarkerMessageId = 711;   // "***" in every usable table
 struct ModuleState {
   MessageTable message_table = nullptr;
   GPrefiguration* record = nullptr;
-  bool restart_notice = false;
-  bool list_changed = false;
+  GDncConfig* dnc_config = nullptr;  // the host's, when it gave one
+  bool restart_notice = false;       // a saved change takes effect after a restart
+  bool list_changed = false;         // the machine type list changed while the setup dialog was open
+
+  // While the setup dialog is open: the machine types in the order the user
+  // gives them, the one the machine-type pages edit, the ones removed, and
+  // the ones made meanwhile (owned here until the dialog closes).
+  std::vector<GMachineType*> working_types;
+  int current_type = -1;
+  std::vector<GMachineType*> removed_types;
+  std::vector<std::unique_ptr<GMachineType>> new_types;
 };
 
 ModuleState& Module();

@@ -22,6 +22,16 @@ class HeadlessServices final : public Services {
   }
   intptr_t SendToHost(uint32_t, uintptr_t, intptr_t) override { return 0; }
   void PostToHost(uint32_t, uintptr_t, intptr_t) override {}
+  int RunModal(ModalDialog&) override { return kIdCancel; }
+  bool ChooseColor(ColorRequest&) override { return false; }
+  bool ChooseFile(FileRequest&) override { return false; }
+  bool ChooseFolder(FolderRequest&) override { return false; }
+  bool Prompt(PromptRequest&) override { return false; }
+  void ShowTooltip(const TooltipRequest&) override {}
+  void ShowHelpPopup(const HelpPopupRequest&) override {}
+  void ShowToolkitHelp(std::string_view topic, uint32_t) override {
+    LogLine("HELP  : %.*s", static_cast<int>(topic.size()), topic.data());
+  }
 };
 
 HeadlessServices g_headless;

@@ -1,8 +1,13 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace prefig {
+
+class ModalDialog;
+class WControl;
 
 enum class MessageIcon { kNone, kStop, kQuestion, kExclamation, kInformation };
 enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
@@ -30,9 +35,52 @@ struct MessageBoxRequest {
   MessageOwner owner = MessageOwner::kDialog;
 };
 
+// A help text beside a control. A text that begins with "<" is mark-up and
+// is laid out 400 pixels wide, any other text 600.
+struct TooltipRequest {
+  std::string text;
+  int width = 600;
+  const WControl* control = nullptr;
+};
+inline constexpr int kMarkupTooltipWidth = 400;
+inline constexpr int kPlainTooltipWidth = 600;
+
+// The hover help pop-up: at the mouse's horizontal position, 15 pixels below
+// the control (at the mouse when there is no control), margins 10.
+struct HelpPopupRequest {
+  std::string text;
+  const WControl* control = nullptr;
+};
+inline constexpr int kHelpPopupOffset = 15;
+inline constexpr int kHelpPopupMargin = 10;
+
+struct ColorRequest {
+  uint32_t color = 0;  // 0xAARRGGBB
+  bool with_alpha = false;
+};
+
+struct FileRequest {
+  int caption_id = 0;
+  std::string path;                  // the start, and the answer
+  std::vector<std::string> filters;  // "NC programs (*.nc *.tap)"
+  bool save = false;
+};
+
+struct FolderRequest {
+  int caption_id = 0;
+  std::string path;  // the start, and the answer
+};
+
+// A one-line question: the label and the answer.
+struct PromptRequest {
+  int caption_id = 0;
+  int label_id = 0;
+  std::string text;  // the start, and the answer
+  size_t maximum_length = 255;
+};
+
 // Everything modal or outside the module goes through here: the Qt view
-// implements it for real, tests script it. Later features add the choosers
-// and prompts they need.
+// implements it for real, tests script it.
 class Services {
  public:
   virtual ~Services() = default;
@@ -40,10 +88,24 @@ class Services {
   // The host's main window: Send waits for the answer, Post queues.
   virtual intptr_t SendToHost(uint32_t message, uintptr_t wparam, intptr_t lparam) = 0;
   virtual void PostToHost(uint32_t message, uintptr_t wparam, intptr_t lparam) = 0;
+
+  // Runs a dialog model until it ends; returns its end code.
+  virtual int RunModal(ModalDialog& dialog) = 0;
+  // The choosers and the prompt: true when the user confirmed; the request
+  // then holds the answer.
+  virtual bool ChooseColor(ColorRequest& request) = 0;
+  virtual bool ChooseFile(FileRequest& request) = 0;
+  virtual bool ChooseFolder(FolderRequest& request) = 0;
+  virtual bool Prompt(PromptRequest& request) = 0;
+  virtual void ShowTooltip(const TooltipRequest& request) = 0;
+  virtual void ShowHelpPopup(const HelpPopupRequest& request) = 0;
+  // The toolkit's own help, when the host did not show any.
+  virtual void ShowToolkitHelp(std::string_view topic, uint32_t command) = 0;
 };
 
 // The installed services; until something is installed, a headless set that
-// logs message boxes and answers each with its safe choice (OK, Cancel or No).
+// logs message boxes and answers each with its safe choice (OK, Cancel or
+// No), cancels every dialog and chooser, and shows nothing.
 Services& GetServices();
 void SetServices(Services* services);  // null restores the headless set
 

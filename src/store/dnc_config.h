@@ -12,10 +12,16 @@ namespace prefig {
 // through which the pages also write their three direct keys.
 class GDncConfig {
  public:
+  virtual ~GDncConfig() = default;
+
   // Attaches the file and reads every setting, completing the file.
   void Load(const std::string& path, const LoadContext& context);
   // Writes every setting the pages may have changed, in one write.
   void Save();
+  // RunSetup calls this before it builds the setup dialog, so that the
+  // pages see the object up to date; what that takes is the host's (a DNC
+  // client reads its server's state). This one holds its file's values.
+  virtual void Refresh() {}
 
   GIniFile& Ini() { return ini_; }
   SettingValues& Values() { return values_; }

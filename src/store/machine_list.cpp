@@ -1,5 +1,6 @@
 #include "store/machine_list.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -172,6 +173,19 @@ int GMachineList::Find(std::string_view name_or_description) const {
     }
   }
   return -1;
+}
+
+void GMachineList::Adopt(std::unique_ptr<GMachineType> type) {
+  if (type != nullptr) types_.push_back(std::move(type));
+}
+
+void GMachineList::Arrange(std::span<GMachineType* const> order) {
+  std::vector<std::unique_ptr<GMachineType>> arranged;
+  for (GMachineType* wanted : order) {
+    auto it = std::find_if(types_.begin(), types_.end(), [wanted](const auto& type) { return type.get() == wanted; });
+    if (it != types_.end()) arranged.push_back(std::move(*it));
+  }
+  types_ = std::move(arranged);
 }
 
 }  // namespace prefig

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,12 @@ class GMachineList {
   // case ignored), or -1.
   int Find(std::string_view name_or_description) const;
   void Clear() { types_.clear(); }
+
+  // Takes a type made elsewhere (the setup dialog's new types) at the end.
+  void Adopt(std::unique_ptr<GMachineType> type);
+  // Keeps the types of `order` in that order and releases the others, as a
+  // host does with the list that the setup dialog hands back.
+  void Arrange(std::span<GMachineType* const> order);
 
   // A new identifier: eight upper-case hexadecimal digits that no type of
   // the list has (letter case ignored).

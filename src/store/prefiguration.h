@@ -34,9 +34,19 @@ class GPrefiguration : public GEditorDNCCfg {
   GNcFilterTable& NcFilters() { return nc_filters_; }
   const GNcFilterTable& NcFilters() const { return nc_filters_; }
 
+  // What the host keeps in the record for the editor and the setup dialog.
+  struct HostFields {
+    int current_machine_type = 0;  // the position in MachineTypes() that the machine-type pages edit
+    bool notify_database = false;  // the host wants to hear of removed types that its program database stores
+    void* window = nullptr;        // the window that hears it; null: none
+    int text_metrics = 0;          // the editor's cached text metrics; 0 makes it measure again
+  };
+  HostFields& Host() { return host_; }
+
  private:
   GlobalSettings global_;
   GNcFilterTable nc_filters_;
+  HostFields host_;
 };
 
 }  // namespace prefig

@@ -1,0 +1,33 @@
+#include "controls/auto_checkbox.h"
+
+namespace prefig {
+
+WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id) : WControl(owner, ControlKind::kCheckBox) {
+  SetTextId(text_id);
+}
+
+WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id, const Setting& setting) : WAutoCheckbox(owner, text_id) {
+  BindTo(setting);
+}
+
+void WAutoCheckbox::SetCheck(bool on) {
+  if (checked_ == on) return;
+  checked_ = on;
+  Changed();
+}
+
+void WAutoCheckbox::Click() {
+  SetCheck(!checked_);
+  Edited();
+}
+
+void WAutoCheckbox::SetBackground(std::optional<uint32_t> colour) {
+  background_ = colour;
+  Changed();
+}
+
+void WAutoCheckbox::HoverHelp() {
+  if (Owner() != nullptr) Owner()->HelpRequested({HelpSource::kHover, this});
+}
+
+}  // namespace prefig

@@ -1,0 +1,122 @@
+#include "controls/combo_box.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "store/ini_text.h"
+
+namespace prefig {
+
+WComboBox::WComboBox(ControlOwner* owner, int label_id, std::initializer_list<int> entry_ids)
+    : WControl(owner, ControlKind::kComboBox), entry_ids_(entry_ids) {
+  MakeLabel(label_id);
+}
+
+WComboBox::WComboBox(ControlOwner* owner, int label_id, std::initializer_list<std::string_view> entry_texts)
+    : WControl(owner, ControlKind::kComboBox), entry_texts_(entry_texts.begin(), entry_texts.end()) {
+  MakeLabel(label_id);
+}
+
+WComboBox::WComboBox(ControlOwner* owner, int label_id, const Setting& setting, std::initializer_list<int> entry_ids,
+                     Value value)
+    : WComboBox(owner, label_id, entry_ids) {
+  BindTo(setting);
+  value_ = value;
+}
+
+WComboBox::WComboBox(ControlOwner* owner, int label_id, const Setting& setting,
+                     std::initializer_list<std::string_view> entry_texts, Value value)
+    : WComboBox(owner, label_id, entry_texts) {
+  BindTo(setting);
+  value_ = value;
+}
+
+int WComboBox::Append(std::string text, intptr_t data) {
+  entries_.push_back({std::move(text), data});
+  ++added_;
+  Changed();
+  return Count() - 1;
+}
+
+int WComboBox::AddEntry(int message_id, intptr_t data) { return Append(MessageString(message_id), data); }
+
+int WComboBox::AddText(std::string_view text, intptr_t data) { return Append(std::string(text), data); }
+
+int WComboBox::AddFormatted(const char* format, ...) {
+  char buffer[1024];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return Append(buffer, 0);
+}
+
+void WComboBox::RemoveAll() {
+  entries_.clear();
+  selected_ = -1;
+  Changed();
+}
+
+void WComboBox::Select(int index) {
+  if (index < 0 || index >= Count()) index = -1;
+  if (selected_ == index) return;
+  selected_ = index;
+  Changed();
+}
+
+bool WComboBox::SelectData(intptr_t data) {
+  for (int i = 0; i < Count(); ++i) {
+    if (entries_[i].data == data) {
+      Select(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool WComboBox::SelectText(std::string_view text, AddMissing add, bool allow_empty) {
+  for (int i = 0; i < Count(); ++i) {
+    if (ini::SameName(entries_[i].text, text)) {
+      Select(i);
+      return true;
+    }
+  }
+  if (add == AddMissing::kNo || (text.empty() && !allow_empty)) return false;
+  if (add == AddMissing::kAtEnd) {
+    Select(AddText(text));
+  } else {
+    entries_.insert(entries_.begin(), Entry{std::string(text), 0});
+    ++added_;
+    selected_ = -1;
+    Select(0);
+  }
+  return true;
+}
+
+void WComboBox::SelectNumber(int n) {
+  for (int i = 0; i < Count(); ++i) {
+    if (ini::DecodeInt(entries_[i].text) >= n) {
+      Select(i);
+      return;
+    }
+  }
+  Select(Count() - 1);
+}
+
+std::string WComboBox::SelectedText() const { return selected_ < 0 ? std::string() : entries_[selected_].text; }
+
+intptr_t WComboBox::SelectedData() const { return selected_ < 0 ? 0 : entries_[selected_].data; }
+
+void WComboBox::UserSelect(int index) {
+  int before = selected_;
+  Select(index);
+  if (selected_ != before) Edited();
+}
+
+void WComboBox::ApplyTexts() {
+  WControl::ApplyTexts();
+  for (int id : entry_ids_) AddEntry(id);
+  for (const std::string& text : entry_texts_) AddText(text);
+}
+
+}  // namespace prefig

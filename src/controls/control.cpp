@@ -1,0 +1,83 @@
+#include "controls/control.h"
+
+#include "entry/module_state.h"
+
+namespace prefig {
+
+std::string MessageString(int id, bool strip_mnemonics) {
+  const char* text = MessageText(id);
+  if (text == nullptr) return {};
+  std::string result(text);
+  if (strip_mnemonics) std::erase(result, '&');
+  return result;
+}
+
+WControl::WControl(ControlOwner* owner, ControlKind kind) : owner_(owner), kind_(kind) {
+  if (owner_ != nullptr) owner_->AddControl(*this);
+}
+
+WControl::~WControl() = default;
+
+bool WControl::SetText(std::string_view text) {
+  if (text_ == text) return false;
+  text_ = text;
+  Changed();
+  return true;
+}
+
+void WControl::SetTextFromId(int id, bool strip_mnemonics) {
+  if (MessageText(id) == nullptr) return;
+  SetText(MessageString(id, strip_mnemonics));
+}
+
+void WControl::SetLabelText(int message_id) {
+  if (label_) label_->SetTextFromId(message_id);
+}
+
+void WControl::Enable(bool on) {
+  if (label_) label_->Enable(on);
+  if (enabled_ == on) return;
+  enabled_ = on;
+  Changed();
+}
+
+void WControl::Show(bool on) {
+  if (label_) label_->Show(on);
+  if (visible_ == on) return;
+  visible_ = on;
+  Changed();
+}
+
+void WControl::ApplyTexts() {
+  if (text_id_ == 0) return;
+  if (label_) {
+    label_->SetTextFromId(text_id_);
+  } else {
+    SetTextFromId(text_id_);
+  }
+}
+
+void WControl::AttachView(ControlView* view) { view_ = view; }
+
+void WControl::MakeLabel(int text_id) {
+  text_id_ = text_id;
+  if (text_id == 0) return;
+  label_ = std::make_unique<WStatic>(nullptr, 0);
+  label_->SetPartner(this);
+}
+
+void WControl::Changed() {
+  if (view_ != nullptr) view_->ModelChanged();
+}
+
+void WControl::Edited() {
+  if (owner_ != nullptr) owner_->ControlEdited(*this);
+}
+
+WStatic::WStatic(ControlOwner* owner, int text_id) : WControl(owner, ControlKind::kStatic) { SetTextId(text_id); }
+
+WStatic::WStatic(ControlOwner* owner, std::string_view fixed_text) : WControl(owner, ControlKind::kStatic) {
+  SetText(fixed_text);
+}
+
+}  // namespace prefig

@@ -1,0 +1,149 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace prefig {
+
+struct Setting;
+class WControl;
+class WStatic;
+
+enum class ControlKind {
+  kStatic,
+  kCheckBox,
+  kSpin,
+  kComboBox,
+  kEdit,
+  kEditField,
+  kEditAscii,
+  kFileName,
+  kPushButton,
+  kIconButton,
+  kColorIndicator,
+  kList,
+};
+
+// Why a control asks its page for help.
+enum class HelpSource {
+  kControl,     // F1 on the control that has the focus
+  kHelpButton,  // the setup dialog's Help button
+  kHover,       // the mouse rested on a control that offers hover help (the 0xBABE mark)
+};
+
+struct HelpRequest {
+  HelpSource source = HelpSource::kControl;
+  const WControl* control = nullptr;  // null: the page itself
+};
+
+// The page that holds controls: it learns of every control in declaration
+// order, of every change the user makes, and of help requests.
+class ControlOwner {
+ public:
+  virtual void AddControl(WControl& control) = 0;
+  virtual void ControlEdited(WControl& control) = 0;
+  virtual void HelpRequested(const HelpRequest& request) = 0;
+
+ protected:
+  ~ControlOwner() = default;
+};
+
+// Whatever shows a control (the Qt renderer) listens here and redraws the
+// control's whole state; the model never knows the toolkit.
+class ControlView {
+ public:
+  virtual void ModelChanged() = 0;
+
+ protected:
+  ~ControlView() = default;
+};
+
+// The state every settings control has: its text, its label (the static in
+// front of it, which follows its enabling and showing), its enabled and
+// visible state and its help text.
+class WControl {
+ public:
+  WControl(ControlOwner* owner, ControlKind kind);
+  virtual ~WControl();
+  WControl(const WControl&) = delete;
+  WControl& operator=(const WControl&) = delete;
+
+  ControlKind Kind() const { return kind_; }
+  ControlOwner* Owner() const { return owner_; }
+
+  const std::string& Text() const { return text_; }
+  // Sets the text only when it differs, so an unchanged value tells no one.
+  bool SetText(std::string_view text);
+  // The text of a message id; nothing happens without a message table.
+  void SetTextFromId(int id, bool strip_mnemonics = false);
+
+  // The label in front of the control (null for none).
+  WStatic* Label() const { return label_.get(); }
+  void SetLabelText(int message_id);
+
+  // Enabling and showing carry over to the label.
+  void Enable(bool on);
+  bool IsEnabled() const { return enabled_; }
+  void Show(bool on);
+  bool IsVisible() const { return visible_; }
+  virtual bool IsTabStop() const { return true; }
+
+  // The message shown when the user asks for help on the control (0: none).
+  int HelpId() const { return help_id_; }
+  void SetHelpId(int message_id) { help_id_ = message_id; }
+
+  // The message id that LoadValues puts into the control (or its label)
+  // the first time the page is loaded; 0 keeps the text as it is.
+  int TextId() const { return text_id_; }
+  // Sets the declared texts (and list entries); called once per page.
+  virtual void ApplyTexts();
+
+  // The stored setting that the control edits (null: none). The page loads,
+  // saves and resets bound controls in their declaration order.
+  const Setting* BoundSetting() const { return setting_; }
+
+  void AttachView(ControlView* view);
+
+ protected:
+  // Control kinds whose declared text id names the label in front of them.
+  void MakeLabel(int text_id);
+  void SetTextId(int text_id) { text_id_ = text_id; }
+  void BindTo(const Setting& setting) { setting_ = &setting; }
+  // Tell the view to show the model again.
+  void Changed();
+  // Tell the page that the user changed the control.
+  void Edited();
+
+ private:
+  ControlOwner* owner_;
+  ControlKind kind_;
+  std::string text_;
+  std::unique_ptr<WStatic> label_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  int help_id_ = 0;
+  int text_id_ = 0;
+  const Setting* setting_ = nullptr;
+  ControlView* view_ = nullptr;
+};
+
+// A static text: a label, a caption or a unit behind a field.
+class WStatic : public WControl {
+ public:
+  // A static with a message text, or with a fixed text of its own ("%").
+  WStatic(ControlOwner* owner, int text_id);
+  WStatic(ControlOwner* owner, std::string_view fixed_text);
+  bool IsTabStop() const override { return false; }
+
+  // The control that this static labels (its partner for help), if any.
+  WControl* Partner() const { return partner_; }
+  void SetPartner(WControl* partner) { partner_ = partner; }
+
+ private:
+  WControl* partner_ = nullptr;
+};
+
+// The message text of an id with every "&" removed when asked.
+std::string MessageString(int id, bool strip_mnemonics = false);
+
+}  // namespace prefig

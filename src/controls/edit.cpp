@@ -1,0 +1,72 @@
+#include "controls/edit.h"
+
+#include <algorithm>
+
+#include "store/ini_text.h"
+#include "store/setting.h"
+
+namespace prefig {
+
+std::string NormaliseCommaList(std::string_view text) {
+  std::string result;
+  while (true) {
+    size_t comma = text.find(',');
+    std::string_view item = ini::Trim(text.substr(0, comma));
+    if (!item.empty()) {
+      if (!result.empty()) result += ", ";
+      result += item;
+    }
+    if (comma == std::string_view::npos) break;
+    text.remove_prefix(comma + 1);
+  }
+  return result;
+}
+
+WEdit::WEdit(ControlOwner* owner, int label_id, ControlKind kind) : WControl(owner, kind) { MakeLabel(label_id); }
+
+WEdit::WEdit(ControlOwner* owner, int label_id, const Setting& setting, ControlKind kind) : WEdit(owner, label_id, kind) {
+  BindTo(setting);
+  list_mode_ = setting.kind == Kind::kCommaList;
+  int length = list_mode_ ? setting.length * std::max(1, setting.items) + 2 * setting.items : setting.length;
+  if (length > 0) maximum_length_ = std::clamp<size_t>(static_cast<size_t>(length) + 1, 1, kLengthMax);
+}
+
+std::string WEdit::GetText(size_t size) const { return size == 0 ? std::string() : Text().substr(0, size - 1); }
+
+std::string WEdit::Value() const {
+  std::string value(ini::Trim(GetText(maximum_length_)));
+  return list_mode_ ? NormaliseCommaList(value) : value;
+}
+
+void WEdit::SetValue(std::string_view value) {
+  SetText(list_mode_ ? NormaliseCommaList(value) : std::string(value));
+}
+
+void WEdit::SetMaximumLength(size_t length) {
+  maximum_length_ = std::clamp<size_t>(length, 1, kLengthMax);
+  Changed();
+}
+
+void WEdit::SetPassword(bool on) {
+  password_ = on;
+  Changed();
+}
+
+void WEdit::SetSelection(size_t start, size_t end) {
+  selection_start_ = std::min(start, Text().size());
+  selection_end_ = std::clamp(end, selection_start_, Text().size());
+}
+
+void WEdit::ReplaceSelection(std::string_view text) {
+  std::string updated = Text();
+  updated.replace(selection_start_, selection_end_ - selection_start_, text);
+  size_t cursor = selection_start_ + text.size();
+  UserEdit(updated);
+  SetSelection(cursor, cursor);
+}
+
+void WEdit::UserEdit(std::string_view text) {
+  if (SetText(text)) Edited();
+}
+
+}  // namespace prefig

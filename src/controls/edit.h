@@ -1,0 +1,57 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "controls/control.h"
+
+namespace prefig {
+
+// A one-line text field with a label. In list mode its value is a comma
+// list, shown and saved with the items joined by ", ".
+class WEdit : public WControl {
+ public:
+  static constexpr size_t kLengthMax = 4095;
+
+  WEdit(ControlOwner* owner, int label_id, ControlKind kind = ControlKind::kEdit);
+  // A text setting within its length, or a comma list in list mode.
+  WEdit(ControlOwner* owner, int label_id, const Setting& setting, ControlKind kind = ControlKind::kEdit);
+
+  // At most `size` - 1 characters, as a bounded copy would hold.
+  std::string GetText(size_t size) const;
+  // The text as a value: at most maximum length - 1 characters, trimmed, and
+  // in list mode normalised.
+  std::string Value() const;
+  void SetValue(std::string_view value);
+
+  // The size of the value with its terminator, 1 to kLengthMax: the user
+  // may type one character less.
+  void SetMaximumLength(size_t length);
+  size_t MaximumLength() const { return maximum_length_; }
+  void SetListMode(bool on) { list_mode_ = on; }
+  // Echo "*" for every character (a password).
+  void SetPassword(bool on);
+  bool IsPassword() const { return password_; }
+
+  // The selection (start and end, end exclusive) as the user left it.
+  size_t SelectionStart() const { return selection_start_; }
+  size_t SelectionEnd() const { return selection_end_; }
+  void SetSelection(size_t start, size_t end);
+  // Replaces the selection and puts the cursor after the new text.
+  void ReplaceSelection(std::string_view text);
+
+  // What the user types.
+  virtual void UserEdit(std::string_view text);
+
+ private:
+  size_t maximum_length_ = kLengthMax;
+  bool list_mode_ = false;
+  bool password_ = false;
+  size_t selection_start_ = 0;
+  size_t selection_end_ = 0;
+};
+
+// Items split at commas, trimmed, empty ones dropped, joined with ", ".
+std::string NormaliseCommaList(std::string_view text);
+
+}  // namespace prefig

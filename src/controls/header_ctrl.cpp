@@ -1,0 +1,49 @@
+#include "controls/header_ctrl.h"
+
+#include <algorithm>
+
+namespace prefig {
+
+WHeaderCtrl::WHeaderCtrl(ControlOwner* owner, int label_id) : WControl(owner, ControlKind::kList) { MakeLabel(label_id); }
+
+void WHeaderCtrl::AddColumn(int title_id, int width) {
+  columns_.push_back({title_id, width});
+  Changed();
+}
+
+std::vector<int> WHeaderCtrl::ColumnWidths(int client_width) const {
+  std::vector<int> widths;
+  int used = 0;
+  for (const Column& column : columns_) {
+    int width = column.width;
+    if (width < 0) {
+      width = client_width * std::clamp(-width, 1, 100) / 100;
+    } else if (width == 0) {
+      width = std::max(0, client_width - used);
+    }
+    widths.push_back(width);
+    used += width;
+  }
+  return widths;
+}
+
+void WHeaderCtrl::SetRows(std::vector<Row> rows) {
+  rows_ = std::move(rows);
+  if (selected_ >= static_cast<int>(rows_.size())) selected_ = -1;
+  Changed();
+}
+
+void WHeaderCtrl::Select(int row) {
+  if (row < 0 || row >= static_cast<int>(rows_.size())) row = -1;
+  if (row == selected_) return;
+  selected_ = row;
+  Changed();
+}
+
+void WHeaderCtrl::UserSelect(int row) {
+  int before = selected_;
+  Select(row);
+  if (selected_ != before) Edited();
+}
+
+}  // namespace prefig

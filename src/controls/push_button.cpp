@@ -1,0 +1,22 @@
+#include "controls/push_button.h"
+
+namespace prefig {
+
+WPushButton::WPushButton(ControlOwner* owner, int text_id, std::function<void()> on_click)
+    : WControl(owner, ControlKind::kPushButton), on_click_(std::move(on_click)) {
+  SetTextId(text_id);
+}
+
+WPushButton::WPushButton(ControlOwner* owner, ControlKind kind, std::function<void()> on_click)
+    : WControl(owner, kind), on_click_(std::move(on_click)) {}
+
+void WPushButton::Click() {
+  if (!IsEnabled()) return;
+  if (on_click_) on_click_();
+  Edited();
+}
+
+WIcoButton::WIcoButton(ControlOwner* owner, const char* icon_name, int tooltip_id, std::function<void()> on_click)
+    : WPushButton(owner, ControlKind::kIconButton, std::move(on_click)), icon_name_(icon_name), tooltip_id_(tooltip_id) {}
+
+}  // namespace prefig

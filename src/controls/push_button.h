@@ -1,0 +1,49 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "controls/control.h"
+
+namespace prefig {
+
+// A push button; the page says what a click does.
+class WPushButton : public WControl {
+ public:
+  WPushButton(ControlOwner* owner, int text_id, std::function<void()> on_click = {});
+  void OnClick(std::function<void()> on_click) { on_click_ = std::move(on_click); }
+  // The user's click.
+  void Click();
+
+ protected:
+  WPushButton(ControlOwner* owner, ControlKind kind, std::function<void()> on_click);
+
+ private:
+  std::function<void()> on_click_;
+};
+
+// Names of the icons that the module draws itself.
+namespace icon {
+inline constexpr const char* kFont = "font";
+inline constexpr const char* kFolder = "folder";
+inline constexpr const char* kAdd = "add";
+inline constexpr const char* kRemove = "remove";
+inline constexpr const char* kUp = "arrow-up";
+inline constexpr const char* kDown = "arrow-down";
+inline constexpr const char* kSetup = "setup";
+inline constexpr const char* kPassword = "password";
+}  // namespace icon
+
+// A button that shows an icon and explains itself in a tooltip.
+class WIcoButton : public WPushButton {
+ public:
+  WIcoButton(ControlOwner* owner, const char* icon_name, int tooltip_id, std::function<void()> on_click = {});
+  const char* IconName() const { return icon_name_; }
+  std::string Tooltip() const { return MessageString(tooltip_id_, true); }
+
+ private:
+  const char* icon_name_;
+  int tooltip_id_;
+};
+
+}  // namespace prefig

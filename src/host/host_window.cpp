@@ -1,0 +1,149 @@
+#include "host/host_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTime>
+
+#include "entry/host_interface.h"
+#include "entry/module_abi.h"
+#include "store/dnc_config.h"
+#include "store/prefiguration.h"
+#include "store/schema/editor.h"
+#include "store/schema/features.h"
+#include "store/schema/general.h"
+#include "host/prefig_module.h"
+#include "host/sample_program.h"
+#include "host/screenshots.h"
+#include "ui/host_message_event.h"
+#include "ui/qt_font.h"
+
+namespace prefig::host {
+
+HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig& dnc_config)
+    : module_(module), record_(record), dnc_config_(dnc_config), editor_(new QPlainTextEdit(this)),
+      log_(new QPlainTextEdit(this)) {
+  setObjectName(QStringLiteral("hostWindow"));
+  setWindowTitle(QStringLiteral("Prefig host - %1").arg(QString::fromStdString(record.Path())));
+  qApp->setProperty(ui::kHostWindowProperty, QVariant::fromValue<QObject*>(this));
+  record.Host().window = this;
+
+  editor_->setPlainText(QString::fromLatin1(kSampleProgram));
+  editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  log_->setReadOnly(true);
+  log_->setMaximumBlockCount(500);
+  auto* split = new QSplitter(Qt::Vertical, this);
+  split->addWidget(editor_);
+  split->addWidget(log_);
+  split->setStretchFactor(0, 4);
+  split->setStretchFactor(1, 1);
+  setCentralWidget(split);
+
+  QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
+  settings->addAction(QStringLiteral("&Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma), this,
+                      [this] { OpenSettings(1); });
+  settings->addAction(QStringLiteral("&Machine types..."), this, [this] { OpenSettings(4); });
+  settings->addSeparator();
+  settings->addAction(QStringLiteral("Check &password..."), this, [this] { CheckPassword(); });
+  settings->addSeparator();
+  settings->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+
+  Log(QStringLiteral("Module %1, version %2").arg(QString::fromStdString(module_.Path())).arg(module_.DllVersion()));
+  ApplySettings();
+  resize(900, 640);
+}
+
+HostWindow::~HostWindow() {
+  record_.Host().window = nullptr;
+  qApp->setProperty(ui::kHostWindowProperty, QVariant());
+}
+
+// What an editor does with the machine type list that comes back: takes it
+// as its own, in that order.
+void HostWindow::OpenSettings(int start_page) {
+  std::vector<GMachineType*> types(kMachineListOutMax, nullptr);
+  int count = -2;
+  module_.RunSetup(start_page, types.data(), &count, &record_, &dnc_config_);
+  if (count == -2) {
+    Log(QStringLiteral("Settings: not opened (password refused)"));
+    return;
+  }
+  if (count >= 0) {
+    types.resize(count);
+    record_.MachineTypes().Arrange(types);
+    Log(QStringLiteral("Settings: %1 machine types handed back").arg(count));
+  } else {
+    Log(QStringLiteral("Settings closed; the machine type list is unchanged"));
+  }
+  ApplySettings();
+}
+
+void HostWindow::CheckPassword() {
+  const std::string& password = record_.Global().Values().Text(schema::kPassword);
+  bool accepted = module_.CheckCfgPass(password.c_str());
+  Log(accepted ? QStringLiteral("Password accepted") : QStringLiteral("Password refused"));
+}
+
+int HostWindow::SaveScreenshots(const QString& directory) {
+  int written = SaveDialogPictures(directory, QStringLiteral("settings"), [this] { OpenSettings(-1); });
+  written += SaveDialogPictures(directory, QStringLiteral("password"), [this] { module_.CheckCfgPass(""); });
+  show();
+  QApplication::processEvents();
+  if (grab().save(QDir(directory).filePath(QStringLiteral("host.png")))) ++written;
+  return written;
+}
+
+void HostWindow::Log(const QString& line) {
+  log_->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss  ")) + line);
+}
+
+// The editor shows its program in the editor font with the tab width of
+// the settings.
+void HostWindow::ApplySettings() {
+  const SettingValues& values = record_.Global().Values();
+  QFont font = ui::ToQFont(values.Font(schema::kEditorFont));
+  editor_->setFont(font);
+  QFontMetricsF metrics(font);
+  editor_->setTabStopDistance(metrics.horizontalAdvance(QLatin1Char(' ')) * values.Int(schema::kTabChars));
+  statusBar()->showMessage(QStringLiteral("Font %1, tab width %2")
+                               .arg(QFontInfo(font).family())
+                               .arg(values.Int(schema::kTabChars)));
+}
+
+bool HostWindow::event(QEvent* event) {
+  if (event->type() != ui::HostMessageEvent::EventType()) return QMainWindow::event(event);
+  auto* message = static_cast<ui::HostMessageEvent*>(event);
+  switch (message->Message()) {
+    case kMsgShowHelp:
+      Log(QStringLiteral("Help requested: topic \"%1\", command 0x%2")
+              .arg(QString::fromUtf8(reinterpret_cast<const char*>(message->WParam())))
+              .arg(message->LParam(), 0, 16));
+      message->SetAnswer(kHelpShown);
+      break;
+    case kMsgTypeRemoved:
+      Log(QStringLiteral("Machine type removed from the NC program database: %1")
+              .arg(QString::fromStdString(reinterpret_cast<GMachineType*>(message->WParam())->Description())));
+      break;
+    case kMsgOpenToolLibrary:
+      Log(QStringLiteral("Tool library requested for %1")
+              .arg(QString::fromStdString(reinterpret_cast<GMachineType*>(message->WParam())->Description())));
+      break;
+    case kMsgOpenFile: {
+      auto* record = reinterpret_cast<OpenFileRecord*>(message->WParam());
+      Log(QStringLiteral("Open file: %1").arg(QString::fromUtf8(record->path)));
+      delete record;
+      break;
+    }
+    default:
+      Log(QStringLiteral("Message 0x%1").arg(message->Message(), 0, 16));
+      break;
+  }
+  return true;
+}
+
+}  // namespace prefig::host

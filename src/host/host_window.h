@@ -1,0 +1,42 @@
+#pragma once
+#include <QMainWindow>
+
+class QPlainTextEdit;
+
+namespace prefig {
+class GDncConfig;
+class GPrefiguration;
+}  // namespace prefig
+
+namespace prefig::host {
+
+class PrefigModule;
+
+// The editor stand-in: a sample NC program in an editor that follows the
+// settings, a log of what the module sends, and menus that call the module.
+class HostWindow : public QMainWindow {
+ public:
+  HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig& dnc_config);
+  ~HostWindow() override;
+
+  void OpenSettings(int start_page);
+  void CheckPassword();
+  // A PNG of every settings page and of the password dialog; the number written.
+  int SaveScreenshots(const QString& directory);
+  void Log(const QString& line);
+
+ protected:
+  // The module's window messages (see ui/host_message_event.h).
+  bool event(QEvent* event) override;
+
+ private:
+  void ApplySettings();
+
+  PrefigModule& module_;
+  GPrefiguration& record_;
+  GDncConfig& dnc_config_;
+  QPlainTextEdit* editor_;
+  QPlainTextEdit* log_;
+};
+
+}  // namespace prefig::host

@@ -1,0 +1,84 @@
+// prefig-host: the editor stand-in that loads the Prefig module.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "context/config_path_handler.h"
+#include "entry/module_state.h"
+#include "host/host_window.h"
+#include "host/prefig_module.h"
+#include "store/dnc_config.h"
+#include "store/prefiguration.h"
+
+namespace {
+
+void Fail(const std::string& message) { std::fprintf(stderr, "prefig-host: %s\n", message.c_str()); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("prefig-host"));
+  QCommandLineParser options;
+  options.setApplicationDescription(
+      QStringLiteral("Stands in for the NC editor: loads the Prefig module and opens its dialogs."));
+  options.addHelpOption();
+  QCommandLineOption config(QStringLiteral("config"),
+                            QStringLiteral("Run on the configuration in DIR (made on first use)."),
+                            QStringLiteral("DIR"));
+  QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Open the settings at page N at once."),
+                          QStringLiteral("N"));
+  QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                 QStringLiteral("Save a PNG of every settings page into DIR and quit (works offscreen)."),
+                                 QStringLiteral("DIR"));
+  options.addOptions({config, page, screenshots});
+  options.process(application);
+
+  // A configuration folder of its own: the paths resolve as if the editor
+  // lived there, so every configuration directory is a subfolder of it.
+  if (options.isSet(config)) {
+    QString root = QDir(options.value(config)).absolutePath();
+    if (!QDir().mkpath(root)) {
+      Fail("cannot create " + root.toStdString());
+      return 1;
+    }
+    prefig::ConfigPaths().SetProgramFile(root.toStdString() + "/prefig-host");
+  }
+
+  prefig::GPrefiguration record;
+  int result = record.InitDnc(prefig::kMainIniName, true);
+  if (result != prefig::GConfiguration::kInitDone) {
+    Fail("the configuration could not be initialised (code " + std::to_string(result) + "; are the message files in " +
+         record.ProgramDirectory() + "/msg?)");
+    return 1;
+  }
+  prefig::GDncConfig dnc_config;
+  record.InitDncConfig(dnc_config);
+
+  prefig::host::PrefigModule module;
+  std::string error;
+  if (!module.Load(&error)) {
+    Fail("cannot load the Prefig module: " + error);
+    return 1;
+  }
+  if (module.DllInit(prefig::Module().message_table) != 0) {
+    Fail("the Prefig module refused its message table");
+    return 1;
+  }
+
+  prefig::host::HostWindow window(module, record, dnc_config);
+  if (options.isSet(screenshots)) {
+    QString directory = options.value(screenshots);
+    int written = window.SaveScreenshots(directory);
+    std::printf("%d pictures written to %s\n", written, qPrintable(QDir(directory).absolutePath()));
+    return written > 0 ? 0 : 1;
+  }
+  window.show();
+  if (options.isSet(page)) {
+    int start_page = options.value(page).toInt();
+    QTimer::singleShot(0, &window, [&window, start_page] { window.OpenSettings(start_page); });
+  }
+  return QApplication::exec();
+}

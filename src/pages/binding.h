@@ -1,0 +1,27 @@
+#pragma once
+#include "store/setting_io.h"
+
+namespace prefig {
+
+class GIniFile;
+class SettingValues;
+class WControl;
+
+// Where the settings of a page are held and written: the record's values
+// and the main INI file for the global pages, a machine type's values and
+// file for the machine-type pages.
+struct SettingPlace {
+  SettingValues* values = nullptr;  // null: nowhere (no record), the control is left alone
+  GIniFile* file = nullptr;
+  LoadContext context;
+};
+
+// A bound control shows the held value of its setting, saves what it shows
+// into the values and the file (numbers clamped to the setting's range, so
+// a page never writes what the next start would have to repair), and takes
+// the page's default, which may leave it alone.
+void LoadControl(WControl& control, const SettingValues& values);
+void SaveControl(const WControl& control, SettingValues& values, GIniFile& file);
+void DefaultControl(WControl& control, const LoadContext& context);
+
+}  // namespace prefig

@@ -1,0 +1,214 @@
+#include "pages/config_base.h"
+
+#include <algorithm>
+
+#include "controls/auto_checkbox.h"
+#include "entry/host_interface.h"
+#include "entry/module_state.h"
+#include "entry/services.h"
+#include "store/prefiguration.h"
+
+namespace prefig {
+namespace {
+
+constexpr const char* kHelpTopic = "index";
+
+bool CanTakeFocus(const WControl& control) {
+  return control.IsTabStop() && control.IsVisible() && control.IsEnabled();
+}
+
+// The help text of a control, or of the control that a label names.
+int HelpIdOf(const WControl* control, bool try_partner) {
+  if (control == nullptr) return 0;
+  if (control->HelpId() != 0 || !try_partner || control->Kind() != ControlKind::kStatic) return control->HelpId();
+  const WControl* partner = static_cast<const WStatic*>(control)->Partner();
+  return partner != nullptr ? partner->HelpId() : 0;
+}
+
+}  // namespace
+
+void AskHostForHelp() {
+  Services& services = GetServices();
+  intptr_t answer = services.SendToHost(kMsgShowHelp, reinterpret_cast<uintptr_t>(kHelpTopic), kHelpCommand);
+  if (answer != kHelpShown) services.ShowToolkitHelp(kHelpTopic, kHelpCommand);
+}
+
+WConfigBase::WConfigBase(int title_id) : title_id_(title_id) {}
+
+WConfigBase::~WConfigBase() = default;
+
+std::string WConfigBase::GetTitle(bool) { return MessageString(title_id_); }
+
+void WConfigBase::SetDefaults() {
+  for (WControl* control : controls_) {
+    if (const Setting* setting = control->BoundSetting()) DefaultControl(*control, PlaceOf(*setting).context);
+  }
+  OnDefaults();
+}
+
+bool WConfigBase::QueryShow(bool show, bool) {
+  OnShow(show);
+  return true;
+}
+
+void WConfigBase::OnShow(bool) {}
+
+void WConfigBase::UpdateControls() {
+  for (const EnableRule& rule : rules_) rule.target->Enable(rule.rule());
+  OnUpdate();
+}
+
+// The page's keys reach each file in one write.
+void WConfigBase::SaveValues() {
+  if (not_yet_loaded_) return;
+  std::vector<std::pair<GIniFile*, bool>> cached;
+  auto cache = [&cached](GIniFile* file) {
+    if (file == nullptr) return;
+    for (const auto& entry : cached) {
+      if (entry.first == file) return;
+    }
+    cached.emplace_back(file, file->SetCached(true));
+  };
+  cache(Record());
+  for (WControl* control : controls_) {
+    const Setting* setting = control->BoundSetting();
+    if (setting == nullptr) continue;
+    SettingPlace place = PlaceOf(*setting);
+    if (place.values == nullptr) continue;
+    cache(place.file);
+    SaveControl(*control, *place.values, *place.file);
+  }
+  OnSave();
+  for (auto it = cached.rbegin(); it != cached.rend(); ++it) it->first->SetCached(it->second);
+}
+
+void WConfigBase::LoadValues() {
+  bool first_time = not_yet_loaded_;
+  if (first_time) {
+    for (WControl* control : controls_) control->ApplyTexts();
+  }
+  for (WControl* control : controls_) {
+    const Setting* setting = control->BoundSetting();
+    if (setting == nullptr) continue;
+    SettingPlace place = PlaceOf(*setting);
+    if (place.values != nullptr) LoadControl(*control, *place.values);
+  }
+  OnLoad(first_time);
+  not_yet_loaded_ = false;
+}
+
+void WConfigBase::ResetToDefaults() {
+  SetDefaults();
+  UpdateControls();
+}
+
+// A page is loaded before it is first shown. Hiding a page that was never
+// loaded leaves it unloaded, so that it can never save controls that hold
+// no values.
+bool WConfigBase::ShowPage(bool show, bool pass_through) {
+  if (show && not_yet_loaded_) LoadValues();
+  if (!QueryShow(show, pass_through)) return false;
+  shown_ = show;
+  if (show) UpdateControls();
+  SetVisible(show);
+  return true;
+}
+
+void WConfigBase::ShowPage(bool show) {
+  if (show && not_yet_loaded_) LoadValues();
+  OnShow(show);
+  shown_ = show;
+  if (show) UpdateControls();
+  SetVisible(show);
+}
+
+void WConfigBase::Commit() {
+  if (not_yet_loaded_) return;
+  OnShow(false);
+  SaveValues();
+}
+
+WControl* WConfigBase::NextFocus(const WControl* from, bool forward) const {
+  const std::vector<WControl*>& order = tab_order_;
+  auto at = std::find(order.begin(), order.end(), from);
+  if (forward) {
+    auto it = at == order.end() ? order.begin() : at + 1;
+    for (; it != order.end(); ++it) {
+      if (CanTakeFocus(**it)) return *it;
+    }
+  } else {
+    auto it = at == order.end() ? order.rbegin() : std::make_reverse_iterator(at);
+    for (; it != order.rend(); ++it) {
+      if (CanTakeFocus(**it)) return *it;
+    }
+  }
+  return nullptr;
+}
+
+void WConfigBase::AddControl(WControl& control) { controls_.push_back(&control); }
+
+void WConfigBase::ControlEdited(WControl& control) {
+  OnEdited(control);
+  if (TriggersUpdate(control)) UpdateControls();
+}
+
+void WConfigBase::HelpRequested(const HelpRequest& request) {
+  Services& services = GetServices();
+  switch (request.source) {
+    case HelpSource::kControl: {
+      int id = HelpIdOf(request.control, true);
+      std::string text = MessageString(id);
+      if (text.empty()) break;
+      int width = text.front() == '<' ? kMarkupTooltipWidth : kPlainTooltipWidth;
+      services.ShowTooltip({text, width, request.control});
+      return;
+    }
+    case HelpSource::kHover: {
+      std::string text = MessageString(HelpIdOf(request.control, false));
+      if (!text.empty()) services.ShowHelpPopup({text, request.control});
+      return;
+    }
+    case HelpSource::kHelpButton:
+      break;
+  }
+  AskHostForHelp();
+}
+
+SettingPlace WConfigBase::PlaceOf(const Setting& setting) {
+  GPrefiguration* record = Record();
+  if (record == nullptr || !InScope(setting.scope, Scope::kMain)) return {};
+  return {&record->Global().Values(), record, record->SettingsContext()};
+}
+
+GPrefiguration* WConfigBase::Record() { return Module().record; }
+
+void WConfigBase::SetLayout(layout::Item root) {
+  layout_ = std::move(root);
+  tab_order_ = layout::ControlsInOrder(layout_);
+}
+
+void WConfigBase::EnableWhen(WControl& target, const WAutoCheckbox& box) {
+  EnableWhen(target, [&box] { return box.IsChecked(); }, {&box});
+}
+
+void WConfigBase::EnableWhen(WControl& target, std::function<bool()> rule,
+                             std::initializer_list<const WControl*> sources) {
+  rules_.push_back({&target, std::move(rule), sources});
+}
+
+void WConfigBase::UpdateOnChange(const WControl& control) { update_sources_.push_back(&control); }
+
+void WConfigBase::SetVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  if (view_ != nullptr) view_->PageVisibilityChanged();
+}
+
+bool WConfigBase::TriggersUpdate(const WControl& control) const {
+  if (std::find(update_sources_.begin(), update_sources_.end(), &control) != update_sources_.end()) return true;
+  return std::any_of(rules_.begin(), rules_.end(), [&control](const EnableRule& rule) {
+    return std::find(rule.sources.begin(), rule.sources.end(), &control) != rule.sources.end();
+  });
+}
+
+}  // namespace prefig

@@ -1,0 +1,139 @@
+#pragma once
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/control.h"
+#include "pages/binding.h"
+#include "pages/layout.h"
+
+namespace prefig {
+
+class GPrefiguration;
+class WAutoCheckbox;
+
+// Whatever shows a page (the renderer) hears when it is to be shown or hidden.
+class PageView {
+ public:
+  virtual void PageVisibilityChanged() = 0;
+
+ protected:
+  ~PageView() = default;
+};
+
+// The base of every settings page and the protocol by which the setup
+// dialog loads, shows, resets and saves it.
+//
+// A page declares its controls as members (in the order in which they are
+// saved), binds them to settings, declares its layout and its enable rules;
+// the base then does the rest: the texts and list entries on the first
+// load, loading, saving and defaults of the bound controls, enabling. A page
+// adds behaviour of its own in the On... hooks.
+class WConfigBase : public ControlOwner {
+ public:
+  explicit WConfigBase(int title_id);
+  virtual ~WConfigBase();
+  WConfigBase(const WConfigBase&) = delete;
+  WConfigBase& operator=(const WConfigBase&) = delete;
+
+  // The page protocol.
+  // The tree's text; the banner's text (for_tree false) is the same unless a page says otherwise.
+  virtual std::string GetTitle(bool for_tree);
+  // Every control to its default; the record is not touched.
+  void SetDefaults();
+  // May refuse a change of visibility by returning false; the default tells OnShow and agrees.
+  virtual bool QueryShow(bool show, bool pass_through);
+  // The page is about to become visible or hidden.
+  virtual void OnShow(bool show);
+  // Enables and disables controls from the current values.
+  void UpdateControls();
+  // Writes the controls into the record and its INI file; nothing before the first load.
+  void SaveValues();
+  // The first call sets the declared texts and list entries; every call loads the values.
+  void LoadValues();
+  void ResetToDefaults();
+  bool ShowPage(bool show, bool pass_through);
+  void ShowPage(bool show);
+  // Saves a loaded page as if it were hidden.
+  void Commit();
+
+  int TitleId() const { return title_id_; }
+  bool IsLoaded() const { return !not_yet_loaded_; }
+  bool IsShown() const { return shown_; }    // the state last given to ShowPage
+  bool IsVisible() const { return visible_; }  // whether the page's window shows
+
+  const layout::Item& Layout() const { return layout_; }
+  // Every control in declaration order.
+  const std::vector<WControl*>& Controls() const { return controls_; }
+  // Where Tab goes from `from` (null: from outside the page) among the
+  // visible, enabled tab stops in layout order; null when it would wrap
+  // around, so the focus leaves the page.
+  WControl* NextFocus(const WControl* from, bool forward) const;
+
+  void AttachView(PageView* view) { view_ = view; }
+
+  // ControlOwner
+  void AddControl(WControl& control) override;
+  void ControlEdited(WControl& control) override;
+  // The page help handler: the control's help text in a tooltip, hover help
+  // in the help pop-up, or else help from the host.
+  void HelpRequested(const HelpRequest& request) override;
+
+ protected:
+  void SetLayout(layout::Item root);
+  // `target` is enabled exactly while `box` is checked.
+  void EnableWhen(WControl& target, const WAutoCheckbox& box);
+  // `target` is enabled exactly while `rule` holds; the rule is checked
+  // again whenever the user changes one of `sources`.
+  void EnableWhen(WControl& target, std::function<bool()> rule, std::initializer_list<const WControl*> sources);
+  // A user change of `control` runs UpdateControls.
+  void UpdateOnChange(const WControl& control);
+
+  // What a page adds to the declared behaviour.
+  virtual void OnLoad(bool first_time) { (void)first_time; }
+  virtual void OnSave() {}
+  virtual void OnDefaults() {}
+  virtual void OnUpdate() {}
+  // A control that a page handles itself was changed by the user.
+  virtual void OnEdited(WControl& control) { (void)control; }
+
+  // Where a bound setting lives. The base knows the settings of the main
+  // INI file (the record's values); machine-type pages add their type's.
+  virtual SettingPlace PlaceOf(const Setting& setting);
+  // The record that RunSetup was given (null in a page test without one).
+  static GPrefiguration* Record();
+
+ private:
+  struct EnableRule {
+    WControl* target;
+    std::function<bool()> rule;
+    std::vector<const WControl*> sources;
+  };
+  void SetVisible(bool visible);
+  bool TriggersUpdate(const WControl& control) const;
+
+  int title_id_;
+  bool not_yet_loaded_ = true;
+  bool shown_ = false;
+  bool visible_ = false;
+  std::vector<WControl*> controls_;
+  layout::Item layout_{layout::Column{}};
+  std::vector<WControl*> tab_order_;
+  std::vector<EnableRule> rules_;
+  std::vector<const WControl*> update_sources_;
+  PageView* view_ = nullptr;
+};
+
+// Pages derive from WPrefigBase; it adds nothing to WConfigBase.
+class WPrefigBase : public WConfigBase {
+ public:
+  using WConfigBase::WConfigBase;
+};
+
+// Asks the host's main window for help on the topic "index"; when it does
+// not answer that it showed help, the toolkit's own help is shown.
+void AskHostForHelp();
+
+}  // namespace prefig

@@ -1,0 +1,80 @@
+#include "pages/page_table.h"
+
+#include "pages/global/global.h"
+
+namespace prefig {
+namespace {
+
+template <typename Page>
+std::unique_ptr<WConfigBase> Make() {
+  return std::make_unique<Page>();
+}
+
+}  // namespace
+
+// To add a page: put its Make<> here instead of nullptr.
+const std::array<PageEntry, kPageCount>& PageTable() {
+  using P = PageId;
+  static const std::array<PageEntry, kPageCount> kTable{{
+      {P::kGeneral, P::kGeneral, 1, &Make<DGlobal>, false},
+      {P::kEditor, P::kGeneral, 2, nullptr, false},
+      {P::kPrinter, P::kGeneral, 3, nullptr, true},
+      {P::kMachineTypes, P::kMachineTypes, 4, nullptr, false},
+      {P::kSyntaxColours, P::kMachineTypes, 5, nullptr, false},
+      {P::kRenumbering, P::kMachineTypes, 6, nullptr, false},
+      {P::kLoadSave, P::kMachineTypes, 8, nullptr, false},
+      {P::kFileCompare, P::kMachineTypes, 9, nullptr, false},
+      {P::kMachine, P::kMachineTypes, 12, nullptr, false},
+      {P::kBackplot, P::kMachineTypes, 10, nullptr, false},
+      {P::kToolScan, P::kMachineTypes, 0, nullptr, false},
+      {P::kCadCamPost, P::kMachineTypes, 11, nullptr, false},
+      {P::kMultiChannel, P::kMachineTypes, 20, nullptr, false},
+      {P::kToolList, P::kMachineTypes, 19, nullptr, false},
+      {P::kMachineGeneral, P::kMachineTypes, 13, nullptr, true},
+      {P::kBackplotColours, P::kBackplotColours, 16, nullptr, false},
+      {P::kDncAdministration, P::kDncAdministration, 14, nullptr, false},
+      {P::kDncPortList, P::kDncAdministration, 0, nullptr, false},
+      {P::kExternalCommands, P::kExternalCommands, 0, nullptr, false},
+      {P::kMazatrolView, P::kMazatrolView, 0, nullptr, false},
+      {P::kFeatureSelection, P::kFeatureSelection, 0, nullptr, false},
+  }};
+  return kTable;
+}
+
+const std::array<PageId, kPageCount>& SaveOrder() {
+  using P = PageId;
+  static constexpr std::array<PageId, kPageCount> kOrder{
+      P::kGeneral,     P::kEditor,           P::kPrinter,        P::kMachineTypes,      P::kSyntaxColours,
+      P::kRenumbering, P::kLoadSave,         P::kFileCompare,    P::kMachine,           P::kBackplot,
+      P::kToolScan,    P::kCadCamPost,       P::kBackplotColours, P::kMultiChannel,     P::kToolList,
+      P::kMachineGeneral, P::kDncAdministration, P::kDncPortList, P::kExternalCommands, P::kMazatrolView,
+      P::kFeatureSelection,
+  };
+  return kOrder;
+}
+
+bool IsPagePresent(PageId page, const FeatureSwitches& s, bool has_dnc_object) {
+  switch (page) {
+    case PageId::kFileCompare:
+      return !(s.file_compare_off && s.quiver_off);
+    case PageId::kBackplot:
+    case PageId::kToolScan:
+      return !s.backplot_off;
+    case PageId::kCadCamPost:
+      return !s.cadcam_post_off;
+    case PageId::kMultiChannel:
+    case PageId::kToolList:
+      return !s.math_off;
+    case PageId::kBackplotColours:
+      return !(s.backplot_off && s.cadcam_post_off);
+    case PageId::kDncAdministration:
+    case PageId::kDncPortList:
+      return !s.dnc_off && has_dnc_object;
+    case PageId::kMazatrolView:
+      return !s.mazatrol_off;
+    default:
+      return true;
+  }
+}
+
+}  // namespace prefig

@@ -1,0 +1,211 @@
+// RunSetup through whole sessions with the scripted services: the password,
+// the start page, OK, Cancel and Default, the close step and the notices.
+#include "entry/run_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "controls/combo_box.h"
+#include "entry/editor_setup_main.h"
+#include "entry/get_config_password.h"
+#include "entry/host_interface.h"
+#include "entry/module_state.h"
+#include "pages/config_base.h"
+#include "store/dnc_config.h"
+#include "store/schema/features.h"
+#include "store/schema/general.h"
+#include "store/schema/machine_general.h"
+#include "store/schema/quiver.h"
+#include "support/test_configuration.h"
+#include "support/test_page.h"
+
+namespace prefig {
+namespace {
+
+using namespace schema;
+namespace fs = std::filesystem;
+using Script = ScriptedServices::DialogScript;
+
+DEditorSetupMain& SetupOf(ModalDialog& dialog) { return dynamic_cast<DEditorSetupMain&>(dialog); }
+
+class RunSetupTest : public ::testing::Test {
+ protected:
+  test::TestConfiguration configuration;
+  GPrefiguration& record = configuration.Start();
+  ScriptedServices& services = configuration.services;
+  std::vector<GMachineType*> list = std::vector<GMachineType*>(256, nullptr);
+  int count = 77;
+
+  void Run(int start_page, std::vector<Script> scripts, GDncConfig* dnc = nullptr) {
+    for (Script& script : scripts) services.dialog_scripts.push_back(std::move(script));
+    EXPECT_EQ(RunSetupSession(start_page, list.data(), &count, &record, dnc), 0);
+  }
+  // A machine type made as the machine type list page makes one.
+  GMachineType* AddType(const std::string& name) {
+    std::string path = configuration.directory() + "/TYPES/" + name + ".mac";
+    test::WriteFile(path, "[GENERAL]\r\nTYPENAME=" + name + "\r\nDESCRIPTION=" + name + "\r\n");
+    auto type = std::make_unique<GMachineType>(path);
+    type->Load(record.MachineTypeContext());
+    GMachineType* added = type.get();
+    Module().new_types.push_back(std::move(type));
+    Module().working_types.push_back(added);
+    Module().list_changed = true;
+    return added;
+  }
+};
+
+// Open, change the tab width, OK: that line changes, every other byte stays.
+TEST_F(RunSetupTest, AWholeSessionChangesOnlyWhatTheUserChanged) {
+  std::string before = configuration.MainIniText();
+  Run(1, {[](ModalDialog& dialog) {
+        WConfigBase* page = SetupOf(dialog).CurrentPage();
+        auto& tab_width = test::BoundControl<WSpinValue>(*page, kTabChars);
+        tab_width.UserStep(+1);
+        tab_width.UserEdit("12");
+        SetupOf(dialog).Ok();
+      }});
+  std::string expected = before;
+  size_t line = expected.find("TABCHARS\t= 8\r\n");
+  ASSERT_NE(line, std::string::npos);
+  expected.replace(line, 14, "TABCHARS\t= 12\r\n");
+  EXPECT_EQ(configuration.MainIniText(), expected);
+  EXPECT_EQ(record.Global().Values().Int(kTabChars), 12);
+  EXPECT_EQ(count, -1);  // the machine type list did not change
+  EXPECT_TRUE(services.message_boxes.empty());
+}
+
+TEST_F(RunSetupTest, DefaultThenCancelLeavesTheRecordAndTheFile) {
+  record.Global().Values().SetInt(kTabChars, 5);
+  record.Global().Values().Save(record, kTabChars);
+  std::string before = configuration.MainIniText();
+  services.message_box_answers = {kIdYes};
+  Run(1, {[](ModalDialog& dialog) {
+        SetupOf(dialog).Default();
+        EXPECT_EQ(test::BoundControl<WSpinValue>(*SetupOf(dialog).CurrentPage(), kTabChars).Text(), "8");
+        SetupOf(dialog).Cancel();
+      }});
+  EXPECT_EQ(configuration.MainIniText(), before);
+  EXPECT_EQ(record.Global().Values().Int(kTabChars), 5);
+  EXPECT_EQ(count, -1);
+}
+
+TEST_F(RunSetupTest, APasswordIsAskedUnlessTheStartPageIsBelowOne) {
+  record.Global().Values().SetText(kPassword, "SECRET");
+  Run(1, {[](ModalDialog& dialog) { dialog.Cancel(); }});
+  EXPECT_EQ(services.dialogs_run, 1);  // the password dialog only
+  EXPECT_EQ(count, 77);                // neither output written
+
+  Run(1, {[](ModalDialog& dialog) {
+            auto& password = dynamic_cast<DGetConfigPassword&>(dialog);
+            password.Entry().UserEdit(" secret ");
+            password.Ok();
+          },
+          [](ModalDialog& dialog) { SetupOf(dialog).Ok(); }});
+  EXPECT_EQ(services.dialogs_run, 3);
+  EXPECT_EQ(count, -1);
+
+  for (int start : {0, -1, -4}) {
+    count = 77;
+    Run(start, {[](ModalDialog& dialog) {
+          // The machine type list page is not there yet: General opens.
+          EXPECT_EQ(SetupOf(dialog).Tree()[SetupOf(dialog).Selected()].id, PageId::kGeneral);
+          SetupOf(dialog).Cancel();
+        }});
+    EXPECT_EQ(count, -1) << start;
+  }
+  EXPECT_EQ(services.dialogs_run, 6);
+}
+
+TEST_F(RunSetupTest, ANewLanguageBringsTheRestartNotice) {
+  Run(1, {[](ModalDialog& dialog) {
+        WConfigBase* page = SetupOf(dialog).CurrentPage();
+        for (WControl* control : page->Controls()) {
+          if (control->Kind() == ControlKind::kComboBox && control->BoundSetting() == nullptr) {
+            static_cast<WComboBox*>(control)->UserSelect(0);  // Deutsch
+          }
+        }
+        SetupOf(dialog).Ok();
+      }});
+  ASSERT_EQ(services.message_boxes.size(), 1u);
+  const MessageBoxRequest& notice = services.message_boxes[0];
+  EXPECT_EQ(notice.text, MessageString(kRestartNoticeId));
+  EXPECT_EQ(notice.caption_id, 332);
+  EXPECT_EQ(notice.icon, MessageIcon::kExclamation);
+  EXPECT_EQ(notice.owner, MessageOwner::kHostWindow);
+  // The next session shows the language that waits for the restart, and
+  // its OK neither undoes it nor brings the notice again.
+  Run(1, {[](ModalDialog& dialog) { SetupOf(dialog).Ok(); }});
+  EXPECT_EQ(record.GetString("GLOBAL", "LANGUAGE"), "de-DE");
+  EXPECT_EQ(services.message_boxes.size(), 1u);
+}
+
+TEST_F(RunSetupTest, CancelAfterAddingATypeStillHandsBackTheList) {
+  int before = record.MachineTypes().Count();
+  GMachineType* added = nullptr;
+  Run(1, {[&](ModalDialog& dialog) {
+        added = AddType("Added");
+        dialog.Cancel();
+      }});
+  ASSERT_EQ(count, before + 1);
+  EXPECT_EQ(list[before], added);
+  for (int i = 0; i < count; ++i) {
+    GIniFile file;
+    file.Open(list[i]->Path());
+    EXPECT_EQ(file.GetString("GENERAL", "LOADORDER"), std::to_string(i + 1)) << list[i]->Path();
+  }
+  EXPECT_EQ(record.MachineTypes().Count(), before + 1);  // the record owns the new type now
+  EXPECT_EQ(&record.MachineTypes().At(before), added);
+}
+
+TEST_F(RunSetupTest, RemovedTypesGoOrAreReportedToTheHost) {
+  record.Host().notify_database = true;
+  record.Host().window = &record;
+  GMachineType& stored = record.MachineTypes().At(0);
+  stored.Values().SetInt(kQuiverId, 12);
+  stored.Values().SetBool(kQuiverStore, true);
+  std::string added_path;
+  Run(1, {[&](ModalDialog& dialog) {
+        GMachineType* added = AddType("Brief");
+        added_path = added->Path();
+        auto& working = Module().working_types;
+        for (GMachineType* type : {added, &stored}) {
+          working.erase(std::find(working.begin(), working.end(), type));
+          Module().removed_types.push_back(type);
+        }
+        SetupOf(dialog).Ok();
+      }});
+  EXPECT_FALSE(fs::exists(added_path));  // made and removed while the dialog was open
+  EXPECT_EQ(count, record.MachineTypes().Count() - 1);
+  ASSERT_EQ(services.host_messages.size(), 1u);
+  EXPECT_EQ(services.host_messages[0].message, kMsgTypeRemoved);
+  EXPECT_EQ(services.host_messages[0].wparam, reinterpret_cast<uintptr_t>(&stored));
+  EXPECT_EQ(services.host_messages[0].lparam, 1);
+  EXPECT_FALSE(stored.Values().Bool(kQuiverStore));
+  record.MachineTypes().Arrange(std::span(list.data(), count));  // as the host does
+  EXPECT_EQ(record.MachineTypes().Count(), count);
+}
+
+TEST_F(RunSetupTest, TheDncObjectIsRefreshedAndBringsItsPages) {
+  struct CountingDnc : GDncConfig {
+    int refreshed = 0;
+    void Refresh() override { ++refreshed; }
+  } dnc;
+  Run(1, {[](ModalDialog& dialog) { SetupOf(dialog).Ok(); }}, &dnc);
+  EXPECT_EQ(dnc.refreshed, 1);
+  EXPECT_EQ(Module().dnc_config, &dnc);
+  EXPECT_FALSE(FeatureSwitchesOf(record).dnc_off);
+}
+
+TEST_F(RunSetupTest, TheFeatureSwitchesComeFromTheRecord) {
+  record.Global().Values().SetBool(kDisableBackplot, true);
+  record.Global().Values().SetBool(kDisableQuiver, true);
+  FeatureSwitches switches = FeatureSwitchesOf(record);
+  EXPECT_TRUE(switches.backplot_off);
+  EXPECT_TRUE(switches.quiver_off);
+  EXPECT_FALSE(switches.file_compare_off);
+  EXPECT_FALSE(switches.cadcam_post_off);
+}
+
+}  // namespace
+}  // namespace prefig

@@ -1,0 +1,145 @@
+// The page protocol as the setup dialog drives it, enable rules, keyboard
+// order and the page help handler.
+#include "pages/config_base.h"
+
+#include <gtest/gtest.h>
+
+#include "entry/host_interface.h"
+#include "entry/scripted_services.h"
+#include "support/message_table.h"
+#include "support/test_page.h"
+
+namespace prefig {
+namespace {
+
+using Calls = std::vector<std::string>;
+using test::TestPage;
+
+class PageProtocol : public ::testing::Test {
+ protected:
+  test::ScopedMessages messages{{{905, "Plain help text"}, {906, "<b>Marked up</b>"}}};
+  ScopedScriptedServices services;
+  TestPage page;
+};
+
+TEST_F(PageProtocol, FirstShowingLoadsOnceSetsTextsAndShows) {
+  EXPECT_FALSE(page.IsLoaded());
+  page.ShowPage(true);
+  EXPECT_EQ(page.calls, (Calls{"load first", "show", "update"}));
+  EXPECT_TRUE(page.IsLoaded());
+  EXPECT_TRUE(page.IsShown());
+  EXPECT_TRUE(page.IsVisible());
+  EXPECT_EQ(page.box.Text(), "#901");
+  EXPECT_EQ(page.spin.Label()->Text(), "#902");
+  EXPECT_EQ(page.button.Text(), "#904");
+  page.ShowPage(false);
+  page.ShowPage(true);
+  EXPECT_EQ(page.calls, (Calls{"load first", "show", "update", "hide", "show", "update"}));
+}
+
+// A page that was never loaded holds no values, so it must never write.
+TEST_F(PageProtocol, AnUnloadedPageNeverSaves) {
+  page.SaveValues();
+  page.Commit();
+  page.ShowPage(false);
+  EXPECT_FALSE(page.IsLoaded());
+  page.SaveValues();
+  EXPECT_EQ(page.calls, (Calls{"hide"}));
+}
+
+TEST_F(PageProtocol, CommitHidesThenSaves) {
+  page.ShowPage(true);
+  page.calls.clear();
+  page.Commit();
+  EXPECT_EQ(page.calls, (Calls{"hide", "save"}));
+}
+
+TEST_F(PageProtocol, DefaultsThenUpdate) {
+  page.ShowPage(true);
+  page.calls.clear();
+  page.ResetToDefaults();
+  EXPECT_EQ(page.calls, (Calls{"defaults", "update"}));
+}
+
+TEST_F(PageProtocol, QueryFormCanBeRefused) {
+  EXPECT_TRUE(page.ShowPage(true, false));
+  page.refuse_to_hide = true;
+  EXPECT_FALSE(page.ShowPage(false, false));
+  EXPECT_TRUE(page.IsShown());
+  EXPECT_TRUE(page.IsVisible());
+  page.refuse_to_hide = false;
+  EXPECT_TRUE(page.ShowPage(false, false));
+  EXPECT_FALSE(page.IsVisible());
+}
+
+TEST_F(PageProtocol, EnableRulesFollowTheUsersClicks) {
+  page.ShowPage(true);
+  EXPECT_FALSE(page.spin.IsEnabled());
+  EXPECT_FALSE(page.spin.Label()->IsEnabled());
+  page.box.Click();
+  EXPECT_TRUE(page.spin.IsEnabled());
+  EXPECT_TRUE(page.spin.Label()->IsEnabled());
+  page.box.SetCheck(false);  // a program change waits for UpdateControls
+  EXPECT_TRUE(page.spin.IsEnabled());
+  page.UpdateControls();
+  EXPECT_FALSE(page.spin.IsEnabled());
+}
+
+TEST_F(PageProtocol, TabVisitsEnabledVisibleControlsInLayoutOrderAndLeavesAtTheEnds) {
+  page.ShowPage(true);  // the spin is disabled
+  EXPECT_EQ(page.NextFocus(nullptr, true), &page.box);
+  EXPECT_EQ(page.NextFocus(&page.box, true), &page.edit);
+  EXPECT_EQ(page.NextFocus(&page.edit, true), &page.button);
+  EXPECT_EQ(page.NextFocus(&page.button, true), nullptr);
+  EXPECT_EQ(page.NextFocus(nullptr, false), &page.button);
+  EXPECT_EQ(page.NextFocus(&page.edit, false), &page.box);
+  EXPECT_EQ(page.NextFocus(&page.box, false), nullptr);
+  page.box.Click();
+  page.button.Show(false);
+  EXPECT_EQ(page.NextFocus(&page.box, true), &page.spin);
+  EXPECT_EQ(page.NextFocus(&page.edit, true), nullptr);
+  EXPECT_EQ(page.NextFocus(page.spin.Label(), true), &page.box);  // not in the order: from the start
+}
+
+TEST_F(PageProtocol, HelpShowsTheControlsTextOrTheLabelsPartnersOrAsksTheHost) {
+  page.edit.SetHelpId(905);
+  page.spin.SetHelpId(906);
+  page.HelpRequested({HelpSource::kControl, &page.edit});
+  page.HelpRequested({HelpSource::kControl, page.spin.Label()});
+  ASSERT_EQ(services.tooltips.size(), 2u);
+  EXPECT_EQ(services.tooltips[0].text, "Plain help text");
+  EXPECT_EQ(services.tooltips[0].width, 600);
+  EXPECT_EQ(services.tooltips[0].control, &page.edit);
+  EXPECT_EQ(services.tooltips[1].text, "<b>Marked up</b>");
+  EXPECT_EQ(services.tooltips[1].width, 400);
+  EXPECT_TRUE(services.host_messages.empty());
+
+  services.host_answer = kHelpShown;
+  page.HelpRequested({HelpSource::kControl, &page.box});  // no help text
+  page.HelpRequested({HelpSource::kHelpButton, nullptr});
+  ASSERT_EQ(services.host_messages.size(), 2u);
+  const auto& ask = services.host_messages[0];
+  EXPECT_EQ(ask.message, 0x42Au);
+  EXPECT_FALSE(ask.posted);
+  EXPECT_STREQ(reinterpret_cast<const char*>(ask.wparam), "index");
+  EXPECT_EQ(ask.lparam, 0xF001);
+  EXPECT_TRUE(services.toolkit_help.empty());
+
+  services.host_answer = 0;  // the host did not show help: the toolkit's own help
+  page.HelpRequested({HelpSource::kHelpButton, nullptr});
+  EXPECT_EQ(services.toolkit_help, (std::vector<std::string>{"index"}));
+}
+
+TEST_F(PageProtocol, HoverHelpShowsThePopUpOnlyWhenThereIsAText) {
+  page.box.HoverHelp();
+  EXPECT_TRUE(services.help_popups.empty());
+  EXPECT_TRUE(services.host_messages.empty());
+  page.box.SetHelpId(905);
+  page.box.HoverHelp();
+  ASSERT_EQ(services.help_popups.size(), 1u);
+  EXPECT_EQ(services.help_popups[0].text, "Plain help text");
+  EXPECT_EQ(services.help_popups[0].control, &page.box);
+}
+
+}  // namespace
+}  // namespace prefig

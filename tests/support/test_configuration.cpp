@@ -1,0 +1,50 @@
+#include "support/test_configuration.h"
+
+#include <filesystem>
+
+#include "context/config_path_handler.h"
+#include "context/message_file.h"
+#include "entry/module_state.h"
+#include "support/temp_dir.h"
+
+namespace prefig::test {
+
+namespace fs = std::filesystem;
+
+TestConfiguration::TestConfiguration() {
+  Module() = ModuleState{};
+  home_.env().Set("LC_ALL", "C");
+  const std::string& dir = home_.dir().path();
+  program_ = dir + "/prefig-host";
+  fs::create_directory(dir + "/msg");
+  for (const char* language : {"en-US", "de-DE"}) {
+    fs::copy_file(std::string(PREFIG_STAGE_DIR) + "/msg/" + MessageFileName(language),
+                  dir + "/msg/" + MessageFileName(language));
+  }
+  fs::copy(std::string(PREFIG_STAGE_DIR) + "/Templates", dir + "/Templates");
+  ConfigPaths().SetProgramFile(program_);
+  main_ini_ = dir + "/CFG/" + kMainIniName + ".ini";
+}
+
+TestConfiguration::~TestConfiguration() {
+  record_.reset();
+  ConfigPaths().SetProgramFile({});
+  Module() = ModuleState{};
+}
+
+std::string TestConfiguration::MainIniText() const { return ReadFile(main_ini_); }
+
+GPrefiguration& TestConfiguration::Start(const std::string& main_ini_text) {
+  if (!main_ini_text.empty()) {
+    fs::create_directories(fs::path(main_ini_).parent_path());
+    WriteFile(main_ini_, main_ini_text);
+  }
+  record_ = std::make_unique<GPrefiguration>();
+  record_->SetProgram({program_}, program_);
+  record_->InitDnc(kMainIniName, true);
+  Module().record = record_.get();
+  services.message_boxes.clear();  // Init misses the localisation library beside the test
+  return *record_;
+}
+
+}  // namespace prefig::test

@@ -1,0 +1,119 @@
+// The Qt view kept in step with the models, on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+#include "entry/editor_setup_main.h"
+#include "entry/scripted_services.h"
+#include "support/message_table.h"
+#include "support/test_page.h"
+#include "ui/control_widgets.h"
+#include "ui/page_widget.h"
+#include "ui/setup_dialog.h"
+
+namespace prefig {
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    application_ = std::make_unique<QApplication>(argc_, argv_);
+  }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "ui_tests";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> application_;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+using test::TestPage;
+
+class Renderer : public ::testing::Test {
+ protected:
+  test::ScopedMessages messages;
+  ScopedScriptedServices services;
+  TestPage page;
+};
+
+TEST_F(Renderer, SpinArrowsStepThroughTheModel) {
+  ui::PageWidget view(page, nullptr);
+  page.ShowPage(true);
+  page.box.Click();
+  auto* spin = qobject_cast<QAbstractSpinBox*>(ui::WidgetOf(&page.spin));
+  ASSERT_NE(spin, nullptr);
+  page.spin.SetText("1/32");
+  EXPECT_EQ(spin->text(), "1/32");
+  spin->stepUp();
+  EXPECT_EQ(page.spin.Text(), "2/32");
+  EXPECT_EQ(spin->text(), "2/32");
+  spin->stepDown();
+  spin->stepDown();
+  EXPECT_EQ(spin->text(), "1/32");
+}
+
+TEST_F(Renderer, DisablingASpinDisablesItsLabelAndChecksTravelBothWays) {
+  ui::PageWidget view(page, nullptr);
+  page.ShowPage(true);
+  QWidget* spin = ui::WidgetOf(&page.spin);
+  QWidget* label = ui::LabelWidgetOf(&page.spin);
+  ASSERT_NE(label, nullptr);
+  EXPECT_FALSE(spin->isEnabled());
+  EXPECT_FALSE(label->isEnabled());
+  auto* box = qobject_cast<QCheckBox*>(ui::WidgetOf(&page.box));
+  box->click();  // the user's click reaches the model and its enable rule
+  EXPECT_TRUE(page.box.IsChecked());
+  EXPECT_TRUE(spin->isEnabled());
+  EXPECT_TRUE(label->isEnabled());
+  page.box.SetCheck(false);
+  EXPECT_FALSE(box->isChecked());
+  page.spin.Enable(false);
+  EXPECT_FALSE(label->isEnabled());
+  page.edit.Show(false);
+  EXPECT_TRUE(ui::WidgetOf(&page.edit)->isHidden());
+}
+
+TEST_F(Renderer, TypingReachesTheModel) {
+  ui::PageWidget view(page, nullptr);
+  page.ShowPage(true);
+  auto* edit = qobject_cast<QLineEdit*>(ui::WidgetOf(&page.edit));
+  edit->setFocus();
+  edit->insert("G54");
+  emit edit->textEdited(edit->text());
+  EXPECT_EQ(page.edit.Text(), "G54");
+  EXPECT_EQ(page.edit.SelectionStart(), 3u);
+}
+
+TEST_F(Renderer, TheTreeSelectsTheStartPageAndFollowsTheUser) {
+  auto table = test::TestPageTable();
+  DEditorSetupMain model({}, true, table);
+  model.Open(5);
+  ui::SetupDialog dialog(model, nullptr);
+  auto* tree = dialog.findChild<QTreeWidget*>("pageTree");
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(tree->currentItem()->text(0), "#2004");
+  EXPECT_EQ(tree->currentItem()->parent()->text(0), "#2003");
+  EXPECT_EQ(dialog.windowTitle(), "#346: #2004");
+  auto* stack = dialog.findChild<QStackedWidget*>();
+  EXPECT_EQ(&static_cast<ui::PageWidget*>(stack->currentWidget())->Page(), model.Page(PageId::kSyntaxColours));
+
+  tree->setCurrentItem(tree->topLevelItem(0));
+  EXPECT_EQ(model.CurrentPage(), model.Page(PageId::kGeneral));
+  EXPECT_EQ(&static_cast<ui::PageWidget*>(stack->currentWidget())->Page(), model.Page(PageId::kGeneral));
+
+  dialog.findChild<QPushButton*>("ok")->click();
+  EXPECT_TRUE(model.HasEnded());
+  EXPECT_EQ(dialog.result(), kIdOk);
+}
+
+}  // namespace
+}  // namespace prefig
