@@ -51,7 +51,7 @@ class WEdit : public WControl {
   size_t selection_end_ = 0;
 };
 
-// Items split at commas, trimmed, empty ones dropped, joined with ", ".
-std::string NormaliseCommaList(std::string_view text);
+// A list as an edit field shows it: items joined with ", ".
+inline constexpr std::string_view kListSeparator = ", ";
 
 }  // namespace prefig

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/ini_text.h"
 #include "store/nc_filter_table.h"
 #include "store/schema/backplot.h"
 #include "store/schema/control_syntax.h"
@@ -26,8 +27,6 @@ template <size_t N>
 const char* UnitName(const char* const (&names)[N], int index) {
   return index >= 0 && static_cast<size_t>(index) < N ? names[index] : names[0];
 }
-
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 std::string Without(std::string_view text, char removed) {
   std::string out(text);
@@ -64,28 +63,12 @@ class Pairs {
 
 }  // namespace
 
-std::string NormaliseCommaList(std::string_view text) {
-  std::string out;
-  for (;;) {
-    size_t comma = text.find(',');
-    std::string_view item = text.substr(0, comma);
-    while (!item.empty() && IsSpace(item.front())) item.remove_prefix(1);
-    while (!item.empty() && IsSpace(item.back())) item.remove_suffix(1);
-    if (!item.empty()) {
-      if (!out.empty()) out += ',';
-      out += item;
-    }
-    if (comma == std::string_view::npos) return out;
-    text.remove_prefix(comma + 1);
-  }
-}
-
 std::string BuildBackplotParameters(SettingValues& values) {
   const std::string control_key = values.Text(kFilterType);
   const bool turning = IsTurningControl(control_key);
   const std::string tool_change = values.Text(kToolChange);
   const std::string tool_load = values.Text(kToolLoad);
-  values.SetText(kMapLetters, NormaliseCommaList(Without(values.Text(kMapLetters), ';')));
+  values.SetText(kMapLetters, ini::NormaliseCommaList(Without(values.Text(kMapLetters), ';'), ","));
 
   Pairs pairs;
   pairs.Text("PLOTTYPE", control_key);

@@ -107,13 +107,5 @@ TEST_F(BackplotParametersTest, CommentCharactersToolLoadAndARebuildAfterAPageSav
   EXPECT_NE(mill->BackplotParameters().find(";TOOLLOAD=;"), std::string::npos);
 }
 
-TEST(CommaListTest, ItemsAreTrimmedEmptyOnesDroppedAndJoinedBySingleCommas) {
-  EXPECT_EQ(NormaliseCommaList(" A ,, B "), "A,B");
-  EXPECT_EQ(NormaliseCommaList(",,\t,"), "");
-  EXPECT_EQ(NormaliseCommaList(""), "");
-  EXPECT_EQ(NormaliseCommaList("X=U, Y = V ,Z"), "X=U,Y = V,Z");
-  EXPECT_EQ(NormaliseCommaList("\r\nA\t"), "A");
-}
-
 }  // namespace
 }  // namespace prefig
