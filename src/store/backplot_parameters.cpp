@@ -52,7 +52,12 @@ class Pairs {
     text_ += value;
     text_ += ';';
   }
-  void Quoted(const char* name, std::string_view value) { Text(name, "'" + std::string(value) + "'"); }
+  void Quoted(const char* name, std::string_view value) {
+    std::string quoted = "'";
+    quoted += value;
+    quoted += '\'';
+    Text(name, quoted);
+  }
   void Number(const char* name, int value) { Text(name, std::to_string(value)); }
   void Flag(const char* name, bool value) { Text(name, value ? "1" : "0"); }
   std::string Take() { return std::move(text_); }

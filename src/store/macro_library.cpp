@@ -218,7 +218,8 @@ void GMacroLibrary::Load(GIniFile& ini, const MacroLoadContext& context) {
   StoredValues stored(ini, context.declared);
   stored_count_ = stored.ReadInt(kMacroCount);
   std::optional<MacroSections> sections;
-  if (const std::string* text = context.one_pass ? ini.CachedText() : nullptr) {
+  const std::string* text = context.one_pass && stored_count_ > 0 ? ini.CachedText() : nullptr;
+  if (text) {
     sections.emplace(*text, stored_count_);
     stored.UseSections(&*sections);
   }
