@@ -21,7 +21,6 @@ constexpr const char* kTurnPathUnitNames[] = {"mm", "inches"};
 constexpr const char* kTurnFeedUnitNames[] = {"unit/min", "unit/rev"};
 // A comment character code above this is not passed on.
 constexpr int kLargestCharacterCode = 127;
-constexpr char kDefaultCommentStart = '(';
 
 template <size_t N>
 const char* UnitName(const char* const (&names)[N], int index) {
@@ -94,7 +93,7 @@ std::string BuildBackplotParameters(SettingValues& values) {
   // Comment characters by their code, left out when the backplot could not
   // take them as one byte.
   int comment_start = static_cast<unsigned char>(values.Char(kCommentStart));
-  if (comment_start == 0) comment_start = kDefaultCommentStart;
+  if (comment_start == 0) comment_start = static_cast<unsigned char>(*kCommentStart.if_empty);
   if (comment_start <= kLargestCharacterCode) pairs.Number("COMMENTSTART", comment_start);
   int comment_end = static_cast<unsigned char>(values.Char(kCommentEnd));
   if (comment_end != 0 && comment_end <= kLargestCharacterCode) pairs.Number("COMMENTEND", comment_end);

@@ -80,10 +80,10 @@ class GMachineType {
   bool ReadHeader(const TypeContext& context, int& version_read);
   void ApplyPathRules(const LoadContext& context);
   void UpgradeNcFilter();
-  // The macro library keeps its data in the type; the loader and the saver
-  // call it here and nowhere else (machine_type_companions.cpp, as the
-  // backplot parameter string). The NC filter table is the record's and is
-  // filled by the setup dialog, not by loading.
+  // The macro library keeps its data in the type; only the loader and the
+  // saver call these (machine_type_companions.cpp, beside the backplot
+  // parameter string). The NC filter table is the record's and is filled
+  // by the setup dialog, not by loading.
   void LoadMacroLibrary(const TypeContext& context, const DeclaredValues* scan);
   void SaveMacroLibrary();
 

@@ -99,8 +99,8 @@ class GMacroLibrary {
   // name a loaded macro. Missing keys of the sections read are written
   // with their defaults; a section that is not there is not created.
   void Load(GIniFile& ini, const MacroLoadContext& context);
-  // Writes CURRENT; the whole library (macros, then groups) when it was
-  // changed, otherwise the LASTVAL of every macro whose values changed,
+  // Writes CURRENT; the whole library (macros, then groups; as many as a
+  // file can count) when it was changed, otherwise the LASTVAL of every macro whose values changed,
   // into the section and under the numbers it was read from; then the
   // favourites anew when they are not what the file holds.
   void Save(GIniFile& ini);

@@ -1,20 +1,22 @@
 #include "store/macro_references.h"
 
+#include "store/schema/macro_library.h"
+
 namespace prefig {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The run of digits at `pos` as a number, or 0 when it is not one from 1
-// to kReferenceNumberMax; `end` receives where the run ends.
+// to schema::kMacroParameterMax; `end` receives where the run ends.
 int NumberAt(std::string_view line, size_t pos, size_t& end) {
   int number = 0;
   end = pos;
   while (end < line.size() && IsDigit(line[end])) {
-    if (number <= kReferenceNumberMax) number = number * 10 + (line[end] - '0');
+    if (number <= schema::kMacroParameterMax) number = number * 10 + (line[end] - '0');
     ++end;
   }
-  return number >= 1 && number <= kReferenceNumberMax ? number : 0;
+  return number >= 1 && number <= schema::kMacroParameterMax ? number : 0;
 }
 
 }  // namespace

@@ -11,8 +11,9 @@ namespace prefig {
 // a number n refers to parameter n as a value, an at sign followed by n as
 // a function parameter:
 //   - the number is the whole run of decimal digits after the sign, and a
-//     reference only when it is 1 to 60 ("$61", "$0", a sign at the end of
-//     a line or before anything else stay text);
+//     reference only when it is 1 to 60, the most parameters a macro has
+//     ("$61", "$0", a sign at the end of a line or before anything else
+//     stay text);
 //   - "${n}" and "@{n}" are the same references, so that digits may follow
 //     one ("${1}0" is parameter 1, then "0"); any other brace is text, and
 //     references inside formulas in braces ("{$1*2}") count as anywhere;
@@ -25,8 +26,6 @@ struct ParameterReference {
   int number = 0;
   bool function = false;  // written with the at sign
 };
-
-inline constexpr int kReferenceNumberMax = 60;
 
 std::vector<ParameterReference> FindReferences(std::string_view line);
 
