@@ -1,7 +1,6 @@
 #include "store/macro_library.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <stdexcept>
 
@@ -15,12 +14,6 @@ namespace prefig {
 namespace {
 
 using namespace schema;
-
-std::string SectionName(int number) {
-  char name[16];
-  std::snprintf(name, sizeof name, kMacroSection, number);
-  return name;
-}
 
 // A declaration of the macro sections placed in the section of one macro.
 Setting InSection(const Setting& s, const std::string& section) {
@@ -103,7 +96,7 @@ bool NameLess(const std::string& a, const std::string& b) {
 
 // Macro `number`; false when its section is not there or has no name.
 bool LoadMacro(StoredValues& stored, GIniFile& ini, int number, const MacroLoadContext& context, Macro& macro) {
-  std::string section = SectionName(number);
+  std::string section = MacroSectionName(number);
   // A section that is not there is skipped without being created.
   if (!stored.HasSection(number, section)) return false;
   macro.fields.At(0) = stored.ReadIn(number, section, kMacroName);
@@ -248,7 +241,7 @@ void GMacroLibrary::Load(GIniFile& ini, const MacroLoadContext& context) {
 }
 
 void GMacroLibrary::SaveMacro(GIniFile& ini, int number, Macro& macro) {
-  std::string section = SectionName(number);
+  std::string section = MacroSectionName(number);
   ini.DeleteSection(section);
   WriteFields(ini, section, 0, macro.fields);
   WriteSetting(ini, InSection(kMacroText, section), 0, JoinMacroLines(macro.lines));
@@ -268,7 +261,7 @@ void GMacroLibrary::SaveMacro(GIniFile& ini, int number, Macro& macro) {
 // numbers until the library is saved whole.
 void GMacroLibrary::SaveLastValues(GIniFile& ini, const Macro& macro) {
   if (macro.stored_section < 0) return;
-  std::string section = SectionName(macro.stored_section);
+  std::string section = MacroSectionName(macro.stored_section);
   Setting last_value = InSection(kParameterLastValue, section);
   for (const MacroParameter& parameter : macro.parameters) {
     if (parameter.stored_number < 0) continue;
@@ -285,7 +278,7 @@ void GMacroLibrary::Save(GIniFile& ini) {
     for (int number = 0; number < count; ++number) SaveMacro(ini, number, macros_[static_cast<size_t>(number)]);
     // Sections of a longer library read before would come back with a
     // larger COUNT.
-    for (int number = count; number < stored_count_; ++number) ini.DeleteSection(SectionName(number));
+    for (int number = count; number < stored_count_; ++number) ini.DeleteSection(MacroSectionName(number));
     stored_count_ = count;
 
     ini.DeleteSection(kMacroGroupCount.section);

@@ -94,12 +94,16 @@ int SectionNumber(std::string_view name, int count) {
     number = number * 10 + (c - '0');
   }
   if (number >= count) return -1;
-  char expected[16];
-  std::snprintf(expected, sizeof expected, kMacroSection, number);
-  return ini::SameName(name, expected) ? number : -1;
+  return ini::SameName(name, MacroSectionName(number)) ? number : -1;
 }
 
 }  // namespace
+
+std::string MacroSectionName(int number) {
+  char name[32];
+  std::snprintf(name, sizeof name, kMacroSection, number);
+  return name;
+}
 
 MacroSections::MacroSections(std::string_view text, int count) : text_(text) {
   if (count <= 0 || text_.size() > 0xFFFFFFFFu) return;  // offsets are kept in 32 bits

@@ -9,6 +9,9 @@
 
 namespace prefig {
 
+// "MACRO000", the section of macro 0.
+std::string MacroSectionName(int number);
+
 // The stored values of the macro sections MACRO000 ... of a machine type
 // file (the macro's keys and its parameters' keys), found in one pass over
 // a copy of the text by the store's reading rules: names without regard to
