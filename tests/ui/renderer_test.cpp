@@ -4,16 +4,21 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
 #include "entry/editor_setup_main.h"
+#include "controls/header_ctrl.h"
+#include "controls/push_button.h"
 #include "entry/scripted_services.h"
+#include "pages/machine/rename_machine_type.h"
 #include "support/message_table.h"
 #include "support/test_page.h"
 #include "ui/control_widgets.h"
+#include "ui/form_dialog_window.h"
 #include "ui/page_widget.h"
 #include "ui/setup_dialog.h"
 
@@ -113,6 +118,65 @@ TEST_F(Renderer, TheTreeSelectsTheStartPageAndFollowsTheUser) {
   dialog.findChild<QPushButton*>("ok")->click();
   EXPECT_TRUE(model.HasEnded());
   EXPECT_EQ(dialog.result(), kIdOk);
+}
+
+TEST_F(Renderer, ListRowsShowTheirChecksAndGreyAndClicksReachTheModel) {
+  QWidget parent;
+  WHeaderCtrl list(nullptr);
+  list.AddColumn(511, -70);
+  list.AddColumn(513, 0);
+  list.SetRows({{{"Mill", "ISO"}, false, false}, {{"Lathe", "ISO"}, true, true}});
+  list.SetCheckBoxes(true);
+  auto* view = qobject_cast<QTreeWidget*>(ui::CreateControlWidget(list, &parent));
+  ASSERT_NE(view, nullptr);
+  QTreeWidgetItem* lathe = view->topLevelItem(1);
+  EXPECT_EQ(lathe->text(0), "Lathe");
+  EXPECT_EQ(lathe->checkState(0), Qt::Checked);
+  EXPECT_EQ(lathe->foreground(1).color(), QColor(0x7D, 0x7D, 0x7D));
+  EXPECT_EQ(view->topLevelItem(0)->foreground(0).style(), Qt::NoBrush);
+  QTreeWidgetItem* mill = view->topLevelItem(0);
+  mill->setCheckState(0, Qt::Checked);  // as a click does
+  EXPECT_TRUE(list.Rows()[0].checked);
+  EXPECT_EQ(view->topLevelItem(0), mill);  // changed in place, not made anew
+  view->setCurrentItem(lathe);
+  EXPECT_EQ(list.Selected(), 1);
+  list.SetCheckBoxes(false);
+  EXPECT_FALSE(view->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
+}
+
+TEST_F(Renderer, ALegendIconIsAPicture) {
+  QWidget parent;
+  WIcon icon(nullptr, icon::kStore);
+  auto* label = qobject_cast<QLabel*>(ui::CreateControlWidget(icon, &parent));
+  ASSERT_NE(label, nullptr);
+  EXPECT_FALSE(label->pixmap().isNull());
+}
+
+// OK asks the model, which may keep the dialog open; Escape cancels.
+TEST_F(Renderer, ADialogOfThePagesClosesOnlyWhenItsModelSays) {
+  DRenameMch model("Mill", {"Mill", "Lathe"});
+  ui::FormDialogWindow window(model, nullptr);
+  EXPECT_EQ(window.windowTitle(), "#3545");
+  auto* field = window.findChild<QLineEdit*>();
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(field->text(), "Mill");
+  EXPECT_EQ(ui::LabelWidgetOf(&model.Description())->parentWidget(), &window);
+  field->setText("lathe");
+  emit field->textEdited(field->text());
+  window.accept();
+  EXPECT_FALSE(model.HasEnded());
+  EXPECT_EQ(services.message_boxes.size(), 1u);
+  field->setText("Drill");
+  emit field->textEdited(field->text());
+  window.accept();
+  EXPECT_TRUE(model.HasEnded());
+  EXPECT_EQ(window.result(), kIdOk);
+  EXPECT_EQ(model.NewDescription(), "Drill");
+
+  DRenameMch cancelled("Mill", {"Mill"});
+  ui::FormDialogWindow other(cancelled, nullptr);
+  other.reject();
+  EXPECT_EQ(cancelled.EndCode(), kIdCancel);
 }
 
 }  // namespace
