@@ -147,13 +147,16 @@ void DEditorSetupMain::Help() {
 }
 
 // The machine-type pages save into their types; the types' saver then
-// writes the files of those that changed.
+// writes the files of those that changed, which the host hears of.
 void DEditorSetupMain::Ok() {
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id)) page->SaveValues();
   }
+  GPrefiguration* record = Module().record;
   for (GMachineType* type : Module().working_types) {
-    if (type->IsChanged()) type->Save();
+    if (!type->IsChanged()) continue;
+    type->Save();
+    if (record != nullptr) record->Host().machine_types_changed = true;
   }
   EndDialog(kIdOk);
 }

@@ -39,8 +39,8 @@ class GPrefiguration : public GEditorDNCCfg {
     // Machine types can be stored in the NC program database only when both say so.
     bool quiver_connected = false;
     bool quiver_stores_types = false;
-    // Set when the setup dialog added, renamed or removed a type or a page
-    // changed one; the host clears it when it has taken notice.
+    // Set when the setup dialog added, renamed or removed a type, or saved
+    // one that a page changed; the host clears it when it has taken notice.
     bool machine_types_changed = false;
   };
   HostFields& Host() { return host_; }

@@ -261,6 +261,7 @@ TEST_F(RunSetupTest, AMachineTypeMadeInOneSessionComesBackWithItsSettings) {
     EXPECT_EQ(type_file.GetString("GENERAL", "LOADORDER"), std::to_string(i + 1)) << list[i]->Path();
   }
   EXPECT_FALSE(added->IsChanged());
+  EXPECT_TRUE(record.Host().machine_types_changed);
 }
 
 // Cancel leaves the types as their files hold them, although the pages
@@ -280,6 +281,7 @@ TEST_F(RunSetupTest, CancelUndoesWhatThePagesSavedIntoTheTypes) {
   EXPECT_EQ(type.Values().Text(kSaveExt), "NC");
   EXPECT_FALSE(type.IsChanged());
   EXPECT_EQ(test::ReadFile(type.Path()), file_before);
+  EXPECT_FALSE(record.Host().machine_types_changed);
 }
 
 TEST_F(RunSetupTest, TheDncObjectIsRefreshedAndBringsItsPages) {

@@ -24,10 +24,7 @@ SettingPlace WMachinePage::PlaceOf(const Setting& setting) {
 }
 
 void WMachinePage::Saved() {
-  GMachineType* type = CurrentType();
-  if (type == nullptr) return;
-  type->SetChanged();
-  if (GPrefiguration* record = Record()) record->Host().machine_types_changed = true;
+  if (GMachineType* type = CurrentType()) type->SetChanged();
 }
 
 }  // namespace prefig
