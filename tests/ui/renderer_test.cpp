@@ -1,10 +1,17 @@
 // The Qt view kept in step with the models, on the offscreen platform.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -13,9 +20,11 @@
 #include "entry/editor_setup_main.h"
 #include "controls/header_ctrl.h"
 #include "controls/push_button.h"
+#include "entry/plugin_abi.h"
 #include "entry/scripted_services.h"
 #include "pages/machine/rename_machine_type.h"
 #include "support/message_table.h"
+#include "support/temp_dir.h"
 #include "support/test_page.h"
 #include "ui/control_widgets.h"
 #include "ui/form_dialog_window.h"
@@ -177,6 +186,53 @@ TEST_F(Renderer, ADialogOfThePagesClosesOnlyWhenItsModelSays) {
   ui::FormDialogWindow other(cancelled, nullptr);
   other.reject();
   EXPECT_EQ(cancelled.EndCode(), kIdCancel);
+}
+
+// The program's folder chooser, as the Load/save page calls it: the answer
+// goes into the caller's buffer, Cancel leaves the buffer alone.
+TEST_F(Renderer, TheFolderChooserPlugInWritesTheChosenFolderBack) {
+  void* library = ::dlopen(PREFIG_FILE_DIR_SELECTOR, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(library, nullptr) << ::dlerror();
+  auto init = reinterpret_cast<DllInitFunction>(::dlsym(library, kDllInitExport));
+  auto select = reinterpret_cast<SelectDirectoryFunction>(::dlsym(library, kSelectDirectoryExport));
+  ASSERT_NE(init, nullptr);
+  ASSERT_NE(select, nullptr);
+  EXPECT_EQ(init(Module().message_table), 0);
+
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.File("picked"));
+  // Answers the chooser once it is up: picks the folder, or cancels.
+  QString caption, start;
+  auto answer = [&](bool pick) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [&, pick, poll] {
+      auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (chooser == nullptr) {
+        QTimer::singleShot(10, *poll);
+        return;
+      }
+      caption = chooser->windowTitle();
+      start = chooser->directory().absolutePath();
+      if (pick) {
+        chooser->selectFile(QString::fromStdString(dir.File("picked")));
+        static_cast<QDialog*>(chooser)->accept();  // as the OK button does
+      } else {
+        chooser->reject();
+      }
+    };
+    QTimer::singleShot(0, *poll);
+  };
+  char path[kSelectDirectoryPathSize] = {};
+  std::strncpy(path, dir.path().c_str(), sizeof path - 1);
+  answer(false);
+  EXPECT_EQ(select(path, 1533, kSelectDirectoryMayCreate, nullptr), 0);
+  EXPECT_EQ(std::string(path), dir.path());
+  EXPECT_EQ(caption, "#1533");
+  EXPECT_EQ(start, QDir(QString::fromStdString(dir.path())).absolutePath());
+  answer(true);
+  EXPECT_EQ(select(path, 1533, kSelectDirectoryMayCreate, nullptr), 1);
+  EXPECT_EQ(std::string(path), dir.File("picked"));
+  ::dlclose(library);
 }
 
 }  // namespace
