@@ -402,7 +402,8 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->header()->setStretchLastSection(false);
-    list->viewport()->installEventFilter(this);
+    viewport_ = list->viewport();
+    viewport_->installEventFilter(this);
     connect(list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
       model_.UserSelect(item == nullptr ? -1 : view_->indexOfTopLevelItem(item));
     });
@@ -425,8 +426,9 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
     view_->setCurrentItem(model_.Selected() >= 0 ? view_->topLevelItem(model_.Selected()) : nullptr);
     Widths();
   }
+  // The type first: while the list is destroyed its viewport still sends events.
   bool eventFilter(QObject* object, QEvent* event) override {
-    if (object == view_->viewport() && event->type() == QEvent::Resize) Widths();
+    if (event->type() == QEvent::Resize && object == viewport_) Widths();
     return false;
   }
 
@@ -446,9 +448,11 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
     for (int column = 0; column < item->columnCount(); ++column) item->setForeground(column, text);
   }
   void Widths() {
-    std::vector<int> widths = model_.ColumnWidths(view_->viewport()->width());
+    std::vector<int> widths = model_.ColumnWidths(viewport_->width());
     for (size_t i = 0; i < widths.size(); ++i) view_->setColumnWidth(static_cast<int>(i), widths[i]);
   }
+
+  QWidget* viewport_;
 };
 
 // A legend's icon, as high as a line of text.

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "controls/combo_box.h"
 #include "controls/edit.h"
+#include "controls/header_ctrl.h"
 #include "entry/editor_setup_main.h"
 #include "entry/get_config_password.h"
 #include "entry/host_interface.h"
@@ -203,6 +205,12 @@ WIcoButton& UpButtonOf(WConfigBase& page) {
   }
   throw std::logic_error("no up button");
 }
+WHeaderCtrl& ListOf(WConfigBase& page) {
+  for (WControl* control : page.Controls()) {
+    if (control->Kind() == ControlKind::kList) return static_cast<WHeaderCtrl&>(*control);
+  }
+  throw std::logic_error("no list");
+}
 int EntryOf(DEditorSetupMain& dialog, PageId id) {
   for (size_t i = 0; i < dialog.Tree().size(); ++i) {
     if (dialog.Tree()[i].id == id) return static_cast<int>(i);
@@ -262,6 +270,36 @@ TEST_F(RunSetupTest, AMachineTypeMadeInOneSessionComesBackWithItsSettings) {
   }
   EXPECT_FALSE(added->IsChanged());
   EXPECT_TRUE(record.Host().machine_types_changed);
+}
+
+// A type made in the session and removed again goes with its file; a
+// listed type that is removed is only left out of the list handed back.
+TEST_F(RunSetupTest, TypesRemovedOnTheListPageAreDroppedByTheCloseStep) {
+  int before = record.MachineTypes().Count();
+  GMachineType* first = &record.MachineTypes().At(0);
+  std::string brief = configuration.directory() + "/TYPES/Brief.MAC";
+  services.default_message_box_answer = kIdYes;
+  services.dialog_scripts.push_back([&](ModalDialog& dialog) {
+    WConfigBase& types = *SetupOf(dialog).CurrentPage();
+    ButtonOf(types, 448).Click();
+    EXPECT_TRUE(fs::exists(brief));
+    ButtonOf(types, 499).Click();  // Brief, now the current type
+    ListOf(types).UserSelect(0);
+    ButtonOf(types, 499).Click();
+    SetupOf(dialog).Ok();
+  });
+  services.dialog_scripts.push_back([](ModalDialog& dialog) {
+    auto& add = dynamic_cast<DAddMch&>(dialog);
+    add.Description().UserEdit("Brief");
+    add.Ok();
+  });
+  EXPECT_EQ(RunSetupSession(-4, list.data(), &count, &record, nullptr), 0);
+  ASSERT_EQ(count, before - 1);
+  EXPECT_FALSE(fs::exists(brief));
+  EXPECT_TRUE(fs::exists(first->Path()));
+  EXPECT_EQ(std::count(list.begin(), list.begin() + count, first), 0);
+  EXPECT_EQ(list[0], &record.MachineTypes().At(1));
+  EXPECT_TRUE(services.host_messages.empty());  // not stored in the database
 }
 
 // Cancel leaves the types as their files hold them, although the pages

@@ -130,8 +130,8 @@ TEST_F(Renderer, TheTreeSelectsTheStartPageAndFollowsTheUser) {
 }
 
 TEST_F(Renderer, ListRowsShowTheirChecksAndGreyAndClicksReachTheModel) {
+  WHeaderCtrl list(nullptr);  // outlives its widget, as a page's controls do
   QWidget parent;
-  WHeaderCtrl list(nullptr);
   list.AddColumn(511, -70);
   list.AddColumn(513, 0);
   list.SetRows({{{"Mill", "ISO"}, false, false}, {{"Lathe", "ISO"}, true, true}});
@@ -154,8 +154,8 @@ TEST_F(Renderer, ListRowsShowTheirChecksAndGreyAndClicksReachTheModel) {
 }
 
 TEST_F(Renderer, ALegendIconIsAPicture) {
-  QWidget parent;
   WIcon icon(nullptr, icon::kStore);
+  QWidget parent;
   auto* label = qobject_cast<QLabel*>(ui::CreateControlWidget(icon, &parent));
   ASSERT_NE(label, nullptr);
   EXPECT_FALSE(label->pixmap().isNull());
@@ -203,33 +203,30 @@ TEST_F(Renderer, TheFolderChooserPlugInWritesTheChosenFolderBack) {
   std::filesystem::create_directory(dir.File("picked"));
   // Answers the chooser once it is up: picks the folder, or cancels.
   QString caption, start;
-  auto answer = [&](bool pick) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [&, pick, poll] {
-      auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (chooser == nullptr) {
-        QTimer::singleShot(10, *poll);
-        return;
-      }
-      caption = chooser->windowTitle();
-      start = chooser->directory().absolutePath();
-      if (pick) {
-        chooser->selectFile(QString::fromStdString(dir.File("picked")));
-        static_cast<QDialog*>(chooser)->accept();  // as the OK button does
-      } else {
-        chooser->reject();
-      }
-    };
-    QTimer::singleShot(0, *poll);
-  };
+  bool pick = false;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (chooser == nullptr) return;
+    answer.stop();
+    caption = chooser->windowTitle();
+    start = chooser->directory().absolutePath();
+    if (pick) {
+      chooser->setDirectory(QString::fromStdString(dir.File("picked")));
+      static_cast<QDialog*>(chooser)->accept();  // as the OK button does
+    } else {
+      chooser->reject();
+    }
+  });
   char path[kSelectDirectoryPathSize] = {};
   std::strncpy(path, dir.path().c_str(), sizeof path - 1);
-  answer(false);
+  answer.start(10);
   EXPECT_EQ(select(path, 1533, kSelectDirectoryMayCreate, nullptr), 0);
   EXPECT_EQ(std::string(path), dir.path());
   EXPECT_EQ(caption, "#1533");
   EXPECT_EQ(start, QDir(QString::fromStdString(dir.path())).absolutePath());
-  answer(true);
+  pick = true;
+  answer.start(10);
   EXPECT_EQ(select(path, 1533, kSelectDirectoryMayCreate, nullptr), 1);
   EXPECT_EQ(std::string(path), dir.File("picked"));
   ::dlclose(library);
