@@ -7,13 +7,13 @@
 
 namespace prefig {
 
-std::string NormaliseCommaList(std::string_view text) {
+std::string NormaliseCommaList(std::string_view text, std::string_view separator) {
   std::string result;
   while (true) {
     size_t comma = text.find(',');
     std::string_view item = ini::Trim(text.substr(0, comma));
     if (!item.empty()) {
-      if (!result.empty()) result += ", ";
+      if (!result.empty()) result += separator;
       result += item;
     }
     if (comma == std::string_view::npos) break;
@@ -35,11 +35,11 @@ std::string WEdit::GetText(size_t size) const { return size == 0 ? std::string()
 
 std::string WEdit::Value() const {
   std::string value(ini::Trim(GetText(maximum_length_)));
-  return list_mode_ ? NormaliseCommaList(value) : value;
+  return list_mode_ ? NormaliseCommaList(value, list_separator_) : value;
 }
 
 void WEdit::SetValue(std::string_view value) {
-  SetText(list_mode_ ? NormaliseCommaList(value) : std::string(value));
+  SetText(list_mode_ ? NormaliseCommaList(value, list_separator_) : std::string(value));
 }
 
 void WEdit::SetMaximumLength(size_t length) {

@@ -8,7 +8,8 @@
 namespace prefig {
 
 // A one-line text field with a label. In list mode its value is a comma
-// list, shown and saved with the items joined by ", ".
+// list, shown and saved with the items joined by ", " (or a separator of
+// its own).
 class WEdit : public WControl {
  public:
   static constexpr size_t kLengthMax = 4095;
@@ -24,11 +25,19 @@ class WEdit : public WControl {
   std::string Value() const;
   void SetValue(std::string_view value);
 
+  // A page's own rule for what a bound field stores (cleaned, normalised):
+  // it turns the value into the text that is saved.
+  using SaveRule = std::string (*)(std::string_view value);
+  void SetSaveRule(SaveRule rule) { save_rule_ = rule; }
+  // The value as the page saves it.
+  std::string StoredText() const { return save_rule_ != nullptr ? save_rule_(Value()) : Value(); }
+
   // The size of the value with its terminator, 1 to kLengthMax: the user
   // may type one character less.
   void SetMaximumLength(size_t length);
   size_t MaximumLength() const { return maximum_length_; }
   void SetListMode(bool on) { list_mode_ = on; }
+  void SetListSeparator(const char* separator) { list_separator_ = separator; }  // a literal
   // Echo "*" for every character (a password).
   void SetPassword(bool on);
   bool IsPassword() const { return password_; }
@@ -46,12 +55,14 @@ class WEdit : public WControl {
  private:
   size_t maximum_length_ = kLengthMax;
   bool list_mode_ = false;
+  const char* list_separator_ = ", ";
+  SaveRule save_rule_ = nullptr;
   bool password_ = false;
   size_t selection_start_ = 0;
   size_t selection_end_ = 0;
 };
 
-// Items split at commas, trimmed, empty ones dropped, joined with ", ".
-std::string NormaliseCommaList(std::string_view text);
+// Items split at commas, trimmed, empty ones dropped, joined with `separator`.
+std::string NormaliseCommaList(std::string_view text, std::string_view separator = ", ");
 
 }  // namespace prefig
