@@ -12,6 +12,13 @@ std::string MessageString(int id, bool strip_mnemonics) {
   return result;
 }
 
+std::string MessageWithText(int id, std::string_view text) {
+  std::string result = MessageString(id);
+  size_t mark = result.find("%s");
+  if (mark != std::string::npos) result.replace(mark, 2, text);
+  return result;
+}
+
 WControl::WControl(ControlOwner* owner, ControlKind kind) : owner_(owner), kind_(kind) {
   if (owner_ != nullptr) owner_->AddControl(*this);
 }

@@ -22,6 +22,7 @@ enum class ControlKind {
   kIconButton,
   kColorIndicator,
   kList,
+  kIcon,
 };
 
 // Why a control asks its page for help.
@@ -145,5 +146,8 @@ class WStatic : public WControl {
 
 // The message text of an id with every "&" removed when asked.
 std::string MessageString(int id, bool strip_mnemonics = false);
+// The message text with its first "%s" replaced by `text` (a message text
+// is never used as a format).
+std::string MessageWithText(int id, std::string_view text);
 
 }  // namespace prefig

@@ -20,11 +20,11 @@ std::string WEdit::GetText(size_t size) const { return size == 0 ? std::string()
 
 std::string WEdit::Value() const {
   std::string value(ini::Trim(GetText(maximum_length_)));
-  return list_mode_ ? ini::NormaliseCommaList(value, kListSeparator) : value;
+  return list_mode_ ? ini::NormaliseCommaList(value, list_separator_) : value;
 }
 
 void WEdit::SetValue(std::string_view value) {
-  SetText(list_mode_ ? ini::NormaliseCommaList(value, kListSeparator) : std::string(value));
+  SetText(list_mode_ ? ini::NormaliseCommaList(value, list_separator_) : std::string(value));
 }
 
 void WEdit::SetMaximumLength(size_t length) {

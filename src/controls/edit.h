@@ -7,8 +7,13 @@
 
 namespace prefig {
 
+// A list as an edit field shows it unless it has a separator of its own:
+// items joined with ", ".
+inline constexpr char kListSeparator[] = ", ";
+
 // A one-line text field with a label. In list mode its value is a comma
-// list, shown and saved with the items joined by ", ".
+// list, shown and saved with the items joined by ", " (or a separator of
+// its own).
 class WEdit : public WControl {
  public:
   static constexpr size_t kLengthMax = 4095;
@@ -24,11 +29,19 @@ class WEdit : public WControl {
   std::string Value() const;
   void SetValue(std::string_view value);
 
+  // A page's own rule for what a bound field stores (cleaned, normalised):
+  // it turns the value into the text that is saved.
+  using SaveRule = std::string (*)(std::string_view value);
+  void SetSaveRule(SaveRule rule) { save_rule_ = rule; }
+  // The value as the page saves it.
+  std::string StoredText() const { return save_rule_ != nullptr ? save_rule_(Value()) : Value(); }
+
   // The size of the value with its terminator, 1 to kLengthMax: the user
   // may type one character less.
   void SetMaximumLength(size_t length);
   size_t MaximumLength() const { return maximum_length_; }
   void SetListMode(bool on) { list_mode_ = on; }
+  void SetListSeparator(const char* separator) { list_separator_ = separator; }  // a literal
   // Echo "*" for every character (a password).
   void SetPassword(bool on);
   bool IsPassword() const { return password_; }
@@ -46,12 +59,11 @@ class WEdit : public WControl {
  private:
   size_t maximum_length_ = kLengthMax;
   bool list_mode_ = false;
+  const char* list_separator_ = kListSeparator;
+  SaveRule save_rule_ = nullptr;
   bool password_ = false;
   size_t selection_start_ = 0;
   size_t selection_end_ = 0;
 };
-
-// A list as an edit field shows it: items joined with ", ".
-inline constexpr std::string_view kListSeparator = ", ";
 
 }  // namespace prefig

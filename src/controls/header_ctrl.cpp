@@ -46,4 +46,17 @@ void WHeaderCtrl::UserSelect(int row) {
   if (selected_ != before) Edited();
 }
 
+void WHeaderCtrl::SetCheckBoxes(bool on) {
+  if (check_boxes_ == on) return;
+  check_boxes_ = on;
+  Changed();
+}
+
+void WHeaderCtrl::UserCheck(int row, bool checked) {
+  if (!check_boxes_ || row < 0 || row >= Count() || rows_[row].checked == checked) return;
+  rows_[row].checked = checked;
+  Changed();
+  Edited();
+}
+
 }  // namespace prefig

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,13 +9,21 @@ namespace prefig {
 
 // A settings list with columns. A column's width is pixels when positive,
 // a percentage of the client width when negative (-1 to -100), and when 0
-// what the columns before it leave.
+// what the columns before it leave. Rows may carry a check box (in the
+// first column) and may be drawn in grey.
 class WHeaderCtrl : public WControl {
  public:
   struct Column {
     int title_id;
     int width;
   };
+  struct Row {
+    std::vector<std::string> cells;
+    bool checked = false;
+    bool grey = false;
+  };
+  // The grey of a greyed row, 0xRRGGBB.
+  static constexpr uint32_t kGreyText = 0x7D7D7D;
 
   explicit WHeaderCtrl(ControlOwner* owner, int label_id = 0);
 
@@ -23,17 +32,23 @@ class WHeaderCtrl : public WControl {
   // The pixel widths of the columns for a client area `client_width` wide.
   std::vector<int> ColumnWidths(int client_width) const;
 
-  using Row = std::vector<std::string>;
   const std::vector<Row>& Rows() const { return rows_; }
   void SetRows(std::vector<Row> rows);
+  int Count() const { return static_cast<int>(rows_.size()); }
   int Selected() const { return selected_; }  // -1: none
   void Select(int row);
   void UserSelect(int row);
+
+  bool HasCheckBoxes() const { return check_boxes_; }
+  void SetCheckBoxes(bool on);
+  // The user's click on a row's check box.
+  void UserCheck(int row, bool checked);
 
  private:
   std::vector<Column> columns_;
   std::vector<Row> rows_;
   int selected_ = -1;
+  bool check_boxes_ = false;
 };
 
 }  // namespace prefig

@@ -32,6 +32,7 @@ inline constexpr const char* kUp = "arrow-up";
 inline constexpr const char* kDown = "arrow-down";
 inline constexpr const char* kSetup = "setup";
 inline constexpr const char* kPassword = "password";
+inline constexpr const char* kStore = "store";
 }  // namespace icon
 
 // A button that shows an icon and explains itself in a tooltip.
@@ -44,6 +45,17 @@ class WIcoButton : public WPushButton {
  private:
   const char* icon_name_;
   int tooltip_id_;
+};
+
+// An icon that explains something beside it (a legend).
+class WIcon : public WControl {
+ public:
+  WIcon(ControlOwner* owner, const char* icon_name) : WControl(owner, ControlKind::kIcon), icon_name_(icon_name) {}
+  bool IsTabStop() const override { return false; }
+  const char* IconName() const { return icon_name_; }
+
+ private:
+  const char* icon_name_;
 };
 
 }  // namespace prefig

@@ -36,6 +36,14 @@ void DiscardNewType(GMachineType* type) {
   if (std::remove(path.c_str()) != 0) LogLine("SETUP : Could not delete %s", path.c_str());
 }
 
+// Cancel leaves the record as it was: the types that pages edited read
+// their files again.
+void RestoreEditedTypes(GPrefiguration& record) {
+  for (GMachineType* type : Module().working_types) {
+    if (type->IsChanged()) type->Load(record.MachineTypeContext());
+  }
+}
+
 }  // namespace
 
 FeatureSwitches FeatureSwitchesOf(GPrefiguration& record) {
@@ -139,9 +147,17 @@ void DEditorSetupMain::Help() {
   }
 }
 
+// The machine-type pages save into their types; the types' saver then
+// writes the files of those that changed, which the host hears of.
 void DEditorSetupMain::Ok() {
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id)) page->SaveValues();
+  }
+  GPrefiguration* record = Module().record;
+  for (GMachineType* type : Module().working_types) {
+    if (!type->IsChanged()) continue;
+    type->Save();
+    if (record != nullptr) record->Host().machine_types_changed = true;
   }
   EndDialog(kIdOk);
 }
@@ -151,6 +167,12 @@ void DEditorSetupMain::Cancel() { EndDialog(kIdCancel); }
 void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
   ModuleState& module = Module();
   GPrefiguration* record = module.record;
+  if (record != nullptr) {
+    if (EndCode() != kIdOk) RestoreEditedTypes(*record);
+    // The type chosen last is the record's current one, as a position in
+    // the list handed back (or in the unchanged list).
+    if (module.current_type >= 0) record->Host().current_machine_type = module.current_type;
+  }
   if (!module.list_changed || record == nullptr) {
     *count_out = -1;
     return;

@@ -57,7 +57,9 @@ class DEditorSetupMain : public ModalDialog {
   // The opening steps: the record's NC filter table, the working list of
   // machine types, the tree of present pages and the start page.
   void Open(int start_page);
-  // After the dialog: hands back the changed machine type list, or -1.
+  // After the dialog: unless it ended with OK, the machine types that pages
+  // changed read their files again; the type chosen last becomes the
+  // record's current one; hands back the changed machine type list, or -1.
   void Close(GMachineType** list_out, int* count_out);
 
   const std::vector<TreeEntry>& Tree() const { return tree_; }

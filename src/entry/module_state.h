@@ -34,8 +34,11 @@ struct ModuleState {
   std::vector<GMachineType*> removed_types;
   std::vector<std::unique_ptr<GMachineType>> new_types;
 };
+inline constexpr size_t kRemovedTypesMax = 1024;
 
 ModuleState& Module();
+// The machine type that the machine-type pages edit, or null.
+GMachineType* CurrentMachineType();
 
 // The DllInit contract that the module and every plug-in follow: the first
 // non-null table is kept for good; 0 when it is usable, 11 when not.

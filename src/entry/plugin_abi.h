@@ -9,8 +9,8 @@ typedef int (*DllInitFunction)(const char* const* message_table);
 
 // FileDirSelector: shows a folder chooser starting at `path` (a buffer of
 // kSelectDirectoryPathSize bytes that it edits in place) and returns 1 when a
-// folder was chosen. `value` and `flag` are passed through from the caller;
-// `reserved` is null.
+// folder was chosen. `value` is the message id of its caption (0: none),
+// `flag` holds kSelectDirectory... bits; `reserved` is null.
 typedef int (*SelectDirectoryFunction)(char* path, int value, int flag, void* reserved);
 
 // Localization: the translations of one language, read from a translation
@@ -36,6 +36,7 @@ typedef void (*LocalizationDeleteTranslateListFunction)(LocalizationTranslateLis
 
 namespace prefig {
 inline constexpr unsigned kSelectDirectoryPathSize = 1025;
+inline constexpr int kSelectDirectoryMayCreate = 1;  // the user may make a new folder
 inline constexpr const char* kDllInitExport = "DllInit";
 inline constexpr const char* kSelectDirectoryExport = "SelectDirectory";
 inline constexpr const char* kFileDirSelectorLibrary = "FileDirSelector.so";

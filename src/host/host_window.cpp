@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMenuBar>
@@ -9,6 +11,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTime>
+#include <algorithm>
 
 #include "entry/host_interface.h"
 #include "entry/module_abi.h"
@@ -17,6 +20,9 @@
 #include "store/schema/editor.h"
 #include "store/schema/features.h"
 #include "store/schema/general.h"
+#include "store/schema/load_save.h"
+#include "store/schema/machine_general.h"
+#include "host/open_filter.h"
 #include "host/prefig_module.h"
 #include "host/sample_program.h"
 #include "host/screenshots.h"
@@ -44,6 +50,8 @@ HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig&
   split->setStretchFactor(1, 1);
   setCentralWidget(split);
 
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addAction(QStringLiteral("&Open..."), QKeySequence::Open, this, [this] { OpenProgram(); });
   QMenu* settings = menuBar()->addMenu(QStringLiteral("&Settings"));
   settings->addAction(QStringLiteral("&Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma), this,
                       [this] { OpenSettings(1); });
@@ -80,7 +88,41 @@ void HostWindow::OpenSettings(int start_page) {
   } else {
     Log(QStringLiteral("Settings closed; the machine type list is unchanged"));
   }
+  if (record_.Host().machine_types_changed) {
+    Log(QStringLiteral("Machine types changed"));
+    record_.Host().machine_types_changed = false;
+  }
   ApplySettings();
+}
+
+GMachineType* HostWindow::CurrentType() const {
+  GMachineList& types = record_.MachineTypes();
+  if (types.Count() == 0) return nullptr;
+  return &types.At(std::clamp(record_.Host().current_machine_type, 0, types.Count() - 1));
+}
+
+// The dialog starts in the type's load folder (or where it last loaded) and
+// offers the type's extensions first.
+void HostWindow::OpenProgram() {
+  QStringList filters;
+  QString folder;
+  if (const GMachineType* type = CurrentType()) {
+    const SettingValues& values = type->Values();
+    filters << QString::fromStdString(OpenFileFilter(type->Description(), values.Text(schema::kSaveExt),
+                                                     values.List(schema::kLoadExt)));
+    const std::string& load_path = values.Text(schema::kLoadPath);
+    folder = QString::fromStdString(load_path.empty() ? values.Text(schema::kLastLoadPath) : load_path);
+  }
+  filters << QStringLiteral("All files (*)");
+  QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), folder, filters.join(QStringLiteral(";;")));
+  if (path.isEmpty()) return;
+  QFile program(path);
+  if (!program.open(QIODevice::ReadOnly)) {
+    Log(QStringLiteral("Could not open %1").arg(path));
+    return;
+  }
+  editor_->setPlainText(QString::fromUtf8(program.readAll()));
+  Log(QStringLiteral("Opened %1").arg(path));
 }
 
 void HostWindow::CheckPassword() {
@@ -110,9 +152,16 @@ void HostWindow::ApplySettings() {
   editor_->setFont(font);
   QFontMetricsF metrics(font);
   editor_->setTabStopDistance(metrics.horizontalAdvance(QLatin1Char(' ')) * values.Int(schema::kTabChars));
-  statusBar()->showMessage(QStringLiteral("Font %1, tab width %2")
+  QString type = QStringLiteral("none");
+  if (const GMachineType* current = CurrentType()) {
+    type = QStringLiteral("%1 (*.%2)")
+               .arg(QString::fromStdString(current->Description()),
+                    QString::fromStdString(current->Values().Text(schema::kSaveExt)));
+  }
+  statusBar()->showMessage(QStringLiteral("Font %1, tab width %2, machine type %3")
                                .arg(QFontInfo(font).family())
-                               .arg(values.Int(schema::kTabChars)));
+                               .arg(values.Int(schema::kTabChars))
+                               .arg(type));
 }
 
 bool HostWindow::event(QEvent* event) {

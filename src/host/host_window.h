@@ -5,6 +5,7 @@ class QPlainTextEdit;
 
 namespace prefig {
 class GDncConfig;
+class GMachineType;
 class GPrefiguration;
 }  // namespace prefig
 
@@ -20,6 +21,8 @@ class HostWindow : public QMainWindow {
   ~HostWindow() override;
 
   void OpenSettings(int start_page);
+  // Opens an NC program of the current machine type into the editor.
+  void OpenProgram();
   void CheckPassword();
   // A PNG of every settings page and of the password dialog; the number written.
   int SaveScreenshots(const QString& directory);
@@ -31,6 +34,8 @@ class HostWindow : public QMainWindow {
 
  private:
   void ApplySettings();
+  // The machine type whose programs the editor opens; null without types.
+  GMachineType* CurrentType() const;
 
   PrefigModule& module_;
   GPrefiguration& record_;

@@ -33,7 +33,9 @@ int main(int argc, char** argv) {
   QCommandLineOption screenshots(QStringLiteral("screenshots"),
                                  QStringLiteral("Save a PNG of every settings page into DIR and quit (works offscreen)."),
                                  QStringLiteral("DIR"));
-  options.addOptions({config, page, screenshots});
+  QCommandLineOption quiver(QStringLiteral("quiver"),
+                            QStringLiteral("Act as if the NC program database could store machine types."));
+  options.addOptions({config, page, screenshots, quiver});
   options.process(application);
 
   // A configuration folder of its own: the paths resolve as if the editor
@@ -56,6 +58,10 @@ int main(int argc, char** argv) {
   }
   prefig::GDncConfig dnc_config;
   record.InitDncConfig(dnc_config);
+  if (options.isSet(quiver)) {
+    record.Host().quiver_connected = true;
+    record.Host().quiver_stores_types = true;
+  }
 
   prefig::host::PrefigModule module;
   std::string error;

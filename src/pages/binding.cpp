@@ -132,7 +132,7 @@ SettingValue Shown(const WControl& control, const Setting& s) {
     case ControlKind::kEdit:
     case ControlKind::kEditField:
     case ControlKind::kEditAscii: {
-      std::string text = static_cast<const WEdit&>(control).Value();
+      std::string text = static_cast<const WEdit&>(control).StoredText();
       if (s.kind == Kind::kCommaList) return SplitList(text);
       return text;
     }
@@ -148,11 +148,11 @@ void LoadControl(WControl& control, const SettingValues& values) {
   if (const Setting* s = control.BoundSetting()) Show(control, *s, HeldValue(values, *s));
 }
 
-void SaveControl(const WControl& control, SettingValues& values, GIniFile& file) {
+void SaveControl(const WControl& control, SettingValues& values, GIniFile* file) {
   const Setting* s = control.BoundSetting();
   if (s == nullptr) return;
   values.SetValue(*s, Shown(control, *s));
-  values.Save(file, *s);
+  if (file != nullptr) values.Save(*file, *s);
 }
 
 void DefaultControl(WControl& control, const LoadContext& context) {

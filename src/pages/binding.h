@@ -8,20 +8,20 @@ class SettingValues;
 class WControl;
 
 // Where the settings of a page are held and written: the record's values
-// and the main INI file for the global pages, a machine type's values and
-// file for the machine-type pages.
+// and the main INI file for the global pages; a machine type's values for
+// the machine-type pages, which the type's saver writes on OK.
 struct SettingPlace {
   SettingValues* values = nullptr;  // null: nowhere (no record), the control is left alone
-  GIniFile* file = nullptr;
+  GIniFile* file = nullptr;         // null: the values only; their owner writes the file
   LoadContext context;
 };
 
 // A bound control shows the held value of its setting, saves what it shows
-// into the values and the file (numbers clamped to the setting's range, so
-// a page never writes what the next start would have to repair), and takes
-// the page's default, which may leave it alone.
+// into the values and, when there is one, the file (numbers clamped to the
+// setting's range, so a page never writes what the next start would have
+// to repair), and takes the page's default, which may leave it alone.
 void LoadControl(WControl& control, const SettingValues& values);
-void SaveControl(const WControl& control, SettingValues& values, GIniFile& file);
+void SaveControl(const WControl& control, SettingValues& values, GIniFile* file);
 void DefaultControl(WControl& control, const LoadContext& context);
 
 }  // namespace prefig

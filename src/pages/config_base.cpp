@@ -33,6 +33,28 @@ void AskHostForHelp() {
   if (answer != kHelpShown) services.ShowToolkitHelp(kHelpTopic, kHelpCommand);
 }
 
+void ShowHelp(const HelpRequest& request, int own_help_id) {
+  Services& services = GetServices();
+  switch (request.source) {
+    case HelpSource::kControl: {
+      int id = request.control != nullptr ? HelpIdOf(request.control, true) : own_help_id;
+      std::string text = MessageString(id);
+      if (text.empty()) break;
+      int width = text.front() == '<' ? kMarkupTooltipWidth : kPlainTooltipWidth;
+      services.ShowTooltip({text, width, request.control});
+      return;
+    }
+    case HelpSource::kHover: {
+      std::string text = MessageString(HelpIdOf(request.control, false));
+      if (!text.empty()) services.ShowHelpPopup({text, request.control});
+      return;
+    }
+    case HelpSource::kHelpButton:
+      break;
+  }
+  AskHostForHelp();
+}
+
 WConfigBase::WConfigBase(int title_id) : title_id_(title_id) {}
 
 WConfigBase::~WConfigBase() = default;
@@ -58,9 +80,10 @@ void WConfigBase::UpdateControls() {
   OnUpdate();
 }
 
-// The page's keys reach each file in one write.
+// The page's keys reach each file in one write. Settings held without a
+// file (a machine type's) wait for the type's saver.
 void WConfigBase::SaveValues() {
-  if (not_yet_loaded_) return;
+  if (not_yet_loaded_ || (ReloadsWhenShown() && !shown_)) return;
   std::vector<std::pair<GIniFile*, bool>> cached;
   auto cache = [&cached](GIniFile* file) {
     if (file == nullptr) return;
@@ -76,10 +99,11 @@ void WConfigBase::SaveValues() {
     SettingPlace place = PlaceOf(*setting);
     if (place.values == nullptr) continue;
     cache(place.file);
-    SaveControl(*control, *place.values, *place.file);
+    SaveControl(*control, *place.values, place.file);
   }
   OnSave();
   for (auto it = cached.rbegin(); it != cached.rend(); ++it) it->first->SetCached(it->second);
+  Saved();
 }
 
 void WConfigBase::LoadValues() {
@@ -106,8 +130,9 @@ void WConfigBase::ResetToDefaults() {
 // loaded leaves it unloaded, so that it can never save controls that hold
 // no values.
 bool WConfigBase::ShowPage(bool show, bool pass_through) {
-  if (show && not_yet_loaded_) LoadValues();
+  if (show && (not_yet_loaded_ || ReloadsWhenShown())) LoadValues();
   if (!QueryShow(show, pass_through)) return false;
+  if (!show && ReloadsWhenShown()) SaveValues();
   shown_ = show;
   if (show) UpdateControls();
   SetVisible(show);
@@ -115,8 +140,9 @@ bool WConfigBase::ShowPage(bool show, bool pass_through) {
 }
 
 void WConfigBase::ShowPage(bool show) {
-  if (show && not_yet_loaded_) LoadValues();
+  if (show && (not_yet_loaded_ || ReloadsWhenShown())) LoadValues();
   OnShow(show);
+  if (!show && ReloadsWhenShown()) SaveValues();
   shown_ = show;
   if (show) UpdateControls();
   SetVisible(show);
@@ -152,27 +178,7 @@ void WConfigBase::ControlEdited(WControl& control) {
   if (TriggersUpdate(control)) UpdateControls();
 }
 
-void WConfigBase::HelpRequested(const HelpRequest& request) {
-  Services& services = GetServices();
-  switch (request.source) {
-    case HelpSource::kControl: {
-      int id = HelpIdOf(request.control, true);
-      std::string text = MessageString(id);
-      if (text.empty()) break;
-      int width = text.front() == '<' ? kMarkupTooltipWidth : kPlainTooltipWidth;
-      services.ShowTooltip({text, width, request.control});
-      return;
-    }
-    case HelpSource::kHover: {
-      std::string text = MessageString(HelpIdOf(request.control, false));
-      if (!text.empty()) services.ShowHelpPopup({text, request.control});
-      return;
-    }
-    case HelpSource::kHelpButton:
-      break;
-  }
-  AskHostForHelp();
-}
+void WConfigBase::HelpRequested(const HelpRequest& request) { ShowHelp(request, help_id_); }
 
 SettingPlace WConfigBase::PlaceOf(const Setting& setting) {
   GPrefiguration* record = Record();
@@ -197,6 +203,10 @@ void WConfigBase::EnableWhen(WControl& target, std::function<bool()> rule,
 }
 
 void WConfigBase::UpdateOnChange(const WControl& control) { update_sources_.push_back(&control); }
+
+void WConfigBase::UpdateOnChange(std::initializer_list<const WControl*> controls) {
+  update_sources_.insert(update_sources_.end(), controls);
+}
 
 void WConfigBase::SetVisible(bool visible) {
   if (visible_ == visible) return;

@@ -74,6 +74,9 @@ class WConfigBase : public ControlOwner {
 
   void AttachView(PageView* view) { view_ = view; }
 
+  // The help text of the page itself (F1 with no control to ask about).
+  void SetHelpId(int message_id) { help_id_ = message_id; }
+
   // ControlOwner
   void AddControl(WControl& control) override;
   void ControlEdited(WControl& control) override;
@@ -88,8 +91,9 @@ class WConfigBase : public ControlOwner {
   // `target` is enabled exactly while `rule` holds; the rule is checked
   // again whenever the user changes one of `sources`.
   void EnableWhen(WControl& target, std::function<bool()> rule, std::initializer_list<const WControl*> sources);
-  // A user change of `control` runs UpdateControls.
+  // A user change of `control` (a click of a button) runs UpdateControls.
   void UpdateOnChange(const WControl& control);
+  void UpdateOnChange(std::initializer_list<const WControl*> controls);
 
   // What a page adds to the declared behaviour.
   virtual void OnLoad(bool first_time) { (void)first_time; }
@@ -104,6 +108,14 @@ class WConfigBase : public ControlOwner {
   virtual SettingPlace PlaceOf(const Setting& setting);
   // The record that RunSetup was given (null in a page test without one).
   static GPrefiguration* Record();
+
+  // For a family of pages rather than a single page (WMachinePage): a page
+  // whose subject the user can switch while it is hidden loads again on
+  // every showing, saves whenever it is hidden and only while it is shown
+  // (so it never writes what it showed of one subject into another), and
+  // hears when it has saved.
+  virtual bool ReloadsWhenShown() const { return false; }
+  virtual void Saved() {}
 
  private:
   struct EnableRule {
@@ -124,6 +136,7 @@ class WConfigBase : public ControlOwner {
   std::vector<EnableRule> rules_;
   std::vector<const WControl*> update_sources_;
   PageView* view_ = nullptr;
+  int help_id_ = 0;
 };
 
 // Pages derive from WPrefigBase; it adds nothing to WConfigBase.
@@ -135,5 +148,11 @@ class WPrefigBase : public WConfigBase {
 // Asks the host's main window for help on the topic "index"; when it does
 // not answer that it showed help, the toolkit's own help is shown.
 void AskHostForHelp();
+
+// The help handler of pages and dialogs: F1 shows the control's help text
+// (a label's partner's, or `own_help_id` when no control asks) in a
+// tooltip, hover help goes to the help pop-up; without a text, and for the
+// Help button, the host is asked.
+void ShowHelp(const HelpRequest& request, int own_help_id);
 
 }  // namespace prefig

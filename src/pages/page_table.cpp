@@ -1,6 +1,10 @@
 #include "pages/page_table.h"
 
 #include "pages/global/global.h"
+#include "pages/machine/file_compare.h"
+#include "pages/machine/load_save.h"
+#include "pages/machine/machine_general.h"
+#include "pages/machine/machine_types.h"
 
 namespace prefig {
 namespace {
@@ -19,18 +23,18 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kGeneral, P::kGeneral, 1, &Make<DGlobal>, false},
       {P::kEditor, P::kGeneral, 2, nullptr, false},
       {P::kPrinter, P::kGeneral, 3, nullptr, true},
-      {P::kMachineTypes, P::kMachineTypes, 4, nullptr, false},
+      {P::kMachineTypes, P::kMachineTypes, 4, &Make<DMch>, false},
       {P::kSyntaxColours, P::kMachineTypes, 5, nullptr, false},
       {P::kRenumbering, P::kMachineTypes, 6, nullptr, false},
-      {P::kLoadSave, P::kMachineTypes, 8, nullptr, false},
-      {P::kFileCompare, P::kMachineTypes, 9, nullptr, false},
+      {P::kLoadSave, P::kMachineTypes, 8, &Make<DMchFile>, false},
+      {P::kFileCompare, P::kMachineTypes, 9, &Make<DMchFilecompare>, false},
       {P::kMachine, P::kMachineTypes, 12, nullptr, false},
       {P::kBackplot, P::kMachineTypes, 10, nullptr, false},
       {P::kToolScan, P::kMachineTypes, 0, nullptr, false},
       {P::kCadCamPost, P::kMachineTypes, 11, nullptr, false},
       {P::kMultiChannel, P::kMachineTypes, 20, nullptr, false},
       {P::kToolList, P::kMachineTypes, 19, nullptr, false},
-      {P::kMachineGeneral, P::kMachineTypes, 13, nullptr, true},
+      {P::kMachineGeneral, P::kMachineTypes, 13, &Make<DMchGeneral>, true},
       {P::kBackplotColours, P::kBackplotColours, 16, nullptr, false},
       {P::kDncAdministration, P::kDncAdministration, 14, nullptr, false},
       {P::kDncPortList, P::kDncAdministration, 0, nullptr, false},

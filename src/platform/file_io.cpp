@@ -286,7 +286,9 @@ std::string CleanFileName(std::string_view name) {
   std::string out;
   out.reserve(name.size());
   for (char c : name) {
-    if (std::string_view("\\/:?*\"<>|").find(c) == std::string_view::npos) out += c;
+    if (static_cast<unsigned char>(c) >= 32 && std::string_view("\\/:?*\"<>|").find(c) == std::string_view::npos) {
+      out += c;
+    }
   }
   return out;
 }

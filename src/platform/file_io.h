@@ -53,7 +53,8 @@ int CopyFile(const std::string& from, const std::string& to, bool overwrite = tr
 int MoveFile(const std::string& from, const std::string& to);
 
 // The text without the characters that cannot stand in a file name on any
-// of the platforms the files travel between: \ / : ? * " < > |
+// of the platforms the files travel between: \ / : ? * " < > | and the
+// control characters.
 std::string CleanFileName(std::string_view name);
 
 // Creates a new empty file, readable by its owner only, in the temporary

@@ -119,7 +119,7 @@ void GMachineList::SortByLoadOrder() {
   }
 }
 
-std::string GMachineList::NewIdentifier() {
+std::string GMachineList::NewIdentifier(std::span<GMachineType* const> others) {
   for (;;) {
     // Two 15-bit numbers, as the identifiers always had.
     uint32_t a = random_() & 0x7FFF, b = random_() & 0x7FFF;
@@ -127,6 +127,7 @@ std::string GMachineList::NewIdentifier() {
     std::snprintf(text, sizeof text, "%08X", a * b);
     bool used = false;
     for (const auto& type : types_) used = used || ini::SameName(type->Name(), text);
+    for (const GMachineType* type : others) used = used || ini::SameName(type->Name(), text);
     if (!used) return text;
   }
 }

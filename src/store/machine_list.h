@@ -54,8 +54,8 @@ class GMachineList {
   void Arrange(std::span<GMachineType* const> order);
 
   // A new identifier: eight upper-case hexadecimal digits that no type of
-  // the list has (letter case ignored).
-  std::string NewIdentifier();
+  // the list, nor of `others`, has (letter case ignored).
+  std::string NewIdentifier(std::span<GMachineType* const> others = {});
 
  private:
   void Enumerate(const std::string& directory, const TypeContext& context);

@@ -30,6 +30,11 @@ constexpr char kOldToolListTemplate[] = "/SYS/TOOLLIST.TXT";
 GMachineType::GMachineType(std::string path)
     : path_(std::move(path)), mill_tools_(kToolCount, kTool), turn_tools_(kTurnToolCount, kTurnTool) {}
 
+void GMachineType::FileMoved(std::string path) {
+  path_ = std::move(path);
+  ini_.Open(path_);
+}
+
 const std::string& GMachineType::Name() const { return values_.Text(kTypeName); }
 const std::string& GMachineType::Description() const { return values_.Text(kDescription); }
 int GMachineType::LoadOrder() const { return values_.Int(kLoadOrder); }

@@ -43,6 +43,8 @@ class GMachineType {
   void Save();
 
   const std::string& Path() const { return path_; }
+  // The type's file was moved to `path`: the type follows it.
+  void FileMoved(std::string path);
   GIniFile& Ini() { return ini_; }
   SettingValues& Values() { return values_; }
   const SettingValues& Values() const { return values_; }

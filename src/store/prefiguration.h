@@ -40,6 +40,12 @@ class GPrefiguration : public GEditorDNCCfg {
     bool notify_database = false;  // the host wants to hear of removed types that its program database stores
     void* window = nullptr;        // the window that hears it; null: none
     int text_metrics = 0;          // the editor's cached text metrics; 0 makes it measure again
+    // Machine types can be stored in the NC program database only when both say so.
+    bool quiver_connected = false;
+    bool quiver_stores_types = false;
+    // Set when the setup dialog added, renamed or removed a type, or saved
+    // one that a page changed; the host clears it when it has taken notice.
+    bool machine_types_changed = false;
   };
   HostFields& Host() { return host_; }
 

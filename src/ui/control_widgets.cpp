@@ -37,6 +37,8 @@
 namespace prefig::ui {
 namespace {
 
+constexpr size_t kShortTextMax = 64;
+
 QHash<const WControl*, QWidget*>& Widgets() {
   static QHash<const WControl*, QWidget*> widgets;
   return widgets;
@@ -400,33 +402,66 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->header()->setStretchLastSection(false);
-    list->viewport()->installEventFilter(this);
+    viewport_ = list->viewport();
+    viewport_->installEventFilter(this);
     connect(list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
       model_.UserSelect(item == nullptr ? -1 : view_->indexOfTopLevelItem(item));
     });
+    connect(list, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
+      if (column == 0) model_.UserCheck(view_->indexOfTopLevelItem(item), item->checkState(0) == Qt::Checked);
+    });
   }
+  // Rows are changed in place while their number stays, so that a click on
+  // a check box never deletes the item that it came from.
   void Show() override {
     QStringList titles;
     for (const auto& column : model_.Columns()) titles << Message(column.title_id, true);
     view_->setHeaderLabels(titles);
-    view_->clear();
-    for (const auto& row : model_.Rows()) {
-      QStringList cells;
-      for (const std::string& cell : row) cells << ToQt(cell);
-      view_->addTopLevelItem(new QTreeWidgetItem(cells));
+    const auto& rows = model_.Rows();
+    if (view_->topLevelItemCount() != static_cast<int>(rows.size())) {
+      view_->clear();
+      for (size_t i = 0; i < rows.size(); ++i) view_->addTopLevelItem(new QTreeWidgetItem);
     }
-    if (model_.Selected() >= 0) view_->setCurrentItem(view_->topLevelItem(model_.Selected()));
+    for (size_t i = 0; i < rows.size(); ++i) ShowRow(view_->topLevelItem(static_cast<int>(i)), rows[i]);
+    view_->setCurrentItem(model_.Selected() >= 0 ? view_->topLevelItem(model_.Selected()) : nullptr);
     Widths();
   }
+  // The type first: while the list is destroyed its viewport still sends events.
   bool eventFilter(QObject* object, QEvent* event) override {
-    if (object == view_->viewport() && event->type() == QEvent::Resize) Widths();
+    if (event->type() == QEvent::Resize && object == viewport_) Widths();
     return false;
   }
 
  private:
+  void ShowRow(QTreeWidgetItem* item, const WHeaderCtrl::Row& row) {
+    for (size_t column = 0; column < row.cells.size(); ++column) {
+      item->setText(static_cast<int>(column), ToQt(row.cells[column]));
+    }
+    if (model_.HasCheckBoxes()) {
+      item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+      item->setCheckState(0, row.checked ? Qt::Checked : Qt::Unchecked);
+    } else {
+      item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+      item->setData(0, Qt::CheckStateRole, QVariant());
+    }
+    QBrush text = row.grey ? QBrush(QColor::fromRgb(WHeaderCtrl::kGreyText)) : QBrush();
+    for (int column = 0; column < item->columnCount(); ++column) item->setForeground(column, text);
+  }
   void Widths() {
-    std::vector<int> widths = model_.ColumnWidths(view_->viewport()->width());
+    std::vector<int> widths = model_.ColumnWidths(viewport_->width());
     for (size_t i = 0; i < widths.size(); ++i) view_->setColumnWidth(static_cast<int>(i), widths[i]);
+  }
+
+  QWidget* viewport_;
+};
+
+// A legend's icon, as high as a line of text.
+class IconAdapter : public TypedAdapter<WIcon, QLabel> {
+ public:
+  using TypedAdapter::TypedAdapter;
+  void Show() override {
+    int side = view_->fontMetrics().height();
+    view_->setPixmap(Icon(model_.IconName()).pixmap(QSize(side, side), view_->devicePixelRatioF()));
   }
 };
 
@@ -458,9 +493,13 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
       static_cast<QComboBox*>(widget)->setSizeAdjustPolicy(QComboBox::AdjustToContents);
       break;
     case ControlKind::kEdit:
-    case ControlKind::kEditField:
-      widget = Bind<EditAdapter>(static_cast<WEdit&>(control), new QLineEdit(parent));
+    case ControlKind::kEditField: {
+      auto& edit = static_cast<WEdit&>(control);
+      widget = Bind<EditAdapter>(edit, new QLineEdit(parent));
+      // A field for a short text keeps its width; one for a path or a list takes the room there is.
+      if (edit.MaximumLength() <= kShortTextMax) widget->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
       break;
+    }
     case ControlKind::kEditAscii:
       widget = Bind<AsciiAdapter>(static_cast<WEditAscii&>(control), new QLineEdit(parent));
       break;
@@ -482,6 +521,9 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
     }
     case ControlKind::kList:
       widget = Bind<ListAdapter>(static_cast<WHeaderCtrl&>(control), new QTreeWidget(parent));
+      break;
+    case ControlKind::kIcon:
+      widget = Bind<IconAdapter>(static_cast<WIcon&>(control), new QLabel(parent));
       break;
   }
   if (WStatic* label = control.Label()) {

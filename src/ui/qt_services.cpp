@@ -11,7 +11,9 @@
 #include "entry/editor_setup_main.h"
 #include "entry/get_config_password.h"
 #include "entry/module_log.h"
+#include "pages/form_dialog.h"
 #include "ui/control_widgets.h"
+#include "ui/form_dialog_window.h"
 #include "ui/help_tip.h"
 #include "ui/host_message_event.h"
 #include "ui/password_dialog.h"
@@ -100,6 +102,8 @@ int QtServices::RunModal(ModalDialog& dialog) {
     window = std::make_unique<SetupDialog>(*setup, DialogParent());
   } else if (auto* password = dynamic_cast<DGetConfigPassword*>(&dialog)) {
     window = std::make_unique<PasswordDialog>(*password, DialogParent());
+  } else if (auto* form = dynamic_cast<FormDialog*>(&dialog)) {
+    window = std::make_unique<FormDialogWindow>(*form, DialogParent());
   } else {
     LogLine("DIALOG: no window for this dialog");
     dialog.Cancel();

@@ -4,17 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "controls/combo_box.h"
+#include "controls/edit.h"
+#include "controls/header_ctrl.h"
 #include "entry/editor_setup_main.h"
 #include "entry/get_config_password.h"
 #include "entry/host_interface.h"
 #include "entry/module_state.h"
 #include "pages/config_base.h"
+#include "pages/machine/add_machine_type.h"
+#include "pages/machine/rename_machine_type.h"
 #include "store/dnc_config.h"
 #include "store/schema/features.h"
 #include "store/schema/general.h"
+#include "store/schema/load_save.h"
 #include "store/schema/machine_general.h"
 #include "store/schema/quiver.h"
 #include "support/test_configuration.h"
@@ -113,11 +119,10 @@ TEST_F(RunSetupTest, APasswordIsAskedUnlessTheStartPageIsBelowOne) {
   EXPECT_EQ(services.dialogs_run, 3);
   EXPECT_EQ(count, -1);
 
-  for (int start : {0, -1, -4}) {
+  for (auto [start, page] : {std::pair{0, PageId::kGeneral}, {-1, PageId::kGeneral}, {-4, PageId::kMachineTypes}}) {
     count = 77;
-    Run(start, {[](ModalDialog& dialog) {
-          // The machine type list page is not there yet: General opens.
-          EXPECT_EQ(SetupOf(dialog).Tree()[SetupOf(dialog).Selected()].id, PageId::kGeneral);
+    Run(start, {[page](ModalDialog& dialog) {
+          EXPECT_EQ(SetupOf(dialog).Tree()[SetupOf(dialog).Selected()].id, page);
           SetupOf(dialog).Cancel();
         }});
     EXPECT_EQ(count, -1) << start;
@@ -192,6 +197,137 @@ TEST_F(RunSetupTest, RemovedTypesGoOrAreReportedToTheHost) {
   EXPECT_FALSE(stored.Values().Bool(kQuiverStore));
   record.MachineTypes().Arrange(std::span(list.data(), count));  // as the host does
   EXPECT_EQ(record.MachineTypes().Count(), count);
+}
+
+// The controls of the machine type list page, found by what they show.
+WPushButton& ButtonOf(WConfigBase& page, int text_id) {
+  for (WControl* control : page.Controls()) {
+    auto* button = dynamic_cast<WPushButton*>(control);
+    if (button != nullptr && control->Kind() == ControlKind::kPushButton && button->TextId() == text_id) return *button;
+  }
+  throw std::logic_error("no such button");
+}
+WIcoButton& UpButtonOf(WConfigBase& page) {
+  for (WControl* control : page.Controls()) {
+    if (control->Kind() == ControlKind::kIconButton) return static_cast<WIcoButton&>(*control);  // up comes first
+  }
+  throw std::logic_error("no up button");
+}
+WHeaderCtrl& ListOf(WConfigBase& page) {
+  for (WControl* control : page.Controls()) {
+    if (control->Kind() == ControlKind::kList) return static_cast<WHeaderCtrl&>(*control);
+  }
+  throw std::logic_error("no list");
+}
+int EntryOf(DEditorSetupMain& dialog, PageId id) {
+  for (size_t i = 0; i < dialog.Tree().size(); ++i) {
+    if (dialog.Tree()[i].id == id) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// Add a type from a template, rename it, move it up, change its load/save
+// settings, OK: the host gets the new list, every file its position, and
+// the new file the changed keys.
+TEST_F(RunSetupTest, AMachineTypeMadeInOneSessionComesBackWithItsSettings) {
+  int before = record.MachineTypes().Count();
+  services.dialog_scripts.push_back([](ModalDialog& dialog) {
+    DEditorSetupMain& setup = SetupOf(dialog);
+    WConfigBase& types = *setup.CurrentPage();
+    ButtonOf(types, 448).Click();  // the add dialog's script follows
+    ButtonOf(types, 455).Click();  // and the rename dialog's
+    UpButtonOf(types).Click();
+    setup.Select(EntryOf(setup, PageId::kLoadSave));
+    EXPECT_EQ(setup.Banner(), "Load/Save - Lathe 2");
+    test::BoundControl<WEdit>(*setup.CurrentPage(), kSaveExt).UserEdit("lat");
+    test::BoundControl<WEdit>(*setup.CurrentPage(), kLoadExt).UserEdit("l1, .l2");
+    setup.Ok();
+  });
+  services.dialog_scripts.push_back([](ModalDialog& dialog) {
+    auto& add = dynamic_cast<DAddMch&>(dialog);
+    add.Description().UserEdit("Lathe");
+    add.Source().SelectText("ISO Turning Template (template)");
+    add.Ok();
+  });
+  services.dialog_scripts.push_back([](ModalDialog& dialog) {
+    auto& rename = dynamic_cast<DRenameMch&>(dialog);
+    rename.Description().UserEdit("Lathe 2");
+    rename.Ok();
+  });
+  EXPECT_EQ(RunSetupSession(-4, list.data(), &count, &record, nullptr), 0);
+
+  ASSERT_EQ(count, before + 1);
+  GMachineType* added = list[0];
+  EXPECT_EQ(added->Description(), "Lathe 2");
+  EXPECT_EQ(list[1], &record.MachineTypes().At(0));  // ISO Milling, now second
+  EXPECT_EQ(record.Host().current_machine_type, 0);
+  std::string path = configuration.directory() + "/TYPES/Lathe 2.MAC";
+  EXPECT_EQ(added->Path(), path);
+  EXPECT_FALSE(fs::exists(configuration.directory() + "/TYPES/Lathe.MAC"));
+  GIniFile file;
+  file.Open(path);
+  EXPECT_EQ(file.GetString("LOADSAVE", "SAVEEXT"), "lat");
+  EXPECT_EQ(file.GetString("LOADSAVE", "LOADEXT"), "L1,L2");
+  EXPECT_EQ(file.GetString("GENERAL", "DESCRIPTION"), "Lathe 2");
+  EXPECT_EQ(file.GetString("GENERAL", "TYPENAME"), added->Name());
+  EXPECT_EQ(file.GetString("PLANAR", "ISTURN"), "Yes");  // from the template
+  for (int i = 0; i < count; ++i) {
+    GIniFile type_file;
+    type_file.Open(list[i]->Path());
+    EXPECT_EQ(type_file.GetString("GENERAL", "LOADORDER"), std::to_string(i + 1)) << list[i]->Path();
+  }
+  EXPECT_FALSE(added->IsChanged());
+  EXPECT_TRUE(record.Host().machine_types_changed);
+}
+
+// A type made in the session and removed again goes with its file; a
+// listed type that is removed is only left out of the list handed back.
+TEST_F(RunSetupTest, TypesRemovedOnTheListPageAreDroppedByTheCloseStep) {
+  int before = record.MachineTypes().Count();
+  GMachineType* first = &record.MachineTypes().At(0);
+  std::string brief = configuration.directory() + "/TYPES/Brief.MAC";
+  services.default_message_box_answer = kIdYes;
+  services.dialog_scripts.push_back([&](ModalDialog& dialog) {
+    WConfigBase& types = *SetupOf(dialog).CurrentPage();
+    ButtonOf(types, 448).Click();
+    EXPECT_TRUE(fs::exists(brief));
+    ButtonOf(types, 499).Click();  // Brief, now the current type
+    ListOf(types).UserSelect(0);
+    ButtonOf(types, 499).Click();
+    SetupOf(dialog).Ok();
+  });
+  services.dialog_scripts.push_back([](ModalDialog& dialog) {
+    auto& add = dynamic_cast<DAddMch&>(dialog);
+    add.Description().UserEdit("Brief");
+    add.Ok();
+  });
+  EXPECT_EQ(RunSetupSession(-4, list.data(), &count, &record, nullptr), 0);
+  ASSERT_EQ(count, before - 1);
+  EXPECT_FALSE(fs::exists(brief));
+  EXPECT_TRUE(fs::exists(first->Path()));
+  EXPECT_EQ(std::count(list.begin(), list.begin() + count, first), 0);
+  EXPECT_EQ(list[0], &record.MachineTypes().At(1));
+  EXPECT_TRUE(services.host_messages.empty());  // not stored in the database
+}
+
+// Cancel leaves the types as their files hold them, although the pages
+// saved into them when they were hidden.
+TEST_F(RunSetupTest, CancelUndoesWhatThePagesSavedIntoTheTypes) {
+  GMachineType& type = record.MachineTypes().At(0);
+  std::string file_before = test::ReadFile(type.Path());
+  services.dialog_scripts.push_back([](ModalDialog& dialog) {
+    DEditorSetupMain& setup = SetupOf(dialog);
+    test::BoundControl<WEdit>(*setup.CurrentPage(), kSaveExt).UserEdit("XYZ");
+    setup.Select(0);  // hides the page, which saves into the type
+    EXPECT_EQ(Module().working_types[0]->Values().Text(kSaveExt), "XYZ");
+    setup.Cancel();
+  });
+  EXPECT_EQ(RunSetupSession(-8, list.data(), &count, &record, nullptr), 0);
+  EXPECT_EQ(count, -1);
+  EXPECT_EQ(type.Values().Text(kSaveExt), "NC");
+  EXPECT_FALSE(type.IsChanged());
+  EXPECT_EQ(test::ReadFile(type.Path()), file_before);
+  EXPECT_FALSE(record.Host().machine_types_changed);
 }
 
 TEST_F(RunSetupTest, TheDncObjectIsRefreshedAndBringsItsPages) {

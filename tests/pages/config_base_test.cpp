@@ -104,14 +104,18 @@ TEST_F(PageProtocol, TabVisitsEnabledVisibleControlsInLayoutOrderAndLeavesAtTheE
 TEST_F(PageProtocol, HelpShowsTheControlsTextOrTheLabelsPartnersOrAsksTheHost) {
   page.edit.SetHelpId(905);
   page.spin.SetHelpId(906);
+  page.SetHelpId(905);
   page.HelpRequested({HelpSource::kControl, &page.edit});
   page.HelpRequested({HelpSource::kControl, page.spin.Label()});
-  ASSERT_EQ(services.tooltips.size(), 2u);
+  page.HelpRequested({HelpSource::kControl, nullptr});  // the page itself
+  ASSERT_EQ(services.tooltips.size(), 3u);
   EXPECT_EQ(services.tooltips[0].text, "Plain help text");
   EXPECT_EQ(services.tooltips[0].width, 600);
   EXPECT_EQ(services.tooltips[0].control, &page.edit);
   EXPECT_EQ(services.tooltips[1].text, "<b>Marked up</b>");
   EXPECT_EQ(services.tooltips[1].width, 400);
+  EXPECT_EQ(services.tooltips[2].text, "Plain help text");
+  EXPECT_EQ(services.tooltips[2].control, nullptr);
   EXPECT_TRUE(services.host_messages.empty());
 
   services.host_answer = kHelpShown;

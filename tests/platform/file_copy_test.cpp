@@ -107,6 +107,7 @@ TEST(CleanFileName, RemovesWhatNoFileNameMayHold) {
   EXPECT_EQ(CleanFileName("Fanuc: mill*ing?"), "Fanuc milling");
   EXPECT_EQ(CleanFileName("a\\b/c\"d<e>f|g"), "abcdefg");
   EXPECT_EQ(CleanFileName("plain name.mac"), "plain name.mac");
+  EXPECT_EQ(CleanFileName(std::string("tab\there\nnul\0end", 16)), "tabherenulend");
 }
 
 TEST(CreateTemporaryFile, FallsBackWhenTmpdirIsUnusable) {

@@ -1,19 +1,33 @@
 // The Qt view kept in step with the models, on the offscreen platform.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
 #include "entry/editor_setup_main.h"
+#include "controls/header_ctrl.h"
+#include "controls/push_button.h"
+#include "entry/plugin_abi.h"
 #include "entry/scripted_services.h"
+#include "pages/machine/rename_machine_type.h"
 #include "support/message_table.h"
+#include "support/temp_dir.h"
 #include "support/test_page.h"
 #include "ui/control_widgets.h"
+#include "ui/form_dialog_window.h"
 #include "ui/page_widget.h"
 #include "ui/setup_dialog.h"
 
@@ -113,6 +127,109 @@ TEST_F(Renderer, TheTreeSelectsTheStartPageAndFollowsTheUser) {
   dialog.findChild<QPushButton*>("ok")->click();
   EXPECT_TRUE(model.HasEnded());
   EXPECT_EQ(dialog.result(), kIdOk);
+}
+
+TEST_F(Renderer, ListRowsShowTheirChecksAndGreyAndClicksReachTheModel) {
+  WHeaderCtrl list(nullptr);  // outlives its widget, as a page's controls do
+  QWidget parent;
+  list.AddColumn(511, -70);
+  list.AddColumn(513, 0);
+  list.SetRows({{{"Mill", "ISO"}, false, false}, {{"Lathe", "ISO"}, true, true}});
+  list.SetCheckBoxes(true);
+  auto* view = qobject_cast<QTreeWidget*>(ui::CreateControlWidget(list, &parent));
+  ASSERT_NE(view, nullptr);
+  QTreeWidgetItem* lathe = view->topLevelItem(1);
+  EXPECT_EQ(lathe->text(0), "Lathe");
+  EXPECT_EQ(lathe->checkState(0), Qt::Checked);
+  EXPECT_EQ(lathe->foreground(1).color(), QColor(0x7D, 0x7D, 0x7D));
+  EXPECT_EQ(view->topLevelItem(0)->foreground(0).style(), Qt::NoBrush);
+  QTreeWidgetItem* mill = view->topLevelItem(0);
+  mill->setCheckState(0, Qt::Checked);  // as a click does
+  EXPECT_TRUE(list.Rows()[0].checked);
+  EXPECT_EQ(view->topLevelItem(0), mill);  // changed in place, not made anew
+  view->setCurrentItem(lathe);
+  EXPECT_EQ(list.Selected(), 1);
+  list.SetCheckBoxes(false);
+  EXPECT_FALSE(view->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
+}
+
+TEST_F(Renderer, ALegendIconIsAPicture) {
+  WIcon icon(nullptr, icon::kStore);
+  QWidget parent;
+  auto* label = qobject_cast<QLabel*>(ui::CreateControlWidget(icon, &parent));
+  ASSERT_NE(label, nullptr);
+  EXPECT_FALSE(label->pixmap().isNull());
+}
+
+// OK asks the model, which may keep the dialog open; Escape cancels.
+TEST_F(Renderer, ADialogOfThePagesClosesOnlyWhenItsModelSays) {
+  DRenameMch model("Mill", {"Mill", "Lathe"});
+  ui::FormDialogWindow window(model, nullptr);
+  EXPECT_EQ(window.windowTitle(), "#3545");
+  auto* field = window.findChild<QLineEdit*>();
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(field->text(), "Mill");
+  EXPECT_EQ(ui::LabelWidgetOf(&model.Description())->parentWidget(), &window);
+  field->setText("lathe");
+  emit field->textEdited(field->text());
+  window.accept();
+  EXPECT_FALSE(model.HasEnded());
+  EXPECT_EQ(services.message_boxes.size(), 1u);
+  field->setText("Drill");
+  emit field->textEdited(field->text());
+  window.accept();
+  EXPECT_TRUE(model.HasEnded());
+  EXPECT_EQ(window.result(), kIdOk);
+  EXPECT_EQ(model.NewDescription(), "Drill");
+
+  DRenameMch cancelled("Mill", {"Mill"});
+  ui::FormDialogWindow other(cancelled, nullptr);
+  other.reject();
+  EXPECT_EQ(cancelled.EndCode(), kIdCancel);
+}
+
+// The program's folder chooser, as the Load/save page calls it: the answer
+// goes into the caller's buffer, Cancel leaves the buffer alone.
+TEST_F(Renderer, TheFolderChooserPlugInWritesTheChosenFolderBack) {
+  void* library = ::dlopen(PREFIG_FILE_DIR_SELECTOR, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(library, nullptr) << ::dlerror();
+  auto init = reinterpret_cast<DllInitFunction>(::dlsym(library, kDllInitExport));
+  auto select = reinterpret_cast<SelectDirectoryFunction>(::dlsym(library, kSelectDirectoryExport));
+  ASSERT_NE(init, nullptr);
+  ASSERT_NE(select, nullptr);
+  EXPECT_EQ(init(Module().message_table), 0);
+
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.File("picked"));
+  // Answers the chooser once it is up: picks the folder, or cancels.
+  QString caption, start;
+  bool pick = false;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (chooser == nullptr) return;
+    answer.stop();
+    caption = chooser->windowTitle();
+    start = chooser->directory().absolutePath();
+    if (pick) {
+      chooser->setDirectory(QString::fromStdString(dir.File("picked")));
+      static_cast<QDialog*>(chooser)->accept();  // as the OK button does
+    } else {
+      chooser->reject();
+    }
+  });
+  char path[kSelectDirectoryPathSize] = {};
+  std::strncpy(path, dir.path().c_str(), sizeof path - 1);
+  answer.start(10);
+  EXPECT_EQ(select(path, 1533, kSelectDirectoryMayCreate, nullptr), 0);
+  EXPECT_EQ(std::string(path), dir.path());
+  EXPECT_EQ(caption, "#1533");
+  EXPECT_EQ(start, QDir(QString::fromStdString(dir.path())).absolutePath());
+  pick = true;
+  answer.start(10);
+  EXPECT_EQ(select(path, 1533, kSelectDirectoryMayCreate, nullptr), 1);
+  EXPECT_EQ(std::string(path), dir.File("picked"));
+  ::dlclose(library);
 }
 
 }  // namespace

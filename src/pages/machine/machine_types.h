@@ -1,0 +1,52 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "controls/header_ctrl.h"
+#include "controls/push_button.h"
+#include "pages/config_base.h"
+
+namespace prefig {
+
+class GMachineType;
+
+// The machine type list: which type the machine-type pages edit, the order
+// of the types, and adding, renaming and removing types. It works on the
+// setup dialog's working list at once; the dialog's close step hands the
+// changed list back.
+//
+// When the host can store machine types in its program database (Quiver),
+// the list has check boxes for that; otherwise stored types are grey and
+// can be neither renamed nor removed.
+class DMch : public WPrefigBase {
+ public:
+  DMch();
+
+ private:
+  void OnLoad(bool first_time) override;
+  void OnSave() override;
+  void OnEdited(WControl& control) override;
+
+  void Move(int direction);
+  void Add();
+  void Rename();
+  void Remove();
+
+  WHeaderCtrl::Row RowOf(const GMachineType& type) const;
+  // Whether the user may act on the selected row: it is the current type.
+  bool SelectedIsCurrent() const;
+  void MakeCurrent(int row);
+  void ListChanged(bool types_changed);
+
+  bool quiver_mode_;
+  WHeaderCtrl list_{this};
+  WIcoButton up_{this, icon::kUp, 1284, [this] { Move(-1); }};
+  WIcoButton down_{this, icon::kDown, 1285, [this] { Move(+1); }};
+  WPushButton add_{this, 448, [this] { Add(); }};
+  WPushButton rename_{this, 455, [this] { Rename(); }};
+  WPushButton remove_{this, 499, [this] { Remove(); }};
+  WIcon legend_icon_{this, icon::kStore};
+  WStatic legend_{this, 1271};
+};
+
+}  // namespace prefig

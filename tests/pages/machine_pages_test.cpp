@@ -1,0 +1,228 @@
+// The pages of the current machine type: the banner, loading on every
+// showing and saving when hidden, and each page's own rules, on a record
+// started from the templates.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "controls/combo_box.h"
+#include "controls/edit.h"
+#include "entry/module_state.h"
+#include "entry/plugin_abi.h"
+#include "pages/machine/file_compare.h"
+#include "pages/machine/file_extensions.h"
+#include "pages/machine/load_save.h"
+#include "pages/machine/machine_general.h"
+#include "store/ini_file.h"
+#include "store/schema/file_compare.h"
+#include "store/schema/load_save.h"
+#include "store/schema/machine_general.h"
+#include "support/test_configuration.h"
+#include "support/test_page.h"
+
+namespace prefig {
+namespace {
+
+using namespace schema;
+using test::BoundControl;
+namespace fs = std::filesystem;
+
+class MachinePages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < record.MachineTypes().Count(); ++i) Module().working_types.push_back(&Type(i));
+    Module().current_type = 0;
+  }
+  GMachineType& Type(int position) { return record.MachineTypes().At(position); }
+  static std::string Stored(const GMachineType& type, const char* section, const char* key) {
+    GIniFile file;
+    file.Open(type.Path());
+    return file.GetString(section, key, "(missing)");
+  }
+  // The type's file says `key` = `value`, and the type has read it.
+  void Reread(GMachineType& type, const char* section, const char* key, const char* value) {
+    type.Ini().WriteString(section, key, value);
+    type.Load(record.MachineTypeContext());
+  }
+
+  test::TestConfiguration configuration;
+  GPrefiguration& record = configuration.Start();
+  ScriptedServices& services = configuration.services;
+};
+
+TEST_F(MachinePages, TheBannerNamesTheCurrentType) {
+  DMchGeneral page;
+  EXPECT_EQ(page.GetTitle(true), "General machine settings");
+  EXPECT_EQ(page.GetTitle(false), "General machine settings - ISO Milling");
+  Module().current_type = 2;
+  EXPECT_EQ(page.GetTitle(false), "General machine settings - Heidenhain");
+}
+
+// What a page showed of one type never reaches another: it saves when it is
+// hidden, and OK finds it hidden.
+TEST_F(MachinePages, EachShowingLoadsTheCurrentTypeAndHidingSavesIntoIt) {
+  DMchGeneral page;
+  std::string file_before = Stored(Type(0), "GENERAL", "COLINDICATOR");
+  page.ShowPage(true);
+  auto& indicator = BoundControl<WSpinValue>(page, kColIndicator);
+  EXPECT_EQ(indicator.Text(), "0");
+  EXPECT_EQ(indicator.StepSize(), 10);
+  indicator.UserEdit("2000");
+  page.ShowPage(false);
+  EXPECT_EQ(Type(0).Values().Int(kColIndicator), 1000);
+  EXPECT_TRUE(Type(0).IsChanged());
+  EXPECT_EQ(Stored(Type(0), "GENERAL", "COLINDICATOR"), file_before);  // the type's saver writes it on OK
+
+  Type(1).Values().SetInt(kColIndicator, 80);
+  Module().current_type = 1;
+  page.ShowPage(true);
+  EXPECT_EQ(indicator.Text(), "80");
+  indicator.UserEdit("90");
+  page.ShowPage(false);
+  Module().current_type = 2;
+  page.SaveValues();  // OK while the page is hidden
+  EXPECT_EQ(Type(1).Values().Int(kColIndicator), 90);
+  EXPECT_FALSE(Type(2).IsChanged());
+  EXPECT_EQ(Type(2).Values().Int(kColIndicator), 0);
+}
+
+TEST_F(MachinePages, PrintColumnsShowTheStoredNumberClampedByTheLoader) {
+  Reread(Type(0), "GENERAL", "PRINTCOL", "9");
+  DMchGeneral page;
+  page.ShowPage(true);
+  auto& columns = BoundControl<WComboBox>(page, kPrintCol);
+  EXPECT_EQ(columns.SelectedText(), "4");
+  columns.UserSelect(0);
+  page.ResetToDefaults();
+  EXPECT_EQ(columns.SelectedText(), "2");
+  columns.UserSelect(2);
+  page.SaveValues();
+  EXPECT_EQ(Type(0).Values().Int(kPrintCol), 3);
+}
+
+TEST(FileExtensions, AreCleanedAsTheLoadSavePageStoresThem) {
+  EXPECT_EQ(extensions::CleanList("ncl, .iso,, ., tap"), "NCL,ISO,TAP");
+  EXPECT_EQ(extensions::CleanList(" .a*b?, c:d|e , ..x, \"f\" "), "AB,CDE,.X,F");
+  EXPECT_EQ(extensions::CleanList("a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r"), "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P");
+  EXPECT_EQ(extensions::CleanList(std::string(40, 'x')), std::string(32, 'X'));
+  EXPECT_EQ(extensions::CleanList(""), "");
+  EXPECT_EQ(extensions::CleanDefault(" .nc "), "nc");
+  EXPECT_EQ(extensions::CleanDefault(".Tap/1"), "Tap1");
+  EXPECT_EQ(extensions::CleanDefault("."), "");
+  EXPECT_EQ(extensions::CleanDefault("." + std::string(40, 'y')), std::string(32, 'y'));
+}
+
+TEST_F(MachinePages, TheLoadSavePageStoresCleanExtensionsAndNormalisedPaths) {
+  DMchFile page;
+  page.ShowPage(true);
+  auto& others = BoundControl<WEdit>(page, kLoadExt);
+  EXPECT_EQ(others.Text(), "NCL,ISO,TAP,NC1");  // joined without blanks
+  others.UserEdit("ncl, .iso,, ., tap");
+  BoundControl<WEdit>(page, kSaveExt).UserEdit(".nc");
+  BoundControl<WEdit>(page, kLoadPath).UserEdit("  \"\\\\server\\\\programs//mill\\\" ");
+  BoundControl<WEdit>(page, kSavePath).UserEdit("/");
+  page.ShowPage(false);
+  const SettingValues& values = Type(0).Values();
+  EXPECT_EQ(values.List(kLoadExt), (std::vector<std::string>{"NCL", "ISO", "TAP"}));
+  EXPECT_EQ(values.Text(kSaveExt), "nc");
+  EXPECT_EQ(values.Text(kLoadPath), "//server/programs/mill");
+  EXPECT_EQ(values.Text(kSavePath), "/");
+  page.ShowPage(true);
+  EXPECT_EQ(others.Text(), "NCL,ISO,TAP");
+
+  others.UserEdit("a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r");
+  page.SaveValues();
+  EXPECT_EQ(values.List(kLoadExt).size(), 16u);
+  EXPECT_EQ(values.List(kLoadExt).back(), "P");
+}
+
+TEST_F(MachinePages, TheExtensionDefaultsFollowTheBasicType) {
+  Module().current_type = 2;  // Heidenhain
+  DMchFile page;
+  page.ShowPage(true);
+  BoundControl<WEdit>(page, kSaveExt).UserEdit("X");
+  page.ResetToDefaults();
+  EXPECT_EQ(BoundControl<WEdit>(page, kSaveExt).Text(), "H");
+  EXPECT_EQ(BoundControl<WEdit>(page, kLoadExt).Text(), "HH,HNC");
+  page.SaveValues();
+  EXPECT_EQ(Type(2).Values().List(kLoadExt), (std::vector<std::string>{"HH", "HNC"}));
+}
+
+TEST_F(MachinePages, TheUnicodeBoxesExcludeEachOtherAndYieldToThePrompt) {
+  Type(0).Ini().WriteString("LOADSAVE", "UNIALWAYS", "Yes");
+  Reread(Type(0), "LOADSAVE", "UNIPROMPT", "Yes");
+  EXPECT_FALSE(Type(0).Values().Bool(kUniAlways));  // read as No while the prompt is on
+  DMchFile page;
+  page.ShowPage(true);
+  auto& prompt = BoundControl<WAutoCheckbox>(page, kUniPrompt);
+  auto& always = BoundControl<WAutoCheckbox>(page, kUniAlways);
+  auto& never = BoundControl<WAutoCheckbox>(page, kUniNever);
+  EXPECT_TRUE(prompt.IsChecked());
+  EXPECT_FALSE(always.IsEnabled());
+  EXPECT_FALSE(never.IsEnabled());
+  prompt.Click();
+  EXPECT_TRUE(always.IsEnabled());
+  always.Click();
+  never.Click();
+  EXPECT_FALSE(always.IsChecked());
+  always.Click();
+  EXPECT_FALSE(never.IsChecked());
+  prompt.Click();
+  EXPECT_FALSE(always.IsChecked());
+  EXPECT_FALSE(always.IsEnabled());
+
+  auto& separate = BoundControl<WAutoCheckbox>(page, kDiffLoadSave);
+  auto& save_path = BoundControl<WEdit>(page, kSavePath);
+  EXPECT_FALSE(save_path.IsEnabled());
+  separate.Click();
+  EXPECT_TRUE(save_path.IsEnabled());
+  EXPECT_TRUE(save_path.Label()->IsEnabled());
+}
+
+TEST_F(MachinePages, TheFolderButtonsUseTheChooserPlugInWhenItIsThere) {
+  DMchFile page;
+  page.ShowPage(true);
+  auto& load_path = BoundControl<WEdit>(page, kLoadPath);
+  WIcoButton* browse = nullptr;
+  for (WControl* control : page.Controls()) {
+    if (control->Kind() == ControlKind::kIconButton && browse == nullptr) browse = static_cast<WIcoButton*>(control);
+  }
+  ASSERT_NE(browse, nullptr);
+  load_path.UserEdit("\\nc\\programs\\ ");
+  browse->Click();
+  EXPECT_EQ(load_path.Text(), "\\nc\\programs\\ ");  // no chooser beside the program: the text stays
+
+  std::string dll = configuration.directory() + "/Dll";
+  fs::create_directories(dll);
+  fs::copy_file(std::string(PREFIG_TEST_PLUGIN_BASE) + "/Dll/" + kFileDirSelectorLibrary,
+                dll + "/" + kFileDirSelectorLibrary);
+  browse->Click();
+  EXPECT_EQ(load_path.Text(), "/nc/programs/chosen");  // normalised, then chosen
+}
+
+// Default shows every difference; a file without the key does not.
+TEST_F(MachinePages, FileCompareDefaultsDifferFromTheLoadersForShowAll) {
+  Type(0).Ini().DeleteKey("FILECOMPARE", "SHOWALL");
+  Type(0).Load(record.MachineTypeContext());
+  EXPECT_FALSE(Type(0).Values().Bool(kShowAll));
+  DMchFilecompare page;
+  page.ShowPage(true);
+  auto& show_all = BoundControl<WAutoCheckbox>(page, kShowAll);
+  EXPECT_FALSE(show_all.IsChecked());
+  page.ResetToDefaults();
+  EXPECT_TRUE(show_all.IsChecked());
+  EXPECT_FALSE(Type(0).Values().Bool(kShowAll));  // Default touches the controls only
+
+  auto& mark_changes = BoundControl<WAutoCheckbox>(page, kMarkChangeOnly);
+  auto& smart = BoundControl<WAutoCheckbox>(page, kSmartMark);
+  mark_changes.Click();
+  EXPECT_FALSE(smart.IsEnabled());
+  EXPECT_TRUE(smart.IsChecked());
+  page.ShowPage(false);
+  EXPECT_TRUE(Type(0).Values().Bool(kSmartMark));
+  EXPECT_FALSE(Type(0).Values().Bool(kMarkChangeOnly));
+  EXPECT_TRUE(Type(0).Values().Bool(kShowAll));
+}
+
+}  // namespace
+}  // namespace prefig
