@@ -3,14 +3,12 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <functional>
 #include <memory>
 #include <set>
 
 #include "cli/cli_common.h"
-#include "cli/host_program.h"
-#include "context/config_path_handler.h"
-#include "context/config_path_keys.h"
+#include "cli/scratch_configuration.h"
 #include "platform/file_io.h"
 #include "store/ini_text.h"
 #include "store/prefiguration.h"
@@ -19,26 +17,9 @@
 namespace prefig::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
 struct TypesArgs {
   std::string root, type, section;
 };
-
-// The editor's configuration, as its ConfigPaths.cfg resolves it, or the
-// one under the root folder given (every directory a subfolder of it).
-void SelectConfiguration(const std::string& root) {
-  ConfigPaths().SetProgramFile(root.empty() ? ProgramOrHost("")
-                                            : platform::AbsolutePath(root) + "/" + kHostProgramName);
-}
-
-void Start(GPrefiguration& record) {
-  int result = record.InitDnc(kMainIniName, true);
-  if (result != GConfiguration::kInitDone) {
-    throw Failure("the configuration could not be initialised (code " + std::to_string(result) +
-                  "; are the message files in " + record.ProgramDirectory() + "/msg?)");
-  }
-}
 
 void PrintList(const GMachineList& types, const std::string& types_directory) {
   for (int i = 0; i < types.Count(); ++i) {
@@ -47,51 +28,6 @@ void PrintList(const GMachineList& types, const std::string& types_directory) {
                 (types_directory + "/" + platform::FileNameOf(type.Path())).c_str());
   }
 }
-
-// A configuration of our own in a temporary folder, holding copies of the
-// main INI file and the machine types of the real one, its DATA being the
-// real one: the record is built there exactly as the editor would build
-// it, and no file of the real configuration changes.
-class ScratchConfiguration {
- public:
-  explicit ScratchConfiguration(const std::string& root) {
-    SelectConfiguration(root);
-    types_ = ConfigPaths().GetPath(kTypesKey);
-    std::string main_ini = ConfigPaths().GetPath(kCfgKey, std::string(kMainIniName) + ".ini");
-    std::string data = ConfigPaths().GetPath(kDataKey);
-    std::string pattern = (fs::temp_directory_path() / "prefig-types-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw Failure("cannot create a temporary folder");
-    dir_ = pattern;
-    PathTable table;
-    table.Set(kCfgKey, dir_ + "/Cfg");
-    table.Set(kTypesKey, dir_ + "/Types");
-    table.Set(kDataKey, data);
-    if (!GConfigPathHandler::WritePathsFile(table, dir_ + "/ConfigPaths.cfg")) {
-      throw Failure("cannot write in " + dir_);
-    }
-    if (platform::FileExists(main_ini)) platform::CopyFile(main_ini, dir_ + "/Cfg/" + kMainIniName + ".ini");
-    std::error_code error;
-    for (fs::directory_iterator it(types_, error), end; !error && it != end; it.increment(error)) {
-      std::error_code type_error;
-      if (it->is_regular_file(type_error)) {
-        platform::CopyFile(it->path().string(), dir_ + "/Types/" + it->path().filename().string());
-      }
-    }
-    ConfigPaths().SetProgramFile(dir_ + "/" + kHostProgramName);
-  }
-  ~ScratchConfiguration() {
-    std::error_code error;
-    fs::remove_all(dir_, error);
-  }
-  ScratchConfiguration(const ScratchConfiguration&) = delete;
-  ScratchConfiguration& operator=(const ScratchConfiguration&) = delete;
-
-  const std::string& TypesDirectory() const { return types_; }
-
- private:
-  std::string types_;
-  std::string dir_;
-};
 
 GMachineType& FindType(GMachineList& types, const std::string& name_or_position) {
   bool number = !name_or_position.empty() && name_or_position.find_first_not_of("0123456789") == std::string::npos;
@@ -137,24 +73,58 @@ void PrintType(GMachineType& type, const std::string& section) {
           }
           break;
         }
-        case HeldBy::kProtocolList: break;
+        case HeldBy::kProtocolList:
+        case HeldBy::kMacroLibrary: break;  // prefig types macros
       }
     }
   }
 }
 
+// One line per macro: number, NAME, group number and name; below it one
+// line per parameter, indented by a tab: its number as the lines refer to
+// it ($n for a value, @n for a function parameter) and its prompt.
+void PrintMacros(const GMacroLibrary& library) {
+  const std::vector<std::string>& groups = library.Groups();
+  for (size_t i = 0; i < library.Macros().size(); ++i) {
+    const Macro& macro = library.Macros()[i];
+    int group = macro.Group();
+    std::printf("%zu\t%s\t%d\t%s\n", i, macro.Name().c_str(), group,
+                group < static_cast<int>(groups.size()) ? groups[static_cast<size_t>(group)].c_str() : "");
+    for (size_t p = 0; p < macro.parameters.size(); ++p) {
+      const MacroFields& fields = macro.parameters[p].fields;
+      std::printf("\t%c%zu\t%s\n", fields.Bool(schema::kParameterIsFunction) ? '@' : '$', p + 1,
+                  fields.Text(schema::kParameterDescription).c_str());
+    }
+  }
+}
+
+// A subcommand that prints something of one machine type, loaded as the
+// editor loads it.
+CLI::App* AddTypeCommand(CLI::App* types, const std::shared_ptr<TypesArgs>& args, const char* name,
+                         const char* help, std::function<void(GMachineType&)> print) {
+  CLI::App* command = types->add_subcommand(name, help);
+  command->add_option("TYPE", args->type, "TYPENAME, DESCRIPTION or position")->required();
+  command->add_option("--root", args->root, kRootHelp);
+  command->callback([args, print] {
+    ScratchConfiguration scratch(args->root);
+    GPrefiguration record;
+    StartRecord(record);
+    print(FindType(record.MachineTypes(), args->type));
+  });
+  return command;
+}
+
 void AddTypesCommands(CLI::App& app, int& /*exit_code*/) {
   auto args = std::make_shared<TypesArgs>();
-  const char* root_help = "Use this folder as the configuration (default: as the editor's ConfigPaths.cfg says)";
 
   CLI::App* init = app.add_subcommand(
       "init", "Initialise the configuration as the editor does at start and end: print position, TYPENAME, "
               "DESCRIPTION and file of every machine type");
-  init->add_option("--root", args->root, root_help);
+  init->add_option("--root", args->root, kRootHelp);
   init->callback([args] {
     SelectConfiguration(args->root);
     GPrefiguration record;
-    Start(record);
+    StartRecord(record);
     PrintList(record.MachineTypes(), record.TypesDirectory());
     record.Destroy();
   });
@@ -162,23 +132,22 @@ void AddTypesCommands(CLI::App& app, int& /*exit_code*/) {
   CLI::App* types = app.add_subcommand("types", "The machine types, as the editor would load them, changing no file");
   types->require_subcommand(1);
   CLI::App* list = types->add_subcommand("list", "Print position, TYPENAME, DESCRIPTION and file of every type");
-  list->add_option("--root", args->root, root_help);
+  list->add_option("--root", args->root, kRootHelp);
   list->callback([args] {
     ScratchConfiguration scratch(args->root);
     GPrefiguration record;
-    Start(record);
+    StartRecord(record);
     PrintList(record.MachineTypes(), scratch.TypesDirectory());
   });
-  CLI::App* show = types->add_subcommand("show", "Print every setting of a type as SECTION/KEY=value");
-  show->add_option("TYPE", args->type, "TYPENAME, DESCRIPTION or position")->required();
-  show->add_option("SECTION", args->section, "Only this section");
-  show->add_option("--root", args->root, root_help);
-  show->callback([args] {
-    ScratchConfiguration scratch(args->root);
-    GPrefiguration record;
-    Start(record);
-    PrintType(FindType(record.MachineTypes(), args->type), args->section);
-  });
+  AddTypeCommand(types, args, "show", "Print every setting of a type as SECTION/KEY=value",
+                 [args](GMachineType& type) { PrintType(type, args->section); })
+      ->add_option("SECTION", args->section, "Only this section");
+  AddTypeCommand(types, args, "backplot", "Print the backplot parameter string of a type",
+                 [](GMachineType& type) { std::printf("%s\n", type.BackplotParameters().c_str()); });
+  AddTypeCommand(types, args, "macros",
+                 "Print the macros of a type: number, NAME, group number and name; under each, its parameters "
+                 "($n value or @n function parameter, and prompt)",
+                 [](GMachineType& type) { PrintMacros(type.Macros()); });
 }
 
 const CommandGroup kTypes{"types", &AddTypesCommands};

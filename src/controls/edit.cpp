@@ -7,21 +7,6 @@
 
 namespace prefig {
 
-std::string NormaliseCommaList(std::string_view text, std::string_view separator) {
-  std::string result;
-  while (true) {
-    size_t comma = text.find(',');
-    std::string_view item = ini::Trim(text.substr(0, comma));
-    if (!item.empty()) {
-      if (!result.empty()) result += separator;
-      result += item;
-    }
-    if (comma == std::string_view::npos) break;
-    text.remove_prefix(comma + 1);
-  }
-  return result;
-}
-
 WEdit::WEdit(ControlOwner* owner, int label_id, ControlKind kind) : WControl(owner, kind) { MakeLabel(label_id); }
 
 WEdit::WEdit(ControlOwner* owner, int label_id, const Setting& setting, ControlKind kind) : WEdit(owner, label_id, kind) {
@@ -35,11 +20,11 @@ std::string WEdit::GetText(size_t size) const { return size == 0 ? std::string()
 
 std::string WEdit::Value() const {
   std::string value(ini::Trim(GetText(maximum_length_)));
-  return list_mode_ ? NormaliseCommaList(value, list_separator_) : value;
+  return list_mode_ ? ini::NormaliseCommaList(value, list_separator_) : value;
 }
 
 void WEdit::SetValue(std::string_view value) {
-  SetText(list_mode_ ? NormaliseCommaList(value, list_separator_) : std::string(value));
+  SetText(list_mode_ ? ini::NormaliseCommaList(value, list_separator_) : std::string(value));
 }
 
 void WEdit::SetMaximumLength(size_t length) {

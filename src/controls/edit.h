@@ -7,6 +7,10 @@
 
 namespace prefig {
 
+// A list as an edit field shows it unless it has a separator of its own:
+// items joined with ", ".
+inline constexpr char kListSeparator[] = ", ";
+
 // A one-line text field with a label. In list mode its value is a comma
 // list, shown and saved with the items joined by ", " (or a separator of
 // its own).
@@ -55,14 +59,11 @@ class WEdit : public WControl {
  private:
   size_t maximum_length_ = kLengthMax;
   bool list_mode_ = false;
-  const char* list_separator_ = ", ";
+  const char* list_separator_ = kListSeparator;
   SaveRule save_rule_ = nullptr;
   bool password_ = false;
   size_t selection_start_ = 0;
   size_t selection_end_ = 0;
 };
-
-// Items split at commas, trimmed, empty ones dropped, joined with `separator`.
-std::string NormaliseCommaList(std::string_view text, std::string_view separator = ", ");
 
 }  // namespace prefig

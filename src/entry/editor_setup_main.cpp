@@ -87,6 +87,7 @@ void DEditorSetupMain::Open(int start_page) {
   module.new_types.clear();
   module.current_type = -1;
   if (GPrefiguration* record = module.record) {
+    record->NcFilters().Fill();  // the control types that the backplot page offers
     GMachineList& list = record->MachineTypes();
     for (int i = 0; i < list.Count() && i < kMachineListOutMax; ++i) module.working_types.push_back(&list.At(i));
     if (!module.working_types.empty()) {

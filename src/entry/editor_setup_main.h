@@ -54,8 +54,8 @@ class DEditorSetupMain : public ModalDialog {
   // `count_out`, or -1 when the list did not change. Always 1.
   int Run(int start_page, GMachineType** list_out, int* count_out);
 
-  // The opening steps: the working list of machine types, the tree of
-  // present pages and the start page.
+  // The opening steps: the record's NC filter table, the working list of
+  // machine types, the tree of present pages and the start page.
   void Open(int start_page);
   // After the dialog: unless it ended with OK, the machine types that pages
   // changed read their files again; the type chosen last becomes the

@@ -47,7 +47,7 @@ std::string JoinList(const std::vector<std::string>& items) {
 
 std::vector<std::string> SplitList(std::string_view text) {
   std::vector<std::string> items;
-  std::string normalised = NormaliseCommaList(text);
+  std::string normalised = ini::NormaliseCommaList(text, kListSeparator);
   std::string_view rest = normalised;
   while (!rest.empty()) {
     size_t comma = rest.find(',');

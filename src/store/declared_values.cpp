@@ -81,6 +81,8 @@ struct DeclaredKeyTable {
 
   explicit DeclaredKeyTable(Scope scope) {
     for (const Setting* s : SettingsOf(scope)) {
+      // A section named by a format (one per macro) is scanned by its owner.
+      if (std::strchr(s->section, '%')) continue;
       first_id.Add(s, static_cast<int>(ids));
       if (s->kind == Kind::kFont) {
         for (const char* field : kFontFieldNames) Add(*s, FontKeyName(*s, field));

@@ -59,6 +59,20 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+std::string NormaliseCommaList(std::string_view text, std::string_view separator) {
+  std::string result;
+  while (true) {
+    size_t comma = text.find(',');
+    std::string_view item = Trim(text.substr(0, comma));
+    if (!item.empty()) {
+      if (!result.empty()) result += separator;
+      result += item;
+    }
+    if (comma == std::string_view::npos) return result;
+    text.remove_prefix(comma + 1);
+  }
+}
+
 std::string UpperCase(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = FoldCase(c);

@@ -16,6 +16,8 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 // FF and BEL from either end.
 bool IsTrimChar(char c);
 std::string_view Trim(std::string_view s);
+// Items split at commas, trimmed, empty ones dropped, joined by `separator`.
+std::string NormaliseCommaList(std::string_view text, std::string_view separator);
 // Spaces and tabs only: what may stand around `=` and between the parts of
 // a key line.
 inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }

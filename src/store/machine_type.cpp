@@ -8,6 +8,7 @@
 #include "store/declared_values.h"
 #include "store/ini_text.h"
 #include "store/nc_filter_names.h"
+#include "store/nc_filter_table.h"
 #include "store/schema/registry.h"
 #include "store/setting_tables.h"
 
@@ -23,10 +24,6 @@ constexpr int kColourListVersion = 51000;
 constexpr char kOldPlanarSection[] = "PLANARDEF";
 // The standard tool list template of older installations.
 constexpr char kOldToolListTemplate[] = "/SYS/TOOLLIST.TXT";
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && ini::SameName(text.substr(0, prefix.size()), prefix);
-}
 
 }  // namespace
 
@@ -117,22 +114,15 @@ void GMachineType::ApplyPathRules(const LoadContext& context) {
 void GMachineType::UpgradeNcFilter() {
   if (values_.Text(kFilterUri).empty() || values_.Text(kFilterType).empty()) {
     changed_ = true;
-    std::string_view type, library, path;
-    if (BasicType() == 1) {
-      type = kControlKeyHeidenhain;
-      library = kFilterLibraryHeidenhainUpgrade;
-      path = kNamespacePathHeidenhain;
-    } else {
-      type = values_.Bool(kIsTurn) ? kControlKeyTurnFanucA : kControlKeyMillFanuc;
-      library = kFilterLibraryFanuc;
-      path = kNamespacePathIsoMillFanuc;
-    }
-    values_.SetText(kFilterType, type);
-    values_.SetText(kFilterDll, library);
-    values_.SetText(kFilterUri, std::string(kNcFormatNamespaceHost) + std::string(path));
+    NcFilter filter = BasicType() == 1 ? DeriveNcFilter(kControlKeyHeidenhain, NcFormatUri(kNamespacePathHeidenhain),
+                                                        kFilterLibraryHeidenhainUpgrade)
+                                       : DeriveNcFilter(values_.Bool(kIsTurn) ? kControlKeyTurnFanucA : kControlKeyMillFanuc);
+    values_.SetText(kFilterType, filter.control_key);
+    values_.SetText(kFilterDll, filter.library);
+    values_.SetText(kFilterUri, filter.uri);
     for (const Setting* s : {&kFilterDll, &kFilterUri, &kFilterType}) values_.Save(ini_, *s);
   }
-  bool turning = StartsWithNoCase(values_.Text(kFilterType), kTurningKeyPrefix);
+  bool turning = IsTurningControl(values_.Text(kFilterType));
   if (turning != values_.Bool(kTurnPrg)) {
     values_.SetBool(kTurnPrg, turning);
     values_.Save(ini_, kTurnPrg);
@@ -160,7 +150,7 @@ bool GMachineType::Load(const TypeContext& context) {
     if (version_read < kColourListVersion && colours_.TakeOverOlderSection(ini_, values_)) changed_ = true;
     ApplyPathRules(load);
     UpgradeNcFilter();
-    LoadMacroLibrary(context);
+    LoadMacroLibrary(context, scan ? &*scan : nullptr);
     RebuildBackplotParameters();
   }
   values_.UseScan(nullptr);

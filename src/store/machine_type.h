@@ -5,10 +5,13 @@
 
 #include "store/colour_list.h"
 #include "store/ini_file.h"
+#include "store/macro_library.h"
 #include "store/setting_values.h"
 #include "store/tool_table.h"
 
 namespace prefig {
+
+class DeclaredValues;
 
 // What loading a machine type needs from the run-time context.
 struct TypeContext {
@@ -48,6 +51,14 @@ class GMachineType {
   ColourList& Colours() { return colours_; }
   ToolTable& MillTools() { return mill_tools_; }
   ToolTable& TurnTools() { return turn_tools_; }
+  GMacroLibrary& Macros() { return macros_; }
+  const GMacroLibrary& Macros() const { return macros_; }
+  // The syntax and unit settings for the host's backplot as NAME=value;
+  // pairs, held here and never stored.
+  const std::string& BackplotParameters() const { return backplot_parameters_; }
+  // After loading, and whenever the backplot or tool scan settings were
+  // saved into the type. Normalises the map letters.
+  void RebuildBackplotParameters();
 
   const std::string& Name() const;         // TYPENAME
   const std::string& Description() const;  // DESCRIPTION
@@ -71,12 +82,11 @@ class GMachineType {
   bool ReadHeader(const TypeContext& context, int& version_read);
   void ApplyPathRules(const LoadContext& context);
   void UpgradeNcFilter();
-  // The macro library and the backplot parameter string keep their data in
-  // the type; the loader and the saver call them here and nowhere else
-  // (machine_type_companions.cpp). The NC filter table is the record's and
-  // is filled by the setup dialog, not by loading.
-  void LoadMacroLibrary(const TypeContext& context);
-  void RebuildBackplotParameters();
+  // The macro library keeps its data in the type; only the loader and the
+  // saver call these (machine_type_companions.cpp, beside the backplot
+  // parameter string). The NC filter table is the record's and is filled
+  // by the setup dialog, not by loading.
+  void LoadMacroLibrary(const TypeContext& context, const DeclaredValues* scan);
   void SaveMacroLibrary();
 
   std::string path_;
@@ -85,6 +95,8 @@ class GMachineType {
   ColourList colours_;
   ToolTable mill_tools_;
   ToolTable turn_tools_;
+  GMacroLibrary macros_;
+  std::string backplot_parameters_;
   bool valid_ = false;
   bool changed_ = false;
   bool translate_ = false;

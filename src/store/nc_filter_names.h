@@ -1,7 +1,8 @@
 #pragma once
 // Names of NC filters that the machine type loader and the settings
 // declarations use: filter libraries, control keys and the namespace of the
-// NC formats. The NC filter table uses the same names.
+// NC formats. The NC filter table (nc_filter_table.h) uses the same names
+// and makes every namespace URI (NcFormatUri).
 namespace prefig {
 
 // Every NC format namespace URI is a path on this host.

@@ -3,6 +3,7 @@
 
 #include "store/editor_dnc_cfg.h"
 #include "store/global_settings.h"
+#include "store/nc_filter_table.h"
 
 namespace prefig {
 
@@ -10,9 +11,9 @@ namespace prefig {
 inline constexpr char kMainIniName[] = "Prefig";
 
 // The configuration record: the editor's every setting. It is its own main
-// INI file (GConfiguration), holds the global settings of the global pages
-// and the editing state, and through GEditorDNCCfg the protocols and the
-// machine types. The host creates it, runs InitDnc once, and destroys it,
+// INI file (GConfiguration), holds the global settings of the global pages,
+// the editing state and the NC filter table, and through GEditorDNCCfg the
+// protocols and the machine types. The host creates it, runs InitDnc once, and destroys it,
 // which writes the editing state.
 class GPrefiguration : public GEditorDNCCfg {
  public:
@@ -29,6 +30,9 @@ class GPrefiguration : public GEditorDNCCfg {
 
   GlobalSettings& Global() { return global_; }
   const GlobalSettings& Global() const { return global_; }
+  // Empty until the setup dialog fills it.
+  GNcFilterTable& NcFilters() { return nc_filters_; }
+  const GNcFilterTable& NcFilters() const { return nc_filters_; }
 
   // What the host keeps in the record for the editor and the setup dialog.
   struct HostFields {
@@ -47,6 +51,7 @@ class GPrefiguration : public GEditorDNCCfg {
 
  private:
   GlobalSettings global_;
+  GNcFilterTable nc_filters_;
   HostFields host_;
 };
 

@@ -47,6 +47,7 @@ enum class HeldBy : uint8_t {
   kToolTable,     // the tool lists
   kProtocolList,  // the DNC protocol list
   kIniFile,       // read and written directly in the file by its page
+  kMacroLibrary,  // the macro library of a machine type
 };
 
 // A loader default that depends on where the program runs.

@@ -7,7 +7,7 @@
 #include "store/declared_values.h"
 #include "store/ini_file.h"
 #include "store/ini_text.h"
-#include "store/nc_filter_names.h"
+#include "store/nc_filter_table.h"
 #include "store/schema/registry.h"
 #include "store/setting_values.h"
 
@@ -185,7 +185,7 @@ std::string DefaultText(const Setting& s, const LoadContext& context, int member
     case DefaultFrom::kCurrentLanguage: return context.language;
     case DefaultFrom::kProgramDirectory: return JoinPath(context.program_directory, text);
     case DefaultFrom::kDataDirectory: return JoinPath(context.data_directory, text);
-    case DefaultFrom::kNamespaceUri: return text.empty() ? text : kNcFormatNamespaceHost + text;
+    case DefaultFrom::kNamespaceUri: return text.empty() ? text : NcFormatUri(text);
   }
   return text;
 }

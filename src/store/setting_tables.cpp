@@ -32,7 +32,8 @@ void LoadTable(GIniFile& ini, const SettingTable& table, SettingHolders& holders
       case HeldBy::kToolTable:
         if (ToolTable* tools = ToolTableCounting(holders, *s)) tools->Load(ini, holders.scan);
         break;
-      case HeldBy::kProtocolList: break;
+      case HeldBy::kProtocolList:
+      case HeldBy::kMacroLibrary: break;
     }
   }
 }
@@ -52,7 +53,8 @@ void SaveTable(GIniFile& ini, const SettingTable& table, const SettingHolders& h
         if (ToolTable* tools = ToolTableCounting(holders, *s)) tools->Save(ini);
         break;
       case HeldBy::kIniFile:
-      case HeldBy::kProtocolList: break;
+      case HeldBy::kProtocolList:
+      case HeldBy::kMacroLibrary: break;
     }
   }
 }

@@ -73,5 +73,35 @@ TEST_F(TypesCli, ShowPrintsEverySettingOfATypeOrOneSection) {
   EXPECT_EQ(missing.err, "prefig: no machine type 8\n");
 }
 
+TEST_F(TypesCli, BackplotPrintsTheParameterStringOfAType) {
+  ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  test::ProgramResult lathe = Prefig({"types", "backplot", "ISO Turning", "--root", root.path()});
+  ASSERT_EQ(lathe.exit_code, 0) << lathe.err;
+  EXPECT_EQ(lathe.out,
+            "PLOTTYPE=TURNFANUCAISO;ARCMODE=0;POSITIVEX=1;LATHEFLIP=0;DIAMETERPRG=1;DIAMETERARC=0;SHOWCYCLES=1;"
+            "DRAWNULLARCS=1;IGNOREM6=1;IGNORET0=1;USEUVW=1;IS5AXIS=0;USEMILI=0;TOOLPREFIX='T';IGNOREBLOCKSKIP=0;"
+            "COMMENTSTART=40;COMMENTEND=41;MLCENABLED=0;MLCSTART='/*';MLCEND='*/';DECIMALCOUNT=3;FEED='F';"
+            "SPEED='S';TOOLCHANGE='T';TOOLLOADCMD='M6';BLOCKSKIPAFTER=1;TOOLLOAD=;UNITS=mm;RAPIDUNITS=mm/min;"
+            "TURNUNITS=mm;TURNRAPIDUNITS=unit/min;RAPIDRATE=10000;MAPLETTER=;\n");
+  EXPECT_EQ(Prefig({"types", "backplot", "99", "--root", root.path()}).exit_code, 1);
+}
+
+TEST_F(TypesCli, MacrosListsEachMacroWithItsGroupAndParameters) {
+  ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  const std::string type = root.File("TYPES/Macros.mac");
+  test::WriteFile(type,
+                  "[GENERAL]\r\nTYPENAME=MAC\r\nDESCRIPTION=Macros\r\nLOADORDER=8\r\nVERSION=80402\r\n"
+                  "[MACROINF]\r\nCOUNT=3\r\n[MACROGRP]\r\nCOUNT=2\r\nGRP000=Drilling\r\nGRP001=Pockets\r\n"
+                  "[MACRO000]\r\nNAME=Peck\r\nTEXT=G83 Z$2 Q@5\r\nPARAMCOUNT=5\r\n001DESC=Depth\r\n"
+                  "004DESC=Step\r\n"
+                  "[MACRO001]\r\n"
+                  "[MACRO002]\r\nNAME=Pocket\r\nGROUPID=1\r\nTEXT=G0\r\n");
+  std::string before = test::ReadFile(type);
+  test::ProgramResult macros = Prefig({"types", "macros", "MAC", "--root", root.path()});
+  ASSERT_EQ(macros.exit_code, 0) << macros.err;
+  EXPECT_EQ(macros.out, "0\tPeck\t0\tDrilling\n\t$1\tDepth\n\t@2\tStep\n1\tPocket\t1\tPockets\n");
+  EXPECT_EQ(test::ReadFile(type), before) << "the type's file is left as it is";
+}
+
 }  // namespace
 }  // namespace prefig

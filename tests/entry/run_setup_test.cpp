@@ -81,6 +81,14 @@ TEST_F(RunSetupTest, AWholeSessionChangesOnlyWhatTheUserChanged) {
   EXPECT_TRUE(services.message_boxes.empty());
 }
 
+TEST_F(RunSetupTest, TheDialogFillsTheNcFilterTableOnce) {
+  EXPECT_EQ(record.NcFilters().Count(), 0);
+  Run(1, {[](ModalDialog& dialog) { dialog.Cancel(); }});
+  Run(1, {[](ModalDialog& dialog) { dialog.Cancel(); }});
+  ASSERT_EQ(record.NcFilters().Count(), 12);
+  EXPECT_EQ(record.NcFilters().Entries()[1].display_name, "ISO Turning");
+}
+
 TEST_F(RunSetupTest, DefaultThenCancelLeavesTheRecordAndTheFile) {
   record.Global().Values().SetInt(kTabChars, 5);
   record.Global().Values().Save(record, kTabChars);

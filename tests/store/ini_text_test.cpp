@@ -205,6 +205,14 @@ TEST(IniText, BoolDecoding) {
   for (const char* no : {"true", "Y", "10", "No", "", "0"}) EXPECT_FALSE(DecodeBool(no)) << no;
 }
 
+TEST(IniText, CommaListsAreTrimmedWithoutEmptyItemsAndJoinedBySeparator) {
+  EXPECT_EQ(NormaliseCommaList(" A ,, B ;", ","), "A,B ;");
+  EXPECT_EQ(NormaliseCommaList(" A ,, B ", ", "), "A, B");
+  EXPECT_EQ(NormaliseCommaList(",,\t,", ","), "");
+  EXPECT_EQ(NormaliseCommaList("X=U, Y = V ,Z", ","), "X=U,Y = V,Z");
+  EXPECT_EQ(NormaliseCommaList("\r\nA\t", ","), "A");
+}
+
 TEST(IniText, UnusableNamesAreRefused) {
   EXPECT_FALSE(IsUsableSectionName(""));
   EXPECT_FALSE(IsUsableSectionName("MY SECTION"));

@@ -102,6 +102,8 @@ TEST_F(MachineTypeTest, ANewFileReadOnceHoldsEveryKeyAndReadingAgainChangesNothi
   ini.Open(path);
   for (const Setting* s : SettingsOf(kType)) {
     if (s->only_when || s->held_by == kColourList || s == &kTool || s == &kTurnTool) continue;
+    // Of the macro library only the keys of a library without macros.
+    if (s->held_by == kMacroLibrary && (s->count > 1 || std::string_view(s->section) == kMacroSection)) continue;
     std::string key = s->kind == kFont ? FontKeyName(*s, kFontFieldNames[0]) : KeyName(*s, s->count - 1);
     EXPECT_TRUE(ini.KeyExists(s->section, key)) << s->section << "/" << key;
   }

@@ -53,6 +53,7 @@ const char* HolderName(HeldBy holder) {
     case HeldBy::kToolTable: return "tool table";
     case HeldBy::kProtocolList: return "protocol list";
     case HeldBy::kIniFile: return "the file itself";
+    case HeldBy::kMacroLibrary: return "macro library";
   }
   return "?";
 }

@@ -21,6 +21,7 @@
 #include "store/schema/load_save.h"
 #include "store/schema/machine_general.h"
 #include "store/schema/macro_info.h"
+#include "store/schema/macro_library.h"
 #include "store/schema/mazak_view.h"
 #include "store/schema/multi_channel.h"
 #include "store/schema/planar.h"
@@ -94,6 +95,7 @@ inline constexpr SettingTable kTypeTables[] = {
     {"multi-channel", kType, kMultiChannelPage, Saved::kWhenChanged},
     {"quiver", kType, kQuiver, Saved::kWhenChanged},
     {"macro info", kType, kMacroInfo, Saved::kWhenChanged},
+    {"macro library", kType, kMacroLibraryKeys, Saved::kAlways},
 };
 
 // The host's DNC configuration object.

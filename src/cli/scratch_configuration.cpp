@@ -1,0 +1,63 @@
+#include "cli/scratch_configuration.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cli/cli_common.h"
+#include "cli/host_program.h"
+#include "context/config_path_handler.h"
+#include "context/config_path_keys.h"
+#include "platform/file_io.h"
+#include "store/prefiguration.h"
+
+namespace prefig::cli {
+
+namespace fs = std::filesystem;
+
+void SelectConfiguration(const std::string& root) {
+  ConfigPaths().SetProgramFile(root.empty() ? ProgramOrHost("")
+                                            : platform::AbsolutePath(root) + "/" + kHostProgramName);
+}
+
+void StartRecord(GPrefiguration& record) {
+  int result = record.InitDnc(kMainIniName, true);
+  if (result != GConfiguration::kInitDone) {
+    throw Failure("the configuration could not be initialised (code " + std::to_string(result) +
+                  "; are the message files in " + record.ProgramDirectory() + "/msg?)");
+  }
+}
+
+ScratchConfiguration::ScratchConfiguration(const std::string& root) {
+  SelectConfiguration(root);
+  types_ = ConfigPaths().GetPath(kTypesKey);
+  std::string main_ini = ConfigPaths().GetPath(kCfgKey, std::string(kMainIniName) + ".ini");
+  std::string data = ConfigPaths().GetPath(kDataKey);
+  std::string pattern = (fs::temp_directory_path() / "prefig-types-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw Failure("cannot create a temporary folder");
+  dir_ = pattern;
+  PathTable table;
+  table.Set(kCfgKey, dir_ + "/Cfg");
+  table.Set(kTypesKey, dir_ + "/Types");
+  table.Set(kDataKey, data);
+  if (!GConfigPathHandler::WritePathsFile(table, dir_ + "/ConfigPaths.cfg")) {
+    std::error_code error;
+    fs::remove_all(dir_, error);
+    throw Failure("cannot write in " + dir_);
+  }
+  if (platform::FileExists(main_ini)) platform::CopyFile(main_ini, dir_ + "/Cfg/" + kMainIniName + ".ini");
+  std::error_code error;
+  for (fs::directory_iterator it(types_, error), end; !error && it != end; it.increment(error)) {
+    std::error_code type_error;
+    if (it->is_regular_file(type_error)) {
+      platform::CopyFile(it->path().string(), dir_ + "/Types/" + it->path().filename().string());
+    }
+  }
+  ConfigPaths().SetProgramFile(dir_ + "/" + kHostProgramName);
+}
+
+ScratchConfiguration::~ScratchConfiguration() {
+  std::error_code error;
+  fs::remove_all(dir_, error);
+}
+
+}  // namespace prefig::cli

@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+
+namespace prefig {
+class GPrefiguration;
+}
+
+namespace prefig::cli {
+
+inline constexpr const char* kRootHelp =
+    "Use this folder as the configuration (default: as the editor's ConfigPaths.cfg says)";
+
+// The editor's configuration, as its ConfigPaths.cfg resolves it, or the
+// one under the root folder given (every directory a subfolder of it).
+void SelectConfiguration(const std::string& root);
+
+// Initialises the record as the editor does when it starts: context,
+// protocols, machine types; a Failure when it cannot.
+void StartRecord(GPrefiguration& record);
+
+// A configuration of our own in a temporary folder, holding copies of the
+// main INI file and the machine types of the real one, its DATA being the
+// real one: the record is built there exactly as the editor would build
+// it, and no file of the real configuration changes.
+class ScratchConfiguration {
+ public:
+  explicit ScratchConfiguration(const std::string& root);
+  ~ScratchConfiguration();
+  ScratchConfiguration(const ScratchConfiguration&) = delete;
+  ScratchConfiguration& operator=(const ScratchConfiguration&) = delete;
+
+  const std::string& TypesDirectory() const { return types_; }
+
+ private:
+  std::string types_;
+  std::string dir_;
+};
+
+}  // namespace prefig::cli
