@@ -47,12 +47,6 @@ std::string LongForm(const std::string& file) {
   return result.starts_with("//") ? result.substr(1) : result;
 }
 
-std::string NameWithoutExtension(const std::string& file) {
-  std::string name = platform::FileNameOf(file);
-  size_t dot = name.rfind('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
-
 }  // namespace
 
 GConfigPathHandler::GConfigPathHandler() { Reload(); }
@@ -72,7 +66,7 @@ void GConfigPathHandler::Reload() {
   program_file_ = requested_program_.empty() ? platform::ProgramFile() : LongForm(requested_program_);
   program_dir_ = platform::DirectoryOf(program_file_);
   vendor_dir_ = OverrideOr(kVendorOverride, kDefaultVendor);
-  product_dir_ = OverrideOr(kProductOverride, NameWithoutExtension(program_file_) + std::string(kProductSuffix));
+  product_dir_ = OverrideOr(kProductOverride, platform::FileStemOf(program_file_) + std::string(kProductSuffix));
   table_.Clear();
   table_.Set(kRootDirKey, kRootDirStart);
   ReadPathsFile(table_);

@@ -2,9 +2,6 @@
 
 #include <dlfcn.h>
 
-#include <filesystem>
-#include <system_error>
-
 #include "context/default_language.h"
 #include "context/language_code.h"
 #include "context/message_file.h"
@@ -16,11 +13,6 @@
 
 namespace prefig {
 namespace {
-
-bool IsDirectory(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_directory(path, error);
-}
 
 std::string MissingLibraryText() {
   return std::string("Could not find a valid ") + kLocalizationLibrary +
@@ -92,7 +84,7 @@ std::string InitLocalization(std::string_view library_path, std::string_view mes
 std::string FindMessageDirectory(const std::string& program_directory) {
   for (const std::string& candidate : {program_directory + "/" + kMessageDirectoryName,
                                        program_directory + "/../" + kMessageDirectoryName}) {
-    if (IsDirectory(candidate)) return candidate;
+    if (platform::IsDirectory(candidate)) return candidate;
   }
   return program_directory;
 }

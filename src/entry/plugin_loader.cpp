@@ -1,7 +1,6 @@
 #include "entry/plugin_loader.h"
 
 #include <dlfcn.h>
-#include <sys/stat.h>
 
 #include <string>
 
@@ -9,15 +8,11 @@
 #include "entry/module_state.h"
 #include "entry/plugin_abi.h"
 #include "entry/services.h"
+#include "platform/file_io.h"
 #include "platform/process.h"
 
 namespace prefig {
 namespace {
-
-bool IsDirectory(const std::string& path) {
-  struct stat st{};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 void* OpenLibrary(const std::string& path) { return path.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
 
@@ -26,9 +21,9 @@ void* OpenLibrary(const std::string& path) { return path.empty() ? nullptr : ::d
 std::string FindDllDirectory(std::string_view program_directory) {
   std::string dir(program_directory);
   std::string beside = dir + "/" + kPluginDirectoryName;
-  if (IsDirectory(beside)) return beside;
+  if (platform::IsDirectory(beside)) return beside;
   std::string above = dir + "/../" + kPluginDirectoryName;
-  if (IsDirectory(above)) return above;
+  if (platform::IsDirectory(above)) return above;
   return dir;
 }
 

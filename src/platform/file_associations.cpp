@@ -23,12 +23,6 @@ constexpr std::string_view kFileWordFallback = "File";
 
 std::string ProgramOrSelf(std::string_view program) { return program.empty() ? ProgramFile() : std::string(program); }
 
-std::string ProgramName(std::string_view program) {
-  std::string name = FileNameOf(program);
-  size_t dot = name.rfind('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
-
 std::string OpenCommand(std::string_view program) { return "\"" + std::string(program) + "\" \"%1\""; }
 
 std::string IconText(std::string_view program, int icon_index) {
@@ -70,7 +64,7 @@ bool RegisterMachineWide(const std::vector<std::string>& extensions, std::string
 bool SyncDesktop(std::string_view identifier, std::string_view program) {
   std::vector<std::string> mime_types;
   for (const std::string& extension : UserExtensions(identifier)) mime_types.push_back(MimeTypeOfExtension(extension));
-  bool ok = WriteDesktopEntry(DesktopFileId(identifier), program, ProgramName(program), mime_types);
+  bool ok = WriteDesktopEntry(DesktopFileId(identifier), program, FileStemOf(program), mime_types);
   RefreshDesktopDatabases();
   return ok;
 }
@@ -136,7 +130,7 @@ bool UnregisterForUser(const std::string& extension, std::string_view id) {
 
 std::string ProgramIdentifier(std::string_view program, std::string_view suffix) {
   char buffer[512];
-  std::snprintf(buffer, sizeof buffer, "VELMO.%s%.*s.v%d", ProgramName(program).c_str(), static_cast<int>(suffix.size()),
+  std::snprintf(buffer, sizeof buffer, "VELMO.%s%.*s.v%d", FileStemOf(program).c_str(), static_cast<int>(suffix.size()),
                 suffix.data(), kProgramIdentifierVersion);
   return buffer;
 }

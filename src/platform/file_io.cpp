@@ -189,11 +189,6 @@ int CopyContent(int from, int to) {
   }
 }
 
-bool IsDirectory(const std::string& path) {
-  struct stat st{};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 }  // namespace
 
 ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<const int> waits) {
@@ -211,6 +206,11 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<co
 bool FileExists(const std::string& path) {
   struct stat st{};
   return ::stat(path.c_str(), &st) == 0;
+}
+
+bool IsDirectory(const std::string& path) {
+  struct stat st{};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string ResolveLinks(const std::string& path) {
@@ -356,6 +356,19 @@ std::string DirectoryOf(std::string_view path) {
 std::string FileNameOf(std::string_view path) {
   size_t slash = path.find_last_of('/');
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string FileStemOf(std::string_view path) {
+  std::string name = FileNameOf(path);
+  size_t dot = name.rfind('.');
+  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+std::string JoinPath(std::string_view directory, std::string_view name) {
+  std::string path(directory);
+  if (!path.empty() && path.back() != '/') path += '/';
+  path += name;
+  return path;
 }
 
 }  // namespace prefig::platform

@@ -19,6 +19,7 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& out,
                          std::span<const int> waits = kFileRetryWaitsMs);
 
 bool FileExists(const std::string& path);
+bool IsDirectory(const std::string& path);
 
 // The file a path finally names after following symbolic links (the path
 // itself when it is none). A dangling link gives the file it would create.
@@ -86,5 +87,11 @@ std::string AbsolutePath(const std::string& path);
 
 std::string DirectoryOf(std::string_view path);
 std::string FileNameOf(std::string_view path);
+// The file name without its last extension; a name that only starts with a
+// dot keeps it.
+std::string FileStemOf(std::string_view path);
+// `name` inside `directory`, with one separator between them; an empty
+// directory gives the name alone.
+std::string JoinPath(std::string_view directory, std::string_view name);
 
 }  // namespace prefig::platform

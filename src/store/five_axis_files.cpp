@@ -4,21 +4,11 @@
 #include "store/ini_text.h"
 
 namespace prefig {
-namespace {
 
-std::string JoinPath(std::string_view dir, std::string_view name) {
-  std::string path(dir);
-  if (!path.empty() && path.back() != '/') path += '/';
-  path += name;
-  return path;
-}
-
-}  // namespace
-
-std::string UserFiveAxisFile(std::string_view types_dir) { return JoinPath(types_dir, kUserFiveAxisFileName); }
+std::string UserFiveAxisFile(std::string_view types_dir) { return platform::JoinPath(types_dir, kUserFiveAxisFileName); }
 
 std::string TemplateFiveAxisFile(std::string_view program_dir) {
-  return JoinPath(JoinPath(program_dir, kTemplatesFolder), kTemplateFiveAxisFileName);
+  return platform::JoinPath(platform::JoinPath(program_dir, kTemplatesFolder), kTemplateFiveAxisFileName);
 }
 
 std::vector<FiveAxisRecord> ParseFiveAxisLines(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "platform/file_io.h"
 #include "store/declared_values.h"
 #include "store/ini_file.h"
 #include "store/ini_text.h"
@@ -14,12 +15,6 @@
 namespace prefig {
 
 namespace {
-
-std::string JoinPath(const std::string& directory, std::string_view name) {
-  if (directory.empty()) return std::string(name);
-  if (directory.back() == '/') return directory + std::string(name);
-  return directory + "/" + std::string(name);
-}
 
 std::string FormatFixed(double value, int decimals) {
   char buffer[512];
@@ -183,8 +178,8 @@ std::string DefaultText(const Setting& s, const LoadContext& context, int member
   switch (s.from) {
     case DefaultFrom::kDeclared: return text;
     case DefaultFrom::kCurrentLanguage: return context.language;
-    case DefaultFrom::kProgramDirectory: return JoinPath(context.program_directory, text);
-    case DefaultFrom::kDataDirectory: return JoinPath(context.data_directory, text);
+    case DefaultFrom::kProgramDirectory: return platform::JoinPath(context.program_directory, text);
+    case DefaultFrom::kDataDirectory: return platform::JoinPath(context.data_directory, text);
     case DefaultFrom::kNamespaceUri: return text.empty() ? text : NcFormatUri(text);
   }
   return text;
