@@ -39,24 +39,6 @@ int ClampToRange(long long value, const Setting& s) {
   return static_cast<int>(std::clamp<long long>(value, std::llround(s.min), std::llround(s.max)));
 }
 
-std::string JoinList(const std::vector<std::string>& items) {
-  std::string joined;
-  for (const std::string& item : items) joined += (joined.empty() ? "" : ",") + item;
-  return joined;
-}
-
-std::vector<std::string> SplitList(std::string_view text) {
-  std::vector<std::string> items;
-  std::string normalised = ini::NormaliseCommaList(text, kListSeparator);
-  std::string_view rest = normalised;
-  while (!rest.empty()) {
-    size_t comma = rest.find(',');
-    items.emplace_back(ini::Trim(rest.substr(0, comma)));
-    rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-  }
-  return items;
-}
-
 void Show(WControl& control, const Setting& s, const SettingValue& value) {
   switch (control.Kind()) {
     case ControlKind::kCheckBox:
@@ -95,7 +77,7 @@ void Show(WControl& control, const Setting& s, const SettingValue& value) {
     case ControlKind::kEditField:
     case ControlKind::kEditAscii: {
       auto& edit = static_cast<WEdit&>(control);
-      edit.SetValue(s.kind == Kind::kCommaList ? JoinList(std::get<std::vector<std::string>>(value))
+      edit.SetValue(s.kind == Kind::kCommaList ? ini::JoinCommaList(std::get<std::vector<std::string>>(value))
                                                 : std::get<std::string>(value));
       return;
     }
@@ -133,7 +115,7 @@ SettingValue Shown(const WControl& control, const Setting& s) {
     case ControlKind::kEditField:
     case ControlKind::kEditAscii: {
       std::string text = static_cast<const WEdit&>(control).StoredText();
-      if (s.kind == Kind::kCommaList) return SplitList(text);
+      if (s.kind == Kind::kCommaList) return ini::SplitCommaList(text);
       return text;
     }
     default:

@@ -137,14 +137,11 @@ std::string ProgramIdentifier(std::string_view program, std::string_view suffix)
 
 std::vector<std::string> SplitExtensions(std::string_view list) {
   std::vector<std::string> out;
-  while (true) {
-    size_t comma = list.find(',');
-    std::string_view item = ini::Trim(list.substr(0, comma));
-    if (!item.empty() && item.front() == '.') item.remove_prefix(1);
-    if (!item.empty()) out.emplace_back(item);
-    if (comma == std::string_view::npos) return out;
-    list.remove_prefix(comma + 1);
+  for (std::string& item : ini::SplitCommaList(list)) {
+    if (item.front() == '.') item.erase(0, 1);
+    if (!item.empty()) out.push_back(std::move(item));
   }
+  return out;
 }
 
 bool IsUsableExtension(std::string_view extension) {

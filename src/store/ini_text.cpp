@@ -59,18 +59,28 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-std::string NormaliseCommaList(std::string_view text, std::string_view separator) {
-  std::string result;
+std::vector<std::string> SplitCommaList(std::string_view text) {
+  std::vector<std::string> items;
   while (true) {
     size_t comma = text.find(',');
     std::string_view item = Trim(text.substr(0, comma));
-    if (!item.empty()) {
-      if (!result.empty()) result += separator;
-      result += item;
-    }
-    if (comma == std::string_view::npos) return result;
+    if (!item.empty()) items.emplace_back(item);
+    if (comma == std::string_view::npos) return items;
     text.remove_prefix(comma + 1);
   }
+}
+
+std::string JoinCommaList(const std::vector<std::string>& items, std::string_view separator) {
+  std::string joined;
+  for (const std::string& item : items) {
+    if (!joined.empty()) joined += separator;
+    joined += item;
+  }
+  return joined;
+}
+
+std::string NormaliseCommaList(std::string_view text, std::string_view separator) {
+  return JoinCommaList(SplitCommaList(text), separator);
 }
 
 std::string UpperCase(std::string_view s) {

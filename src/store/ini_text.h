@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The INI text format as pure functions over the file's bytes: finding
 // sections and keys, and the in-place edits. Everything that reads or writes
@@ -16,7 +17,10 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 // FF and BEL from either end.
 bool IsTrimChar(char c);
 std::string_view Trim(std::string_view s);
-// Items split at commas, trimmed, empty ones dropped, joined by `separator`.
+// Items split at commas, trimmed, empty ones dropped.
+std::vector<std::string> SplitCommaList(std::string_view text);
+std::string JoinCommaList(const std::vector<std::string>& items, std::string_view separator = ",");
+// SplitCommaList joined by `separator`.
 std::string NormaliseCommaList(std::string_view text, std::string_view separator);
 // Spaces and tabs only: what may stand around `=` and between the parts of
 // a key line.

@@ -37,22 +37,12 @@ uint32_t ParseColourText(std::string_view text) {
 }
 
 std::vector<std::string> SplitList(std::string_view text, const Setting& s) {
-  std::vector<std::string> items;
-  while (!text.empty() && (s.items <= 0 || static_cast<int>(items.size()) < s.items)) {
-    size_t comma = text.find(',');
-    std::string_view item = ini::Trim(text.substr(0, comma));
-    if (s.length > 0 && item.size() > static_cast<size_t>(s.length)) item = item.substr(0, s.length);
-    if (!item.empty()) items.emplace_back(item);
-    if (comma == std::string_view::npos) break;
-    text.remove_prefix(comma + 1);
+  std::vector<std::string> items = ini::SplitCommaList(text);
+  if (s.items > 0 && items.size() > static_cast<size_t>(s.items)) items.resize(static_cast<size_t>(s.items));
+  for (std::string& item : items) {
+    if (s.length > 0 && item.size() > static_cast<size_t>(s.length)) item.resize(static_cast<size_t>(s.length));
   }
   return items;
-}
-
-std::string JoinList(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) text += (text.empty() ? "" : ",") + item;
-  return text;
 }
 
 int HexDigit(char c) {
@@ -164,7 +154,7 @@ std::string FormatValue(const Setting& s, const SettingValue& value) {
       if (s.yes_no == YesNoText::kOneZero) return std::get<bool>(value) ? "1" : "0";
       return std::get<bool>(value) ? "Yes" : "No";
     case Kind::kColour: return std::to_string(std::get<uint32_t>(value));
-    case Kind::kCommaList: return JoinList(std::get<std::vector<std::string>>(value));
+    case Kind::kCommaList: return ini::JoinCommaList(std::get<std::vector<std::string>>(value));
     case Kind::kFont: return FormatFont(std::get<FontDescription>(value));
   }
   return {};

@@ -30,19 +30,13 @@ std::string CleanDefault(std::string_view text) {
 }
 
 std::string CleanList(std::string_view text) {
-  std::string joined;
-  size_t kept = 0;
-  while (kept < kListMax) {
-    size_t comma = text.find(',');
-    std::string_view piece = WithoutDot(ini::Trim(text.substr(0, comma)));
-    std::string extension = WithoutForbidden(ini::UpperCase(piece).substr(0, kLengthMax));
-    if (!extension.empty() && extension != ".") {
-      joined += (kept++ == 0 ? "" : ",") + extension;
-    }
-    if (comma == std::string_view::npos) break;
-    text.remove_prefix(comma + 1);
+  std::vector<std::string> kept;
+  for (const std::string& piece : ini::SplitCommaList(text)) {
+    if (kept.size() == kListMax) break;
+    std::string extension = WithoutForbidden(ini::UpperCase(WithoutDot(piece)).substr(0, kLengthMax));
+    if (!extension.empty() && extension != ".") kept.push_back(std::move(extension));
   }
-  return joined;
+  return ini::JoinCommaList(kept);
 }
 
 }  // namespace prefig::extensions
