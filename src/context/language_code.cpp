@@ -1,5 +1,7 @@
 #include "context/language_code.h"
 
+#include "store/ini_text.h"
+
 namespace prefig {
 namespace {
 
@@ -16,16 +18,12 @@ constexpr Legacy kLegacyCodes[] = {
     {"se", "sv-SE"}, {"ru", "ru-RU"}, {"th", "th-TH"}, {"tc", "zh-CHT"},
 };
 
-// ASCII only, whatever locale the host has set.
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool IsAsciiAlnum(char c) { return (c >= '0' && c <= '9') || Lower(c) != Upper(c); }
+bool IsAsciiAlnum(char c) { return (c >= '0' && c <= '9') || ini::LowerCaseChar(c) != ini::FoldCase(c); }
 
 }  // namespace
 
 std::string NormalizeLanguageCode(std::string_view code) {
-  std::string lower;
-  for (char c : code) lower.push_back(Lower(c));
+  const std::string lower = ini::LowerCase(code);
   for (const Legacy& legacy : kLegacyCodes) {
     if (lower == legacy.code) return legacy.culture;
   }
@@ -39,7 +37,7 @@ std::string NormalizeLanguageCode(std::string_view code) {
     std::string_view part(lower.data() + start, end - start);
     for (size_t i = 0; i < part.size(); ++i) {
       char c = part[i];
-      if (!first && (part.size() == 2 || part.size() == 3 || (part.size() == 4 && i == 0))) c = Upper(c);
+      if (!first && (part.size() == 2 || part.size() == 3 || (part.size() == 4 && i == 0))) c = ini::FoldCase(c);
       result.push_back(c);
     }
     if (end == lower.size()) break;

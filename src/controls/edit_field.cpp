@@ -10,7 +10,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char Upper(char c) { return ini::FoldCase(c); }
 
 // Signs only in front, at most one decimal separator.
 std::string NumberCharacters(std::string_view text, bool sign, bool separator) {
@@ -80,7 +79,7 @@ std::string WEditField::Filter(std::string_view current, std::string_view propos
     case Mode::kUpperAlnum6:
     case Mode::kUpperAlnum7:
       for (char c : proposed) {
-        if (IsLetter(c) || IsDigit(c)) kept += Upper(c);
+        if (IsLetter(c) || IsDigit(c)) kept += ini::FoldCase(c);
       }
       return kept;
     case Mode::kNoComma:

@@ -1,7 +1,6 @@
 #include "host/open_filter.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "store/ini_text.h"
 
@@ -13,8 +12,7 @@ std::string OpenFileFilter(std::string_view description, std::string_view defaul
   auto add = [&patterns](std::string_view extension) {
     if (extension.empty()) return;
     std::string upper = ini::UpperCase(extension);
-    std::string lower(upper);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::string lower = ini::LowerCase(upper);
     for (const std::string& pattern : {"*." + upper, "*." + lower}) {
       if (std::find(patterns.begin(), patterns.end(), pattern) == patterns.end()) patterns.push_back(pattern);
     }

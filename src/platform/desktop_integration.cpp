@@ -8,6 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/key_file.h"
 #include "platform/run_program.h"
+#include "store/ini_text.h"
 
 namespace prefig::platform {
 namespace {
@@ -98,9 +99,7 @@ bool TakeOut(std::string& text, std::string_view group, std::string_view mime_ty
 
 std::string LowerCaseExtension(std::string_view extension) {
   if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
-  std::string out;
-  for (char c : extension) out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  return out;
+  return ini::LowerCase(extension);
 }
 
 std::string MimeTypeOfExtension(std::string_view extension) {

@@ -89,6 +89,12 @@ std::string UpperCase(std::string_view s) {
   return out;
 }
 
+std::string LowerCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = LowerCaseChar(c);
+  return out;
+}
+
 bool IsUsableSectionName(std::string_view name) {
   if (name.empty()) return false;
   for (char c : name) {

@@ -37,6 +37,9 @@ inline bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 std::string UpperCase(std::string_view s);
+// ASCII letters only, whatever locale the host has set.
+inline char LowerCaseChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+std::string LowerCase(std::string_view s);
 
 // A name that a later lookup could never find again (spaces or brackets in a
 // section name, `=` or a line break in a key) would make every write append a

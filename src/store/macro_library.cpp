@@ -6,6 +6,7 @@
 
 #include "store/declared_values.h"
 #include "store/ini_file.h"
+#include "store/ini_text.h"
 #include "store/macro_references.h"
 #include "store/macro_sections.h"
 #include "store/schema/macro_library.h"
@@ -86,11 +87,9 @@ bool UsesDatabase(const Macro& macro) {
                      [&](const MacroParameter& p) { return marked(p.fields.Text(kParameterDefault)); });
 }
 
-char Folded(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool NameLess(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(Folded(x)) < static_cast<unsigned char>(Folded(y));
+    return static_cast<unsigned char>(ini::FoldCase(x)) < static_cast<unsigned char>(ini::FoldCase(y));
   });
 }
 
