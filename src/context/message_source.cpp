@@ -4,16 +4,10 @@
 
 #include "context/utf8.h"
 #include "entry/module_state.h"
+#include "store/ini_text.h"
 
 namespace prefig {
 namespace {
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
@@ -30,8 +24,8 @@ bool Unescape(std::string_view in, std::string& out, std::string& why) {
         case 't': out.push_back('\t'); break;
         case 'r': out.push_back('\r'); break;
         case 'x': {
-          int high = i + 2 < in.size() ? HexDigit(in[i + 2]) : -1;
-          int low = i + 3 < in.size() ? HexDigit(in[i + 3]) : -1;
+          int high = i + 2 < in.size() ? ini::HexDigit(in[i + 2]) : -1;
+          int low = i + 3 < in.size() ? ini::HexDigit(in[i + 3]) : -1;
           if (high < 0 || low < 0) return why = "\\x needs two hexadecimal digits", false;
           if (high == 0 && low == 0) return why = "\\x00 cannot be part of a text", false;
           out.push_back(static_cast<char>(high * 16 + low));

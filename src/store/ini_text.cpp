@@ -343,6 +343,13 @@ std::string EncodeDouble(double value) {
   return std::string(buffer, result.ptr);
 }
 
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
 std::string EncodeHex(std::string_view bytes) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   bytes = bytes.substr(0, kHexMaxBytes);

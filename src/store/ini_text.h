@@ -108,6 +108,7 @@ Splice RemoveSection(std::string& text, const SectionSpan& section);
 std::string EncodeText(std::string_view text);     // line breaks removed, quoted when needed
 std::string EncodeDouble(double value);            // "%f" in the C locale
 std::string EncodeHex(std::string_view bytes);     // "%02X" per byte, at most 260 bytes
+int HexDigit(char c);                              // 0 to 15, or -1 for no hexadecimal digit
 int DecodeInt(std::string_view value);             // atoi, saturating
 double DecodeDouble(std::string_view value);       // "." or "," as decimal point, no exponent
 bool DecodeBool(std::string_view value);           // "yes" in any case, or "1"

@@ -6,6 +6,7 @@
 
 #include "platform/file_io.h"
 #include "store/declared_values.h"
+#include "store/fixed_number.h"
 #include "store/ini_file.h"
 #include "store/ini_text.h"
 #include "store/nc_filter_table.h"
@@ -15,13 +16,6 @@
 namespace prefig {
 
 namespace {
-
-std::string FormatFixed(double value, int decimals) {
-  char buffer[512];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  if (result.ec != std::errc()) return "0";
-  return std::string(buffer, result.ptr);
-}
 
 // A colour as declared ("0x00FFFF") or as stored ("65535").
 uint32_t ParseColourText(std::string_view text) {
@@ -45,18 +39,11 @@ std::vector<std::string> SplitList(std::string_view text, const Setting& s) {
   return items;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 // Pairs of hexadecimal digits up to the first that is not one.
 std::string DecodeHex(std::string_view hex, size_t max) {
   std::string text;
   for (size_t i = 0; i + 1 < hex.size() && text.size() < max; i += 2) {
-    int high = HexDigit(hex[i]), low = HexDigit(hex[i + 1]);
+    int high = ini::HexDigit(hex[i]), low = ini::HexDigit(hex[i + 1]);
     if (high < 0 || low < 0) break;
     text += static_cast<char>(high * 16 + low);
   }
@@ -149,7 +136,7 @@ std::string FormatValue(const Setting& s, const SettingValue& value) {
     case Kind::kChar: return std::get<std::string>(value);
     case Kind::kHexText: return ini::EncodeHex(std::get<std::string>(value));
     case Kind::kInteger: return std::to_string(std::get<int>(value));
-    case Kind::kDouble: return FormatFixed(std::get<double>(value), s.decimals);
+    case Kind::kDouble: return FixedText(std::get<double>(value), s.decimals);
     case Kind::kYesNo:
       if (s.yes_no == YesNoText::kOneZero) return std::get<bool>(value) ? "1" : "0";
       return std::get<bool>(value) ? "Yes" : "No";
@@ -198,7 +185,7 @@ SettingValue ReadSettingKey(GIniFile& ini, const Setting& s, const std::string& 
       return ini.GetInt(s.section, key, ini::DecodeInt(def), static_cast<int>(s.min), static_cast<int>(s.max));
     case Kind::kDouble:
       return ReadNumberText<double>(ini, key, s, ini::DecodeDouble(def), std::string(def), ini::DecodeDouble,
-                                    [&s](double n) { return FormatFixed(n, s.decimals); });
+                                    [&s](double n) { return FixedText(n, s.decimals); });
     case Kind::kYesNo:
       if (s.yes_no == YesNoText::kOneZero) return ini::DecodeBool(ini.GetString(s.section, key, def));
       return ini.GetBool(s.section, key, ini::DecodeBool(def));
