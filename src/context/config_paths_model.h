@@ -17,17 +17,6 @@ class GConfigPathHandler;
 // SetEditText and calls LeaveEdit when the field loses the focus.
 class GConfigPathsModel {
  public:
-  static constexpr int kTemplateId = 2221;
-  static constexpr int kCaptionMessageId = 1610;
-  static constexpr int kExplanationMessageId = 1611;
-  static constexpr int kCopyFilesMessageId = 1612;
-  static constexpr int kKeyListControlId = 12798;
-  static constexpr int kPathEditControlId = 13302;
-  static constexpr int kCopyFilesControlId = 13301;
-  static constexpr int kDefaultButtonId = 13300;
-  static constexpr int kDefaultButtonMessageId = 328;
-  static constexpr int kCancelMessageId = 338;
-  static constexpr int kOkMessageId = 340;
   static constexpr const char* kTemporaryPrefix = "~CC";
   // The program, beside the editor, that installs a new ConfigPaths.cfg
   // when it has to run as administrator ("prefig paths install").

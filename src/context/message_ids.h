@@ -7,6 +7,10 @@ namespace prefig {
 inline constexpr int kLanguageNameMessageId = 318;  // the language's own name
 inline constexpr int kLanguageCodeMessageId = 319;  // its code; follows the name in the text block
 
+// OK and Cancel of the small dialogs (the setup dialog has texts of its own).
+inline constexpr int kOkButtonMessageId = 340;
+inline constexpr int kCancelButtonMessageId = 338;
+
 // Texts that the settings need but that no dialog names, under ids of our
 // own choosing.
 inline constexpr int kDefaultMachineTypeNameMessageId = 16850;  // the type made when none exists

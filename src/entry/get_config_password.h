@@ -13,8 +13,6 @@ namespace prefig {
 class DGetConfigPassword : public ModalDialog {
  public:
   static constexpr int kCaptionId = 1017;
-  static constexpr int kOkTextId = 340;
-  static constexpr int kCancelTextId = 338;
   static constexpr int kLabelId = 11069;
   static constexpr int kWrongPasswordId = 461;
   static constexpr size_t kEntrySize = 256;  // at most 255 characters are read

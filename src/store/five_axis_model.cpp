@@ -16,7 +16,6 @@ constexpr int kLengthDecimals = 4;  // L1, L2
 constexpr int kVectorDecimals = 5;  // computed vectors and limits
 // Entered vectors keep all the decimals a record has.
 constexpr int kEnteredDecimals = 7;
-constexpr int kQuestionCaption = 332;
 constexpr const char* kDeleteFallback = "Delete this machine definition?";
 
 // An edit field's number: "." or ",", nothing or garbage is 0, kept within
@@ -237,7 +236,7 @@ bool GFiveAxisModel::Rename(std::string_view typed) {
 bool GFiveAxisModel::Delete() {
   if (!Editable() || list_.entries.size() < 2) return false;
   const char* text = MessageText(kDeleteQuestion);
-  MessageBoxRequest question{text ? text : kDeleteFallback, kQuestionCaption, MessageIcon::kQuestion,
+  MessageBoxRequest question{text ? text : kDeleteFallback, kNoticeCaptionId, MessageIcon::kQuestion,
                              MessageButtons::kYesNo, MessageOwner::kDialog};
   if (GetServices().MessageBox(question) != kIdYes) return false;
   list_.entries.erase(list_.entries.begin() + list_.selection);

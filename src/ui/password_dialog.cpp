@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "context/message_ids.h"
 #include "controls/push_button.h"
 #include "entry/get_config_password.h"
 #include "ui/control_widgets.h"
@@ -24,9 +25,9 @@ PasswordDialog::PasswordDialog(DGetConfigPassword& model, QWidget* parent) : QDi
   field->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-  ok->setText(Message(DGetConfigPassword::kOkTextId));
+  ok->setText(Message(kOkButtonMessageId));
   QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
-  cancel->setText(Message(DGetConfigPassword::kCancelTextId));
+  cancel->setText(Message(kCancelButtonMessageId));
   connect(ok, &QPushButton::clicked, this, [this] { model_.Ok(); });
   connect(cancel, &QPushButton::clicked, this, [this] { model_.Cancel(); });
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "context/message_ids.h"
 #include "entry/services.h"
 #include "pages/machine/machine_type_texts.h"
 #include "store/ini_text.h"
@@ -46,7 +47,7 @@ std::vector<TemplateFile> TemplateFiles(const std::string& directory) {
 
 DAddMch::DAddMch(std::span<GMachineType* const> listed, const GMachineType* current,
                  const std::string& templates_directory)
-    : FormDialog(kCaptionId, kOkTextId, kCancelTextId) {
+    : FormDialog(kCaptionId, kOkButtonMessageId, kCancelButtonMessageId) {
   using namespace layout;
   description_.SetMaximumLength(kDescriptionMax + 1);
   description_.SetHelpId(kDescriptionHelpId);

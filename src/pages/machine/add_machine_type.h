@@ -27,8 +27,6 @@ struct NewTypeSource {
 class DAddMch : public FormDialog {
  public:
   static constexpr int kCaptionId = 3536;
-  static constexpr int kOkTextId = 340;
-  static constexpr int kCancelTextId = 338;
   static constexpr int kDescriptionLabelId = 3537;
   static constexpr int kTemplateLabelId = 3538;
   static constexpr int kTemplateMarkId = 1270;

@@ -1,5 +1,6 @@
 #include "pages/machine/rename_machine_type.h"
 
+#include "context/message_ids.h"
 #include "entry/services.h"
 #include "pages/machine/machine_type_texts.h"
 #include "store/ini_text.h"
@@ -12,7 +13,7 @@ constexpr int kHelpId = 3546;
 }  // namespace
 
 DRenameMch::DRenameMch(const std::string& current, std::vector<std::string> names)
-    : FormDialog(kCaptionId, kOkTextId, kCancelTextId), current_(current), names_(std::move(names)) {
+    : FormDialog(kCaptionId, kOkButtonMessageId, kCancelButtonMessageId), current_(current), names_(std::move(names)) {
   description_.SetMaximumLength(kDescriptionMax + 1);
   description_.SetHelpId(kHelpId);
   SetHelpId(kHelpId);

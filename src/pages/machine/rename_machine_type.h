@@ -12,8 +12,6 @@ namespace prefig {
 class DRenameMch : public FormDialog {
  public:
   static constexpr int kCaptionId = 3545;
-  static constexpr int kOkTextId = 340;
-  static constexpr int kCancelTextId = 338;
   static constexpr int kDescriptionLabelId = 3537;
 
   // `names`: the descriptions of every listed type.
