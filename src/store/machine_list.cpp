@@ -72,7 +72,7 @@ void GMachineList::CopyTemplates(const MachineListPlaces& places) {
   platform::CreateDirectoryPath(places.types_directory);
   for (const fs::path& source : FilesWithExtension(places.templates_directory, kTemplateExtension)) {
     if (!IsTemplateToCopy(source.filename().string())) continue;
-    std::string target = places.types_directory + "/" + source.stem().string() + ".MAC";
+    std::string target = places.types_directory + "/" + source.stem().string() + kNewTypeFileExtension;
     if (platform::FileExists(target)) continue;
     if (platform::CopyFile(source.string(), target, false) != 0) {
       LogLine("TYPES : Could not copy template %s", source.string().c_str());

@@ -14,7 +14,11 @@ namespace prefig {
 inline constexpr char kTemplateList[] =
     "HEIDENHAIN.TYP,ISO Lathe.TYP,ISO Mill.TYP,TEXTFILE.TYP,Haas Lathe.TYP,Haas Milling.TYP,Formulas.TYP";
 inline constexpr char kTemplateExtension[] = ".typ";
+// The list finds type files by kTypeFileExtension in any letter case; the
+// default type of an empty list is written with it, template copies and the
+// types the list page makes with kNewTypeFileExtension.
 inline constexpr char kTypeFileExtension[] = ".mac";
+inline constexpr char kNewTypeFileExtension[] = ".MAC";
 // The word that ends a template's description; the copies drop it.
 inline constexpr char kTemplateWord[] = "Template";
 // The identifier of the default type that an empty list gets.

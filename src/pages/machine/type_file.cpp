@@ -5,6 +5,7 @@
 #include "entry/module_log.h"
 #include "platform/file_io.h"
 #include "store/ini_text.h"
+#include "store/machine_list.h"
 #include "store/schema/machine_general.h"
 #include "store/schema/quiver.h"
 
@@ -24,9 +25,9 @@ std::string PathFor(const std::string& types_directory, std::string_view descrip
                     const std::string& own) {
   std::string name(ini::Trim(platform::CleanFileName(description)));
   if (name.empty() || name.find_first_not_of('.') == std::string::npos) name = fallback;
-  std::string path = types_directory + "/" + name + kExtension;
+  std::string path = types_directory + "/" + name + kNewTypeFileExtension;
   for (int number = 2; platform::FileExists(path) && !IsOwnFile(path, own); ++number) {
-    path = types_directory + "/" + name + " (" + std::to_string(number) + ")" + kExtension;
+    path = types_directory + "/" + name + " (" + std::to_string(number) + ")" + kNewTypeFileExtension;
   }
   return path;
 }

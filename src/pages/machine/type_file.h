@@ -9,8 +9,6 @@
 // The files that the machine type list makes and moves in TYPES.
 namespace prefig::type_file {
 
-inline constexpr char kExtension[] = ".MAC";
-
 // Where a type described so gets its file: the description as the file
 // name, cleaned by the platform's rule (so that no description leads out of
 // `types_directory`), or `fallback` when nothing is left, with ".MAC". A
