@@ -21,11 +21,6 @@ void WAutoCheckbox::Click() {
   Edited();
 }
 
-void WAutoCheckbox::SetBackground(std::optional<uint32_t> colour) {
-  background_ = colour;
-  Changed();
-}
-
 void WAutoCheckbox::HoverHelp() {
   if (Owner() != nullptr) Owner()->HelpRequested({HelpSource::kHover, this});
 }

@@ -1,7 +1,4 @@
 #pragma once
-#include <cstdint>
-#include <optional>
-
 #include "controls/control.h"
 
 namespace prefig {
@@ -19,16 +16,11 @@ class WAutoCheckbox : public WControl {
   // The user's click: toggles and tells the page.
   void Click();
 
-  // A background colour (0xRRGGBB) behind the box, or none.
-  const std::optional<uint32_t>& Background() const { return background_; }
-  void SetBackground(std::optional<uint32_t> colour);
-
   // The mouse rested on the box.
   void HoverHelp();
 
  private:
   bool checked_ = false;
-  std::optional<uint32_t> background_;
 };
 
 }  // namespace prefig

@@ -42,15 +42,6 @@ int WComboBox::AddEntry(int message_id, intptr_t data) { return Append(MessageSt
 
 int WComboBox::AddText(std::string_view text, intptr_t data) { return Append(std::string(text), data); }
 
-int WComboBox::AddFormatted(const char* format, ...) {
-  char buffer[1024];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return Append(buffer, 0);
-}
-
 void WComboBox::RemoveAll() {
   entries_.clear();
   selected_ = -1;

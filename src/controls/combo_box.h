@@ -33,7 +33,6 @@ class WComboBox : public WControl {
 
   int AddEntry(int message_id, intptr_t data = 0);
   int AddText(std::string_view text, intptr_t data = 0);
-  int AddFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void RemoveAll();
   // How many entries were added since the control was made.
   int AddedCount() const { return added_; }

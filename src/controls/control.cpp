@@ -37,10 +37,6 @@ void WControl::SetTextFromId(int id, bool strip_mnemonics) {
   SetText(MessageString(id, strip_mnemonics));
 }
 
-void WControl::SetLabelText(int message_id) {
-  if (label_) label_->SetTextFromId(message_id);
-}
-
 void WControl::Enable(bool on) {
   if (label_) label_->Enable(on);
   if (enabled_ == on) return;

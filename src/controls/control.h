@@ -80,7 +80,6 @@ class WControl {
 
   // The label in front of the control (null for none).
   WStatic* Label() const { return label_.get(); }
-  void SetLabelText(int message_id);
 
   // Enabling and showing carry over to the label.
   void Enable(bool on);

@@ -34,9 +34,6 @@ class WEditAscii : public WEdit {
   WEditAscii(ControlOwner* owner, int label_id);
   WEditAscii(ControlOwner* owner, int label_id, const Setting& setting);
 
-  // The context menu offers the ASCII entries unless they are switched off.
-  void SetAsciiMenu(bool on) { ascii_menu_ = on; }
-  bool HasAsciiMenu() const { return ascii_menu_; }
   // Replaces the selection with the entry's insertion.
   void InsertAscii(int index);
 
@@ -48,7 +45,6 @@ class WEditAscii : public WEdit {
   Mark CurrentMark() const;
 
  private:
-  bool ascii_menu_ = true;
   int mode_ = 0;
 };
 

@@ -33,7 +33,6 @@ void ColourList::LoadEntries(GIniFile& ini, std::string_view section, int count)
       entries_.push_back(std::move(entry));
     }
   }
-  RebuildLetterIndex();
 }
 
 void ColourList::Load(GIniFile& ini, const DeclaredValues* scan) {
@@ -51,7 +50,6 @@ void ColourList::Load(GIniFile& ini, const DeclaredValues* scan) {
       entries_.push_back(std::move(entry));
     }
   }
-  RebuildLetterIndex();
 }
 
 bool ColourList::TakeOverOlderSection(GIniFile& ini, SettingValues& values) {
@@ -86,16 +84,6 @@ void ColourList::Save(GIniFile& ini, const Setting& s) const {
 void ColourList::SetEntries(std::vector<UserColour> entries) {
   if (entries.size() > static_cast<size_t>(kEntriesMax)) entries.resize(kEntriesMax);
   entries_ = std::move(entries);
-  RebuildLetterIndex();
-}
-
-void ColourList::RebuildLetterIndex() {
-  letter_index_.fill(0);
-  for (size_t i = 0; i < entries_.size(); ++i) {
-    char first = entries_[i].text.empty() ? '\0' : ini::FoldCase(entries_[i].text[0]);
-    int slot = (first >= 'A' && first <= 'Z') ? first - 'A' : kLetterSlots - 1;
-    if (letter_index_[slot] == 0) letter_index_[slot] = kFixedColours + static_cast<int>(i) + 1;
-  }
 }
 
 }  // namespace prefig

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,14 +23,12 @@ struct UserColour {
 };
 
 // The user entries of the colour table (entries 14 and up; 0 to 13 are the
-// fixed colours) with the index by first letter that the editor's lookup
-// uses. Stored as COUNT and USRCOLOR%d ("%d:%d:%s") in GLOBALCOLORLIST.
+// fixed colours). Stored as COUNT and USRCOLOR%d ("%d:%d:%s") in GLOBALCOLORLIST.
 class ColourList {
  public:
   static constexpr int kFixedColours = 14;
   static constexpr int kTableMax = 256;
   static constexpr int kEntriesMax = kTableMax - kFixedColours;
-  static constexpr int kLetterSlots = 27;  // A to Z, then every other first character
 
   // With a scan of the file, its values are taken from there.
   void Load(GIniFile& ini, const DeclaredValues* scan = nullptr);
@@ -44,16 +41,11 @@ class ColourList {
 
   const std::vector<UserColour>& Entries() const { return entries_; }
   void SetEntries(std::vector<UserColour> entries);
-  // For each first letter, the table number of the first entry with it
-  // plus one, 0 when there is none.
-  const std::array<int, kLetterSlots>& LetterIndex() const { return letter_index_; }
 
  private:
   void LoadEntries(GIniFile& ini, std::string_view section, int count);
-  void RebuildLetterIndex();
 
   std::vector<UserColour> entries_;
-  std::array<int, kLetterSlots> letter_index_{};
 };
 
 // "%d:%d:%s" -> entry; false when it lacks two colons or a text after them.

@@ -79,7 +79,6 @@ const FontDescription& SettingValues::Font(const Setting& s, int member) const {
 void SettingValues::SetBool(const Setting& s, bool value, int member) { SetValue(s, value, member); }
 void SettingValues::SetInt(const Setting& s, int value, int member) { SetValue(s, value, member); }
 void SettingValues::SetDouble(const Setting& s, double value, int member) { SetValue(s, value, member); }
-void SettingValues::SetColour(const Setting& s, uint32_t value, int member) { SetValue(s, value, member); }
 
 void SettingValues::SetText(const Setting& s, std::string_view value, int member) {
   SetValue(s, s.kind == Kind::kChar ? std::string(value.substr(0, 1)) : CutToLength(value, s.length), member);
@@ -88,11 +87,6 @@ void SettingValues::SetText(const Setting& s, std::string_view value, int member
 void SettingValues::SetList(const Setting& s, std::vector<std::string> value, int member) {
   if (s.items > 0 && value.size() > static_cast<size_t>(s.items)) value.resize(static_cast<size_t>(s.items));
   for (std::string& item : value) item = CutToLength(item, s.length);
-  SetValue(s, std::move(value), member);
-}
-
-void SettingValues::SetFont(const Setting& s, FontDescription value, int member) {
-  value.face_name = CutToLength(value.face_name, kFaceNameMax);
   SetValue(s, std::move(value), member);
 }
 

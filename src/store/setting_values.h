@@ -43,10 +43,8 @@ class SettingValues {
   void SetBool(const Setting& s, bool value, int member = 0);
   void SetInt(const Setting& s, int value, int member = 0);
   void SetDouble(const Setting& s, double value, int member = 0);
-  void SetColour(const Setting& s, uint32_t value, int member = 0);
   void SetText(const Setting& s, std::string_view value, int member = 0);
   void SetList(const Setting& s, std::vector<std::string> value, int member = 0);
-  void SetFont(const Setting& s, FontDescription value, int member = 0);
   // Any kind: the value must be of the setting's kind.
   void SetValue(const Setting& s, Value value, int member = 0);
 

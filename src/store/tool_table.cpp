@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 
 #include "store/declared_values.h"
 #include "store/ini_file.h"
@@ -81,12 +82,6 @@ bool ParseInto(std::string_view text, ToolRecord& tool) {
   return true;
 }
 }  // namespace
-
-std::optional<ToolRecord> ParseToolRecord(std::string_view text) {
-  ToolRecord tool;
-  if (!ParseInto(text, tool)) return std::nullopt;
-  return tool;
-}
 
 void ToolTable::Load(GIniFile& ini, const DeclaredValues* scan) {
   int count = std::get<int>(ReadSettingFrom(ini, scan, count_, 0, count_.loader));

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +46,6 @@ struct ToolRecord {
 // Every "|" inside a text field is written as "#", so the text always splits
 // into its 26 fields again.
 std::string FormatToolRecord(const ToolRecord& tool);
-// Nothing for a text that is not 26 fields of format 3.
-std::optional<ToolRecord> ParseToolRecord(std::string_view text);
 
 // A tool list: its count key and one entry key per tool (TOOLCOUNT and
 // TOOL%03d, or TURNTOOLCOUNT and TURNTOOL%03d) in section INSPECT.

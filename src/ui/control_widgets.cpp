@@ -97,12 +97,6 @@ class CheckAdapter : public TypedAdapter<WAutoCheckbox, QCheckBox> {
   void Show() override {
     view_->setText(ToQt(model_.Text()));
     view_->setChecked(model_.IsChecked());
-    view_->setAutoFillBackground(model_.Background().has_value());
-    if (model_.Background()) {
-      QPalette palette = view_->palette();
-      palette.setColor(QPalette::Window, QColor::fromRgb(*model_.Background()));
-      view_->setPalette(palette);
-    }
   }
   // The mouse resting on the box is the toolkit's tooltip event.
   bool eventFilter(QObject* object, QEvent* event) override {
@@ -281,17 +275,15 @@ class AsciiAdapter : public EditAdapter {
     add(kDeleteMessageId, writable && selected, [edit] { edit->del(); });
     menu.addSeparator();
     add(kSelectAllMessageId, !edit->text().isEmpty(), [edit] { edit->selectAll(); });
-    if (ascii_.HasAsciiMenu()) {
-      menu.addSeparator();
-      for (int i = 0; i < WEditAscii::kAsciiEntryCount; ++i) {
-        QAction* action = menu.addAction(ToQt(WEditAscii::AsciiMenuText(i)));
-        action->setEnabled(writable);
-        connect(action, &QAction::triggered, this, [this, i] {
-          TakeSelection();
-          view_->insert(ToQt(WEditAscii::AsciiInsertion(i)));  // undoable in the field
-          model_.UserEdit(FromQt(view_->text()));
-        });
-      }
+    menu.addSeparator();
+    for (int i = 0; i < WEditAscii::kAsciiEntryCount; ++i) {
+      QAction* action = menu.addAction(ToQt(WEditAscii::AsciiMenuText(i)));
+      action->setEnabled(writable);
+      connect(action, &QAction::triggered, this, [this, i] {
+        TakeSelection();
+        view_->insert(ToQt(WEditAscii::AsciiInsertion(i)));  // undoable in the field
+        model_.UserEdit(FromQt(view_->text()));
+      });
     }
     menu.exec(view_->mapToGlobal(at));
   }

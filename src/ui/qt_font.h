@@ -4,7 +4,7 @@
 
 #include "store/font_description.h"
 
-// The stored logical-font record as a Qt font, and back. Header only: the
+// The stored logical-font record as a Qt font. Header only: the
 // host program, which does not link the module's view, uses it too.
 namespace prefig::ui {
 
@@ -20,15 +20,6 @@ inline QFont ToQFont(const FontDescription& font) {
   result.setStrikeOut(font.strike_out != 0);
   if ((font.pitch_and_family & 0x03) == 1) result.setStyleHint(QFont::TypeWriter);
   return result;
-}
-
-inline void FromQFont(const QFont& font, FontDescription& out) {
-  out.face_name = font.family().toUtf8().toStdString().substr(0, kFaceNameMax);
-  out.height = -(font.pixelSize() > 0 ? font.pixelSize() : (font.pointSize() * 96 + 36) / 72);
-  out.weight = font.weight();
-  out.italic = font.italic() ? 1 : 0;
-  out.underline = font.underline() ? 1 : 0;
-  out.strike_out = font.strikeOut() ? 1 : 0;
 }
 
 }  // namespace prefig::ui
