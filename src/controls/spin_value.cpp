@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
+#include "store/fixed_number.h"
 #include "store/ini_text.h"
 #include "store/setting.h"
 
@@ -18,14 +18,15 @@ bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 
 std::string Decimal(int64_t n) { return std::to_string(n); }
 
-// The shortest text of 1 to 8 decimals that reads back as the value.
+// The shortest text of 1 to 8 decimals that reads back as the value. Always
+// with ".", whatever numeric locale the toolkit has set.
 std::string ShortDecimal(double value) {
-  char buffer[64];
+  std::string text;
   for (int decimals = 1; decimals <= 8; ++decimals) {
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    if (std::fabs(ini::DecodeDouble(buffer) - value) < 1e-9) break;
+    text = FixedText(value, decimals);
+    if (std::fabs(ini::DecodeDouble(text) - value) < 1e-9) break;
   }
-  return buffer;
+  return text;
 }
 
 }  // namespace
@@ -139,9 +140,7 @@ bool WSpinValue::StepDecimal(int direction) {
   if (std::fabs(value) < 1) step = std::max(std::pow(10.0, -decimals), decimal_minimum_);
   double lowest = decimal_minimum_ > 0 ? std::max(step, decimal_minimum_) : decimal_minimum_;
   value = std::clamp(value + direction * step, lowest, std::max(lowest, decimal_maximum_));
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  SetText(buffer);
+  SetText(FixedText(value, decimals));
   return true;
 }
 

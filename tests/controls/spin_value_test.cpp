@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "support/comma_locale.h"
+
 namespace prefig {
 namespace {
 
@@ -75,6 +79,22 @@ TEST(SpinValue, LettersBecomeTheirCodeStepped) {
   EXPECT_EQ(StepFrom(spin, "  B", -1), "0");
   EXPECT_EQ(StepFrom(spin, "BA", +1), std::to_string(27 * 1 + ('A' - 37) + 1));
   EXPECT_EQ(StepFrom(spin, "ABC", +1), "1");  // three letters: a number like any other (0 + 1)
+}
+
+TEST(SpinValue, DecimalsAreShownWithAPointUnderACommaLocale) {
+  // The toolkit sets the user's locale; a German user must still see and
+  // store "0.26", never "0,26".
+  auto run = test::RunUnderCommaLocale([] {
+    WSpinValue spin(nullptr, 0);
+    spin.DecimalSetup(0.0, 5.0, 0.1);
+    std::string shown = spin.Text();
+    std::string stepped = StepFrom(spin, "0.25", +1);
+    if (shown == "0.1" && stepped == "0.26") return 0;
+    std::fprintf(stderr, "under the comma locale: shown %s, stepped %s\n", shown.c_str(), stepped.c_str());
+    return 1;
+  });
+  if (run == test::CommaLocaleRun::kUnavailable) GTEST_SKIP() << "no locale with a decimal comma could be made here";
+  EXPECT_EQ(run, test::CommaLocaleRun::kPassed) << "failed checks (listed on standard error)";
 }
 
 }  // namespace

@@ -1,17 +1,13 @@
 #include "store/five_axis_record.h"
 
 #include <gtest/gtest.h>
-#include <locale.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 
 #include "store/fixed_number.h"
-#include "support/run_program.h"
-#include "support/temp_dir.h"
+#include "support/comma_locale.h"
 
 namespace prefig {
 namespace {
@@ -151,52 +147,24 @@ TEST(FixedNumber, ShortTextsDropTrailingZerosAndTheSeparator) {
   EXPECT_EQ(ShortNumberText(-0.0, 4), "0");
 }
 
-constexpr int kNoCommaLocale = 77;
-
-// Runs in a child process, so that the locale and what glibc keeps (and
-// never frees) for LOCPATH stay out of the test process. Returns the exit
-// code: 0 when every check passed.
-int CheckUnderCommaLocale(const std::string& locale_dir) {
-  setenv("LOCPATH", locale_dir.c_str(), 1);
-  locale_t comma = newlocale(LC_NUMERIC_MASK, "prefigcomma", static_cast<locale_t>(0));
-  if (!comma) return kNoCommaLocale;
-  uselocale(comma);
-  int failures = 0;
-  auto check = [&](bool ok, const char* what) {
-    if (!ok) {
-      std::fprintf(stderr, "under the comma locale: %s\n", what);
-      ++failures;
-    }
-  };
-  char printed[16];
-  std::snprintf(printed, sizeof printed, "%.1f", 0.5);
-  if (std::string(printed) != "0,5") return kNoCommaLocale;  // not in force after all
-  auto r = ParseFiveAxisRecord(WithField(8, "0.25"));
-  check(r && r->axis1.offset[0] == 0.25, "reading 0.25");
-  auto c = ParseFiveAxisRecord(WithField(8, "0,25"));
-  check(c && c->axis1.offset[0] == 0.25, "reading 0,25");
-  check(FormatFiveAxisRecord(*ParseFiveAxisRecord(kDefault)) == kDefault, "writing the default record");
-  check(r && FormatFiveAxisRecord(*r).find("$0.2500000$") != std::string::npos, "writing 0.25");
-  check(ShortNumberText(0.5, 4) == "0.5", "a short number text");
-  return failures;
-}
-
 TEST(FiveAxisRecord, WritesAndReadsPointsUnderACommaLocale) {
-  // A locale whose decimal separator is ",", made with localedef (no locale
-  // package needed); the other categories are left out on purpose, so
-  // localedef warns (-c: and writes anyway).
-  test::TempDir dir;
-  std::string source = dir.File("comma.src");
-  test::WriteFile(source, "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"<U002E>\"\ngrouping 3\nEND LC_NUMERIC\n");
-  test::RunProgram("/usr/bin/localedef", {"-c", "-i", source, "-f", "ANSI_X3.4-1968", dir.File("prefigcomma")});
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) _exit(CheckUnderCommaLocale(dir.path()));
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  if (WEXITSTATUS(status) == kNoCommaLocale) GTEST_SKIP() << "no locale with a decimal comma could be made here";
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "failed checks (listed on standard error)";
+  auto run = test::RunUnderCommaLocale([] {
+    int failures = 0;
+    auto check = [&](bool ok, const char* what) {
+      if (!ok) std::fprintf(stderr, "under the comma locale: %s\n", what);
+      failures += ok ? 0 : 1;
+    };
+    auto r = ParseFiveAxisRecord(WithField(8, "0.25"));
+    check(r && r->axis1.offset[0] == 0.25, "reading 0.25");
+    auto c = ParseFiveAxisRecord(WithField(8, "0,25"));
+    check(c && c->axis1.offset[0] == 0.25, "reading 0,25");
+    check(FormatFiveAxisRecord(*ParseFiveAxisRecord(kDefault)) == kDefault, "writing the default record");
+    check(r && FormatFiveAxisRecord(*r).find("$0.2500000$") != std::string::npos, "writing 0.25");
+    check(ShortNumberText(0.5, 4) == "0.5", "a short number text");
+    return failures;
+  });
+  if (run == test::CommaLocaleRun::kUnavailable) GTEST_SKIP() << "no locale with a decimal comma could be made here";
+  EXPECT_EQ(run, test::CommaLocaleRun::kPassed) << "failed checks (listed on standard error)";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "store/schema/registry.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <unordered_map>
 
@@ -72,7 +73,9 @@ std::string Number(double n, Kind kind) {
   if (kind == Kind::kColour) {
     std::snprintf(buffer, sizeof buffer, "0x%llX", static_cast<unsigned long long>(n));
   } else {
-    std::snprintf(buffer, sizeof buffer, "%.15g", n);
+    // The golden list must not depend on the locale's decimal separator.
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, n, std::chars_format::general, 15).ptr;
+    return std::string(buffer, end);
   }
   return buffer;
 }
