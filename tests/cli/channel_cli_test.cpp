@@ -7,7 +7,7 @@
 namespace prefig {
 namespace {
 
-test::ProgramResult Prefig(const std::vector<std::string>& args) { return test::RunProgram(PREFIG_CLI, args); }
+using test::Prefig;
 
 TEST(ChannelCli, PrintsOneResultPerLine) {
   EXPECT_EQ(Prefig({"channel", "--mode", "10", "N10 WAITM(1,1,2)", "%_N_A_MPF"}).out,

@@ -10,9 +10,7 @@
 namespace prefig {
 namespace {
 
-using test::RunProgram;
-
-test::ProgramResult Prefig(const std::vector<std::string>& args) { return RunProgram(PREFIG_CLI, args); }
+using test::Prefig;
 
 const std::string kSource =
     "318\tSvenska\n"
@@ -73,10 +71,6 @@ TEST(MsgCli, TranslationDocumentsArePackedAfterACheck) {
   EXPECT_EQ(packed.exit_code, 2);
   EXPECT_FALSE(std::filesystem::exists(dir.File("bad.xmlz")));
   EXPECT_EQ(Prefig({"msg", "unpack", dir.File("sv.xml")}).exit_code, 2);
-}
-
-TEST(MsgCli, TheProgramDirectoryListsItsLanguages) {
-  EXPECT_EQ(Prefig({"msg", "languages", PREFIG_STAGE_DIR}).out, "de-DE\tDeutsch\nen-US\tEnglish (United States)\n");
 }
 
 }  // namespace

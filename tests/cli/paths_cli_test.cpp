@@ -14,10 +14,10 @@
 namespace prefig {
 namespace {
 
+using test::Prefig;
+
 using test::ReadFile;
 using test::WriteFile;
-
-test::ProgramResult Prefig(const std::vector<std::string>& args) { return test::RunProgram(PREFIG_CLI, args); }
 
 class PathsCli : public ::testing::Test {
  protected:

@@ -11,9 +11,9 @@
 namespace prefig {
 namespace {
 
-namespace fs = std::filesystem;
+using test::Prefig;
 
-test::ProgramResult Prefig(const std::vector<std::string>& args) { return test::RunProgram(PREFIG_CLI, args); }
+namespace fs = std::filesystem;
 
 std::string ExpectedList(const std::string& types) {
   return "1\t49534F4D\tISO Milling\t" + types + "/ISO Mill.MAC\n"

@@ -9,6 +9,7 @@
 
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
+#include "context/config_paths_file.h"
 #include "entry/services.h"
 #include "platform/file_io.h"
 #include "support/scoped_env.h"
@@ -22,12 +23,8 @@ using test::WriteFile;
 
 const std::vector<std::string> kDefaultKeys = {"ROOTDIR", "CFG", "DATA", "MACHINES", "TYPES", "TOOLLIBS", "LOG"};
 
-const std::string kHeader =
-    "#########################################################################\r\n"
-    "# This file is used to set the path to configuration directories.\r\n"
-    "# See ConfigPath-sample.cfg for more information.\r\n"
-    "#########################################################################\r\n"
-    "\r\n";
+// The header is checked byte for byte with the file's text.
+const std::string kHeader(kConfigPathsHeader);
 
 class PathsDialog : public ::testing::Test {
  protected:

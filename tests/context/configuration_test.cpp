@@ -6,13 +6,12 @@
 #include <filesystem>
 
 #include "context/config_path_handler.h"
-#include "context/message_file.h"
 #include "context/message_ids.h"
 #include "entry/module_log.h"
 #include "entry/module_state.h"
 #include "entry/scripted_services.h"
 #include "support/scoped_env.h"
-#include "support/temp_dir.h"
+#include "support/test_configuration.h"
 
 namespace prefig {
 namespace {
@@ -32,12 +31,8 @@ class ConfigurationTest : public ::testing::Test {
   void SetUp() override {
     Module() = ModuleState{};
     env.Set("LC_ALL", "C");
-    std::filesystem::create_directory(dir.File("msg"));
     std::filesystem::create_directory(dir.File("Cfg"));
-    for (const char* language : {"en-US", "de-DE"}) {
-      std::filesystem::copy_file(std::string(PREFIG_STAGE_DIR) + "/msg/" + MessageFileName(language),
-                                 dir.File("msg/" + MessageFileName(language)));
-    }
+    test::CopyShippedMessages(dir.path());
     SetLogFileName(log);
   }
   void TearDown() override {
@@ -53,11 +48,7 @@ class ConfigurationTest : public ::testing::Test {
     record.SetProgram(arguments, program);
     return record.Init("editor", out, false);
   }
-  std::string Stored(const char* key) {
-    GIniFile file;
-    file.Open(ini);
-    return file.GetString("GLOBAL", key);
-  }
+  std::string Stored(const char* key) { return test::StoredValue(ini, "GLOBAL", key); }
 };
 
 TEST_F(ConfigurationTest, LangOptionWinsOverTheStoredLanguageAndIsWritten) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/scoped_env.h"
 
 namespace prefig {
@@ -52,15 +54,12 @@ TEST(DefaultLanguageTest, LocalesMapThroughTheLanguageTable) {
 }
 
 TEST(DefaultLanguageTest, SpanishOfSpainIsNotAmerican) {
-  bool american = true;
-  EXPECT_EQ(LanguageOfId(0x040A, LanguageForm::kMessages, &american), "es-ES");
-  EXPECT_FALSE(american);
-  EXPECT_EQ(LanguageOfId(0x0C0A, LanguageForm::kMessages, &american), "es-ES");
-  EXPECT_FALSE(american);
-  EXPECT_EQ(LanguageOfId(0x500A, LanguageForm::kMessages, &american), "es-ES");
-  EXPECT_TRUE(american);
-  EXPECT_EQ(LanguageOfId(0x2409, LanguageForm::kMessages, &american), "en-US");
-  EXPECT_TRUE(american);
+  for (auto [id, language, american] : {std::tuple{0x040A, "es-ES", false}, {0x0C0A, "es-ES", false},
+                                        {0x500A, "es-ES", true}, {0x2409, "en-US", true}}) {
+    bool found = !american;
+    EXPECT_EQ(LanguageOfId(static_cast<uint16_t>(id), LanguageForm::kMessages, &found), language) << id;
+    EXPECT_EQ(found, american) << id;
+  }
 }
 
 TEST(DefaultLanguageTest, FirstSetVariableOfTheLocaleWins) {

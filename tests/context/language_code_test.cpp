@@ -5,25 +5,16 @@
 namespace prefig {
 namespace {
 
-TEST(LanguageCodeTest, LegacyCodesBecomeCultureNames) {
-  EXPECT_EQ(NormalizeLanguageCode("us"), "en-US");
-  EXPECT_EQ(NormalizeLanguageCode("DE"), "de-DE");
-  EXPECT_EQ(NormalizeLanguageCode("po"), "pt-BR");
-  EXPECT_EQ(NormalizeLanguageCode("tc"), "zh-CHT");
-  EXPECT_EQ(NormalizeLanguageCode("Cz"), "cs-CZ");
-}
-
-// Message files are found by name on a file system that tells letter case
-// apart, so every spelling of a code comes out as the one file name.
-TEST(LanguageCodeTest, OtherCodesTakeTheCultureNameLetterCase) {
-  EXPECT_EQ(NormalizeLanguageCode("EN-us"), "en-US");
-  EXPECT_EQ(NormalizeLanguageCode("de-de"), "de-DE");
-  EXPECT_EQ(NormalizeLanguageCode("ZH-cht"), "zh-CHT");
-  EXPECT_EQ(NormalizeLanguageCode("SR-LATN-rs"), "sr-Latn-RS");
-  EXPECT_EQ(NormalizeLanguageCode("es-419"), "es-419");
-  EXPECT_EQ(NormalizeLanguageCode("pt_br"), "pt_BR");
-  EXPECT_EQ(NormalizeLanguageCode("xx"), "xx");
-  EXPECT_EQ(NormalizeLanguageCode(""), "");
+// Legacy codes become culture names; message files are found by name on a
+// file system that tells letter case apart, so every spelling of a code
+// comes out as the one file name.
+TEST(LanguageCodeTest, CodesBecomeCultureNamesInTheirLetterCase) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"us", "en-US"},         {"DE", "de-DE"},           {"po", "pt-BR"},   {"tc", "zh-CHT"}, {"Cz", "cs-CZ"},
+      {"EN-us", "en-US"},      {"de-de", "de-DE"},        {"ZH-cht", "zh-CHT"}, {"SR-LATN-rs", "sr-Latn-RS"},
+      {"es-419", "es-419"},    {"pt_br", "pt_BR"},        {"xx", "xx"},      {"", ""},
+  };
+  for (auto [code, expected] : cases) EXPECT_EQ(NormalizeLanguageCode(code), expected) << code;
 }
 
 TEST(LanguageCodeTest, OnlyPlainCodesMayNameAFile) {

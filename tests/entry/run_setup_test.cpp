@@ -59,6 +59,12 @@ class RunSetupTest : public ::testing::Test {
     Module().list_changed = true;
     return added;
   }
+  // Every type handed back has its position in the list as its load order.
+  void ExpectLoadOrders() {
+    for (int i = 0; i < count; ++i) {
+      EXPECT_EQ(test::StoredValue(list[i]->Path(), "GENERAL", "LOADORDER"), std::to_string(i + 1)) << list[i]->Path();
+    }
+  }
 };
 
 // Open, change the tab width, OK: that line changes, every other byte stays.
@@ -132,12 +138,9 @@ TEST_F(RunSetupTest, APasswordIsAskedUnlessTheStartPageIsBelowOne) {
 
 TEST_F(RunSetupTest, ANewLanguageBringsTheRestartNotice) {
   Run(1, {[](ModalDialog& dialog) {
-        WConfigBase* page = SetupOf(dialog).CurrentPage();
-        for (WControl* control : page->Controls()) {
-          if (control->Kind() == ControlKind::kComboBox && control->BoundSetting() == nullptr) {
-            static_cast<WComboBox*>(control)->UserSelect(0);  // Deutsch
-          }
-        }
+        test::FindControl<WComboBox>(*SetupOf(dialog).CurrentPage(), [](const WComboBox& c) {
+          return c.BoundSetting() == nullptr;
+        }).UserSelect(0);  // Deutsch
         SetupOf(dialog).Ok();
       }});
   ASSERT_EQ(services.message_boxes.size(), 1u);
@@ -162,11 +165,7 @@ TEST_F(RunSetupTest, CancelAfterAddingATypeStillHandsBackTheList) {
       }});
   ASSERT_EQ(count, before + 1);
   EXPECT_EQ(list[before], added);
-  for (int i = 0; i < count; ++i) {
-    GIniFile file;
-    file.Open(list[i]->Path());
-    EXPECT_EQ(file.GetString("GENERAL", "LOADORDER"), std::to_string(i + 1)) << list[i]->Path();
-  }
+  ExpectLoadOrders();
   EXPECT_EQ(record.MachineTypes().Count(), before + 1);  // the record owns the new type now
   EXPECT_EQ(&record.MachineTypes().At(before), added);
 }
@@ -199,26 +198,6 @@ TEST_F(RunSetupTest, RemovedTypesGoOrAreReportedToTheHost) {
   EXPECT_EQ(record.MachineTypes().Count(), count);
 }
 
-// The controls of the machine type list page, found by what they show.
-WPushButton& ButtonOf(WConfigBase& page, int text_id) {
-  for (WControl* control : page.Controls()) {
-    auto* button = dynamic_cast<WPushButton*>(control);
-    if (button != nullptr && control->Kind() == ControlKind::kPushButton && button->TextId() == text_id) return *button;
-  }
-  throw std::logic_error("no such button");
-}
-WIcoButton& UpButtonOf(WConfigBase& page) {
-  for (WControl* control : page.Controls()) {
-    if (control->Kind() == ControlKind::kIconButton) return static_cast<WIcoButton&>(*control);  // up comes first
-  }
-  throw std::logic_error("no up button");
-}
-WHeaderCtrl& ListOf(WConfigBase& page) {
-  for (WControl* control : page.Controls()) {
-    if (control->Kind() == ControlKind::kList) return static_cast<WHeaderCtrl&>(*control);
-  }
-  throw std::logic_error("no list");
-}
 int EntryOf(DEditorSetupMain& dialog, PageId id) {
   for (size_t i = 0; i < dialog.Tree().size(); ++i) {
     if (dialog.Tree()[i].id == id) return static_cast<int>(i);
@@ -234,9 +213,9 @@ TEST_F(RunSetupTest, AMachineTypeMadeInOneSessionComesBackWithItsSettings) {
   services.dialog_scripts.push_back([](ModalDialog& dialog) {
     DEditorSetupMain& setup = SetupOf(dialog);
     WConfigBase& types = *setup.CurrentPage();
-    ButtonOf(types, 448).Click();  // the add dialog's script follows
-    ButtonOf(types, 455).Click();  // and the rename dialog's
-    UpButtonOf(types).Click();
+    test::ButtonWithText(types, 448).Click();  // the add dialog's script follows
+    test::ButtonWithText(types, 455).Click();  // and the rename dialog's
+    test::FindControl<WIcoButton>(types).Click();  // up comes first
     setup.Select(EntryOf(setup, PageId::kLoadSave));
     EXPECT_EQ(setup.Banner(), "Load/Save - Lathe 2");
     test::BoundControl<WEdit>(*setup.CurrentPage(), kSaveExt).UserEdit("lat");
@@ -264,50 +243,14 @@ TEST_F(RunSetupTest, AMachineTypeMadeInOneSessionComesBackWithItsSettings) {
   std::string path = configuration.directory() + "/TYPES/Lathe 2.MAC";
   EXPECT_EQ(added->Path(), path);
   EXPECT_FALSE(fs::exists(configuration.directory() + "/TYPES/Lathe.MAC"));
-  GIniFile file;
-  file.Open(path);
-  EXPECT_EQ(file.GetString("LOADSAVE", "SAVEEXT"), "lat");
-  EXPECT_EQ(file.GetString("LOADSAVE", "LOADEXT"), "L1,L2");
-  EXPECT_EQ(file.GetString("GENERAL", "DESCRIPTION"), "Lathe 2");
-  EXPECT_EQ(file.GetString("GENERAL", "TYPENAME"), added->Name());
-  EXPECT_EQ(file.GetString("PLANAR", "ISTURN"), "Yes");  // from the template
-  for (int i = 0; i < count; ++i) {
-    GIniFile type_file;
-    type_file.Open(list[i]->Path());
-    EXPECT_EQ(type_file.GetString("GENERAL", "LOADORDER"), std::to_string(i + 1)) << list[i]->Path();
-  }
+  EXPECT_EQ(test::StoredValue(path, "LOADSAVE", "SAVEEXT"), "lat");
+  EXPECT_EQ(test::StoredValue(path, "LOADSAVE", "LOADEXT"), "L1,L2");
+  EXPECT_EQ(test::StoredValue(path, "GENERAL", "DESCRIPTION"), "Lathe 2");
+  EXPECT_EQ(test::StoredValue(path, "GENERAL", "TYPENAME"), added->Name());
+  EXPECT_EQ(test::StoredValue(path, "PLANAR", "ISTURN"), "Yes");  // from the template
+  ExpectLoadOrders();
   EXPECT_FALSE(added->IsChanged());
   EXPECT_TRUE(record.Host().machine_types_changed);
-}
-
-// A type made in the session and removed again goes with its file; a
-// listed type that is removed is only left out of the list handed back.
-TEST_F(RunSetupTest, TypesRemovedOnTheListPageAreDroppedByTheCloseStep) {
-  int before = record.MachineTypes().Count();
-  GMachineType* first = &record.MachineTypes().At(0);
-  std::string brief = configuration.directory() + "/TYPES/Brief.MAC";
-  services.default_message_box_answer = kIdYes;
-  services.dialog_scripts.push_back([&](ModalDialog& dialog) {
-    WConfigBase& types = *SetupOf(dialog).CurrentPage();
-    ButtonOf(types, 448).Click();
-    EXPECT_TRUE(fs::exists(brief));
-    ButtonOf(types, 499).Click();  // Brief, now the current type
-    ListOf(types).UserSelect(0);
-    ButtonOf(types, 499).Click();
-    SetupOf(dialog).Ok();
-  });
-  services.dialog_scripts.push_back([](ModalDialog& dialog) {
-    auto& add = dynamic_cast<DAddMch&>(dialog);
-    add.Description().UserEdit("Brief");
-    add.Ok();
-  });
-  EXPECT_EQ(RunSetupSession(-4, list.data(), &count, &record, nullptr), 0);
-  ASSERT_EQ(count, before - 1);
-  EXPECT_FALSE(fs::exists(brief));
-  EXPECT_TRUE(fs::exists(first->Path()));
-  EXPECT_EQ(std::count(list.begin(), list.begin() + count, first), 0);
-  EXPECT_EQ(list[0], &record.MachineTypes().At(1));
-  EXPECT_TRUE(services.host_messages.empty());  // not stored in the database
 }
 
 // Cancel leaves the types as their files hold them, although the pages
@@ -330,7 +273,7 @@ TEST_F(RunSetupTest, CancelUndoesWhatThePagesSavedIntoTheTypes) {
   EXPECT_FALSE(record.Host().machine_types_changed);
 }
 
-TEST_F(RunSetupTest, TheDncObjectIsRefreshedAndBringsItsPages) {
+TEST_F(RunSetupTest, TheDncObjectIsRefreshedAndTheFeatureSwitchesComeFromTheRecord) {
   struct CountingDnc : GDncConfig {
     int refreshed = 0;
     void Refresh() override { ++refreshed; }
@@ -339,16 +282,11 @@ TEST_F(RunSetupTest, TheDncObjectIsRefreshedAndBringsItsPages) {
   EXPECT_EQ(dnc.refreshed, 1);
   EXPECT_EQ(Module().dnc_config, &dnc);
   EXPECT_FALSE(FeatureSwitchesOf(record).dnc_off);
-}
-
-TEST_F(RunSetupTest, TheFeatureSwitchesComeFromTheRecord) {
   record.Global().Values().SetBool(kDisableBackplot, true);
   record.Global().Values().SetBool(kDisableQuiver, true);
   FeatureSwitches switches = FeatureSwitchesOf(record);
-  EXPECT_TRUE(switches.backplot_off);
-  EXPECT_TRUE(switches.quiver_off);
-  EXPECT_FALSE(switches.file_compare_off);
-  EXPECT_FALSE(switches.cadcam_post_off);
+  EXPECT_TRUE(switches.backplot_off && switches.quiver_off);
+  EXPECT_FALSE(switches.file_compare_off || switches.cadcam_post_off);
 }
 
 }  // namespace

@@ -47,18 +47,12 @@ TEST_F(PageProtocol, AnUnloadedPageNeverSaves) {
   EXPECT_EQ(page.calls, (Calls{"hide"}));
 }
 
-TEST_F(PageProtocol, CommitHidesThenSaves) {
+TEST_F(PageProtocol, CommitHidesThenSavesDefaultsThenUpdates) {
   page.ShowPage(true);
   page.calls.clear();
   page.Commit();
-  EXPECT_EQ(page.calls, (Calls{"hide", "save"}));
-}
-
-TEST_F(PageProtocol, DefaultsThenUpdate) {
-  page.ShowPage(true);
-  page.calls.clear();
   page.ResetToDefaults();
-  EXPECT_EQ(page.calls, (Calls{"defaults", "update"}));
+  EXPECT_EQ(page.calls, (Calls{"hide", "save", "defaults", "update"}));
 }
 
 TEST_F(PageProtocol, QueryFormCanBeRefused) {

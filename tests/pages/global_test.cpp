@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "entry/module_state.h"
-#include "store/ini_file.h"
 #include "store/schema/general.h"
 #include "store/schema/load_save.h"
 #include "support/test_configuration.h"
@@ -26,17 +25,10 @@ class GeneralPage : public ::testing::Test {
   DGlobal page;
 
   std::string Stored(const char* section, const char* key) {
-    GIniFile file;
-    file.Open(configuration.MainIniPath());
-    return file.GetString(section, key, "(missing)");
+    return test::StoredValue(configuration.MainIniPath(), section, key);
   }
   WComboBox& Languages() {
-    for (WControl* control : page.Controls()) {
-      if (control->Kind() == ControlKind::kComboBox && control->BoundSetting() == nullptr) {
-        return static_cast<WComboBox&>(*control);
-      }
-    }
-    throw std::logic_error("no language list");
+    return test::FindControl<WComboBox>(page, [](const WComboBox& c) { return c.BoundSetting() == nullptr; });
   }
 };
 
@@ -83,7 +75,6 @@ TEST_F(GeneralPage, TheWindowSizeIsAFractionShownInPerCent) {
 TEST_F(GeneralPage, DefaultsThenOkWriteThePagesDefaults) {
   record.Global().Values().SetInt(kTabChars, 3);
   record.Global().Values().SetInt(kRecentListSize, 32);
-  record.Global().Values().SetInt(kNlInSize, 0);
   record.Global().Values().SetInt(kShutdownTimeout, 5);
   record.Global().Values().SetDouble(kDefaultWinSize, 0.5);
   record.Global().Values().SetBool(kReopen, true);
@@ -93,11 +84,9 @@ TEST_F(GeneralPage, DefaultsThenOkWriteThePagesDefaults) {
   page.SaveValues();
   EXPECT_EQ(Stored("SYSTEM", "RECENTLISTSIZE"), "16");
   EXPECT_EQ(Stored("SYSTEM", "TABCHARS"), "8");
-  EXPECT_EQ(Stored("SYSTEM", "NLINSIZE"), "2");
   EXPECT_EQ(Stored("SYSTEM", "SHUTDOWNTIMEOUT"), "240");
   EXPECT_EQ(Stored("INSPECT", "DEFAULTWINSIZE"), "0.660000");
   EXPECT_EQ(Stored("SYSTEM", "REOPEN"), "No");
-  EXPECT_EQ(Stored("SYSTEM", "SHOWMACROFORMULA"), "0");
   EXPECT_EQ(record.Global().Values().Int(kTabChars), 8);
 }
 

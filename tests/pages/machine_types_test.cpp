@@ -12,11 +12,11 @@
 #include "entry/module_state.h"
 #include "pages/machine/add_machine_type.h"
 #include "pages/machine/rename_machine_type.h"
-#include "store/ini_file.h"
 #include "store/schema/machine_general.h"
 #include "store/schema/quiver.h"
 #include "support/temp_dir.h"
 #include "support/test_configuration.h"
+#include "support/test_page.h"
 #include "support/unprivileged.h"
 
 namespace prefig {
@@ -45,19 +45,10 @@ class MachineTypeList : public ::testing::Test {
     page->ShowPage(true);
   }
 
-  template <typename Control>
-  Control& Find(std::function<bool(const Control&)> wanted) {
-    for (WControl* control : page->Controls()) {
-      if (auto* typed = dynamic_cast<Control*>(control); typed != nullptr && wanted(*typed)) return *typed;
-    }
-    throw std::logic_error("no such control");
-  }
-  WHeaderCtrl& List() { return Find<WHeaderCtrl>([](const auto&) { return true; }); }
-  WPushButton& Button(int text_id) {
-    return Find<WPushButton>([text_id](const WPushButton& b) { return b.Kind() == ControlKind::kPushButton && b.TextId() == text_id; });
-  }
+  WHeaderCtrl& List() { return test::FindControl<WHeaderCtrl>(*page); }
+  WPushButton& Button(int text_id) { return test::ButtonWithText(*page, text_id); }
   WIcoButton& Arrow(const char* icon_name) {
-    return Find<WIcoButton>([icon_name](const WIcoButton& b) { return std::string(b.IconName()) == icon_name; });
+    return test::FindControl<WIcoButton>(*page, [icon_name](const WIcoButton& b) { return std::string(b.IconName()) == icon_name; });
   }
   WPushButton& AddButton() { return Button(448); }
   WPushButton& RenameButton() { return Button(455); }
@@ -67,11 +58,6 @@ class MachineTypeList : public ::testing::Test {
     Rows rows;
     for (const auto& row : List().Rows()) rows.push_back(row.cells[0]);
     return rows;
-  }
-  static std::string Stored(const std::string& path, const char* section, const char* key) {
-    GIniFile file;
-    file.Open(path);
-    return file.GetString(section, key, "(missing)");
   }
   // The add dialog answered with a description and the source whose entry
   // has this text.
@@ -159,9 +145,9 @@ TEST_F(MachineTypeList, AddFromABasicTypeInsertsAnEmptyTypeAfterTheSelectedOne) 
   EXPECT_TRUE(added.IsChanged());
   EXPECT_TRUE(std::regex_match(added.Name(), std::regex("[0-9A-F]{8}")));
   for (int i = 0; i < record.MachineTypes().Count(); ++i) EXPECT_NE(record.MachineTypes().At(i).Name(), added.Name());
-  EXPECT_EQ(Stored(added.Path(), "GENERAL", "DESCRIPTION"), "Fanuc 31i");
-  EXPECT_EQ(Stored(added.Path(), "QUIVER", "STORE"), "No");
-  EXPECT_EQ(Stored(added.Path(), "LOADSAVE", "SAVEEXT"), "H");  // defaults of its basic type
+  EXPECT_EQ(test::StoredValue(added.Path(), "GENERAL", "DESCRIPTION"), "Fanuc 31i");
+  EXPECT_EQ(test::StoredValue(added.Path(), "QUIVER", "STORE"), "No");
+  EXPECT_EQ(test::StoredValue(added.Path(), "LOADSAVE", "SAVEEXT"), "H");  // defaults of its basic type
   EXPECT_EQ(List().Rows()[2].cells[1], "Heidenhain");
   EXPECT_TRUE(Module().list_changed);
   EXPECT_TRUE(record.Host().machine_types_changed);
@@ -176,7 +162,7 @@ TEST_F(MachineTypeList, AddFromATemplateCopiesItAndAsACopyTakesTheTypesLatestSet
   GMachineType& from_template = Current();
   EXPECT_EQ(from_template.Description(), "Mill copy");
   EXPECT_NE(from_template.Name(), "49534F4D");  // not the template's identifier
-  EXPECT_EQ(Stored(from_template.Path(), "LOADSAVE", "LOADEXT"), "NCL,ISO,TAP,NC1");
+  EXPECT_EQ(test::StoredValue(from_template.Path(), "LOADSAVE", "LOADEXT"), "NCL,ISO,TAP,NC1");
 
   // A listed type is saved first, so the copy has what the pages changed.
   GMachineType& heidenhain = *Module().working_types[3];
@@ -187,8 +173,8 @@ TEST_F(MachineTypeList, AddFromATemplateCopiesItAndAsACopyTakesTheTypesLatestSet
   GMachineType& copy = Current();
   EXPECT_EQ(copy.Values().Int(kColIndicator), 72);
   EXPECT_EQ(copy.BasicType(), 1);
-  EXPECT_EQ(Stored(heidenhain.Path(), "GENERAL", "COLINDICATOR"), "72");
-  EXPECT_EQ(Stored(heidenhain.Path(), "GENERAL", "DESCRIPTION"), "Heidenhain");
+  EXPECT_EQ(test::StoredValue(heidenhain.Path(), "GENERAL", "COLINDICATOR"), "72");
+  EXPECT_EQ(test::StoredValue(heidenhain.Path(), "GENERAL", "DESCRIPTION"), "Heidenhain");
   EXPECT_EQ(Descriptions()[2], "Heidenhain 2");  // after the selected "Mill copy"
 }
 
@@ -263,7 +249,7 @@ TEST_F(MachineTypeList, ADescriptionNeverLeadsOutOfTypesNorOverAnExistingFile) {
     AddButton().Click();
     GMachineType& added = Current();
     EXPECT_EQ(added.Description(), c.description);
-    EXPECT_EQ(Stored(added.Path(), "GENERAL", "DESCRIPTION"), c.description);
+    EXPECT_EQ(test::StoredValue(added.Path(), "GENERAL", "DESCRIPTION"), c.description);
     std::string expected = c.file.empty() ? added.Name() + ".MAC" : c.file;
     EXPECT_EQ(added.Path(), types_dir + "/" + expected) << c.description;
     EXPECT_EQ(fs::path(added.Path()).parent_path(), fs::path(types_dir));
@@ -287,8 +273,8 @@ TEST_F(MachineTypeList, RenameMovesTheFileWithItsContents) {
   EXPECT_EQ(type.Description(), "iso turning");
   EXPECT_EQ(type.Path(), types_dir + "/iso turning.MAC");
   EXPECT_FALSE(fs::exists(old_path));
-  EXPECT_EQ(Stored(type.Path(), "MINE", "KEPT"), "yes");
-  EXPECT_EQ(Stored(type.Path(), "GENERAL", "DESCRIPTION"), "iso turning");
+  EXPECT_EQ(test::StoredValue(type.Path(), "MINE", "KEPT"), "yes");
+  EXPECT_EQ(test::StoredValue(type.Path(), "GENERAL", "DESCRIPTION"), "iso turning");
   EXPECT_EQ(Descriptions()[1], "iso turning");
   EXPECT_TRUE(type.IsChanged());
   EXPECT_TRUE(Module().list_changed);
@@ -360,7 +346,7 @@ TEST_F(MachineTypeList, StoredTypesAreGreyOrCheckedByTheQuiverMode) {
   RemoveButton().Click();
   RenameButton().Click();
   EXPECT_EQ(services.message_boxes.size() + services.dialogs_run, 0u);
-  EXPECT_FALSE(Find<WIcon>([](const auto&) { return true; }).IsVisible());
+  EXPECT_FALSE(test::FindControl<WIcon>(*page).IsVisible());
 
   page.reset();
   Module().working_types.clear();
@@ -370,7 +356,7 @@ TEST_F(MachineTypeList, StoredTypesAreGreyOrCheckedByTheQuiverMode) {
   EXPECT_TRUE(List().HasCheckBoxes());
   EXPECT_TRUE(List().Rows()[1].checked);
   EXPECT_FALSE(List().Rows()[1].grey);
-  EXPECT_TRUE(Find<WIcon>([](const auto&) { return true; }).IsVisible());
+  EXPECT_TRUE(test::FindControl<WIcon>(*page).IsVisible());
   List().UserCheck(1, false);
   List().UserCheck(3, true);
   EXPECT_TRUE(stored.Values().Bool(kQuiverStore));  // until OK

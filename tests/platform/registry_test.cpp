@@ -25,33 +25,24 @@ class Registry : public ::testing::Test {
 };
 
 TEST(RegistryPathText, RootKeyAndValueName) {
-  auto dflt = ParseRegistryPath("HKEY_CURRENT_USER\\Software\\Classes\\.nc\\");
-  ASSERT_TRUE(dflt);
-  EXPECT_EQ(dflt->root, RegistryRoot::kCurrentUser);
-  EXPECT_EQ(dflt->key, "Software\\Classes\\.nc");
-  EXPECT_EQ(dflt->value, "");
-
-  auto named = ParseRegistryPath("HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Install Dir");
-  ASSERT_TRUE(named);
-  EXPECT_EQ(named->root, RegistryRoot::kLocalMachine);
-  EXPECT_EQ(named->key, "SOFTWARE\\Vendor");
-  EXPECT_EQ(named->value, "Install Dir");
-
-  auto slashes = ParseRegistryPath("HKEY_CLASSES_ROOT/.nc/sub/");
-  ASSERT_TRUE(slashes);
-  EXPECT_EQ(slashes->key, ".nc\\sub");
-  // With a backslash present, a slash is part of a name.
-  auto mixed = ParseRegistryPath("HKEY_USERS\\a/b\\c");
-  ASSERT_TRUE(mixed);
-  EXPECT_EQ(mixed->key, "a/b");
-  EXPECT_EQ(mixed->value, "c");
-
-  auto top = ParseRegistryPath("HKEY_CURRENT_CONFIG\\Name");
-  ASSERT_TRUE(top);
-  EXPECT_EQ(top->root, RegistryRoot::kCurrentConfig);
-  EXPECT_EQ(top->key, "");
-  EXPECT_EQ(top->value, "Name");
-
+  struct Case {
+    const char* path;
+    RegistryRoot root;
+    const char *key, *value;
+  } cases[] = {
+      {"HKEY_CURRENT_USER\\Software\\Classes\\.nc\\", RegistryRoot::kCurrentUser, "Software\\Classes\\.nc", ""},
+      {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Install Dir", RegistryRoot::kLocalMachine, "SOFTWARE\\Vendor", "Install Dir"},
+      {"HKEY_CLASSES_ROOT/.nc/sub/", RegistryRoot::kClassesRoot, ".nc\\sub", ""},
+      {"HKEY_USERS\\a/b\\c", RegistryRoot::kUsers, "a/b", "c"},  // with a backslash, a slash is part of a name
+      {"HKEY_CURRENT_CONFIG\\Name", RegistryRoot::kCurrentConfig, "", "Name"},
+  };
+  for (const Case& c : cases) {
+    auto parsed = ParseRegistryPath(c.path);
+    ASSERT_TRUE(parsed) << c.path;
+    EXPECT_EQ(parsed->root, c.root) << c.path;
+    EXPECT_EQ(parsed->key, c.key) << c.path;
+    EXPECT_EQ(parsed->value, c.value) << c.path;
+  }
   EXPECT_FALSE(ParseRegistryPath("HKEY_NOWHERE\\a\\b"));
   EXPECT_FALSE(ParseRegistryPath("HKEY_CURRENT_USER"));
   std::string path = "HKEY_CURRENT_USER\\";

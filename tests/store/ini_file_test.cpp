@@ -18,7 +18,6 @@ using test::WriteFile;
 const std::string kVersionBlock =
     "\r\n## INIFILEVERSION #############################################################\r\n\r\n"
     "[INIFILEVERSION]\r\nVERSION\t\t= 200\r\n";
-const std::string kEditorBanner = "## EDITOR " + std::string(69, '#');
 
 class IniFileTest : public ::testing::Test {
  protected:
@@ -133,16 +132,9 @@ TEST_F(IniFileTest, TextRoundTripsWithQuotes) {
     ini.WriteString("T", "K", text);
     EXPECT_EQ(ini.GetString("T", "K", "default"), text);
   }
-}
-
-TEST_F(IniFileTest, EmptyTextStaysAKey) {
-  GIniFile ini;
-  ini.Open(path);
-  ini.WriteString("TYPE", "COMMENTEND", "");
-  EXPECT_TRUE(ini.KeyExists("TYPE", "COMMENTEND"));
-  EXPECT_EQ(ini.GetString("TYPE", "COMMENTEND", "("), "");
-  ini.DeleteKey("TYPE", "COMMENTEND");
-  EXPECT_FALSE(ini.KeyExists("TYPE", "COMMENTEND"));
+  EXPECT_TRUE(ini.KeyExists("T", "K")) << "an empty text stays a key";
+  ini.DeleteKey("T", "K");
+  EXPECT_FALSE(ini.KeyExists("T", "K"));
 }
 
 TEST_F(IniFileTest, BufferReadsCutAndUseTheBufferAsDefault) {
@@ -190,28 +182,6 @@ TEST_F(IniFileTest, ExistsQueries) {
   EXPECT_FALSE(missing.KeyExists("A", "B"));
 }
 
-TEST_F(IniFileTest, DeleteSectionRemovesWhatTheWriterAdded) {
-  GIniFile ini;
-  ini.Open(path);
-  ini.WriteInt("A", "K", 1);
-  ini.WriteInt("B", "K", 2);
-  ini.WriteInt("C", "K", 3);
-  ini.DeleteSection("b");
-  GIniFile expected_file;
-  std::string other = dir.File("expected.ini");
-  expected_file.Open(other);
-  expected_file.WriteInt("A", "K", 1);
-  expected_file.WriteInt("C", "K", 3);
-  EXPECT_EQ(ReadFile(path), ReadFile(other));
-}
-
-TEST_F(IniFileTest, LowerCaseSectionIsWrittenInUpperCase) {
-  GIniFile ini;
-  ini.Open(path);
-  ini.WriteInt("editor", "tabchars", 4);
-  EXPECT_EQ(ReadFile(path), kVersionBlock + "\r\n" + kEditorBanner + "\r\n\r\n[EDITOR]\r\nTABCHARS\t= 4\r\n");
-}
-
 TEST_F(IniFileTest, UnusableNamesWriteNothing) {
   GIniFile ini;
   ini.Open(path);
@@ -243,7 +213,7 @@ TEST_F(IniFileTest, CurrentSectionVariants) {
   EXPECT_FALSE(ini.Current().KeyExists("K"));
 }
 
-TEST_F(IniFileTest, CacheModeWritesOnceWhenSwitchedOff) {
+TEST_F(IniFileTest, CacheModeWritesWhenSwitchedOffOrDestroyed) {
   GIniFile ini;
   ini.Open(path);
   EXPECT_FALSE(ini.SetCached(true));
@@ -253,47 +223,23 @@ TEST_F(IniFileTest, CacheModeWritesOnceWhenSwitchedOff) {
   EXPECT_TRUE(ini.SetCached(false));
   EXPECT_EQ(ini.GetInt("A", "K", 0, 0, 9), 1);
   EXPECT_NE(ReadFile(path), kVersionBlock);
-}
-
-TEST_F(IniFileTest, DestroyingFlushes) {
   {
-    GIniFile ini;
-    ini.Open(path);
-    ini.SetCached(true);
-    ini.WriteInt("A", "K", 1);
+    GIniFile destroyed;
+    destroyed.Open(path);
+    destroyed.SetCached(true);
+    destroyed.WriteInt("A", "K", 2);
   }
-  GIniFile again;
-  again.Open(path);
-  EXPECT_EQ(again.GetInt("A", "K", 0, 0, 9), 1);
+  EXPECT_EQ(ini.GetInt("A", "K", 0, 0, 9), 2) << "destroying flushes";
 }
 
-TEST_F(IniFileTest, FlushWithoutChangeWritesNothing) {
-  GIniFile ini;
-  OpenWith(ini, "[A]\r\nK=1\r\n");
-  struct stat before{};
-  ::stat(path.c_str(), &before);
-  ini.SetCached(true);
-  EXPECT_EQ(ini.GetInt("A", "K", 0, 0, 9), 1);
-  ini.WriteInt("A", "K", 1);  // same value
-  ini.Flush();
-  ini.SetCached(false);
-  struct stat after{};
-  ::stat(path.c_str(), &after);
-  EXPECT_EQ(before.st_ino, after.st_ino);
-  EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
-}
-
-TEST_F(IniFileTest, ZeroBytesReadAsSpaces) {
+TEST_F(IniFileTest, ZeroBytesReadAsSpacesAndOneByteIsEmpty) {
   WriteFile(path, std::string("[A]\r\nK=a\0b\r\n", 12));
   GIniFile ini;
   ini.Open(path);
   EXPECT_EQ(ini.GetString("A", "K"), "a b");
-}
-
-TEST_F(IniFileTest, OneByteFileCountsAsEmpty) {
   WriteFile(path, "x");
-  GIniFile ini;
-  ini.Open(path);
+  GIniFile one_byte;
+  one_byte.Open(path);
   EXPECT_EQ(ReadFile(path), kVersionBlock);
 }
 

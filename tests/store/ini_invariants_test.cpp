@@ -162,8 +162,9 @@ TEST(IniInvariants, CacheModeAndDirectModeLeaveIdenticalFiles) {
   }
 }
 
-// Reading keys that exist, in cache mode, never rewrites the file.
-TEST(IniInvariants, ReadingExistingKeysWritesNothing) {
+// Reading keys that exist, or writing what they hold, in cache mode never
+// rewrites the file.
+TEST(IniInvariants, ReadingOrRewritingExistingKeysWritesNothing) {
   test::TempDir dir;
   std::string path = dir.File("read.ini");
   GIniFile writer;
@@ -179,10 +180,13 @@ TEST(IniInvariants, ReadingExistingKeysWritesNothing) {
   for (const char* section : kSections) {
     for (const char* key : kKeys) EXPECT_EQ(reader.GetString(section, key, "d"), "v");
   }
+  reader.WriteString("A", "K", "v");
+  reader.Flush();
   reader.SetCached(false);
   struct stat after{};
   ::stat(path.c_str(), &after);
   EXPECT_EQ(before.st_ino, after.st_ino);
+  EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);
 }
 
 }  // namespace

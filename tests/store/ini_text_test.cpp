@@ -46,97 +46,74 @@ TEST(IniText, NewSectionsAreAppendedWithBanner) {
                       "\r\n\r\n[EDITOR]\r\nPADTABS\t\t= No\r\n");
 }
 
-TEST(IniText, SectionAndKeyNamesIgnoreCaseAndMatchWholeWords) {
-  std::string text = "[editor]\r\nTABCHARSX = 9\r\ntabchars\t=\t4\r\nTAB CHARS = 7\r\n";
-  EXPECT_EQ(ValueOf(text, "EDITOR", "TABCHARS"), "4");
-  EXPECT_EQ(ValueOf(text, "Editor", "TAB CHARS"), "7");
-  EXPECT_EQ(ValueOf(text, "EDITOR", "TAB"), "<missing>");
-  EXPECT_EQ(ValueOf(text, "EDIT", "TABCHARS"), "<missing>");
+// What a reader finds: {text, section, key, value or "<missing>"}.
+TEST(IniText, LocatingSectionsKeysAndValues) {
+  struct Case {
+    const char *text, *section, *key, *value;
+  } cases[] = {
+      // Names ignore case and match whole words.
+      {"[editor]\r\nTABCHARSX = 9\r\ntabchars\t=\t4\r\nTAB CHARS = 7\r\n", "EDITOR", "TABCHARS", "4"},
+      {"[editor]\r\nTAB CHARS = 7\r\n", "Editor", "TAB CHARS", "7"},
+      {"[editor]\r\nTABCHARS = 7\r\n", "EDITOR", "TAB", "<missing>"},
+      {"[editor]\r\nTABCHARS = 7\r\n", "EDIT", "TABCHARS", "<missing>"},
+      // Headers start their line (after blanks) and hold no space; the rest
+      // of a header line is ignored; a bracket line ends a section even when
+      // it is no header.
+      {"x [A]\r\nK=1\r\n", "A", "K", "<missing>"},
+      {"  [B]\r\nK=2\r\n", "B", "K", "2"},
+      {"[ C ]\r\nK=3\r\n", "C", "K", "<missing>"},
+      {"[B]\r\nK=2\r\n[ C ]\r\nL=3\r\n", "B", "L", "<missing>"},
+      {"[A] K=1 ; comment\r\nL=2\r\n", "A", "K", "<missing>"},
+      {"[A] K=1 ; comment\r\nL=2\r\n", "A", "L", "2"},
+      // The first of duplicate headers and keys wins.
+      {"[A]\r\nK=1\r\nK=2\r\n[B]\r\n[a]\r\nL=3\r\n", "A", "K", "1"},
+      {"[A]\r\nK=1\r\nK=2\r\n[B]\r\n[a]\r\nL=3\r\n", "A", "L", "<missing>"},
+      // Values are trimmed and unquoted, and end at CR, LF or the end.
+      {"[S]\r\nA =   plain text  \t\r\n", "S", "A", "plain text"},
+      {"[S]\r\nB = \"  padded \"\r\n", "S", "B", "  padded "},
+      {"[S]\r\nC = \"\"quoted\"\"\r\n", "S", "C", "\"quoted\""},
+      {"[S]\r\nD = \"\r\n", "S", "D", ""},
+      {"[S]\r\nE = \"\"\r\n", "S", "E", ""},
+      {"[S]\r\nF =\r\n", "S", "F", ""},
+      {"[S]\r\nG = \"x\r\n", "S", "G", "\"x"},
+      {"[S]\nK=lf only\nL=2", "S", "K", "lf only"},
+      {"[S]\nK=lf only\nL=2", "S", "L", "2"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ValueOf(c.text, c.section, c.key), c.value) << c.text << c.key;
 }
 
-TEST(IniText, HeadersMustStartTheirLineAndHoldNoSpace) {
-  std::string text = "x [A]\r\nK=1\r\n  [B]\r\nK=2\r\n[ C ]\r\nK=3\r\n";
-  EXPECT_EQ(ValueOf(text, "A", "K"), "<missing>");
-  EXPECT_EQ(ValueOf(text, "B", "K"), "2");
-  EXPECT_EQ(ValueOf(text, "C", "K"), "<missing>");
-}
-
-TEST(IniText, BracketLineEndsASectionEvenWhenMalformed) {
-  // "[ C ]" is no header, but it still ends section B.
-  std::string text = "[B]\r\nK=2\r\n[ C ]\r\nL=3\r\n";
-  EXPECT_EQ(ValueOf(text, "B", "L"), "<missing>");
-}
-
-TEST(IniText, FirstOfDuplicateHeadersAndKeysWins) {
-  std::string text = "[A]\r\nK=1\r\nK=2\r\n[B]\r\n[a]\r\nL=3\r\n";
-  EXPECT_EQ(ValueOf(text, "A", "K"), "1");
-  EXPECT_EQ(ValueOf(text, "A", "L"), "<missing>");
-  EXPECT_EQ(Set(text, "A", "K", "5"), "[A]\r\nK= 5\r\nK=2\r\n[B]\r\n[a]\r\nL=3\r\n");
-}
-
-TEST(IniText, RestOfHeaderLineIsIgnored) {
-  std::string text = "[A] K=1 ; comment\r\nL=2\r\n";
-  EXPECT_EQ(ValueOf(text, "A", "K"), "<missing>");
-  EXPECT_EQ(ValueOf(text, "A", "L"), "2");
-}
-
-TEST(IniText, ValuesAreTrimmedAndUnquoted) {
-  std::string text =
-      "[S]\r\nA =   plain text  \t\r\nB = \"  padded \"\r\nC = \"\"quoted\"\"\r\nD = \"\r\nE = \"\"\r\nF =\r\nG = \"x\r\n";
-  EXPECT_EQ(ValueOf(text, "S", "A"), "plain text");
-  EXPECT_EQ(ValueOf(text, "S", "B"), "  padded ");
-  EXPECT_EQ(ValueOf(text, "S", "C"), "\"quoted\"");
-  EXPECT_EQ(ValueOf(text, "S", "D"), "");
-  EXPECT_EQ(ValueOf(text, "S", "E"), "");
-  EXPECT_EQ(ValueOf(text, "S", "F"), "");
-  EXPECT_EQ(ValueOf(text, "S", "G"), "\"x");
-}
-
-TEST(IniText, ValueEndsAtCrOrLfOrEnd) {
-  EXPECT_EQ(ValueOf("[S]\nK=lf only\nL=2", "S", "K"), "lf only");
-  EXPECT_EQ(ValueOf("[S]\nK=lf only\nL=2", "S", "L"), "2");
-}
-
-TEST(IniText, ReplacingKeepsKeySpellingAndSpacing) {
-  EXPECT_EQ(Set("[S]\r\nkey=4\r\n", "S", "KEY", "5"), "[S]\r\nkey= 5\r\n");
-  EXPECT_EQ(Set("[S]\r\n  Key \t=   4   ; x\r\nN=1\r\n", "S", "KEY", "5"), "[S]\r\n  Key \t= 5\r\nN=1\r\n");
+// Exactly what setting a key writes: {text before, section, key, value, text after}.
+TEST(IniText, SettingAKeyWritesThisText) {
+  const std::string b_banner = "\r\n## B " + std::string(74, '#') + "\r\n\r\n";
+  struct Case {
+    std::string before, section, key, value, after;
+  } cases[] = {
+      // A replaced value keeps the key's spelling and spacing.
+      {"[S]\r\nkey=4\r\n", "S", "KEY", "5", "[S]\r\nkey= 5\r\n"},
+      {"[S]\r\n  Key \t=   4   ; x\r\nN=1\r\n", "S", "KEY", "5", "[S]\r\n  Key \t= 5\r\nN=1\r\n"},
+      {"[A]\r\nK=1\r\nK=2\r\n[B]\r\n[a]\r\nL=3\r\n", "A", "K", "5", "[A]\r\nK= 5\r\nK=2\r\n[B]\r\n[a]\r\nL=3\r\n"},
+      // An empty value is a value.
+      {"[S]\r\nK = x\r\n", "S", "K", "", "[S]\r\nK = \r\n"},
+      {"[S]\r\n", "S", "NEW", "", "[S]\r\nNEW\t\t= \r\n"},
+      // A new key in the last section goes to the end, on a line of its own.
+      {"[A]\r\nK=1\r\n\r\n", "A", "L", "2", "[A]\r\nK=1\r\n\r\nL\t\t= 2\r\n"},
+      {"[A]\r\nK=1", "A", "L", "2", "[A]\r\nK=1\r\nL\t\t= 2\r\n"},
+      {"[A]\r\nK=1", "B", "L", "2", "[A]\r\nK=1\r\n" + b_banner + "[B]\r\nL\t\t= 2\r\n"},
+      // In a middle section: after its first block.
+      {"\r\n## A ###\r\n\r\n[A]\r\nK=1\r\n\r\n; notes\r\nM=3\r\n\r\n## B ###\r\n\r\n[B]\r\nX=9\r\n", "A", "L", "2",
+       "\r\n## A ###\r\n\r\n[A]\r\nK=1\r\nL\t\t= 2\r\n\r\n; notes\r\nM=3\r\n\r\n## B ###\r\n\r\n[B]\r\nX=9\r\n"},
+      // Without CR LF CR LF: back over blank lines, banner, blank lines.
+      {"[A]\nK=1\n\n## B ###\n\n[B]\nX=9\n", "A", "L", "2", "[A]\nK=1\nL\t\t= 2\r\n\n## B ###\n\n[B]\nX=9\n"},
+      {"[A]\r\nK=1\r\n[B]\r\n", "A", "L", "2", "[A]\r\nK=1\r\nL\t\t= 2\r\n[B]\r\n"},
+      {"[A]\n[B]\n", "A", "L", "2", "[A]\nL\t\t= 2\r\n[B]\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Set(c.before, c.section, c.key, c.value), c.after) << c.before;
 }
 
 TEST(IniText, RewritingTheStoredValueChangesNothing) {
   std::string text = "[S]\r\nkey=4\r\n";
   EXPECT_FALSE(ApplyEdit(text, nullptr, EditKind::kSet, "S", "KEY", "4"));
   EXPECT_EQ(text, "[S]\r\nkey=4\r\n");
-}
-
-TEST(IniText, EmptyValueIsAValue) {
-  std::string text = Set("[S]\r\nK = x\r\n", "S", "K", "");
-  EXPECT_EQ(text, "[S]\r\nK = \r\n");
-  EXPECT_EQ(ValueOf(text, "S", "K"), "");
-  EXPECT_EQ(Set("[S]\r\n", "S", "NEW", ""), "[S]\r\nNEW\t\t= \r\n");
-}
-
-TEST(IniText, NewKeyInLastSectionGoesToTheEnd) {
-  EXPECT_EQ(Set("[A]\r\nK=1\r\n\r\n", "A", "L", "2"), "[A]\r\nK=1\r\n\r\nL\t\t= 2\r\n");
-}
-
-TEST(IniText, NewKeyAfterUnterminatedLastLineStartsANewLine) {
-  EXPECT_EQ(Set("[A]\r\nK=1", "A", "L", "2"), "[A]\r\nK=1\r\nL\t\t= 2\r\n");
-  EXPECT_EQ(Set("[A]\r\nK=1", "B", "L", "2"),
-            "[A]\r\nK=1\r\n\r\n## B " + std::string(74, '#') + "\r\n\r\n[B]\r\nL\t\t= 2\r\n");
-}
-
-TEST(IniText, NewKeyInMiddleSectionGoesAfterItsFirstBlock) {
-  std::string text = "\r\n## A ###\r\n\r\n[A]\r\nK=1\r\n\r\n; notes\r\nM=3\r\n\r\n## B ###\r\n\r\n[B]\r\nX=9\r\n";
-  EXPECT_EQ(Set(text, "A", "L", "2"),
-            "\r\n## A ###\r\n\r\n[A]\r\nK=1\r\nL\t\t= 2\r\n\r\n; notes\r\nM=3\r\n\r\n## B ###\r\n\r\n[B]\r\nX=9\r\n");
-}
-
-TEST(IniText, NewKeyWithoutBlankLineGoesBeforeNextBannerAndBlanks) {
-  // LF-only text has no CR LF CR LF: back over blank lines, banner, blank lines.
-  std::string text = "[A]\nK=1\n\n## B ###\n\n[B]\nX=9\n";
-  EXPECT_EQ(Set(text, "A", "L", "2"), "[A]\nK=1\nL\t\t= 2\r\n\n## B ###\n\n[B]\nX=9\n");
-  EXPECT_EQ(Set("[A]\r\nK=1\r\n[B]\r\n", "A", "L", "2"), "[A]\r\nK=1\r\nL\t\t= 2\r\n[B]\r\n");
-  EXPECT_EQ(Set("[A]\n[B]\n", "A", "L", "2"), "[A]\nL\t\t= 2\r\n[B]\n");
 }
 
 TEST(IniText, DeletingAKeyRemovesItsLine) {

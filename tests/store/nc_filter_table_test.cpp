@@ -8,27 +8,12 @@
 
 #include "context/message_ids.h"
 #include "entry/module_state.h"
+#include "support/message_table.h"
 
 namespace prefig {
 namespace {
 
 const std::string kHost = "https://ns.prefig.example";
-
-// A message table holding the words for milling and turning while it lives.
-class ScopedWords {
- public:
-  ScopedWords(const char* milling, const char* turning) : table_(kMessageIdLimit, nullptr) {
-    table_[kMarkerMessageId] = "***";
-    table_[kMillingWordMessageId] = milling;
-    table_[kTurningWordMessageId] = turning;
-    Module() = ModuleState{};
-    InitModule(table_.data());
-  }
-  ~ScopedWords() { Module() = ModuleState{}; }
-
- private:
-  std::vector<const char*> table_;
-};
 
 std::string Row(const NcFilter& f) {
   return f.display_name + " | " + f.control_key + " | " + f.library + " | " + f.uri + (f.turning ? " | turning" : "");
@@ -137,7 +122,7 @@ TEST(NcFilterTableTest, ATurningControlBeginsWithTurnInAnyCase) {
 }
 
 TEST(NcFilterTableTest, DisplayNamesTakeTheWordsOfTheMessageFiles) {
-  ScopedWords german("Fräsen", "Drehen");
+  test::ScopedMessages german({{kMillingWordMessageId, "Fräsen"}, {kTurningWordMessageId, "Drehen"}});
   GNcFilterTable table;
   table.Fill();
   EXPECT_EQ(table.Entries()[0].display_name, "ISO Fräsen");

@@ -125,24 +125,17 @@ TEST_F(SettingValuesTest, DefaultsFollowBasicTypeLocaleAndPlace) {
   LoadContext heidenhain = context;
   heidenhain.basic_type = 1;
   heidenhain.imperial = true;
+  // One setting each for basic type, locale, member and the places.
   EXPECT_EQ(DefaultText(kCommentStart, context), "(");
   EXPECT_EQ(DefaultText(kCommentStart, heidenhain), ";");
-  EXPECT_EQ(DefaultText(kCommentEnd, heidenhain), "");
-  EXPECT_EQ(DefaultText(kPathUnits, context), "0");
   EXPECT_EQ(DefaultText(kPathUnits, heidenhain), "4");
-  EXPECT_EQ(DefaultText(kLoadExt, heidenhain), "HH, HNC");
   EXPECT_EQ(DefaultText(kFixColor, context, 2), "0x00FFFF");
   EXPECT_EQ(DefaultText(kTemplate, context), "/home/u/data/ToolList.txt");
   EXPECT_EQ(DefaultText(kLastLoadPath, context), "/opt/prefig/Samples");
   EXPECT_EQ(DefaultText(kTypeLanguage, context), "en-US");
-
-  EXPECT_EQ(PageDefaultText(kFilterUri, heidenhain), "https://ns.prefig.example/namespace/nc/format/heidenhain");
   EXPECT_EQ(PageDefaultText(kToolChange, heidenhain), "TOOL CALL");
-  EXPECT_EQ(PageDefaultText(kDecimalCount, heidenhain), "3");
-  EXPECT_EQ(PageDefaultText(kIgnoreTool0, context), "No");
   EXPECT_EQ(PageDefaultText(kTemplate, context), "/home/u/data/ToolList.txt");
   EXPECT_EQ(PageDefaultText(kMapLetters, context), std::nullopt);
-  EXPECT_EQ(PageDefaultText(kFilterDll, context), std::nullopt);
 }
 
 TEST_F(SettingValuesTest, ReadingRulesBetweenSettings) {

@@ -23,6 +23,11 @@ void TestPage::Log(const std::string& call) {
   SharedLog().push_back(std::to_string(TitleId()) + " " + call);
 }
 
+WPushButton& ButtonWithText(const WConfigBase& page, int text_id) {
+  return FindControl<WPushButton>(
+      page, [&](const WPushButton& b) { return b.Kind() == ControlKind::kPushButton && b.TextId() == text_id; });
+}
+
 namespace {
 
 template <int kId>

@@ -50,6 +50,21 @@ Control& BoundControl(const WConfigBase& page, const Setting& setting) {
   throw std::logic_error(std::string("no control for ") + setting.key);
 }
 
+// The first control of a page of the type Control for which `wanted` holds.
+template <typename Control, typename Wanted>
+Control& FindControl(const WConfigBase& page, Wanted wanted) {
+  for (WControl* control : page.Controls()) {
+    if (auto* typed = dynamic_cast<Control*>(control); typed != nullptr && wanted(*typed)) return *typed;
+  }
+  throw std::logic_error("no such control");
+}
+template <typename Control>
+Control& FindControl(const WConfigBase& page) {
+  return FindControl<Control>(page, [](const Control&) { return true; });
+}
+// The push button (not an icon button) that shows message `text_id`.
+WPushButton& ButtonWithText(const WConfigBase& page, int text_id);
+
 // The setup dialog's table with a TestPage for every entry (title id 2000
 // plus the entry's number).
 std::array<PageEntry, kPageCount> TestPageTable();
