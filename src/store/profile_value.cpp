@@ -32,7 +32,7 @@ size_t ReadProfileValue(std::string_view section, std::string_view key, std::str
 
 bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
                        const std::string& filename, bool no_retry) {
-  if (!ini::IsUsableSectionName(section) || !ini::IsUsableKeyName(key)) return true;
+  if (!ini::IsUsableSectionName(section) || !ini::IsUsableKeyName(key)) return false;
   std::span<const int> waits = no_retry ? std::span<const int>() : std::span<const int>(platform::kProfileRetryWaitsMs);
   platform::DirectoryLock lock(filename);
   std::string text;
@@ -40,7 +40,7 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
   if (status != platform::ReadStatus::kOk && status != platform::ReadStatus::kMissing) {
     LogLine("INI   : Could not read '%s', value %.*s not written", filename.c_str(), static_cast<int>(key.size()),
             key.data());
-    return true;
+    return false;
   }
   if (status == platform::ReadStatus::kMissing) text.clear();
   ini::NormaliseLoadedText(text);
@@ -49,6 +49,7 @@ bool WriteProfileValue(std::string_view section, std::string_view key, std::stri
   }
   if (int error = platform::ReplaceFile(filename, text, waits)) {
     LogLine("INI   : Could not write '%s': %s", filename.c_str(), std::strerror(error));
+    return false;
   }
   return true;
 }

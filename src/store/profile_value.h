@@ -14,8 +14,10 @@ size_t ReadProfileValue(std::string_view section, std::string_view key, std::str
 std::string ReadProfileValue(std::string_view section, std::string_view key, std::string_view def,
                              const std::string& filename);
 
-// Always reports success, as callers expect; a write that cannot be made is
-// written to the module log.
+// True when the file holds the value afterwards (written, or there
+// already). False when it could not be read or written, or the section or
+// key name is one no read could find again; the failure is also written to
+// the module log.
 bool WriteProfileValue(std::string_view section, std::string_view key, std::string_view value,
                        const std::string& filename, bool no_retry);
 
