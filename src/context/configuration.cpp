@@ -86,12 +86,12 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
 
   // 3. and 4. The language and its messages. Units follow the user's
   // locale, whatever language the texts are in.
-  DefaultLanguage(&uses_inches_);
+  const std::string default_language = DefaultLanguage(&uses_inches_);
   const char* table_code = MessageText(kLanguageCodeMessageId);
   if (IsMarker(MessageText(kMarkerMessageId)) && table_code != nullptr && *table_code != '\0') {
     language_ = std::string(table_code).substr(0, kLanguageCodeMax);
   } else {
-    language_ = ChooseLanguage();
+    language_ = ChooseLanguage(default_language);
     if (int result = LoadMessages(); result != kInitDone) return result;
   }
 
@@ -106,10 +106,10 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
   return kInitDone;
 }
 
-std::string GConfiguration::ChooseLanguage() {
+std::string GConfiguration::ChooseLanguage(const std::string& default_language) {
   std::string language = LanguageOption(arguments_);
   if (language.empty()) {
-    language = GetString(schema::kLanguage.section, schema::kLanguage.key, DefaultLanguage(), kLanguageCodeMax);
+    language = GetString(schema::kLanguage.section, schema::kLanguage.key, default_language, kLanguageCodeMax);
   }
   return NormalizeLanguageCode(language);
 }

@@ -46,7 +46,7 @@ class GConfiguration : public GIniFile {
   bool UsesInches() const { return uses_inches_; }
 
  private:
-  std::string ChooseLanguage();
+  std::string ChooseLanguage(const std::string& default_language);
   int LoadMessages();
 
   bool own_program_ = false;

@@ -6,6 +6,7 @@
 #include "controls/combo_box.h"
 #include "controls/edit.h"
 #include "pages/form_dialog.h"
+#include "pages/machine/machine_type_texts.h"
 
 namespace prefig {
 
@@ -27,7 +28,6 @@ struct NewTypeSource {
 class DAddMch : public FormDialog {
  public:
   static constexpr int kCaptionId = 3536;
-  static constexpr int kDescriptionLabelId = 3537;
   static constexpr int kTemplateLabelId = 3538;
   static constexpr int kTemplateMarkId = 1270;
 

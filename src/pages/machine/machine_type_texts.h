@@ -11,7 +11,9 @@ inline constexpr std::array<int, 4> kBasicTypeColumnTextIds{3532, 3533, 3535, 35
 // The order in which the add dialog offers them.
 inline constexpr std::array<int, 4> kBasicTypesOffered{0, 1, 3, 2};
 
-// The longest description that the add and rename dialogs take.
+// The description field of the add and rename dialogs: its label and the
+// longest description it takes.
+inline constexpr int kDescriptionLabelId = 3537;
 inline constexpr size_t kDescriptionMax = 128;
 
 // The error that another type has the description already.

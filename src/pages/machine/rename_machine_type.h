@@ -4,6 +4,7 @@
 
 #include "controls/edit.h"
 #include "pages/form_dialog.h"
+#include "pages/machine/machine_type_texts.h"
 
 namespace prefig {
 
@@ -12,7 +13,6 @@ namespace prefig {
 class DRenameMch : public FormDialog {
  public:
   static constexpr int kCaptionId = 3545;
-  static constexpr int kDescriptionLabelId = 3537;
 
   // `names`: the descriptions of every listed type.
   DRenameMch(const std::string& current, std::vector<std::string> names);
