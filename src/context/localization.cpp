@@ -82,11 +82,7 @@ std::string InitLocalization(std::string_view library_path, std::string_view mes
 }
 
 std::string FindMessageDirectory(const std::string& program_directory) {
-  for (const std::string& candidate : {program_directory + "/" + kMessageDirectoryName,
-                                       program_directory + "/../" + kMessageDirectoryName}) {
-    if (platform::IsDirectory(candidate)) return candidate;
-  }
-  return program_directory;
+  return platform::FolderOfProgram(program_directory, kMessageDirectoryName);
 }
 
 }  // namespace prefig

@@ -19,12 +19,7 @@ void* OpenLibrary(const std::string& path) { return path.empty() ? nullptr : ::d
 }  // namespace
 
 std::string FindDllDirectory(std::string_view program_directory) {
-  std::string dir(program_directory);
-  std::string beside = dir + "/" + kPluginDirectoryName;
-  if (platform::IsDirectory(beside)) return beside;
-  std::string above = dir + "/../" + kPluginDirectoryName;
-  if (platform::IsDirectory(above)) return above;
-  return dir;
+  return platform::FolderOfProgram(std::string(program_directory), kPluginDirectoryName);
 }
 
 std::string FindDllDirectory() { return FindDllDirectory(platform::ProgramDirectory()); }

@@ -371,4 +371,11 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
   return path;
 }
 
+std::string FolderOfProgram(const std::string& program_directory, std::string_view name) {
+  for (const std::string& candidate : {JoinPath(program_directory, name), JoinPath(program_directory + "/..", name)}) {
+    if (IsDirectory(candidate)) return candidate;
+  }
+  return program_directory;
+}
+
 }  // namespace prefig::platform

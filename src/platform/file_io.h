@@ -93,5 +93,8 @@ std::string FileStemOf(std::string_view path);
 // `name` inside `directory`, with one separator between them; an empty
 // directory gives the name alone.
 std::string JoinPath(std::string_view directory, std::string_view name);
+// The folder `name` of the program directory, else of its parent (a
+// development tree keeps them one level up), else the program directory.
+std::string FolderOfProgram(const std::string& program_directory, std::string_view name);
 
 }  // namespace prefig::platform
