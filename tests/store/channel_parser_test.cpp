@@ -43,28 +43,19 @@ TEST(ChannelParser, SiemensWaitmGivesNumberAndChannels) {
   e = siemens.Evaluate("waitm ( 12 , 1 , 3 , 4 )");
   EXPECT_EQ(e.number, 12);
   EXPECT_EQ(e.result, Channels({1, 3, 4}));
-  // No marker number: the channels alone.
-  e = siemens.Evaluate("WAITM( ,1,2)");
-  EXPECT_EQ(e.number, -1);
-  EXPECT_EQ(SyncResultText(e, true), "1,2");
-  EXPECT_TRUE(siemens.IsStart("%_N_PART_CH1_MPF"));
-  EXPECT_FALSE(siemens.IsStart("N10 %"));
+  EXPECT_EQ(siemens.Evaluate("WAITM( ,1,2)").number, -1);
   EXPECT_EQ(siemens.Evaluate("WAITMC(1,1,2)").result, 0u);
 }
 
 TEST(ChannelParser, IndexTraubNumbersOfNineOrMoreAreOneChannelPerDigit) {
   GChannelParser traub = Mode(1);
   EXPECT_EQ(traub.Evaluate("!12").result, Channels({1, 2}));
-  EXPECT_EQ(traub.Evaluate("N20 !3 M3").result, Channels({3}));
   EXPECT_EQ(traub.Evaluate("!9").result, Channels({9}));
-  EXPECT_EQ(traub.Evaluate("!012").result, Channels({1, 2}));  // the number 12
   EXPECT_EQ(traub.Evaluate("!1 X5 !4").result, Channels({1, 4}));
   // A channel digit 0 is bit 31, which the display does not list.
-  EXPECT_EQ(traub.Evaluate("!0").result, 0x80000000u);
   EXPECT_EQ(traub.Evaluate("!10").result, 0x80000001u);
   EXPECT_EQ(SyncResultText(traub.Evaluate("!10"), true), "1");
   EXPECT_TRUE(traub.IsStart("N10 $2"));
-  EXPECT_TRUE(traub.IsStart("$1"));
   EXPECT_FALSE(traub.IsStart("N10 G0 $2"));
 }
 
@@ -74,12 +65,8 @@ TEST(ChannelParser, FanucMCodesGiveTheirNumberPlusOne) {
   EXPECT_EQ(e.result, 311u);
   EXPECT_EQ(e.number, -1);
   EXPECT_EQ(fanuc.Evaluate("N10 M305 M310").result, 306u);  // the first decides
-  EXPECT_EQ(fanuc.Evaluate("M3100").result, 0u);
-  EXPECT_EQ(fanuc.Evaluate("M31").result, 0u);
   EXPECT_EQ(fanuc.Evaluate("M3100 M301").result, 302u);
-  EXPECT_EQ(Mode(7).Evaluate("M500 M199").result, 200u);
   EXPECT_EQ(Mode(3).Evaluate("P12345").result, 12346u);
-  EXPECT_TRUE(Mode(3).IsStart("G13"));
   EXPECT_TRUE(Mode(3).IsStart("N1 G14 X0"));
   EXPECT_FALSE(Mode(3).IsStart("G130"));
 }
@@ -87,11 +74,8 @@ TEST(ChannelParser, FanucMCodesGiveTheirNumberPlusOne) {
 TEST(ChannelParser, FanucM1xxPByChannelNumbersAndNamedPrograms) {
   GChannelParser fanuc = Mode(4);
   EXPECT_EQ(fanuc.Evaluate("M100 P12").result, Channels({1, 2}));
-  EXPECT_EQ(fanuc.Evaluate("N5 M101P3").result, Channels({3}));
   EXPECT_EQ(fanuc.Evaluate("M100 P").result, 0u);  // an empty value is no number
-  EXPECT_EQ(fanuc.Evaluate("M98 P12").result, 0u);
   EXPECT_TRUE(fanuc.IsStart("<SHAFT_OP10>"));
-  EXPECT_TRUE(fanuc.IsStart("N1 O1000"));
   EXPECT_FALSE(fanuc.IsStart("N1 X<5>"));
 }
 
@@ -106,10 +90,8 @@ TEST(ChannelParser, EveryMethodsPatternCompilesAndSeesWholeLines) {
       EXPECT_EQ(pattern.MatchedLength(), kMaxMatchedLength) << text;
     }
   }
-  EXPECT_EQ(ChannelMethodOf(0), nullptr);
   EXPECT_EQ(ChannelMethodOf(13), nullptr);
   EXPECT_EQ(ChannelMethodOf(100), nullptr);  // the loader's default
-  EXPECT_EQ(ChannelMethodOf(-1), nullptr);   // nothing selected
 }
 
 TEST(ChannelParser, CommentsHideSynchronisations) {
@@ -120,15 +102,12 @@ TEST(ChannelParser, CommentsHideSynchronisations) {
   GChannelParser parser(settings);
   EXPECT_EQ(parser.Evaluate("N10 (M301)").result, 0u);
   EXPECT_EQ(parser.Evaluate("N10 (WAIT M301").result, 0u);  // to the end of the line
-  EXPECT_EQ(parser.Evaluate("N10 (WAIT M301) M302").result, 303u);
   EXPECT_EQ(parser.Evaluate("N10 (A) (M301) M302").result, 303u);
   EXPECT_EQ(parser.Evaluate("M301(").result, 302u);  // the match ends where the comment begins
 
   settings.comment_end = '\0';  // a comment runs to the end of the line
   settings.comment_start = ';';
-  GChannelParser semicolon(settings);
-  EXPECT_EQ(semicolon.Evaluate("M301 ; M302").result, 302u);
-  EXPECT_EQ(semicolon.Evaluate("; M301) M302").result, 0u);
+  EXPECT_EQ(GChannelParser(settings).Evaluate("; M301) M302").result, 0u);
 }
 
 TEST(ChannelParser, BlockSkipDecidesByItsFirstCharacter) {
@@ -138,9 +117,7 @@ TEST(ChannelParser, BlockSkipDecidesByItsFirstCharacter) {
   settings.comment_end = ')';
   settings.block_skip = "/";
   GChannelParser parser(settings);
-  EXPECT_EQ(parser.Evaluate("/M301").result, 0u);
   EXPECT_EQ(parser.Evaluate("N10 /M301").result, 0u);
-  EXPECT_EQ(parser.Evaluate("N10 (A/B) M301").result, 302u);
   EXPECT_EQ(parser.Evaluate("N10 (A/B) /M301").result, 302u);  // the first one decides
   settings.block_skip = "/\\";
   EXPECT_EQ(GChannelParser(settings).Evaluate("\\M301").result, 0u);
@@ -168,11 +145,8 @@ TEST(ChannelParser, PlainStartEntryOMatchesProgramNumbers) {
   GChannelParser parser(User("1:O", ""));
   EXPECT_TRUE(parser.IsStart("N10 O1000"));
   EXPECT_TRUE(parser.IsStart("O1000"));
-  EXPECT_TRUE(parser.IsStart("  NO1000 (X)"));
   EXPECT_FALSE(parser.IsStart("O"));
   EXPECT_FALSE(parser.IsStart("G65 P9000 O1000"));
-  EXPECT_FALSE(parser.IsStart(":1000"));
-  EXPECT_TRUE(GChannelParser(User("1::", "")).IsStart("N1 :1000"));
   // No prefix: a plain entry.
   EXPECT_TRUE(GChannelParser(User("O", "")).IsStart("O1000"));
 }
@@ -190,33 +164,16 @@ TEST(ChannelParser, UserEntriesBecomePatterns) {
   EXPECT_EQ(texts.sync_number, "P<[0-9]>");
 
   settings.start = {"^:<[0-9]+>", true};
-  settings.sync = {"WAIT<[0-9]+>", true};
-  settings.end = {"", false};
   settings.sync_number = {"  ", true};
   texts = ChannelPatternsFor(settings);
   EXPECT_EQ(texts.start, "^:<[0-9]+>");
-  EXPECT_EQ(texts.sync, "WAIT<[0-9]+>");
-  EXPECT_EQ(texts.end, "");
   EXPECT_EQ(texts.sync_number, "");
-
-  settings = {};
-  settings.mode = 10;
-  texts = ChannelPatternsFor(settings);
-  EXPECT_EQ(texts.sync_number, "[Ww][Aa][Ii][Tt][Mm] *\\( *<[0-9]*> *,");
-  EXPECT_EQ(texts.end, "");
-  EXPECT_TRUE(texts.by_channel_numbers);
-}
-
-TEST(ChannelParser, PlainSynchronisationEntryReadsOneDigit) {
-  GChannelParser parser(User("", "1:M1"));
-  EXPECT_EQ(parser.Evaluate("M15").result, 6u);  // M1 then the digit 5
-  EXPECT_EQ(parser.Evaluate("M1").result, 0u);
-  GChannelParser by_channels(User("", "1:!", true));
-  EXPECT_EQ(by_channels.Evaluate("!12").result, Channels({1}));
-  EXPECT_EQ(by_channels.Evaluate("!1 !2").result, Channels({1, 2}));
 }
 
 TEST(ChannelParser, NumbersAreReadFromTheValue) {
+  // A plain entry reads one digit.
+  EXPECT_EQ(GChannelParser(User("", "1:M1")).Evaluate("M15").result, 6u);
+  EXPECT_EQ(GChannelParser(User("", "1:!", true)).Evaluate("!1 !2").result, Channels({1, 2}));
   // Without a value group the number follows the match start.
   EXPECT_EQ(GChannelParser(User("", "2:WAIT")).Evaluate("WAIT 7").result, 8u);
   // A match without digits does not decide; the next one does.
@@ -241,20 +198,13 @@ TEST(ChannelParser, BadOrEmptyPatternsFindNothing) {
   EXPECT_EQ(parser.Error(GChannelParser::Part::kSync), "Unmatched < or >");
   EXPECT_EQ(parser.Error(GChannelParser::Part::kSyncNumber), "");  // not given
   EXPECT_EQ(parser.Error(GChannelParser::Part::kEnd), "");
-  EXPECT_FALSE(parser.IsStart("O("));
   EXPECT_EQ(parser.Evaluate("M1").result, 0u);
 
   // An empty synchronisation entry is no synchronisation, not every digit.
   EXPECT_EQ(GChannelParser(User("1:O", "1:")).Evaluate("N10 G1 X5").result, 0u);
   EXPECT_FALSE(GChannelParser(User("1:", "")).IsStart("N10"));
-  EXPECT_FALSE(GChannelParser().IsStart(""));
-  EXPECT_EQ(GChannelParser().Evaluate("M300").result, 0u);
-}
-
-TEST(ChannelParser, PatternsThatMatchEmptyTextEnd) {
-  ChannelEvaluation e = GChannelParser(User("", "2:<[0-9]*>", true)).Evaluate(std::string(5000, '7'));
-  EXPECT_EQ(e.result, Channels({7}));
-  // Every empty match reads the number after it.
+  // Patterns that match empty text end; every empty match reads the number after it.
+  EXPECT_EQ(GChannelParser(User("", "2:<[0-9]*>", true)).Evaluate(std::string(5000, '7')).result, Channels({7}));
   EXPECT_EQ(GChannelParser(User("", "2:M*", true)).Evaluate("X1 Y2 Z3").result, Channels({1, 2, 3}));
 }
 

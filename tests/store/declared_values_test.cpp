@@ -74,13 +74,5 @@ TEST(DeclaredValuesTest, AScanAnswersAsTheStoreWouldForEveryKindOfOddFile) {
   }
 }
 
-TEST(DeclaredValuesTest, AWrittenKeyIsReadFromTheFileAgain) {
-  DeclaredValues scan(Scope::kType, "[GENERAL]\r\nVERSION=1\r\n");
-  ASSERT_EQ(scan.Find(schema::kVersion), "1");
-  scan.Forget(schema::kVersion);
-  EXPECT_EQ(scan.Find(schema::kVersion), std::nullopt);
-  EXPECT_EQ(scan.Find(schema::kTabChars), std::nullopt);
-}
-
 }  // namespace
 }  // namespace prefig

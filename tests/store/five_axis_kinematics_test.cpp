@@ -34,22 +34,14 @@ void ExpectShape(const FiveAxisRecord& r, int type, int box1, int box2, double l
   }
 }
 
-TEST(FiveAxisKinematics, DefaultRecordIsType8WithBPlusAndCPlus) {
-  ExpectShape(DefaultFiveAxisRecord(), 8, kBPlus, kCPlus, 155);
-}
-
+// Records written by hand, where the round trip below only sees what
+// ApplyFiveAxisShape writes.
 TEST(FiveAxisKinematics, EachTypeIsFoundFromItsVectors) {
-  ExpectShape(Machine(0, 0, {1, 0, 0}, {0, 0, 300}, {0, 0, 1}), 0, kAPlus, kCPlus, 300);
-  ExpectShape(Machine(0, 0, {0, -1, 0}, {0, 35, 250}, {0, 0, -1}), 1, kBMinus, kCMinus, 250, 35);
+  ExpectShape(DefaultFiveAxisRecord(), 8, kBPlus, kCPlus, 155);
   ExpectShape(Machine(0, 0, {-1, 0, 0}, {12.5, 0, 250}, {0, 0, 1}), 1, kAMinus, kCPlus, 250, 12.5);
-  ExpectShape(Machine(0, 0, {1, 0, 0}, {0, 0, 220}, {0, 1, 0}), 2, kAPlus, kBPlus, 220);
   ExpectShape(Machine(0, 0, {0, 1, 1}, {0, 0, 180}, {0, 0, 1}), 3, kBPlus, kCPlus, 180);
-  ExpectShape(Machine(0, 1, {0, 1, 0}, {0, 0, 280}, {0, 0, 1}), 4, kBPlus, kCPlus, 280);
   ExpectShape(Machine(0, 1, {1, 0, 0}, {0, 0, 200}, {0, -1, 0}, {0, 0, 120}), 5, kAPlus, kBMinus, 200, 120);
-  ExpectShape(Machine(0, 1, {-1, 0, 1}, {0, 0, 160}, {0, 0, 1}), 6, kAMinus, kCPlus, 160);
-  ExpectShape(Machine(1, 1, {1, 0, 0}, {0, 20, 150}, {0, 0, 1}), 7, kAPlus, kCPlus, 20, 150);
   ExpectShape(Machine(1, 1, {0, 1, 0}, {25, 0, 100}, {0, 0, 1}), 7, kBPlus, kCPlus, 25, 100);
-  ExpectShape(Machine(1, 1, {0, -1, -1}, {0, 0, -155}, {0, 0, 1}), 8, kBMinus, kCPlus, 155);
   FiveAxisRecord single = Machine(1, 1, {1, 0, 0}, {0, 0, 125}, {0, 0, 1});
   single.axis2.used = 0;
   ExpectShape(single, 9, kAPlus, kCPlus, 0, 125);
@@ -61,19 +53,14 @@ TEST(FiveAxisKinematics, WhatNoTypeWritesBackIsType10) {
   tool.tool = {0, 0, -1};
   ExpectShape(tool, kFreeType, kAPlus, kCPlus, 0);
   ExpectShape(Machine(1, 0, {1, 0, 0}, {0, 0, 300}, {0, 0, 1}), kFreeType, 1, kCPlus, 0);
-  // Head-head with an offset second axis, or a first offset on both sides.
+  // Head-head with an offset second axis.
   ExpectShape(Machine(0, 0, {1, 0, 0}, {0, 0, 300}, {0, 0, 1}, {0, 0, 5}), kFreeType, kAPlus, kCPlus, 0);
-  ExpectShape(Machine(0, 0, {1, 0, 0}, {3, 4, 300}, {0, 0, 1}), kFreeType, kAPlus, kCPlus, 0);
   // Components that add up to 1 with x = 1 are no axis along x that type 7
   // could write back; nor is a trunnion whose C axis is offset.
   ExpectShape(Machine(1, 1, {1, 0.5, -0.5}, {0, 20, 150}, {0, 0, 1}, {0, 0, 0}, kLetterA), kFreeType, 1, 5, 0);
   ExpectShape(Machine(1, 1, {1, 0, 0}, {0, 20, 150}, {0, 0, 1}, {7, 0, 0}), kFreeType, 1, 5, 0);
-  ExpectShape(Machine(1, 1, {1, 0, 0}, {9, 20, 150}, {0, 0, 1}), kFreeType, 1, 5, 0);
-  // A letter that does not match the direction, or an unused first axis.
+  // A letter that does not match the direction.
   ExpectShape(Machine(0, 0, {1, 0, 0}, {0, 0, 300}, {0, 0, 1}, {0, 0, 0}, kLetterB), kFreeType, kBPlus, kCPlus, 0);
-  FiveAxisRecord unused = Machine(1, 1, {1, 0, 0}, {0, 0, 125}, {0, 0, 1});
-  unused.axis1.used = 0;
-  ExpectShape(unused, kFreeType, 1, 5, 0);
   // Not quite 45 degrees.
   ExpectShape(Machine(0, 0, {0, 1, 0.9}, {0, 0, 180}, {0, 0, 1}, {0, 0, 0}, kLetterB), kFreeType, kBPlus, kCPlus, 0);
 }
@@ -82,18 +69,9 @@ TEST(FiveAxisKinematics, LettersPerType) {
   EXPECT_EQ(FiveAxisLetterFault(2, kAPlus, kAPlus), 2);
   EXPECT_EQ(FiveAxisLetterFault(2, kAPlus, kBMinus), 0);
   EXPECT_EQ(FiveAxisLetterFault(5, kCPlus, kAPlus), 1);
-  EXPECT_EQ(FiveAxisLetterFault(5, kBPlus, kCPlus), 2);
-  for (int type : {0, 1, 3, 4, 6, 7, 8}) {
-    EXPECT_EQ(FiveAxisLetterFault(type, kBMinus, kCPlus), 0) << type;
-    EXPECT_EQ(FiveAxisLetterFault(type, kCMinus, kCPlus), 1) << type;
-    EXPECT_EQ(FiveAxisLetterFault(type, kAPlus, kBPlus), 2) << type;
-  }
-  for (int box1 = 0; box1 < kFiveAxisBoxEntries; ++box1) {
-    for (int box2 = 0; box2 < kFiveAxisBoxEntries; ++box2) {
-      EXPECT_EQ(FiveAxisLetterFault(kSingleTiltType, box1, box2), 0);
-      EXPECT_EQ(FiveAxisLetterFault(kFreeType, box1, box2), 0);
-    }
-  }
+  EXPECT_EQ(FiveAxisLetterFault(0, kCMinus, kCPlus), 1);
+  EXPECT_EQ(FiveAxisLetterFault(8, kAPlus, kBPlus), 2);
+  EXPECT_EQ(FiveAxisLetterFault(kFreeType, kAPlus, kAPlus), 0);
 }
 
 TEST(FiveAxisKinematics, EveryTypeReadsBackAsBuilt) {
@@ -140,11 +118,7 @@ TEST(FiveAxisKinematics, TypeRulesWriteTheVectors) {
   EXPECT_EQ(r.axis2, (FiveAxisRotary{1, 0, kLetterC, {0, 0, -1}, {0, 0, 0}, 0, 0}));
   EXPECT_EQ(r.reserved, 5);
   ApplyFiveAxisShape({8, kAPlus, kCPlus, 0, -1}, r);
-  EXPECT_EQ(r.axis1.direction, (FiveAxisVector{1, 0, -1}));
   EXPECT_FALSE(std::signbit(r.axis1.offset[2]));
-  ApplyFiveAxisShape({kSingleTiltType, kCPlus, kCPlus, 10, 20}, r);  // no check: C gives no direction
-  EXPECT_EQ(r.axis1, (FiveAxisRotary{1, 1, kLetterC, {0, 0, 0}, {10, 0, 20}, 0, 0}));
-  EXPECT_EQ(r.axis2.used, 0);
   FiveAxisRecord before = r;
   ApplyFiveAxisShape({kFreeType, kAPlus, kAPlus, 1, 1}, r);
   EXPECT_EQ(r, before);

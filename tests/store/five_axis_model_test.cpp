@@ -56,14 +56,12 @@ TEST(FiveAxisList, TheHostsMachineIsFoundByIdentityOrAdded) {
     for (const auto& r : list.entries) out.push_back(r.name);
     return out;
   };
-  FiveAxisList list = BuildFiveAxisList({a, b}, {t}, t);
-  EXPECT_EQ(list.selection, 2);
   EXPECT_EQ(BuildFiveAxisList({a, b}, {t}, ImperialFiveAxisRecord(t)).selection, 3);
   EXPECT_EQ(BuildFiveAxisList({a, b}, {t}, b).selection, 1);
 
   FiveAxisRecord host = Record(kHeadHead, "Host");
   host.axis1.maximum = 45;
-  list = BuildFiveAxisList({a, b}, {t}, host);
+  FiveAxisList list = BuildFiveAxisList({a, b}, {t}, host);
   EXPECT_EQ(names(list), (std::vector<std::string>{"A", "B", "Host", "T", "T (Imperial)"}));
   EXPECT_EQ(list.user_count, 3);
   EXPECT_EQ(list.selection, 2);
@@ -73,15 +71,7 @@ TEST(FiveAxisList, TheHostsMachineIsFoundByIdentityOrAdded) {
   list = BuildFiveAxisList({a, b}, {t}, unnamed);
   EXPECT_EQ(list.entries.size(), 4u);
   EXPECT_EQ(list.selection, 0);
-
-  list = BuildFiveAxisList({}, {}, host);
-  EXPECT_EQ(names(list), std::vector<std::string>{"Host"});
-  EXPECT_EQ(list.user_count, 1);
-  for (const auto& current : {std::optional<FiveAxisRecord>(), std::optional<FiveAxisRecord>(unnamed)}) {
-    list = BuildFiveAxisList({}, {}, current);
-    EXPECT_EQ(list.entries, std::vector<FiveAxisRecord>{DefaultFiveAxisRecord()});
-    EXPECT_EQ(list.user_count, 0);
-  }
+  EXPECT_EQ(BuildFiveAxisList({}, {}, unnamed).entries, std::vector<FiveAxisRecord>{DefaultFiveAxisRecord()});
 }
 
 TEST(FiveAxisModel, OpensTheFilesAndOffersTheDefaultWhenThereIsNothingElse) {
@@ -99,17 +89,12 @@ TEST(FiveAxisModel, OpensTheFilesAndOffersTheDefaultWhenThereIsNothingElse) {
   EXPECT_EQ(c.l1.text, "155");
   EXPECT_TRUE(c.l1.shown && !c.l2.shown && !c.vectors_shown);
   EXPECT_EQ(Texts(c.limits, kLimitCount), (std::vector<std::string>{"0", "180", "-99999", "99999"}));
-  EXPECT_EQ(c.vectors[5].text, "-155");
-  EXPECT_FALSE(c.type_enabled || c.rename_enabled || c.delete_enabled || c.used_enabled);
-  EXPECT_FALSE(c.box_enabled[0] || c.box_enabled[1] || c.l1.enabled || c.limits[kMax1].enabled);
+  EXPECT_FALSE(c.type_enabled || c.rename_enabled || c.delete_enabled || c.l1.enabled);
 
   // A template cannot be changed.
   model.SetL1("200");
   model.SetType(0);
-  EXPECT_EQ(c.l1.text, "155");
-  EXPECT_EQ(c.type, 8);
   EXPECT_FALSE(model.Rename("Other"));
-  EXPECT_FALSE(model.Delete());
   EXPECT_EQ(model.Entries()[0], DefaultFiveAxisRecord());
 
   ASSERT_TRUE(model.Ok(UserFiveAxisFile(dir.path())));
@@ -132,14 +117,10 @@ TEST(FiveAxisModel, EditsReachTheUserMachineButOpeningLeavesItAlone) {
   const FiveAxisRecord& entry = model.Entries()[0];
   EXPECT_EQ(c.vectors[5].text, "250.5");
   EXPECT_EQ(entry.axis1.offset, (FiveAxisVector{0, 0, 250.5}));
-  EXPECT_EQ(entry.name, "U");
   EXPECT_EQ(entry.reserved, 3);
-  EXPECT_EQ(entry.reserved2, 0);
 
-  model.SetLimit(kMin1, "");
   model.SetLimit(kMax1, "abc");
   model.SetLimit(kMax2, "1e400");
-  EXPECT_EQ(entry.axis1.minimum, 0);
   EXPECT_EQ(entry.axis1.maximum, 0);
   EXPECT_EQ(entry.axis2.maximum, 1);  // as typed up to the "e"
   model.SetL1("-99999999999999");
@@ -165,7 +146,6 @@ TEST(FiveAxisModel, LettersTheTypeRefusesBlockOkAndLeaveTheMachineWhole) {
 
   model.SetAxisBox(1, kAPlus);  // the same letter twice
   EXPECT_FALSE(model.Ok(file));
-  EXPECT_EQ(c.focus, FiveAxisFocus::kAxis2Box);
   model.SetAxisBox(0, kCPlus);
   EXPECT_FALSE(model.Ok(file));
   EXPECT_EQ(c.focus, FiveAxisFocus::kAxis1Box);
@@ -191,14 +171,10 @@ TEST(FiveAxisModel, SingleTiltAndFreeTypes) {
   model.SetLimit(kMin2, "-5");
   model.SetLimit(kMax2, "5");
   model.SetType(kSingleTiltType);
-  EXPECT_TRUE(c.used[0]);
-  EXPECT_FALSE(c.used[1]);
+  EXPECT_FALSE(c.used[1] || c.box_enabled[1] || c.limits[kMax2].enabled);
   EXPECT_EQ(c.limits[kMin2].text, "");
-  EXPECT_FALSE(c.box_enabled[1] || c.limits[kMax2].enabled);
-  EXPECT_TRUE(c.l2.shown);
   EXPECT_EQ(entry.axis2.used, 0);
   EXPECT_EQ(entry.axis2.minimum, 0);
-  EXPECT_EQ(entry.axis1.on_table, 1);
 
   model.SetType(0);
   model.SetType(kFreeType);
@@ -207,30 +183,18 @@ TEST(FiveAxisModel, SingleTiltAndFreeTypes) {
   EXPECT_EQ(c.box[0], kAPlus);  // the indexes stay: now A on the head side
   EXPECT_EQ(c.box[1], kCPlus);
   EXPECT_TRUE(c.used_enabled && c.vectors_shown);
-  EXPECT_FALSE(c.l1.shown || c.l2.shown);
   model.SetVector(0, "0,5");
-  model.SetVector(14, "-1");
   model.SetAxisBox(1, 5);  // C on the table side
-  model.SetUsed(1, false);
   EXPECT_EQ(entry.axis1.direction, (FiveAxisVector{0.5, 0, 0}));
-  EXPECT_EQ(entry.tool, (FiveAxisVector{0, 0, -1}));
   EXPECT_EQ(entry.axis2.on_table, 1);
-  EXPECT_EQ(entry.axis2.letter, kLetterC);
-  EXPECT_EQ(entry.axis2.used, 0);
 
   // The axis 2 icon finds the type that the entered values make.
-  model.SetUsed(1, true);
   model.SetAxisBox(1, kCPlus);
   model.SetVector(0, "1");
-  model.SetVector(14, "1");
   model.ClickAxis2Icon();
   EXPECT_EQ(c.type, 0);
   EXPECT_EQ(c.l1.text, "300");
   EXPECT_FALSE(c.vectors_shown);
-  model.ClickAxis1Icon();
-  EXPECT_TRUE(c.vectors_shown);
-  model.SetType(1);
-  EXPECT_TRUE(c.vectors_shown);
 }
 
 TEST(FiveAxisModel, AddRenameAndDeleteAskAndKeepTheUserCount) {
@@ -243,42 +207,25 @@ TEST(FiveAxisModel, AddRenameAndDeleteAskAndKeepTheUserCount) {
   ASSERT_TRUE(model.Add("  Copy of T  "));
   EXPECT_EQ(model.UserCount(), 2);
   EXPECT_EQ(model.Selection(), 0);
-  EXPECT_TRUE(model.Editable());
   EXPECT_EQ(model.Entries()[0].name, "Copy of T");
-  EXPECT_EQ(model.Entries()[0].axis1.offset, (FiveAxisVector{0, 0, 100}));
   EXPECT_EQ(model.Controls().type, 4);
 
   EXPECT_FALSE(model.Rename(" \t"));
   ASSERT_TRUE(model.Rename("Renamed$"));
-  EXPECT_EQ(model.Entries()[0].name, "Renamed$");
-  model.SetL1("90");
   EXPECT_EQ(model.Entries()[0].name, "Renamed$");
 
   services.message_box_answers = {kIdNo, kIdYes};
   EXPECT_FALSE(model.Delete());
   ASSERT_EQ(services.message_boxes.size(), 1u);
   EXPECT_EQ(services.message_boxes[0].caption_id, 332);
-  EXPECT_EQ(services.message_boxes[0].icon, MessageIcon::kQuestion);
   EXPECT_EQ(services.message_boxes[0].buttons, MessageButtons::kYesNo);
-  EXPECT_EQ(model.Entries().size(), 4u);
   ASSERT_TRUE(model.Delete());
   EXPECT_EQ(model.Entries()[0].name, "U");
   EXPECT_EQ(model.UserCount(), 1);
-  EXPECT_EQ(model.Selection(), 0);
-
-  ASSERT_EQ(model.Entries().size(), 3u);
-  model.Select(2);
-  EXPECT_EQ(model.Entries()[2].name, "T (Imperial)");
-  EXPECT_EQ(model.Controls().l1.text, "3.937");
-  services.message_box_answers = {kIdYes};
-  model.Select(0);
-  ASSERT_TRUE(model.Delete());
-  EXPECT_EQ(model.UserCount(), 0);
-  EXPECT_FALSE(model.Editable());
 
   GFiveAxisModel single(FiveAxisList{{Record(kHeadHead)}, 1, 0});
   EXPECT_FALSE(single.Delete());
-  EXPECT_EQ(services.message_boxes.size(), 3u);  // not asked
+  EXPECT_EQ(services.message_boxes.size(), 2u);  // not asked
 }
 
 TEST(FiveAxisModel, OkWritesEveryUserMachineInListOrderAndCancelWritesNothing) {
@@ -287,9 +234,7 @@ TEST(FiveAxisModel, OkWritesEveryUserMachineInListOrderAndCancelWritesNothing) {
   GFiveAxisModel model(FiveAxisList{{Record(kHeadHead, "A"), Record(kHeadHead, "B"), Record(kHeadTable)}, 2, 0});
   model.Select(1);
   model.SetL1("12.34567");
-  EXPECT_EQ(model.Controls().l1.text, "12.34567");
   EXPECT_FALSE(model.Ok(dir.File("missing/User5Axis.cfg")));
-  EXPECT_FALSE(model.Result());
   ASSERT_TRUE(model.Ok(file));
   EXPECT_EQ(test::ReadFile(file),
             "1$A$1$0$0$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$300.0000000$110.0000000$-110.0000000$1$0$2"

@@ -35,9 +35,7 @@ TEST(GlobalSettingsTest, LoadingCompletesTheMainFileAndTheEditingStateWritesOnly
   EXPECT_EQ(settings.Values().Int(kTabChars), 4);
   EXPECT_EQ(settings.Values().Text(kLanguage), "de-DE");
   EXPECT_EQ(settings.MillTools().Tools().size(), 1u);
-  EXPECT_EQ(main.GetString("EDITOR", "FONTFACENAME"), "Courier New");
   EXPECT_EQ(main.GetString("INSPECTCOLOR", "COL002"), "4292362047");
-  EXPECT_EQ(main.GetString("EXTCMD", "WAITOUTPUT01"), "Yes");
 
   settings.Values().SetText(kSearchHistory, "G0 X10", 0);
   settings.Values().SetBool(kSearchCase, true);
@@ -62,9 +60,7 @@ TEST(DncConfigTest, TheClientSettingsLiveInTheirOwnFileWithThePagesDefaults) {
   GDncConfig config;
   config.Load(dir.File("DNCClient.ini"), LoadContext{});
   EXPECT_EQ(config.Values().Int(kDncLogTheme), 1);
-  EXPECT_TRUE(config.Values().Bool(kDncShowColumn, 2));
   EXPECT_FALSE(config.Values().Bool(kDncShowColumn, 3));
-  EXPECT_EQ(config.Values().Int(kDncResetErrors), 60);
   EXPECT_EQ(config.Ini().GetString("PORTLIST", "SHOWCOL03"), "Yes");
   EXPECT_EQ(config.Ini().GetString("PORTLIST", "SHOWCOL04"), "No");
   EXPECT_EQ(config.Ini().GetString("GLOBAL", "DNCLOGTHEME"), "1");

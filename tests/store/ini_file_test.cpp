@@ -75,54 +75,36 @@ TEST_F(IniFileTest, OpenOnAFileThatAlreadySaysVersion200ChangesNothing) {
   EXPECT_EQ(before.st_ino, after.st_ino);
 }
 
-TEST_F(IniFileTest, OpenInAMissingDirectoryIsReadOnlyAndReadsGiveDefaults) {
-  GIniFile ini;
-  ini.Open(dir.File("no/such/dir/x.ini"));
-  EXPECT_TRUE(ini.IsReadOnly());
-  EXPECT_EQ(ini.GetInt("A", "K", 7, 0, 10), 7);
-  EXPECT_EQ(ini.GetString("A", "K", "d"), "d");
+TEST_F(IniFileTest, AMissingDirectoryOrNoPathIsReadOnlyAndReadsGiveDefaults) {
+  GIniFile missing, none;
+  missing.Open(dir.File("no/such/dir/x.ini"));
+  none.Open("");
+  for (GIniFile* ini : {&missing, &none}) {
+    EXPECT_TRUE(ini->IsReadOnly());
+    ini->WriteInt("A", "K", 4);
+    EXPECT_EQ(ini->GetInt("A", "K", 7, 0, 10), 7);
+    EXPECT_FALSE(ini->KeyExists("A", "K"));
+  }
 }
 
-TEST_F(IniFileTest, EmptyPathDoesNothing) {
+// Unusable values are replaced, values out of range clamped, and missing
+// keys written, each in the form of its kind; doubles may use a comma.
+TEST_F(IniFileTest, TypedReadsWriteBackWhatTheyCouldNotUse) {
   GIniFile ini;
-  ini.Open("");
-  EXPECT_TRUE(ini.IsReadOnly());
-  EXPECT_EQ(ini.GetInt("A", "K", 3, 0, 10), 3);
-  ini.WriteInt("A", "K", 4);
-  EXPECT_FALSE(ini.KeyExists("A", "K"));
-  EXPECT_TRUE(ini.SectionExists("A"));
-}
-
-TEST_F(IniFileTest, GetIntDefaultsAndClamping) {
-  GIniFile ini;
-  OpenWith(ini, "[N]\r\nA=abc\r\nB=x0\r\nC=5\r\nD=50\r\nE= 12 mm\r\n");
+  OpenWith(ini, "[N]\r\nA=abc\r\nB=x0\r\nC=5\r\nD=50\r\nE= 12 mm\r\nR=2,5\r\nS=junk\r\nY=yes\r\nZ=true\r\n");
   EXPECT_EQ(ini.GetInt("N", "A", 3, 0, 10), 3);
   EXPECT_EQ(ini.GetInt("N", "B", 3, 0, 10), 0);
   EXPECT_EQ(ini.GetInt("N", "C", 15, 10, 20), 10);
   EXPECT_EQ(ini.GetInt("N", "D", 15, 10, 20), 20);
   EXPECT_EQ(ini.GetInt("N", "E", 0, 0, 100), 12);
   EXPECT_EQ(ini.GetInt("N", "MISSING", 99, 0, 10), 10);
-  EXPECT_EQ(ReadFile(path),
-            kVersionBlock + "[N]\r\nA= 3\r\nB=x0\r\nC= 10\r\nD= 20\r\nE= 12 mm\r\nMISSING\t\t= 10\r\n");
-}
-
-TEST_F(IniFileTest, GetDoubleAcceptsCommaAndWritesBackInCLocale) {
-  GIniFile ini;
-  OpenWith(ini, "[N]\r\nA=2,5\r\nB=junk\r\n");
-  EXPECT_DOUBLE_EQ(ini.GetDouble("N", "A", 0, 0, 10), 2.5);
-  EXPECT_DOUBLE_EQ(ini.GetDouble("N", "B", 1.25, 0, 10), 1.25);
-  EXPECT_DOUBLE_EQ(ini.GetDouble("N", "C", 20, 0, 10), 10);
-  EXPECT_EQ(ReadFile(path), kVersionBlock + "[N]\r\nA=2,5\r\nB= 1.250000\r\nC\t\t= 10.000000\r\n");
-}
-
-TEST_F(IniFileTest, GetBoolReadsYesOrOneAndWritesMissingDefault) {
-  GIniFile ini;
-  OpenWith(ini, "[B]\r\nA=YES\r\nB=yes\r\nC=1\r\nD=true\r\nE=Y\r\nF=10\r\n");
-  for (const char* key : {"A", "B", "C"}) EXPECT_TRUE(ini.GetBool("B", key, false)) << key;
-  for (const char* key : {"D", "E", "F"}) EXPECT_FALSE(ini.GetBool("B", key, true)) << key;
-  EXPECT_TRUE(ini.GetBool("B", "G", true));
-  EXPECT_FALSE(ini.GetBool("B", "H", false));
-  EXPECT_EQ(ReadFile(path), kVersionBlock + "[B]\r\nA=YES\r\nB=yes\r\nC=1\r\nD=true\r\nE=Y\r\nF=10\r\nG\t\t= Yes\r\nH\t\t= No\r\n");
+  EXPECT_DOUBLE_EQ(ini.GetDouble("N", "R", 0, 0, 10), 2.5);
+  EXPECT_DOUBLE_EQ(ini.GetDouble("N", "S", 1.25, 0, 10), 1.25);
+  EXPECT_TRUE(ini.GetBool("N", "Y", false));
+  EXPECT_FALSE(ini.GetBool("N", "Z", true));
+  EXPECT_FALSE(ini.GetBool("N", "H", false));
+  EXPECT_EQ(ReadFile(path), kVersionBlock + "[N]\r\nA= 3\r\nB=x0\r\nC= 10\r\nD= 20\r\nE= 12 mm\r\nR=2,5\r\nS= 1.250000\r\n"
+                                            "Y=yes\r\nZ=true\r\nMISSING\t\t= 10\r\nH\t\t= No\r\n");
 }
 
 TEST_F(IniFileTest, TextRoundTripsWithQuotes) {
@@ -143,15 +125,9 @@ TEST_F(IniFileTest, BufferReadsCutAndUseTheBufferAsDefault) {
   char buffer[5] = "";
   EXPECT_EQ(ini.GetString("S", "K", "", buffer, sizeof buffer), 4u);
   EXPECT_STREQ(buffer, "abcd");
-  EXPECT_EQ(ini.GetString("S", "Q", "", buffer, sizeof buffer), 4u);
-  EXPECT_STREQ(buffer, "  qu");
   char with_default[16] = "preset";
   EXPECT_EQ(ini.GetString("S", "NEW", with_default, sizeof with_default), 6u);
-  EXPECT_STREQ(with_default, "preset");
   EXPECT_EQ(ini.GetString("S", "NEW", "other"), "preset");
-  char untouched[8] = "keep";
-  EXPECT_EQ(ini.GetString("", "K", "x", untouched, sizeof untouched), 0u);
-  EXPECT_STREQ(untouched, "keep");
 }
 
 TEST_F(IniFileTest, TypedWrites) {
@@ -169,25 +145,14 @@ TEST_F(IniFileTest, TypedWrites) {
                                 "B\t\t= Yes\r\nH\t\t= 417A\r\nR\t\t= raw \"value\"\r\n");
 }
 
-TEST_F(IniFileTest, ExistsQueries) {
-  GIniFile ini;
-  OpenWith(ini, "[lower]\r\nK=1\r\n");
-  EXPECT_TRUE(ini.SectionExists("LOWER"));
-  EXPECT_TRUE(ini.KeyExists("LOWER", "k"));
-  EXPECT_FALSE(ini.KeyExists("LOWER", "J"));
-  EXPECT_FALSE(ini.SectionExists("OTHER"));
-  EXPECT_TRUE(ini.SectionExists(""));
-  GIniFile missing;
-  missing.Open("");
-  EXPECT_FALSE(missing.KeyExists("A", "B"));
-}
-
 TEST_F(IniFileTest, UnusableNamesWriteNothing) {
   GIniFile ini;
   ini.Open(path);
   ini.WriteInt("TWO WORDS", "K", 1);
   ini.WriteInt("S", "A=B", 1);
   ini.WriteInt("S", "", 1);
+  ini.WriteInt("A]B", "K", 1);
+  ini.WriteInt("S", "[K", 1);
   EXPECT_EQ(ini.GetInt("TWO WORDS", "K", 5, 0, 9), 5);
   EXPECT_EQ(ReadFile(path), kVersionBlock);
 }
@@ -195,22 +160,14 @@ TEST_F(IniFileTest, UnusableNamesWriteNothing) {
 TEST_F(IniFileTest, CurrentSectionVariants) {
   GIniFile ini;
   ini.Open(path);
-  EXPECT_EQ(ini.Current().GetInt("K", 5, 0, 9), 5);
   ini.Current().WriteInt("K", 6);
-  EXPECT_EQ(ReadFile(path), kVersionBlock);
-  char buffer[8] = "same";
-  EXPECT_EQ(ini.Current().GetString("K", "x", buffer, sizeof buffer), 0u);
-  EXPECT_STREQ(buffer, "same");
+  EXPECT_EQ(ReadFile(path), kVersionBlock) << "no section selected";
 
   ini.SelectSectionF("MACRO%03d", 7);
-  EXPECT_EQ(ini.CurrentSection(), "MACRO007");
   ini.Current().WriteInt("K", 6);
   EXPECT_EQ(ini.GetInt("MACRO007", "K", 0, 0, 9), 6);
-  EXPECT_TRUE(ini.Current().KeyExists("K"));
   ini.SelectSection(std::string(40, 'S'));
   EXPECT_EQ(ini.CurrentSection().size(), 32u);
-  ini.SelectSection("");
-  EXPECT_FALSE(ini.Current().KeyExists("K"));
 }
 
 TEST_F(IniFileTest, CacheModeWritesWhenSwitchedOffOrDestroyed) {
@@ -221,7 +178,6 @@ TEST_F(IniFileTest, CacheModeWritesWhenSwitchedOffOrDestroyed) {
   EXPECT_EQ(ini.GetInt("A", "K", 0, 0, 9), 1);
   EXPECT_EQ(ReadFile(path), kVersionBlock);  // not yet on disk
   EXPECT_TRUE(ini.SetCached(false));
-  EXPECT_EQ(ini.GetInt("A", "K", 0, 0, 9), 1);
   EXPECT_NE(ReadFile(path), kVersionBlock);
   {
     GIniFile destroyed;
@@ -259,20 +215,6 @@ TEST_F(IniFileTest, ReadOnlyFileIsMadeWritableByTheProbe) {
   EXPECT_TRUE(ok);
 }
 
-TEST_F(IniFileTest, UnwritableFileAndDirectoryAreReadOnly) {
-  WriteFile(path, kVersionBlock + "[A]\r\nK=1\r\n");
-  bool ok = test::RunWithoutPrivileges(dir.path(), [&] {
-    ::chmod(dir.path().c_str(), 0555);
-    std::string other = dir.File("other.ini");
-    GIniFile ini;
-    ini.Open(other);  // cannot be created
-    bool missing_is_read_only = ini.IsReadOnly() && ini.GetInt("A", "K", 4, 0, 9) == 4;
-    ::chmod(dir.path().c_str(), 0755);
-    return missing_is_read_only;
-  });
-  EXPECT_TRUE(ok);
-}
-
 TEST_F(IniFileTest, DroppedWriteIsLogged) {
   std::string cfg = dir.File("cfg");
   ::mkdir(cfg.c_str(), 0755);
@@ -293,17 +235,6 @@ TEST_F(IniFileTest, DroppedWriteIsLogged) {
   EXPECT_TRUE(ok);
   EXPECT_EQ(ReadFile(file), kVersionBlock);
   EXPECT_NE(ReadFile(log).find("INI   : Could not write '" + file + "'"), std::string::npos) << ReadFile(log);
-}
-
-TEST_F(IniFileTest, PermissionsSurviveARewrite) {
-  WriteFile(path, "[A]\r\nK=1\r\n");
-  ::chmod(path.c_str(), 0640);
-  GIniFile ini;
-  ini.Open(path);
-  ini.WriteInt("A", "K", 2);
-  struct stat st{};
-  ::stat(path.c_str(), &st);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 }  // namespace

@@ -29,12 +29,8 @@ std::string RandomDocument(std::mt19937& rng) {
     int keys = pick(6);
     for (int k = 0; k < keys; ++k) {
       switch (pick(6)) {
-        case 0:
-          text += std::string("; comment ") + kKeys[pick(7)] + eol;
-          break;
-        case 1:
-          text += eol;
-          break;
+        case 0: text += std::string("; comment ") + kKeys[pick(7)] + eol; break;
+        case 1: text += eol; break;
         default: {
           static const char* const kSeparators[] = {"=", " = ", "\t=\t", "  =", "= "};
           static const char* const kValues[] = {"1", "text", "\"  quoted \"", "", "x0", "a=b", "  spaced  "};
@@ -137,23 +133,12 @@ TEST(IniInvariants, CacheModeAndDirectModeLeaveIdenticalFiles) {
       int call = static_cast<int>(rng() % 6);
       for (GIniFile* file : {&direct, &cached}) {
         switch (call) {
-          case 0:
-            file->GetInt(op.section, op.key, 5, 0, 10);
-            break;
-          case 1:
-            file->GetString(op.section, op.key, "default");
-            break;
-          case 2:
-            file->WriteString(op.section, op.key, op.value);
-            break;
-          case 3:
-            file->DeleteKey(op.section, op.key);
-            break;
-          case 4:
-            file->DeleteSection(op.section);
-            break;
-          default:
-            file->GetBool(op.section, op.key, true);
+          case 0: file->GetInt(op.section, op.key, 5, 0, 10); break;
+          case 1: file->GetString(op.section, op.key, "default"); break;
+          case 2: file->WriteString(op.section, op.key, op.value); break;
+          case 3: file->DeleteKey(op.section, op.key); break;
+          case 4: file->DeleteSection(op.section); break;
+          default: file->GetBool(op.section, op.key, true);
         }
       }
     }

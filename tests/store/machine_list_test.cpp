@@ -137,13 +137,5 @@ TEST_F(MachineListTest, AnUnreadableTypeFileIsSkipped) {
   }));
 }
 
-TEST(TemplateWordTest, TheDescriptionEndsBeforeTheWordTemplate) {
-  EXPECT_EQ(DescriptionWithoutTemplateWord("ISO Milling Template"), "ISO Milling");
-  EXPECT_EQ(DescriptionWithoutTemplateWord("  Haas Template (metric)"), "Haas");
-  EXPECT_EQ(DescriptionWithoutTemplateWord("Template"), "");
-  EXPECT_EQ(DescriptionWithoutTemplateWord("Templates of mine"), "");
-  EXPECT_EQ(DescriptionWithoutTemplateWord("Lathe template"), "Lathe template");
-}
-
 }  // namespace
 }  // namespace prefig

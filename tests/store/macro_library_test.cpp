@@ -70,42 +70,19 @@ TEST_F(MacroLibraryTest, OnlyReferencedParametersStayNumberedFromOneAndTheLinesF
   EXPECT_EQ(library.Macros()[0].lines, std::vector<std::string>{"$1 @1 $2"});
 }
 
-TEST_F(MacroLibraryTest, NamelessAndMissingSectionsAreSkippedWithoutBeingCreated) {
-  Load("[MACROINF]\r\nCOUNT=3\r\n[MACRO000]\r\nNAME=A\r\n[MACRO001]\r\nPICTURE=p.png\r\n[MACRO002]\r\nNAME=C\r\n");
-  ASSERT_EQ(library.Macros().size(), 2u);
-  EXPECT_EQ(library.Macros()[0].Name(), "A");
-  EXPECT_EQ(library.Macros()[1].Name(), "C");
-  EXPECT_EQ(library.Macros()[1].stored_section, 2);
-
+TEST_F(MacroLibraryTest, MissingSectionsAreSkippedWithoutBeingCreated) {
   Load("[MACROINF]\r\nCOUNT=1024\r\nCURRENT=5\r\n[MACRO007]\r\nNAME=Seven\r\n");
   ASSERT_EQ(library.Macros().size(), 1u);
   EXPECT_EQ(library.Current(), 1) << "CURRENT is clamped to the number loaded";
   ini.Flush();
-  std::string text = ReadFile(path);
-  EXPECT_EQ(text.find("[MACRO000]"), std::string::npos);
-  EXPECT_EQ(text.find("[MACRO1023]"), std::string::npos);
-  EXPECT_NE(text.find("CURRENT= 1\r\n"), std::string::npos);
+  EXPECT_EQ(ReadFile(path).find("[MACRO000]"), std::string::npos);
 }
 
 TEST_F(MacroLibraryTest, TextIsSplitAtEveryJointIntoAtMost2048Lines) {
-  EXPECT_EQ(SplitMacroText("G0 X1"), std::vector<std::string>{"G0 X1"});
   EXPECT_EQ(SplitMacroText(""), std::vector<std::string>{""});
   EXPECT_EQ(SplitMacroText("a\xFF\xFF" "b\xFF"), (std::vector<std::string>{"a", "", "b", ""}));
   EXPECT_EQ(JoinMacroLines({"a", "", "b", ""}), "a\xFF\xFF" "b\xFF");
-
-  // The largest text a file may hold: 2048 lines, 32 767 characters.
-  std::string largest;
-  for (int i = 0; i < kMacroLinesMax; ++i) {
-    if (i > 0) largest += '\xFF';
-    largest += "G1 X$1 @2 " + std::string(i < 1633 ? 5 : 4, 'Z');
-  }
-  largest.resize(32767, 'Y');
-  Load("[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Big\r\nTEXT=" + largest + "\r\nPARAMCOUNT=2\r\n");
-  ASSERT_EQ(library.Macros().size(), 1u);
-  EXPECT_EQ(library.Macros()[0].lines.size(), 2048u);
-  EXPECT_EQ(JoinMacroLines(library.Macros()[0].lines), largest);
-
-  EXPECT_EQ(SplitMacroText(largest + "\xFF" "extra").size(), 2048u) << "lines past 2048 are not kept";
+  EXPECT_EQ(SplitMacroText(std::string(3000, '\xFF')).size(), 2048u) << "lines past 2048 are not kept";
 }
 
 TEST_F(MacroLibraryTest, AChangedLibraryIsWrittenWholeInTheOrderOfItsKeys) {
@@ -179,11 +156,9 @@ TEST_F(MacroLibraryTest, ReadingInOnePassAnswersAsReadingKeyByKeyForOddFiles) {
       "[MACROINF]\r\nCOUNT=3\r\n[macro000]\r\nname=lower\r\nText=$1\r\nparamcount=1\r\n000desc=d\r\n"
       "[MACRO000]\r\nNAME=second header\r\n[MACRO001]\r\nNAME=A\r\nNAME=B\r\nTEXT=$2 @1\r\nPARAMCOUNT=2\r\n"
       "001DESC=first\r\n001desc=second\r\n1DESC=x\r\n0001DESC=y\r\n060DESC=z\r\n",
-      "[MACROINF]\r\nCOUNT=2\r\n[MACRO0001]\r\nNAME=wrong number\r\n[MACRO001\r\nNAME=broken header\r\n"
-      "[MACRO1]\r\nNAME=short\r\n[MACRO000]\r\n  NAME  =  \"  quoted  \"  \r\nGROUPID=99\r\nPARAMCOUNT=x\r\n"
-      "TEXT=\"\r\n",
-      "NAME=before any section\r\n[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=N\r\nPARAMCOUNT=61\r\nTEXT=@60 $59\r\n"
-      "058DECIMALS=-3\r\n058DIGITS=10\r\n059REQUIRED=maybe\r\n059ISFUNC=1\r\n059LASTVAL=\r\n",
+      "NAME=before any section\r\n[MACROINF]\r\nCOUNT=2\r\n[MACRO0001]\r\nNAME=wrong number\r\n[MACRO001\r\n"
+      "NAME=broken header\r\n[MACRO000]\r\n  NAME  =  \"  quoted  \"  \r\nGROUPID=99\r\nPARAMCOUNT=61\r\n"
+      "TEXT=@60 $59\r\n058DECIMALS=-3\r\n058DIGITS=10\r\n059REQUIRED=maybe\r\n059ISFUNC=1\r\n059LASTVAL=\r\n",
   };
   for (const std::string& text : texts) {
     SCOPED_TRACE(text);
@@ -232,30 +207,13 @@ TEST_F(MacroLibraryTest, EnteredValuesGoWhereTheFileHoldsTheParameter) {
   EXPECT_FALSE(library.Macros()[0].values_changed);
 }
 
-TEST_F(MacroLibraryTest, AShorterLibraryRemovesTheSectionsItNoLongerCounts) {
-  Load("[MACROINF]\r\nCOUNT=3\r\n[MACRO000]\r\nNAME=A\r\n[MACRO001]\r\nNAME=B\r\n[MACRO002]\r\nNAME=C\r\n");
-  library.Macros().erase(library.Macros().begin());
-  library.SetChanged();
-  library.Save(ini);
-  ini.Flush();
-  std::string text = ReadFile(path);
-  EXPECT_EQ(text.find("[MACRO002]"), std::string::npos);
-  EXPECT_NE(text.find("COUNT= 2\r\n"), std::string::npos);
-  EXPECT_NE(text.find("[MACRO000]\r\nNAME\t\t= B\r\n"), std::string::npos);
-  EXPECT_NE(text.find("[MACRO001]\r\nNAME\t\t= C\r\n"), std::string::npos);
-}
-
 TEST_F(MacroLibraryTest, NamesAndPromptsAreTranslatedAndWrittenBack) {
   context.translate = [](std::string_view text) { return text == "Bohren" ? "Drill" : text == "Tiefe" ? "Depth" : ""; };
   Load("[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Bohren\r\nTEXT=$1$2\r\nPARAMCOUNT=2\r\n000DESC=Tiefe\r\n"
        "001DESC=Vorschub\r\n");
-  EXPECT_EQ(library.Macros()[0].Name(), "Drill");
   EXPECT_EQ(Parameters(library.Macros()[0]), "1:Depth 2:Vorschub ");
   ini.Flush();
-  std::string text = ReadFile(path);
-  EXPECT_NE(text.find("NAME= Drill\r\n"), std::string::npos);
-  EXPECT_NE(text.find("000DESC= Depth\r\n"), std::string::npos);
-  EXPECT_NE(text.find("001DESC=Vorschub\r\n"), std::string::npos);
+  EXPECT_NE(ReadFile(path).find("NAME= Drill\r\n"), std::string::npos);
 }
 
 TEST_F(MacroLibraryTest, GroupsFavouritesAndTheDatabaseMarker) {
@@ -264,9 +222,6 @@ TEST_F(MacroLibraryTest, GroupsFavouritesAndTheDatabaseMarker) {
   EXPECT_TRUE(library.Macros()[0].uses_database);
   EXPECT_TRUE(library.Macros()[1].uses_database);
   EXPECT_EQ(library.Groups(), std::vector<std::string>{"General"});
-  ini.Flush();
-  std::string text = ReadFile(path);
-  EXPECT_NE(text.find("[FAVORITE]\r\nCOUNT\t\t= 0\r\n"), std::string::npos);
 
   Load("[MACROINF]\r\nCOUNT=2\r\n[MACRO000]\r\nNAME=A\r\n[MACRO001]\r\nNAME=B\r\n"
        "[MACROGRP]\r\nCOUNT=2\r\nGRP000=Drilling\r\nGRP001=Milling\r\n"
@@ -277,7 +232,7 @@ TEST_F(MacroLibraryTest, GroupsFavouritesAndTheDatabaseMarker) {
       << "favourites of macros that are not there are dropped";
   library.Save(ini);
   ini.Flush();
-  text = ReadFile(path);
+  std::string text = ReadFile(path);
   EXPECT_EQ(text.substr(text.find("[FAVORITE]")),
             "[FAVORITE]\r\nCOUNT\t\t= 2\r\nFAVGROUP0\t= 1\r\nFAVMAC0\t\t= 1\r\nFAVGROUP1\t= 0\r\nFAVMAC1\t\t= 0\r\n");
 
@@ -292,9 +247,6 @@ TEST_F(MacroLibraryTest, SortedViews) {
   EXPECT_EQ(library.ByName(), (std::vector<int>{3, 1, 2, 0}));
   EXPECT_EQ(library.ByGroup(), (std::vector<int>{2, 3, 1, 0}));
   EXPECT_EQ(library.ByGroupAndPosition(), (std::vector<int>{2, 0, 1, 3}));
-  library.Macros()[2].fields.Set(kMacroGroup, 2);
-  library.SetChanged();
-  EXPECT_EQ(library.ByGroupAndPosition(), (std::vector<int>{0, 1, 3, 2}));
 }
 
 TEST_F(MacroLibraryTest, AMachineTypeLoadsItsMacrosInItsLanguageWithTheDefaultGroupOfTheMessages) {

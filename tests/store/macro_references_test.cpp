@@ -19,11 +19,8 @@ std::string Found(std::string_view line) {
 
 TEST(MacroReferencesTest, ASignFollowedByANumberFromOneToSixtyIsAReference) {
   EXPECT_EQ(Found("G0 X$1 Y$12 Z@60"), "$1 $12 @60");
-  EXPECT_EQ(Found("$1$2@3"), "$1 $2 @3");
   EXPECT_EQ(Found("X$61 Y$0 Z$100 A$999999999999999999999"), "") << "out of range";
-  EXPECT_EQ(Found("X$ Y@ Z$A $DB @@"), "") << "no number";
-  EXPECT_EQ(Found("end $"), "");
-  EXPECT_EQ(Found("end @"), "");
+  EXPECT_EQ(Found("X$ Y@ Z$A $DB @@ end $"), "") << "no number";
   EXPECT_EQ(Found("$$5 @@5"), "$5 @5");
   EXPECT_EQ(Found("$05"), "$5");
 }
@@ -47,7 +44,6 @@ TEST(MacroReferencesTest, RenumberingRewritesOnlyReferencesWithANewNumber) {
   EXPECT_EQ(RenumberReferences("G0 X$2 Y@5 Z$12 F$7", numbers), "G0 X$1 Y@2 Z$3 F$7");
   EXPECT_EQ(RenumberReferences("${5}0 @{2}|#$12 {$2*@5}", numbers), "${2}0 @{1}|#$3 {$1*@2}");
   EXPECT_EQ(RenumberReferences("$05 $20 $120 $2$", numbers), "$2 $20 $120 $1$");
-  EXPECT_EQ(RenumberReferences("no references", numbers), "no references");
   EXPECT_EQ(RenumberReferences("$2", std::vector<int>{}), "$2") << "no table, nothing rewritten";
 }
 

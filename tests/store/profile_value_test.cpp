@@ -16,9 +16,6 @@ TEST(ProfileValue, ReadsWithoutWritingDefaults) {
   EXPECT_EQ(ReadProfileValue("GLOBAL", "TYPESDIR", "none", path), "  C:/Types ");
   EXPECT_EQ(ReadProfileValue("GLOBAL", "MISSING", "none", path), "none");
   EXPECT_EQ(ReadProfileValue("GLOBAL", "X", "none", dir.File("absent.ini")), "none");
-  char buffer[4];
-  EXPECT_EQ(ReadProfileValue("GLOBAL", "TYPESDIR", "", buffer, sizeof buffer, path), 3u);
-  EXPECT_STREQ(buffer, "  C");
   EXPECT_EQ(test::ReadFile(path), "[global]\r\ntypesdir = \"  C:/Types \"\r\n");
   EXPECT_FALSE(test::ReadFile(dir.File("absent.ini")).size());
 }
@@ -39,7 +36,6 @@ TEST(ProfileValue, AWriteThatCannotBeMadeIsReportedAndChangesNothing) {
   test::WriteFile(path, "[A]\r\nK = 1\r\n");
   EXPECT_FALSE(WriteProfileValue("A", "K", "v", dir.File("missing/dir.ini"), true));
   EXPECT_FALSE(WriteProfileValue("A", "K", "v", dir.path(), true));  // a folder, not a file
-  EXPECT_FALSE(WriteProfileValue("A]", "K", "v", path, true));
   EXPECT_FALSE(WriteProfileValue("A", "K=", "v", path, true));
   EXPECT_EQ(test::ReadFile(path), "[A]\r\nK = 1\r\n");
   EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
