@@ -50,6 +50,31 @@ TEST(FiveAxisFiles, WritesOneLinePerRecordAndReadsThemBack) {
   EXPECT_NE(WriteFiveAxisFile(dir.File("missing/User5Axis.cfg"), std::vector<FiveAxisRecord>{a}), 0);
 }
 
+TEST(FiveAxisFiles, TenMegabytesOfMostlyGarbage) {
+  test::TempDir dir;
+  std::string text;
+  std::string good = Named("Good") + "\n";
+  uint32_t x = 12345;
+  int expected = 0;
+  while (text.size() < 10 * 1024 * 1024) {
+    x = x * 1103515245 + 12345;
+    if (x % 7 == 0) {
+      text += good;
+      ++expected;
+    } else if (x % 7 == 1) {
+      text += std::string(8000, '1');  // over-long line of digits
+      text += '\n';
+    } else {
+      for (int i = 0; i < 200; ++i) text += static_cast<char>((x >> (i % 24)) & 0xFF);
+      text += '\n';
+    }
+  }
+  test::WriteFile(dir.File("big.cfg"), text);
+  auto records = ReadFiveAxisFile(dir.File("big.cfg"));
+  EXPECT_EQ(static_cast<int>(records.size()), expected);
+  for (const FiveAxisRecord& r : records) EXPECT_EQ(r.name, "Good");
+}
+
 TEST(FiveAxisFiles, TheShippedTemplatesAreAllRecords) {
   std::string text = test::ReadFile(std::string(PREFIG_SOURCE_DIR) + "/resources/Templates/5Axis.cfg");
   size_t lines = 0;
