@@ -48,6 +48,17 @@ TEST_F(PathHandler, RootInTheUsersApplicationData) {
   EXPECT_EQ(handler.GetPath("ROOTDIR"), home_.ConfigHome() + "/VELMO A/S/editor8");
 }
 
+TEST_F(PathHandler, EnvironmentOverridesTheVendorAndProductNames) {
+  WritePaths("ROOTDIR=/base/%VENDORDIR%/%PRODUCTDIR%\n");
+  home_.env().Set(GConfigPathHandler::kProductOverride, "Workshop");
+  home_.env().Set(GConfigPathHandler::kVendorOverride, "ACME");
+  GConfigPathHandler handler(program_);
+  EXPECT_EQ(handler.GetPath("ROOTDIR"), "/base/ACME/Workshop");
+  home_.env().Set(GConfigPathHandler::kVendorOverride, "");
+  handler.Reload();
+  EXPECT_EQ(handler.GetPath("ROOTDIR"), "/base/VELMO A/S/Workshop");
+}
+
 TEST_F(PathHandler, KeysReferToEachOtherInAnyOrder) {
   WritePaths(
       "MACHINES = %TYPES%/machines\n"
@@ -66,6 +77,15 @@ TEST_F(PathHandler, AKeyNamingItselfStopsAfterAHundredPasses) {
   // Each pass doubles the text until the 1024-character tail holds it.
   EXPECT_EQ(handler.GetPath("LOOP"), std::string(1018, 'x') + "%LOOP%");
   EXPECT_EQ(handler.GetPath("SAME"), "%SAME%");
+}
+
+TEST_F(PathHandler, AGrowingValueKeepsItsLast1024Characters) {
+  WritePaths("BIG = %BIG%" + std::string(600, 'y') + "\nTAIL=/" + std::string(2000, 't') + "\n");
+  GConfigPathHandler handler(program_);
+  // The first pass doubles the text; its head, the reference included, is cut.
+  EXPECT_EQ(handler.GetPath("BIG"), std::string(1024, 'y'));
+  // A long value that does not grow stays whole.
+  EXPECT_EQ(handler.GetPath("TAIL").size(), 2001u);
 }
 
 TEST_F(PathHandler, GetPathNormalisesSeparatorsQuotesAndBlanks) {
