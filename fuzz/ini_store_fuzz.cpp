@@ -1,11 +1,13 @@
 // The INI store fed arbitrary file text and an arbitrary sequence of
-// operations, once directly and once in cache mode: nothing may crash, and
-// both must leave the same file (the cache's index answers like a scan).
+// operations, once directly and once in cache mode: nothing may crash, both
+// must leave the same file (the cache's index answers like a scan), and a
+// key that a read finds is found by every other operation too.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "store/ini_edit.h"
 #include "store/ini_file.h"
 #include "work_dir.h"
 
@@ -40,10 +42,38 @@ std::string Name(Bytes& in, const char* const* fixed, size_t count) {
   return std::string(in.Take(choice % 5));  // a few raw bytes: odd names must be harmless
 }
 
+[[noreturn]] void Fail(const char* what, const std::string& section, const std::string& key) {
+  fprintf(stderr, "%s: section '%s' key '%s'\n", what, section.c_str(), key.c_str());
+  abort();
+}
+
+// The text the file's next operation works on.
+std::string TextOf(prefig::GIniFile& file) {
+  if (const std::string* cached = file.CachedText()) return *cached;
+  std::string text = ReadText(file.Path());
+  if (text == "<missing>") text.clear();
+  prefig::ini::NormaliseLoadedText(text);
+  return text;
+}
+
+// When a read finds the key, exists, set and delete must find it as well.
+void CheckFoundByAll(prefig::GIniFile& file, const std::string& section, const std::string& key) {
+  // A missing key gets this default written back; a refused name gives it.
+  const std::string kNotFound = "\x01";
+  if (file.GetString(section, key, kNotFound) == kNotFound) return;
+  if (!file.SectionExists(section)) Fail("section found by a read, not by exists", section, key);
+  if (!file.KeyExists(section, key)) Fail("key found by a read, not by exists", section, key);
+  if (!file.WriteRaw(section, key, "fuzz-mark") || file.GetString(section, key) != "fuzz-mark") {
+    Fail("key found by a read, not by set", section, key);
+  }
+  std::string before = TextOf(file);
+  if (!file.DeleteKey(section, key) || TextOf(file) == before) Fail("key found by a read, not by delete", section, key);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const char* const kSections[] = {"A", "b", "EDITOR", "MACRO001", "INIFILEVERSION", "x y"};
+  static const char* const kSections[] = {"A", "b", "EDITOR", "MACRO001", "INIFILEVERSION", "x y", "[sub"};
   static const char* const kKeys[] = {"K", "key", "VERSION", "TAB CHARS", "LONGKEYNAMEOF16CH", "A=B"};
   Bytes in(data, size);
   size_t text_length = in.Next() | (size_t{in.Next()} << 8);
@@ -59,11 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     cached.SetCached(true);
     for (int op = 0; op < 64 && !in.empty(); ++op) {
       uint8_t kind = in.Next();
-      std::string section = Name(in, kSections, 6);
+      std::string section = Name(in, kSections, 7);
       std::string key = Name(in, kKeys, 6);
       std::string value(in.Take(in.Next() % 12));
       for (prefig::GIniFile* file : {&direct, &cached}) {
-        switch (kind % 11) {
+        switch (kind % 12) {
           case 0: file->GetInt(section, key, 5, -3, 300); break;
           case 1: file->GetDouble(section, key, 1.5, -1, 1e6); break;
           case 2: file->GetBool(section, key, true); break;
@@ -74,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           case 7: file->DeleteKey(section, key); break;
           case 8: file->DeleteSection(section); break;
           case 9: file->KeyExists(section, key); break;
+          case 10: CheckFoundByAll(*file, section, key); break;
           default: {
             char buffer[6] = "";
             file->GetString(section, key, value, buffer, sizeof buffer);

@@ -1,7 +1,9 @@
 // prefig ini ...: one store operation per call, with the store's own rules
 // (a read that finds no key writes the default back).
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "cli/cli_common.h"
@@ -17,6 +19,21 @@ struct IniArgs {
   int int_default = 0, int_min = 0, int_max = 0;
   double double_default = 0, double_min = 0, double_max = 0;
 };
+
+// A name the store refuses is refused here first, with the store's reason,
+// so that a read does not quietly answer with the default.
+void CheckNames(const IniArgs& x, bool with_key) {
+  if (const char* why = ini::WhyUnusableSectionName(x.section)) throw Failure(std::string(why) + ": '" + x.section + "'");
+  if (!with_key) return;
+  if (const char* why = ini::WhyUnusableKeyName(x.key)) throw Failure(std::string(why) + ": '" + x.key + "'");
+}
+
+// A write the store did not make, with its reason.
+void CheckWritten(bool written, const GIniFile& file) {
+  if (written) return;
+  int error = file.WriteError();
+  throw Failure("cannot write " + file.Path() + ": " + std::strerror(error != 0 ? error : EIO));
+}
 
 bool ParseYesNo(const std::string& text) {
   if (ini::SameName(text, "yes")) return true;
@@ -66,7 +83,10 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
 
   CLI::App* get = Command(*ini, "get", "Print a text value (a missing key gets the default written)", a, true);
   get->add_option("--default", a.default_text, "Default text");
-  get->callback([args] { Print(OpenFile(args->file, false)->GetString(args->section, args->key, args->default_text)); });
+  get->callback([args] {
+    CheckNames(*args, true);
+    Print(OpenFile(args->file, false)->GetString(args->section, args->key, args->default_text));
+  });
 
   CLI::App* get_int = Command(*ini, "get-int", "Print an integer value, clamped to MIN..MAX", a, true);
   get_int->add_option("DEFAULT", a.int_default)->required();
@@ -74,6 +94,7 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
   get_int->add_option("MAX", a.int_max)->required();
   get_int->callback([args] {
     auto& x = *args;
+    CheckNames(x, true);
     std::printf("%d\n", OpenFile(x.file, false)->GetInt(x.section, x.key, x.int_default, x.int_min, x.int_max));
   });
 
@@ -83,6 +104,7 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
   get_double->add_option("MAX", a.double_max)->required();
   get_double->callback([args] {
     auto& x = *args;
+    CheckNames(x, true);
     Print(ini::EncodeDouble(OpenFile(x.file, false)->GetDouble(x.section, x.key, x.double_default, x.double_min, x.double_max)));
   });
 
@@ -90,6 +112,7 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
   get_bool->add_option("DEFAULT", a.bool_text, "yes or no")->required();
   get_bool->callback([args] {
     auto& x = *args;
+    CheckNames(x, true);
     bool def = ParseYesNo(x.bool_text);
     Print(OpenFile(x.file, false)->GetBool(x.section, x.key, def) ? "yes" : "no");
   });
@@ -97,45 +120,48 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
   struct Setter {
     const char* name;
     const char* help;
-    void (*write)(GIniFile&, const IniArgs&);
+    bool (*write)(GIniFile&, const IniArgs&);
   };
   static const Setter kSetters[] = {
       {"set", "Write a text value (quoted when it has outer spaces or quotes)",
-       [](GIniFile& f, const IniArgs& x) { f.WriteString(x.section, x.key, x.value); }},
+       [](GIniFile& f, const IniArgs& x) { return f.WriteString(x.section, x.key, x.value); }},
       {"set-raw", "Write a value as it is (trimmed)",
-       [](GIniFile& f, const IniArgs& x) { f.WriteRaw(x.section, x.key, x.value); }},
+       [](GIniFile& f, const IniArgs& x) { return f.WriteRaw(x.section, x.key, x.value); }},
       {"set-int", "Write an integer",
        [](GIniFile& f, const IniArgs& x) {
          int n = 0;
          if (!CLI::detail::lexical_cast(x.value, n)) throw Failure("not an integer: " + x.value);
-         f.WriteInt(x.section, x.key, n);
+         return f.WriteInt(x.section, x.key, n);
        }},
       {"set-double", "Write a number",
        [](GIniFile& f, const IniArgs& x) {
          double n = 0;
          if (!CLI::detail::lexical_cast(x.value, n)) throw Failure("not a number: " + x.value);
-         f.WriteDouble(x.section, x.key, n);
+         return f.WriteDouble(x.section, x.key, n);
        }},
-      {"set-bool", "Write Yes or No", [](GIniFile& f, const IniArgs& x) { f.WriteBool(x.section, x.key, ParseYesNo(x.value)); }},
+      {"set-bool", "Write Yes or No",
+       [](GIniFile& f, const IniArgs& x) { return f.WriteBool(x.section, x.key, ParseYesNo(x.value)); }},
       {"set-hex", "Write the bytes of a text as hexadecimal digits",
-       [](GIniFile& f, const IniArgs& x) { f.WriteHex(x.section, x.key, x.value); }},
+       [](GIniFile& f, const IniArgs& x) { return f.WriteHex(x.section, x.key, x.value); }},
   };
   for (const Setter& setter : kSetters) {
     CLI::App* cmd = Command(*ini, setter.name, setter.help, a, true);
     cmd->add_option("VALUE", a.value)->required();
     auto write = setter.write;
-    cmd->callback([args, write] { write(*OpenFile(args->file, true), *args); });
+    cmd->callback([args, write] {
+      CheckNames(*args, true);
+      auto file = OpenFile(args->file, true);
+      CheckWritten(write(*file, *args), *file);
+    });
   }
 
   CLI::App* del = Command(*ini, "delete", "Delete a key, or the whole section when no key is given", a, false);
   del->add_option("KEY", a.key, "Key name");
   del->callback([args] {
+    CheckNames(*args, !args->key.empty());
     auto file = OpenFile(args->file, true);
-    if (args->key.empty()) {
-      file->DeleteSection(args->section);
-    } else {
-      file->DeleteKey(args->section, args->key);
-    }
+    CheckWritten(args->key.empty() ? file->DeleteSection(args->section) : file->DeleteKey(args->section, args->key),
+                 *file);
   });
 
   CLI::App* exists = Command(*ini, "exists", "Exit 0 when the section (or key) exists, 1 when not", a, false);

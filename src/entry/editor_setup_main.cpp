@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 #include "controls/control.h"
@@ -156,8 +157,14 @@ void DEditorSetupMain::Ok() {
   GPrefiguration* record = Module().record;
   for (GMachineType* type : Module().working_types) {
     if (!type->IsChanged()) continue;
-    type->Save();
+    if (!type->Save()) {
+      LogLine("SETUP : Machine type not written to '%s': %s", type->Path().c_str(),
+              std::strerror(type->Ini().WriteError()));
+    }
     if (record != nullptr) record->Host().machine_types_changed = true;
+  }
+  if (record != nullptr && record->WriteError() != 0) {
+    LogLine("SETUP : Settings not written to '%s': %s", record->Path().c_str(), std::strerror(record->WriteError()));
   }
   EndDialog(kIdOk);
 }

@@ -45,7 +45,11 @@ class GChannelParser {
   // 3. Every match of the synchronisation pattern outside the comments, in
   //    order: its value's first number plus 1 is the result; by channel
   //    numbers, each number in its value adds channels: a number below 9 is
-  //    one channel, a larger one a channel per digit.
+  //    one channel, a larger one a channel per digit. A match that lies
+  //    wholly inside a comment is skipped and the search goes
+  //    on after it: ending the search there would lose the synchronisation
+  //    of every block that opens with a comment, "(M100) M101" included. A
+  //    comment without its end character runs to the end of the line.
   ChannelEvaluation Evaluate(std::string_view line) const;
 
   // Why a part's pattern did not compile (it is then unset); empty when it

@@ -11,10 +11,11 @@ void GDncConfig::Load(const std::string& path, const LoadContext& context) {
   ini_.SetCached(was_cached);
 }
 
-void GDncConfig::Save() {
+bool GDncConfig::Save() {
   bool was_cached = ini_.SetCached(true);
   for (const SettingTable& table : schema::kDncTables) values_.Save(ini_, table);
   ini_.SetCached(was_cached);
+  return ini_.WriteError() == 0;
 }
 
 }  // namespace prefig

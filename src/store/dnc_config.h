@@ -17,7 +17,7 @@ class GDncConfig {
   // Attaches the file and reads every setting, completing the file.
   void Load(const std::string& path, const LoadContext& context);
   // Writes every setting the pages may have changed, in one write.
-  void Save();
+  bool Save();  // false when the file could not be written
   // RunSetup calls this before it builds the setup dialog, so that the
   // pages see the object up to date; what that takes is the host's (a DNC
   // client reads its server's state). This one holds its file's values.

@@ -16,13 +16,14 @@ void GlobalSettings::Load(GIniFile& main, const LoadContext& context) {
   main.SetCached(was_cached);
 }
 
-void GlobalSettings::WriteEditingState(GIniFile& main) {
+bool GlobalSettings::WriteEditingState(GIniFile& main) {
   bool was_cached = main.SetCached(true);
   SettingHolders holders{values_, nullptr, {&mill_tools_, &turn_tools_}};
   for (const SettingTable& table : schema::kMainTables) {
     if (table.saved == Saved::kOnDestroy) SaveTable(main, table, holders);
   }
   main.SetCached(was_cached);
+  return main.WriteError() == 0;
 }
 
 }  // namespace prefig

@@ -17,7 +17,7 @@ class GlobalSettings {
   void Load(GIniFile& main, const LoadContext& context);
   // The editing state (histories, flags, view options, tool lists) in
   // cache mode, flushed once.
-  void WriteEditingState(GIniFile& main);
+  bool WriteEditingState(GIniFile& main);  // false when the file could not be written
 
   SettingValues& Values() { return values_; }
   const SettingValues& Values() const { return values_; }

@@ -18,7 +18,8 @@ constexpr int kWritableVersion = 200;
 size_t CopyToBuffer(std::string_view value, char* buffer, size_t size) {
   if (size == 0 || buffer == nullptr) return 0;
   size_t n = value.size() < size - 1 ? value.size() : size - 1;
-  std::memmove(buffer, value.data(), n);
+  // An empty value may have no storage at all: memmove needs a real source.
+  if (n > 0) std::memmove(buffer, value.data(), n);
   buffer[n] = '\0';
   return n;
 }
@@ -51,6 +52,9 @@ void GIniFile::Open(std::string_view path) {
   bool was_cached = SetCached(false);
   read_only_ = !ProbeWritable();
   SetCached(was_cached);
+  // The probe's failed write is what IsReadOnly reports; it is not a failed
+  // write of the caller's.
+  write_error_ = 0;
 }
 
 // A scan of the text, not the index: a bulk reader may not need the index.
@@ -77,7 +81,7 @@ bool GIniFile::ProbeWritable() {
       if (platform::CanReplaceFile(path_)) return true;
       continue;
     }
-    if (Edit(ini::EditKind::kSet, kVersionSection, kVersionKey, expected) != 0) continue;
+    if (!Edit(ini::EditKind::kSet, kVersionSection, kVersionKey, expected)) continue;
     found = Find(kVersionSection, kVersionKey);
     if (found.found == Found::kValue && ini::DecodeInt(found.value) == kWritableVersion) return true;
   }
@@ -107,7 +111,7 @@ const std::string* GIniFile::LoadText(platform::ReadStatus* status) {
 
 GIniFile::Lookup GIniFile::Find(std::string_view section, std::string_view key) {
   Lookup result;
-  if (path_.empty()) return result;
+  if (path_.empty() || !IsUsable(section, key)) return result;
   const std::string* text = LoadText(nullptr);
   if (!text) return result;
   result.found = Found::kMissing;
@@ -118,18 +122,19 @@ GIniFile::Lookup GIniFile::Find(std::string_view section, std::string_view key) 
   return result;
 }
 
-int GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value) {
-  if (path_.empty() || !ini::IsUsableSectionName(section)) return EINVAL;
-  if (kind != ini::EditKind::kDeleteSection && !ini::IsUsableKeyName(key)) return EINVAL;
+bool GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value) {
+  if (path_.empty()) return Failed(ENOENT);
+  if (!ini::IsUsableSectionName(section)) return Failed(EINVAL);
+  if (kind != ini::EditKind::kDeleteSection && !ini::IsUsableKeyName(key)) return Failed(EINVAL);
   std::string clean = ini::CleanRawValue(value);
   if (cached_) {
     if (!LoadText(nullptr)) {
       LogLine("INI   : Change of [%.*s] dropped, '%s' cannot be read", static_cast<int>(section.size()), section.data(),
               path_.c_str());
-      return EIO;
+      return Failed(EIO);
     }
     if (ini::ApplyEdit(cache_, &index_, kind, section, key, clean)) changed_ = true;
-    return 0;
+    return true;
   }
   platform::DirectoryLock lock(path_);
   platform::ReadStatus status;
@@ -137,16 +142,23 @@ int GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_vie
   if (!text) {
     LogLine("INI   : Change of [%.*s] dropped, '%s' cannot be read", static_cast<int>(section.size()), section.data(),
             path_.c_str());
-    return EIO;
+    return Failed(EIO);
   }
-  if (!ini::ApplyEdit(scratch_, nullptr, kind, section, key, clean)) return 0;
+  if (!ini::ApplyEdit(scratch_, nullptr, kind, section, key, clean)) return true;
   return WriteOut(scratch_);
 }
 
-int GIniFile::WriteOut(const std::string& text) {
+bool GIniFile::Failed(int error) {
+  if (write_error_ == 0) write_error_ = error;
+  return false;
+}
+
+
+bool GIniFile::WriteOut(const std::string& text) {
   int error = platform::ReplaceFile(path_, text);
-  if (error != 0) LogLine("INI   : Could not write '%s': %s", path_.c_str(), std::strerror(error));
-  return error;
+  if (error == 0) return true;
+  LogLine("INI   : Could not write '%s': %s", path_.c_str(), std::strerror(error));
+  return Failed(error);
 }
 
 size_t GIniFile::GetString(std::string_view section, std::string_view key, std::string_view def, char* buffer,
@@ -224,48 +236,43 @@ bool GIniFile::GetBool(std::string_view section, std::string_view key, bool def)
   return def;
 }
 
-void GIniFile::WriteString(std::string_view section, std::string_view key, std::string_view text) {
-  Edit(ini::EditKind::kSet, section, key, ini::EncodeText(text));
+bool GIniFile::WriteString(std::string_view section, std::string_view key, std::string_view text) {
+  return Edit(ini::EditKind::kSet, section, key, ini::EncodeText(text));
 }
 
-void GIniFile::WriteRaw(std::string_view section, std::string_view key, std::string_view value) {
-  Edit(ini::EditKind::kSet, section, key, value);
+bool GIniFile::WriteRaw(std::string_view section, std::string_view key, std::string_view value) {
+  return Edit(ini::EditKind::kSet, section, key, value);
 }
 
-int GIniFile::WriteInt(std::string_view section, std::string_view key, int value) {
-  Edit(ini::EditKind::kSet, section, key, std::to_string(value));
-  return value;
+bool GIniFile::WriteInt(std::string_view section, std::string_view key, int value) {
+  return Edit(ini::EditKind::kSet, section, key, std::to_string(value));
 }
 
-unsigned GIniFile::WriteUInt(std::string_view section, std::string_view key, unsigned value) {
-  Edit(ini::EditKind::kSet, section, key, std::to_string(value));
-  return value;
+bool GIniFile::WriteUInt(std::string_view section, std::string_view key, unsigned value) {
+  return Edit(ini::EditKind::kSet, section, key, std::to_string(value));
 }
 
-uint8_t GIniFile::WriteByte(std::string_view section, std::string_view key, uint8_t value) {
-  Edit(ini::EditKind::kSet, section, key, std::to_string(unsigned{value}));
-  return value;
+bool GIniFile::WriteByte(std::string_view section, std::string_view key, uint8_t value) {
+  return Edit(ini::EditKind::kSet, section, key, std::to_string(unsigned{value}));
 }
 
-double GIniFile::WriteDouble(std::string_view section, std::string_view key, double value) {
-  Edit(ini::EditKind::kSet, section, key, ini::EncodeDouble(value));
-  return value;
+bool GIniFile::WriteDouble(std::string_view section, std::string_view key, double value) {
+  return Edit(ini::EditKind::kSet, section, key, ini::EncodeDouble(value));
 }
 
 bool GIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  Edit(ini::EditKind::kSet, section, key, value ? "Yes" : "No");
-  return value;
+  return Edit(ini::EditKind::kSet, section, key, value ? "Yes" : "No");
 }
 
-void GIniFile::WriteHex(std::string_view section, std::string_view key, std::string_view bytes) {
-  Edit(ini::EditKind::kSet, section, key, ini::EncodeHex(bytes));
+bool GIniFile::WriteHex(std::string_view section, std::string_view key, std::string_view bytes) {
+  return Edit(ini::EditKind::kSet, section, key, ini::EncodeHex(bytes));
 }
 
-void GIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  Edit(ini::EditKind::kDeleteKey, section, key, {});
+bool GIniFile::DeleteKey(std::string_view section, std::string_view key) {
+  return Edit(ini::EditKind::kDeleteKey, section, key, {});
 }
 
-void GIniFile::DeleteSection(std::string_view section) { Edit(ini::EditKind::kDeleteSection, section, {}, {}); }
+bool GIniFile::DeleteSection(std::string_view section) { return Edit(ini::EditKind::kDeleteSection, section, {}, {}); }
 
 bool GIniFile::KeyExists(std::string_view section, std::string_view key) {
   if (path_.empty() || !IsUsable(section, key)) return false;
@@ -277,7 +284,7 @@ bool GIniFile::SectionExists(std::string_view section) {
   platform::ReadStatus status;
   const std::string* text = LoadText(&status);
   if (!text) return status == platform::ReadStatus::kOpenFailed;
-  if (text->empty()) return false;
+  if (text->empty() || !ini::IsUsableSectionName(section)) return false;
   return (cached_ ? index_.FindSection(*text, section) : ini::FindSection(*text, section)).has_value();
 }
 
@@ -301,15 +308,17 @@ bool GIniFile::SetCached(bool on) {
   return previous;
 }
 
-void GIniFile::Flush() {
+bool GIniFile::Flush() {
+  bool written = true;
   if (cached_ && changed_ && cache_loaded_) {
     platform::DirectoryLock lock(path_);
-    WriteOut(cache_);
+    written = WriteOut(cache_);
   }
   cache_.clear();
   cache_loaded_ = false;
   changed_ = false;
   index_.Invalidate();
+  return written;
 }
 
 }  // namespace prefig

@@ -46,16 +46,26 @@ class GIniFile {
   double GetDouble(std::string_view section, std::string_view key, double def, double min, double max);
   bool GetBool(std::string_view section, std::string_view key, bool def);
 
-  void WriteString(std::string_view section, std::string_view key, std::string_view text);
-  void WriteRaw(std::string_view section, std::string_view key, std::string_view value);
-  int WriteInt(std::string_view section, std::string_view key, int value);
-  unsigned WriteUInt(std::string_view section, std::string_view key, unsigned value);
-  uint8_t WriteByte(std::string_view section, std::string_view key, uint8_t value);
-  double WriteDouble(std::string_view section, std::string_view key, double value);
+  // Writes return false when the change was refused (a name the file cannot
+  // hold, no file attached) or could not be written; true when it took
+  // effect or nothing had to change. In cache mode a failed write shows at
+  // Flush. The first failure also stays for WriteError.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view text);
+  bool WriteRaw(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteInt(std::string_view section, std::string_view key, int value);
+  bool WriteUInt(std::string_view section, std::string_view key, unsigned value);
+  bool WriteByte(std::string_view section, std::string_view key, uint8_t value);
+  bool WriteDouble(std::string_view section, std::string_view key, double value);
   bool WriteBool(std::string_view section, std::string_view key, bool value);
-  void WriteHex(std::string_view section, std::string_view key, std::string_view bytes);
-  void DeleteKey(std::string_view section, std::string_view key);
-  void DeleteSection(std::string_view section);
+  bool WriteHex(std::string_view section, std::string_view key, std::string_view bytes);
+  bool DeleteKey(std::string_view section, std::string_view key);
+  bool DeleteSection(std::string_view section);
+  // The first write that failed since the file was opened or the error
+  // cleared, as an errno value (EINVAL: a name the store refuses; ENOENT: no
+  // file attached), 0 when none did. Savers report through it, so a failure
+  // inside nested cache modes is not lost.
+  int WriteError() const { return write_error_; }
+  void ClearWriteError() { write_error_ = 0; }
 
   bool KeyExists(std::string_view section, std::string_view key);
   bool SectionExists(std::string_view section);
@@ -75,7 +85,7 @@ class GIniFile {
   // Valid until the next change.
   const std::string* CachedText();
   bool IsCached() const { return cached_; }
-  void Flush();
+  bool Flush();  // false when the cached text could not be written
 
  private:
   enum class Found { kValue, kMissing, kUnreadable };
@@ -87,9 +97,9 @@ class GIniFile {
   // The text to work on (an empty one for a missing file), or null when the
   // file exists but cannot be read.
   const std::string* LoadText(platform::ReadStatus* status);
-  // Returns 0 when the write took effect (or nothing had to change), else an errno value.
-  int Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value);
-  int WriteOut(const std::string& text);
+  bool Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value);
+  bool WriteOut(const std::string& text);
+  bool Failed(int error);  // remembers the first failure; always false
   bool ProbeWritable();
   bool ProbeCached();
 
@@ -99,6 +109,7 @@ class GIniFile {
   bool cached_ = false;
   bool cache_loaded_ = false;
   bool changed_ = false;
+  int write_error_ = 0;
   std::string cache_;
   std::string scratch_;  // the file's text in direct mode, reused between calls
   ini::IniIndex index_;
@@ -115,15 +126,15 @@ class GIniSection {
   int GetInt(std::string_view key, int def, int min, int max) { return file_.GetInt(name_, key, def, min, max); }
   double GetDouble(std::string_view key, double def, double min, double max) { return file_.GetDouble(name_, key, def, min, max); }
   bool GetBool(std::string_view key, bool def) { return file_.GetBool(name_, key, def); }
-  void WriteString(std::string_view key, std::string_view text) { file_.WriteString(name_, key, text); }
-  void WriteRaw(std::string_view key, std::string_view value) { file_.WriteRaw(name_, key, value); }
-  int WriteInt(std::string_view key, int value) { return file_.WriteInt(name_, key, value); }
-  unsigned WriteUInt(std::string_view key, unsigned value) { return file_.WriteUInt(name_, key, value); }
-  uint8_t WriteByte(std::string_view key, uint8_t value) { return file_.WriteByte(name_, key, value); }
-  double WriteDouble(std::string_view key, double value) { return file_.WriteDouble(name_, key, value); }
+  bool WriteString(std::string_view key, std::string_view text) { return file_.WriteString(name_, key, text); }
+  bool WriteRaw(std::string_view key, std::string_view value) { return file_.WriteRaw(name_, key, value); }
+  bool WriteInt(std::string_view key, int value) { return file_.WriteInt(name_, key, value); }
+  bool WriteUInt(std::string_view key, unsigned value) { return file_.WriteUInt(name_, key, value); }
+  bool WriteByte(std::string_view key, uint8_t value) { return file_.WriteByte(name_, key, value); }
+  bool WriteDouble(std::string_view key, double value) { return file_.WriteDouble(name_, key, value); }
   bool WriteBool(std::string_view key, bool value) { return file_.WriteBool(name_, key, value); }
-  void WriteHex(std::string_view key, std::string_view bytes) { file_.WriteHex(name_, key, bytes); }
-  void DeleteKey(std::string_view key) { file_.DeleteKey(name_, key); }
+  bool WriteHex(std::string_view key, std::string_view bytes) { return file_.WriteHex(name_, key, bytes); }
+  bool DeleteKey(std::string_view key) { return file_.DeleteKey(name_, key); }
   bool KeyExists(std::string_view key) { return !name_.empty() && file_.KeyExists(name_, key); }
 
  private:

@@ -95,17 +95,31 @@ std::string LowerCase(std::string_view s) {
   return out;
 }
 
-bool IsUsableSectionName(std::string_view name) {
-  if (name.empty()) return false;
-  for (char c : name) {
-    if (c == ']' || c == '[' || IsLeadingSpace(c) || c == '\0') return false;
+// Blanks inside a section name are kept ([RENUM DEFAULT], [Desktop Entry]);
+// other white space would not survive a hand edit unseen.
+const char* WhyUnusableSectionName(std::string_view name) {
+  if (name.empty()) return "the section name is empty";
+  if (IsLeadingSpace(name.front()) || IsLeadingSpace(name.back())) {
+    return "a section name may not begin or end with white space";
   }
-  return true;
+  for (char c : name) {
+    if (c == ']') return "a section name may not hold ']'";
+    if (c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\0') {
+      return "a section name may not hold a line break or control character";
+    }
+  }
+  return nullptr;
 }
 
-bool IsUsableKeyName(std::string_view name) {
-  if (name.empty() || name.front() == '[' || IsBlank(name.front()) || IsBlank(name.back())) return false;
-  return name.find_first_of(std::string_view("=\r\n\0", 4)) == std::string_view::npos;
+const char* WhyUnusableKeyName(std::string_view name) {
+  if (name.empty()) return "the key name is empty";
+  if (name.front() == '[') return "a key name may not begin with '['";
+  if (IsBlank(name.front()) || IsBlank(name.back())) return "a key name may not begin or end with a blank";
+  if (name.find('=') != std::string_view::npos) return "a key name may not hold '='";
+  if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+    return "a key name may not hold a line break";
+  }
+  return nullptr;
 }
 
 Line ParseLine(std::string_view text, size_t pos) {
@@ -120,8 +134,8 @@ Line ParseLine(std::string_view text, size_t pos) {
   if (text[pos] == '[') {
     line.kind = Line::kBoundary;
     size_t q = pos + 1;
-    while (q < text.size() && text[q] != ']' && !IsLeadingSpace(text[q])) ++q;
-    if (q < text.size() && text[q] == ']') {
+    while (q < text.size() && text[q] != ']' && text[q] != '\r' && text[q] != '\n') ++q;
+    if (q < text.size() && text[q] == ']' && IsUsableSectionName(text.substr(pos + 1, q - pos - 1))) {
       line.header = true;
       line.name_begin = pos + 1;
       line.name_end = q;
@@ -245,41 +259,43 @@ Splice InsertKey(std::string& text, const SectionSpan& section, std::string_view
   size_t at = text.size();
   if (section.last) {
     if (!text.empty() && text.back() != '\n') line.insert(0, kLineEnd);
-  } else {
-    std::string_view body = std::string_view(text).substr(section.body, section.end - section.body);
-    size_t blank = body.find("\r\n\r\n");
-    if (blank != std::string_view::npos) {
-      at = section.body + blank + 2;
-    } else {
-      // After the section's last non-blank line: back over blank lines, the
-      // next section's banner and the blank lines before it.
-      size_t floor = NextLine(text, section.body);
-      at = LineStartBefore(text, section.end);
-      auto back_over_blank_lines = [&] {
-        while (at > floor) {
-          size_t prev = LineStartBefore(text, at - 1);
-          if (!IsBlankLine(std::string_view(text).substr(prev, at - prev))) break;
-          at = prev;
-        }
-      };
-      back_over_blank_lines();
-      if (at > floor) {
-        size_t prev = LineStartBefore(text, at - 1);
-        if (text.compare(prev, 2, "##") == 0) {
-          at = prev;
-          back_over_blank_lines();
-        }
-      }
+    text.insert(at, line);
+    return Splice{at, 0, line.size()};
+  }
+  std::string_view view(text);
+  size_t floor = NextLine(view, section.body);
+  auto back_over_blank_lines = [&](size_t pos) {
+    while (pos > floor) {
+      size_t prev = LineStartBefore(view, pos - 1);
+      if (!IsBlankLine(view.substr(prev, pos - prev))) break;
+      pos = prev;
+    }
+    return pos;
+  };
+  // Only the next section's own banner, as the writer makes it, belongs to
+  // that section; any other comment line belongs to this one.
+  size_t tail = back_over_blank_lines(LineStartBefore(view, section.end));
+  size_t banner = section.end;
+  Line next = ParseLine(view, section.end);
+  if (tail > floor && next.header) {
+    size_t prev = LineStartBefore(view, tail - 1);
+    std::string_view candidate = view.substr(prev, LineEndAfter(view, prev) - prev);
+    if (SameName(candidate, Banner(view.substr(next.name_begin, next.name_end - next.name_begin)))) {
+      banner = prev;
+      tail = back_over_blank_lines(prev);
     }
   }
+  // After the section's first block when a blank line ends it before the
+  // next banner; otherwise after the section's last non-blank line.
+  size_t blank = view.substr(section.body, banner - section.body).find("\r\n\r\n");
+  at = blank != std::string_view::npos ? section.body + blank + 2 : tail;
   text.insert(at, line);
   return Splice{at, 0, line.size()};
 }
 
 Splice AppendSection(std::string& text, std::string_view section, std::string_view key, std::string_view value) {
-  std::string block;
-  if (!text.empty() && text.back() != '\n') block += kLineEnd;
-  block += kLineEnd;
+  // The block's leading line break also ends a last line that has none.
+  std::string block(kLineEnd);
   block += Banner(section);
   block += kLineEnd;
   block += kLineEnd;

@@ -41,11 +41,15 @@ std::string UpperCase(std::string_view s);
 inline char LowerCaseChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string LowerCase(std::string_view s);
 
-// A name that a later lookup could never find again (spaces or brackets in a
-// section name, `=` or a line break in a key) would make every write append a
-// fresh copy; such names are refused by the store.
-bool IsUsableSectionName(std::string_view name);
-bool IsUsableKeyName(std::string_view name);
+// A name that a later lookup could never find again (a section name that
+// begins or ends with white space or holds `]` or a line break, a key that
+// holds `=` or a line break) would make every write append a fresh copy; such
+// names are refused by every operation of the store, reads included, so that
+// a name one operation finds, all find. Null for a usable name, else why not.
+const char* WhyUnusableSectionName(std::string_view name);
+const char* WhyUnusableKeyName(std::string_view name);
+inline bool IsUsableSectionName(std::string_view name) { return WhyUnusableSectionName(name) == nullptr; }
+inline bool IsUsableKeyName(std::string_view name) { return WhyUnusableKeyName(name) == nullptr; }
 
 // One logical line as the reader sees it: leading white space (blank lines
 // included) skipped, then a section boundary, a key line or anything else.
@@ -53,7 +57,8 @@ struct Line {
   enum Kind { kEnd, kBoundary, kKey, kOther } kind = kEnd;
   size_t start = 0;      // first non-white character
   size_t next = 0;       // where the following line begins (after LF or at the end)
-  // kBoundary: the header name when it is a well-formed `[NAME]`.
+  // kBoundary: the header name when it is a well-formed `[NAME]`: everything
+  // up to the first `]` of the line, when that is a usable section name.
   bool header = false;
   size_t name_begin = 0, name_end = 0;  // header name, or key name without trailing blanks
   size_t equals = 0;     // kKey: position of `=`

@@ -160,10 +160,12 @@ int GMachineList::Build(const MachineListPlaces& places, const TypeContext& cont
   return Count();
 }
 
-void GMachineList::SaveChanged() {
+bool GMachineList::SaveChanged() {
+  bool written = true;
   for (auto& type : types_) {
-    if (type->IsChanged()) type->Save();
+    if (type->IsChanged() && !type->Save()) written = false;
   }
+  return written;
 }
 
 int GMachineList::Find(std::string_view name_or_description) const {

@@ -41,7 +41,7 @@ class GMachineList {
   // Then sorted by LOADORDER and renumbered 1, 2, ..., identifiers made
   // unique, and every type that changed saved. Returns the number of types.
   int Build(const MachineListPlaces& places, const TypeContext& context);
-  void SaveChanged();
+  bool SaveChanged();  // false when a type's file could not be written
 
   int Count() const { return static_cast<int>(types_.size()); }
   GMachineType& At(int position) { return *types_.at(position); }

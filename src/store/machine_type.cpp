@@ -158,8 +158,8 @@ bool GMachineType::Load(const TypeContext& context) {
   return valid_;
 }
 
-void GMachineType::Save() {
-  if (!valid_) return;
+bool GMachineType::Save() {
+  if (!valid_) return true;
   bool was_cached = ini_.SetCached(true);
   SettingHolders holders{values_, &colours_, {&mill_tools_, &turn_tools_}};
   SaveMacroLibrary();
@@ -175,6 +175,7 @@ void GMachineType::Save() {
     changed_ = false;
   }
   ini_.SetCached(was_cached);
+  return ini_.WriteError() == 0;
 }
 
 }  // namespace prefig

@@ -1,5 +1,9 @@
 #include "store/prefiguration.h"
 
+#include <cstring>
+
+#include "entry/module_log.h"
+
 namespace prefig {
 
 GPrefiguration::~GPrefiguration() { Destroy(); }
@@ -11,7 +15,9 @@ int GPrefiguration::InitDnc(std::string_view ini_name, bool use_path_table) {
 }
 
 void GPrefiguration::Destroy() {
-  if (dnc_ready_) global_.WriteEditingState(*this);
+  if (dnc_ready_ && !global_.WriteEditingState(*this)) {
+    LogLine("INIT  : Editing state not written to '%s': %s", Path().c_str(), std::strerror(WriteError()));
+  }
   GEditorDNCCfg::Destroy();
 }
 

@@ -110,6 +110,20 @@ TEST(ChannelParser, CommentsHideSynchronisations) {
   EXPECT_EQ(GChannelParser(settings).Evaluate("; M301) M302").result, 0u);
 }
 
+// A match inside a comment is passed over and the search goes on: a block
+// that opens with a comment keeps the synchronisation after it.
+TEST(ChannelParser, MatchesInsideCommentsAreSkippedNotTheEndOfTheSearch) {
+  ChannelSettings settings;
+  settings.mode = 5;
+  settings.comment_start = '(';
+  settings.comment_end = ')';
+  GChannelParser parser(settings);
+  EXPECT_EQ(parser.Evaluate("(M100) M101").result, 102u);  // in a leading comment
+  EXPECT_EQ(parser.Evaluate("M101 (M100)").result, 102u);  // in a trailing comment
+  EXPECT_EQ(parser.Evaluate("M101 (M100").result, 102u);   // a comment with no end character
+  EXPECT_EQ(parser.Evaluate("(M100 M101").result, 0u);     // runs to the end of the line
+}
+
 TEST(ChannelParser, BlockSkipDecidesByItsFirstCharacter) {
   ChannelSettings settings;
   settings.mode = 2;

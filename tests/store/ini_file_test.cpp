@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <filesystem>
+
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 #include "entry/module_log.h"
@@ -133,10 +136,10 @@ TEST_F(IniFileTest, BufferReadsCutAndUseTheBufferAsDefault) {
 TEST_F(IniFileTest, TypedWrites) {
   GIniFile ini;
   ini.Open(path);
-  EXPECT_EQ(ini.WriteInt("W", "I", -5), -5);
-  EXPECT_EQ(ini.WriteUInt("W", "U", 4000000000u), 4000000000u);
-  EXPECT_EQ(ini.WriteByte("W", "BY", 255), 255);
-  EXPECT_DOUBLE_EQ(ini.WriteDouble("W", "D", 0.1), 0.1);
+  EXPECT_TRUE(ini.WriteInt("W", "I", -5));
+  EXPECT_TRUE(ini.WriteUInt("W", "U", 4000000000u));
+  EXPECT_TRUE(ini.WriteByte("W", "BY", 255));
+  EXPECT_TRUE(ini.WriteDouble("W", "D", 0.1));
   EXPECT_TRUE(ini.WriteBool("W", "B", true));
   ini.WriteHex("W", "H", "Az");
   ini.WriteRaw("W", "R", "  raw \"value\"  ");
@@ -145,16 +148,63 @@ TEST_F(IniFileTest, TypedWrites) {
                                 "B\t\t= Yes\r\nH\t\t= 417A\r\nR\t\t= raw \"value\"\r\n");
 }
 
-TEST_F(IniFileTest, UnusableNamesWriteNothing) {
+// Refused names are refused by every operation, and a refusal is reported.
+TEST_F(IniFileTest, UnusableNamesWriteNothingAndSaySo) {
   GIniFile ini;
   ini.Open(path);
-  ini.WriteInt("TWO WORDS", "K", 1);
-  ini.WriteInt("S", "A=B", 1);
-  ini.WriteInt("S", "", 1);
-  ini.WriteInt("A]B", "K", 1);
-  ini.WriteInt("S", "[K", 1);
-  EXPECT_EQ(ini.GetInt("TWO WORDS", "K", 5, 0, 9), 5);
+  const std::pair<const char*, const char*> refused[] = {
+      {" LEAD", "K"}, {"TRAIL ", "K"}, {"A]B", "K"}, {"S", "A=B"}, {"S", ""}, {"S", "[K"}, {"LINE\nBREAK", "K"}};
+  for (auto [section, key] : refused) {
+    EXPECT_FALSE(ini.WriteInt(section, key, 1)) << section << key;
+    EXPECT_EQ(ini.GetInt(section, key, 5, 0, 9), 5);
+    EXPECT_FALSE(ini.KeyExists(section, key));
+  }
+  EXPECT_EQ(ini.WriteError(), EINVAL);
+  EXPECT_FALSE(ini.SectionExists("A]B"));
   EXPECT_EQ(ReadFile(path), kVersionBlock);
+  ini.ClearWriteError();
+  EXPECT_EQ(ini.WriteError(), 0);
+}
+
+// A name that a read finds, every operation finds: brackets and blanks
+// inside a section name included.
+TEST_F(IniFileTest, SectionsWithBracketsOrBlanksInsideAreFoundByEveryOperation) {
+  WriteFile(path, "[A]\r\n[[sub]]\r\nKEY = NONE\r\n[RENUM DEFAULT]\r\nAUTO = No\r\n");
+  GIniFile ini;
+  ini.Open(path);
+  EXPECT_EQ(ini.GetString("[sub", "KEY"), "NONE");
+  EXPECT_TRUE(ini.KeyExists("[SUB", "key"));
+  EXPECT_TRUE(ini.SectionExists("renum default"));
+  EXPECT_TRUE(ini.WriteString("[sub", "KEY", "NEW"));
+  EXPECT_EQ(ini.GetInt("[sub", "NUMBER", 7, 0, 10), 7);
+  EXPECT_TRUE(ini.WriteBool("RENUM DEFAULT", "AUTO", true));
+  EXPECT_EQ(ReadFile(path), "[A]\r\n[[sub]]\r\nKEY = NEW\r\nNUMBER\t\t= 7\r\n[RENUM DEFAULT]\r\nAUTO = Yes\r\n" + kVersionBlock);
+  EXPECT_TRUE(ini.DeleteKey("[sub", "KEY"));
+  EXPECT_TRUE(ini.DeleteSection("RENUM DEFAULT"));
+  EXPECT_TRUE(ini.WriteRaw("CLI Server", "PORT", "8080"));
+  EXPECT_EQ(ReadFile(path), "[A]\r\n[[sub]]\r\nNUMBER\t\t= 7\r\n" + kVersionBlock + "\r\n## CLI SERVER " +
+                                std::string(65, '#') + "\r\n\r\n[CLI SERVER]\r\nPORT\t\t= 8080\r\n");
+  EXPECT_EQ(ini.WriteError(), 0);
+}
+
+// A write that cannot reach the disk is reported, directly and at the end
+// of cache mode, and the failure stays for the saver that asks.
+TEST_F(IniFileTest, FailedWritesReturnFalse) {
+  GIniFile ini;
+  EXPECT_FALSE(ini.WriteInt("S", "K", 1));  // no file attached
+  ini.Open(path);
+  EXPECT_EQ(ini.WriteError(), 0);
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);  // a folder where the file was
+  EXPECT_FALSE(ini.WriteInt("S", "K", 1));
+  EXPECT_NE(ini.WriteError(), 0);
+  ini.ClearWriteError();
+  std::filesystem::remove(path);
+  ini.SetCached(true);
+  EXPECT_TRUE(ini.WriteInt("S", "K", 1));
+  std::filesystem::create_directory(path);
+  EXPECT_FALSE(ini.Flush());
+  EXPECT_NE(ini.WriteError(), 0);
 }
 
 TEST_F(IniFileTest, CurrentSectionVariants) {

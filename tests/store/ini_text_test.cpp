@@ -47,12 +47,18 @@ TEST(IniText, LocatingSectionsKeysAndValues) {
       // Names ignore case and match whole words.
       {"[editor]\r\nTABCHARSX = 9\r\ntabchars\t=\t4\r\nTAB CHARS = 7\r\n", "EDITOR", "TABCHARS", "4"},
       {"[editor]\r\nTABCHARS = 7\r\n", "EDIT", "TABCHARS", "<missing>"},
-      // Headers start their line (after blanks) and hold no space; the rest
-      // of a header line is ignored; a bracket line ends a section even when
-      // it is no header.
+      // Headers start their line (after blanks), their names run to the
+      // first `]` and neither begin nor end with white space; the rest of a
+      // header line is ignored; a bracket line ends a section even when it
+      // is no header.
       {"x [A]\r\nK=1\r\n", "A", "K", "<missing>"},
       {"  [B]\r\nK=2\r\n", "B", "K", "2"},
       {"[ C ]\r\nK=3\r\n", "C", "K", "<missing>"},
+      {"[ C ]\r\nK=3\r\n", " C ", "K", "<missing>"},
+      {"[RENUM DEFAULT]\r\nK=4\r\n", "renum default", "K", "4"},
+      {"[RENUM  DEFAULT]\r\nK=4\r\n", "RENUM DEFAULT", "K", "<missing>"},
+      {"[A]\r\n[[sub]]\r\nK=5\r\n", "[sub", "K", "5"},
+      {"[A]\r\n[[sub]]\r\nK=5\r\n", "[sub]", "K", "<missing>"},
       {"[B]\r\nK=2\r\n[ C ]\r\nL=3\r\n", "B", "L", "<missing>"},
       {"[A] K=1 ; comment\r\nL=2\r\n", "A", "L", "2"},
       // The first of duplicate headers and keys wins.
@@ -84,12 +90,22 @@ TEST(IniText, SettingAKeyWritesThisText) {
       {"[S]\r\n", "S", "NEW", "", "[S]\r\nNEW\t\t= \r\n"},
       // A new key in the last section goes to the end, on a line of its own.
       {"[A]\r\nK=1", "A", "L", "2", "[A]\r\nK=1\r\nL\t\t= 2\r\n"},
-      {"[A]\r\nK=1", "B", "L", "2", "[A]\r\nK=1\r\n" + b_banner + "[B]\r\nL\t\t= 2\r\n"},
+      // A new section's own line break ends a last line that has none.
+      {"[A]\r\nK=1", "B", "L", "2", "[A]\r\nK=1" + b_banner + "[B]\r\nL\t\t= 2\r\n"},
       // In a middle section: after its first block.
       {"\r\n## A ###\r\n\r\n[A]\r\nK=1\r\n\r\n; notes\r\nM=3\r\n\r\n## B ###\r\n\r\n[B]\r\nX=9\r\n", "A", "L", "2",
        "\r\n## A ###\r\n\r\n[A]\r\nK=1\r\nL\t\t= 2\r\n\r\n; notes\r\nM=3\r\n\r\n## B ###\r\n\r\n[B]\r\nX=9\r\n"},
-      // Without CR LF CR LF: back over blank lines, banner, blank lines.
-      {"[A]\nK=1\n\n## B ###\n\n[B]\nX=9\n", "A", "L", "2", "[A]\nK=1\nL\t\t= 2\r\n\n## B ###\n\n[B]\nX=9\n"},
+      // Without CR LF CR LF: back over blank lines, the next section's own
+      // banner, blank lines.
+      {"[A]\nK=1\n" + b_banner.substr(1) + "[B]\nX=9\n", "A", "L", "2",
+       "[A]\nK=1\nL\t\t= 2\r\n" + b_banner.substr(1) + "[B]\nX=9\n"},
+      {"[A]\nK=1\n## B " + std::string(74, '#') + "\n\n[B]\nX=9\n", "A", "L", "2",
+       "[A]\nK=1\nL\t\t= 2\r\n## B " + std::string(74, '#') + "\n\n[B]\nX=9\n"},
+      // Any other comment line belongs to the section before it.
+      {"[a]\nk=1\n#####\n[b]\nx=2\n", "a", "NEWK", "v", "[a]\nk=1\n#####\nNEWK\t\t= v\r\n[b]\nx=2\n"},
+      {"[A]\nK=1\n\n## B ###\n\n[B]\nX=9\n", "A", "L", "2", "[A]\nK=1\n\n## B ###\nL\t\t= 2\r\n\n[B]\nX=9\n"},
+      {"[A]\nK=1\n\n" + b_banner.substr(2) + "[C]\nX=9\n", "A", "L", "2",
+       "[A]\nK=1\n\n" + b_banner.substr(2, 81) + "L\t\t= 2\r\n\r\n[C]\nX=9\n"},
       {"[A]\n[B]\n", "A", "L", "2", "[A]\nL\t\t= 2\r\n[B]\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(Set(c.before, c.section, c.key, c.value), c.after) << c.before;
