@@ -2,11 +2,13 @@
 
 namespace prefig {
 
-WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id) : WControl(owner, ControlKind::kCheckBox) {
+WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id, Help help)
+    : WControl(owner, ControlKind::kCheckBox, help) {
   SetTextId(text_id);
 }
 
-WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id, const Setting& setting) : WAutoCheckbox(owner, text_id) {
+WAutoCheckbox::WAutoCheckbox(ControlOwner* owner, int text_id, SettingRef setting, Help help)
+    : WAutoCheckbox(owner, text_id, help) {
   BindTo(setting);
 }
 

@@ -7,9 +7,9 @@ namespace prefig {
 // it asks its page for hover help.
 class WAutoCheckbox : public WControl {
  public:
-  WAutoCheckbox(ControlOwner* owner, int text_id);
+  WAutoCheckbox(ControlOwner* owner, int text_id, Help help = {});
   // Checked while the yes/no setting is Yes.
-  WAutoCheckbox(ControlOwner* owner, int text_id, const Setting& setting);
+  WAutoCheckbox(ControlOwner* owner, int text_id, SettingRef setting, Help help = {});
 
   bool IsChecked() const { return checked_; }
   void SetCheck(bool on);

@@ -7,26 +7,30 @@
 
 namespace prefig {
 
-WComboBox::WComboBox(ControlOwner* owner, int label_id, std::initializer_list<int> entry_ids)
-    : WControl(owner, ControlKind::kComboBox), entry_ids_(entry_ids) {
+WComboBox::WComboBox(ControlOwner* owner, int label_id, Help help) : WControl(owner, ControlKind::kComboBox, help) {
   MakeLabel(label_id);
 }
 
-WComboBox::WComboBox(ControlOwner* owner, int label_id, std::initializer_list<std::string_view> entry_texts)
-    : WControl(owner, ControlKind::kComboBox), entry_texts_(entry_texts.begin(), entry_texts.end()) {
-  MakeLabel(label_id);
+WComboBox::WComboBox(ControlOwner* owner, int label_id, std::initializer_list<int> entry_ids, Help help)
+    : WComboBox(owner, label_id, help) {
+  entry_ids_ = entry_ids;
 }
 
-WComboBox::WComboBox(ControlOwner* owner, int label_id, const Setting& setting, std::initializer_list<int> entry_ids,
-                     Value value)
-    : WComboBox(owner, label_id, entry_ids) {
+WComboBox::WComboBox(ControlOwner* owner, int label_id, std::initializer_list<std::string_view> entry_texts, Help help)
+    : WComboBox(owner, label_id, help) {
+  entry_texts_.assign(entry_texts.begin(), entry_texts.end());
+}
+
+WComboBox::WComboBox(ControlOwner* owner, int label_id, SettingRef setting, std::initializer_list<int> entry_ids,
+                     Value value, Help help)
+    : WComboBox(owner, label_id, entry_ids, help) {
   BindTo(setting);
   value_ = value;
 }
 
-WComboBox::WComboBox(ControlOwner* owner, int label_id, const Setting& setting,
-                     std::initializer_list<std::string_view> entry_texts, Value value)
-    : WComboBox(owner, label_id, entry_texts) {
+WComboBox::WComboBox(ControlOwner* owner, int label_id, SettingRef setting,
+                     std::initializer_list<std::string_view> entry_texts, Value value, Help help)
+    : WComboBox(owner, label_id, entry_texts, help) {
   BindTo(setting);
   value_ = value;
 }

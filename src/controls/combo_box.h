@@ -23,12 +23,13 @@ class WComboBox : public WControl {
   enum class Value { kIndex, kNumber, kData, kText };
 
   // Declared entries: message ids, or fixed texts, added on the first load.
-  WComboBox(ControlOwner* owner, int label_id, std::initializer_list<int> entry_ids = {});
-  WComboBox(ControlOwner* owner, int label_id, std::initializer_list<std::string_view> entry_texts);
-  WComboBox(ControlOwner* owner, int label_id, const Setting& setting, std::initializer_list<int> entry_ids,
-            Value value = Value::kIndex);
-  WComboBox(ControlOwner* owner, int label_id, const Setting& setting, std::initializer_list<std::string_view> entry_texts,
-            Value value);
+  WComboBox(ControlOwner* owner, int label_id, Help help = {});
+  WComboBox(ControlOwner* owner, int label_id, std::initializer_list<int> entry_ids, Help help = {});
+  WComboBox(ControlOwner* owner, int label_id, std::initializer_list<std::string_view> entry_texts, Help help = {});
+  WComboBox(ControlOwner* owner, int label_id, SettingRef setting, std::initializer_list<int> entry_ids,
+            Value value = Value::kIndex, Help help = {});
+  WComboBox(ControlOwner* owner, int label_id, SettingRef setting, std::initializer_list<std::string_view> entry_texts,
+            Value value, Help help = {});
   Value StoredValue() const { return value_; }
 
   int AddEntry(int message_id, intptr_t data = 0);

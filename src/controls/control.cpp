@@ -19,7 +19,7 @@ std::string MessageWithText(int id, std::string_view text) {
   return result;
 }
 
-WControl::WControl(ControlOwner* owner, ControlKind kind) : owner_(owner), kind_(kind) {
+WControl::WControl(ControlOwner* owner, ControlKind kind, Help help) : owner_(owner), kind_(kind), help_id_(help.id) {
   if (owner_ != nullptr) owner_->AddControl(*this);
 }
 
@@ -77,9 +77,12 @@ void WControl::Edited() {
   if (owner_ != nullptr) owner_->ControlEdited(*this);
 }
 
-WStatic::WStatic(ControlOwner* owner, int text_id) : WControl(owner, ControlKind::kStatic) { SetTextId(text_id); }
+WStatic::WStatic(ControlOwner* owner, int text_id, Help help) : WControl(owner, ControlKind::kStatic, help) {
+  SetTextId(text_id);
+}
 
-WStatic::WStatic(ControlOwner* owner, std::string_view fixed_text) : WControl(owner, ControlKind::kStatic) {
+WStatic::WStatic(ControlOwner* owner, std::string_view fixed_text, Help help)
+    : WControl(owner, ControlKind::kStatic, help) {
   SetText(fixed_text);
 }
 

@@ -25,6 +25,22 @@ enum class ControlKind {
   kIcon,
 };
 
+// What a bound control edits: a setting, or one member of a numbered family
+// (counted from 0, as SettingValues counts; TITLE%02d member 1 is TITLE01).
+struct SettingRef {
+  SettingRef(const Setting& s) : setting(&s) {}  // NOLINT: a setting stands for its only member
+  SettingRef(const Setting& s, int n) : setting(&s), member(n) {}
+  const Setting* setting;
+  int member = 0;
+};
+inline SettingRef Member(const Setting& setting, int member) { return {setting, member}; }
+
+// A control's help text, declared with the control:
+// `WEdit title_{this, 1615, Member(schema::kExtTitle, 1), Help{1625}}`.
+struct Help {
+  int id = 0;
+};
+
 // Why a control asks its page for help.
 enum class HelpSource {
   kControl,     // F1 on the control that has the focus
@@ -64,7 +80,7 @@ class ControlView {
 // visible state and its help text.
 class WControl {
  public:
-  WControl(ControlOwner* owner, ControlKind kind);
+  WControl(ControlOwner* owner, ControlKind kind, Help help = {});
   virtual ~WControl();
   WControl(const WControl&) = delete;
   WControl& operator=(const WControl&) = delete;
@@ -98,9 +114,11 @@ class WControl {
   // Sets the declared texts (and list entries); called once per page.
   virtual void ApplyTexts();
 
-  // The stored setting that the control edits (null: none). The page loads,
-  // saves and resets bound controls in their declaration order.
+  // The stored setting that the control edits (null: none), and which
+  // member of a numbered family. The page saves bound controls in the order
+  // of its settings table.
   const Setting* BoundSetting() const { return setting_; }
+  int BoundMember() const { return member_; }
 
   void AttachView(ControlView* view);
 
@@ -108,7 +126,10 @@ class WControl {
   // Control kinds whose declared text id names the label in front of them.
   void MakeLabel(int text_id);
   void SetTextId(int text_id) { text_id_ = text_id; }
-  void BindTo(const Setting& setting) { setting_ = &setting; }
+  void BindTo(SettingRef setting) {
+    setting_ = setting.setting;
+    member_ = setting.member;
+  }
   // Tell the view to show the model again.
   void Changed();
   // Tell the page that the user changed the control.
@@ -124,6 +145,7 @@ class WControl {
   int help_id_ = 0;
   int text_id_ = 0;
   const Setting* setting_ = nullptr;
+  int member_ = 0;
   ControlView* view_ = nullptr;
 };
 
@@ -131,8 +153,8 @@ class WControl {
 class WStatic : public WControl {
  public:
   // A static with a message text, or with a fixed text of its own ("%").
-  WStatic(ControlOwner* owner, int text_id);
-  WStatic(ControlOwner* owner, std::string_view fixed_text);
+  WStatic(ControlOwner* owner, int text_id, Help help = {});
+  WStatic(ControlOwner* owner, std::string_view fixed_text, Help help = {});
   bool IsTabStop() const override { return false; }
 
   // The control that this static labels (its partner for help), if any.

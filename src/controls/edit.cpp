@@ -7,10 +7,14 @@
 
 namespace prefig {
 
-WEdit::WEdit(ControlOwner* owner, int label_id, ControlKind kind) : WControl(owner, kind) { MakeLabel(label_id); }
+WEdit::WEdit(ControlOwner* owner, int label_id, ControlKind kind, Help help) : WControl(owner, kind, help) {
+  MakeLabel(label_id);
+}
 
-WEdit::WEdit(ControlOwner* owner, int label_id, const Setting& setting, ControlKind kind) : WEdit(owner, label_id, kind) {
-  BindTo(setting);
+WEdit::WEdit(ControlOwner* owner, int label_id, SettingRef bound, ControlKind kind, Help help)
+    : WEdit(owner, label_id, kind, help) {
+  BindTo(bound);
+  const Setting& setting = *bound.setting;
   list_mode_ = setting.kind == Kind::kCommaList;
   int length = list_mode_ ? setting.length * std::max(1, setting.items) + 2 * setting.items : setting.length;
   if (length > 0) maximum_length_ = std::clamp<size_t>(static_cast<size_t>(length) + 1, 1, kLengthMax);

@@ -18,9 +18,10 @@ class WEdit : public WControl {
  public:
   static constexpr size_t kLengthMax = 4095;
 
-  WEdit(ControlOwner* owner, int label_id, ControlKind kind = ControlKind::kEdit);
+  WEdit(ControlOwner* owner, int label_id, Help help = {}) : WEdit(owner, label_id, ControlKind::kEdit, help) {}
   // A text setting within its length, or a comma list in list mode.
-  WEdit(ControlOwner* owner, int label_id, const Setting& setting, ControlKind kind = ControlKind::kEdit);
+  WEdit(ControlOwner* owner, int label_id, SettingRef setting, Help help = {})
+      : WEdit(owner, label_id, setting, ControlKind::kEdit, help) {}
 
   // At most `size` - 1 characters, as a bounded copy would hold.
   std::string GetText(size_t size) const;
@@ -55,6 +56,11 @@ class WEdit : public WControl {
 
   // What the user types.
   virtual void UserEdit(std::string_view text);
+
+ protected:
+  // The edit fields of other kinds.
+  WEdit(ControlOwner* owner, int label_id, ControlKind kind, Help help);
+  WEdit(ControlOwner* owner, int label_id, SettingRef setting, ControlKind kind, Help help);
 
  private:
   size_t maximum_length_ = kLengthMax;

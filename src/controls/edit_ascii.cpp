@@ -31,10 +31,11 @@ std::string WEditAscii::AsciiInsertion(int index) {
   return text;
 }
 
-WEditAscii::WEditAscii(ControlOwner* owner, int label_id) : WEdit(owner, label_id, ControlKind::kEditAscii) {}
+WEditAscii::WEditAscii(ControlOwner* owner, int label_id, Help help)
+    : WEdit(owner, label_id, ControlKind::kEditAscii, help) {}
 
-WEditAscii::WEditAscii(ControlOwner* owner, int label_id, const Setting& setting)
-    : WEdit(owner, label_id, setting, ControlKind::kEditAscii) {}
+WEditAscii::WEditAscii(ControlOwner* owner, int label_id, SettingRef setting, Help help)
+    : WEdit(owner, label_id, setting, ControlKind::kEditAscii, help) {}
 
 void WEditAscii::InsertAscii(int index) { ReplaceSelection(AsciiInsertion(index)); }
 

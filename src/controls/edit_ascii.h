@@ -31,8 +31,8 @@ class WEditAscii : public WEdit {
   // What the mark beside the text shows.
   enum class Mark { kFirstMode, kSecondMode, kValidExpression, kInvalidExpression };
 
-  WEditAscii(ControlOwner* owner, int label_id);
-  WEditAscii(ControlOwner* owner, int label_id, const Setting& setting);
+  WEditAscii(ControlOwner* owner, int label_id, Help help = {});
+  WEditAscii(ControlOwner* owner, int label_id, SettingRef setting, Help help = {});
 
   // Replaces the selection with the entry's insertion.
   void InsertAscii(int index);

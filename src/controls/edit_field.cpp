@@ -38,11 +38,11 @@ bool WithinBounds(T value, T minimum, T maximum) {
 
 }  // namespace
 
-WEditField::WEditField(ControlOwner* owner, int label_id, Mode mode)
-    : WEdit(owner, label_id, ControlKind::kEditField), mode_(mode) {}
+WEditField::WEditField(ControlOwner* owner, int label_id, Mode mode, Help help)
+    : WEdit(owner, label_id, ControlKind::kEditField, help), mode_(mode) {}
 
-WEditField::WEditField(ControlOwner* owner, int label_id, const Setting& setting, Mode mode)
-    : WEdit(owner, label_id, setting, ControlKind::kEditField), mode_(mode) {}
+WEditField::WEditField(ControlOwner* owner, int label_id, SettingRef setting, Mode mode, Help help)
+    : WEdit(owner, label_id, setting, ControlKind::kEditField, help), mode_(mode) {}
 
 void WEditField::SetBounds(long long minimum, long long maximum) {
   minimum_ = minimum;

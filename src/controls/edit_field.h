@@ -22,8 +22,8 @@ class WEditField : public WEdit {
     kNumberText = 9,        // letters, digits, "+-.," and single spaces
   };
 
-  WEditField(ControlOwner* owner, int label_id, Mode mode = Mode::kFree);
-  WEditField(ControlOwner* owner, int label_id, const Setting& setting, Mode mode);
+  WEditField(ControlOwner* owner, int label_id, Mode mode = Mode::kFree, Help help = {});
+  WEditField(ControlOwner* owner, int label_id, SettingRef setting, Mode mode, Help help = {});
 
   Mode GetMode() const { return mode_; }
   void SetMode(Mode mode) { mode_ = mode; }

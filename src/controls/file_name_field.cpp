@@ -79,7 +79,8 @@ std::string ShortenPath(std::string_view path, int width, const TextMeasure& mea
   return parts.Text();
 }
 
-WFileNameField::WFileNameField(ControlOwner* owner, int label_id) : WControl(owner, ControlKind::kFileName) {
+WFileNameField::WFileNameField(ControlOwner* owner, int label_id, Help help)
+    : WControl(owner, ControlKind::kFileName, help) {
   MakeLabel(label_id);
 }
 

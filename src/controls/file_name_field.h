@@ -20,7 +20,7 @@ std::string ShortenPath(std::string_view path, int width, const TextMeasure& mea
 // A static that shows a path shortened to its width.
 class WFileNameField : public WControl {
  public:
-  explicit WFileNameField(ControlOwner* owner, int label_id = 0);
+  explicit WFileNameField(ControlOwner* owner, int label_id = 0, Help help = {});
   bool IsTabStop() const override { return false; }
 
   const std::string& Path() const { return Text(); }

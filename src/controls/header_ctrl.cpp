@@ -4,7 +4,9 @@
 
 namespace prefig {
 
-WHeaderCtrl::WHeaderCtrl(ControlOwner* owner, int label_id) : WControl(owner, ControlKind::kList) { MakeLabel(label_id); }
+WHeaderCtrl::WHeaderCtrl(ControlOwner* owner, int label_id, Help help) : WControl(owner, ControlKind::kList, help) {
+  MakeLabel(label_id);
+}
 
 void WHeaderCtrl::AddColumn(int title_id, int width) {
   columns_.push_back({title_id, width});

@@ -25,7 +25,7 @@ class WHeaderCtrl : public WControl {
   // The grey of a greyed row, 0xRRGGBB.
   static constexpr uint32_t kGreyText = 0x7D7D7D;
 
-  explicit WHeaderCtrl(ControlOwner* owner, int label_id = 0);
+  explicit WHeaderCtrl(ControlOwner* owner, int label_id = 0, Help help = {});
 
   void AddColumn(int title_id, int width);
   const std::vector<Column>& Columns() const { return columns_; }

@@ -10,13 +10,13 @@ namespace prefig {
 // A push button; the page says what a click does.
 class WPushButton : public WControl {
  public:
-  WPushButton(ControlOwner* owner, int text_id, std::function<void()> on_click = {});
+  WPushButton(ControlOwner* owner, int text_id, std::function<void()> on_click = {}, Help help = {});
   void OnClick(std::function<void()> on_click) { on_click_ = std::move(on_click); }
   // The user's click.
   void Click();
 
  protected:
-  WPushButton(ControlOwner* owner, ControlKind kind, std::function<void()> on_click);
+  WPushButton(ControlOwner* owner, ControlKind kind, std::function<void()> on_click, Help help);
 
  private:
   std::function<void()> on_click_;
@@ -38,7 +38,8 @@ inline constexpr const char* kStore = "store";
 // A button that shows an icon and explains itself in a tooltip.
 class WIcoButton : public WPushButton {
  public:
-  WIcoButton(ControlOwner* owner, const char* icon_name, int tooltip_id, std::function<void()> on_click = {});
+  WIcoButton(ControlOwner* owner, const char* icon_name, int tooltip_id, std::function<void()> on_click = {},
+             Help help = {});
   const char* IconName() const { return icon_name_; }
   std::string Tooltip() const { return MessageString(tooltip_id_, true); }
 
@@ -50,7 +51,8 @@ class WIcoButton : public WPushButton {
 // An icon that explains something beside it (a legend).
 class WIcon : public WControl {
  public:
-  WIcon(ControlOwner* owner, const char* icon_name) : WControl(owner, ControlKind::kIcon), icon_name_(icon_name) {}
+  WIcon(ControlOwner* owner, const char* icon_name, Help help = {})
+      : WControl(owner, ControlKind::kIcon, help), icon_name_(icon_name) {}
   bool IsTabStop() const override { return false; }
   const char* IconName() const { return icon_name_; }
 

@@ -31,11 +31,14 @@ std::string ShortDecimal(double value) {
 
 }  // namespace
 
-WSpinValue::WSpinValue(ControlOwner* owner, int label_id) : WControl(owner, ControlKind::kSpin) { MakeLabel(label_id); }
+WSpinValue::WSpinValue(ControlOwner* owner, int label_id, Help help) : WControl(owner, ControlKind::kSpin, help) {
+  MakeLabel(label_id);
+}
 
-WSpinValue::WSpinValue(ControlOwner* owner, int label_id, const Setting& setting, SpinOptions options)
-    : WSpinValue(owner, label_id) {
-  BindTo(setting);
+WSpinValue::WSpinValue(ControlOwner* owner, int label_id, SettingRef bound, SpinOptions options, Help help)
+    : WSpinValue(owner, label_id, help) {
+  BindTo(bound);
+  const Setting& setting = *bound.setting;
   scale_ = std::max(1, options.scale);
   if (setting.kind == Kind::kDouble && scale_ == 1) {
     DecimalSetup(setting.min, setting.max, setting.min);

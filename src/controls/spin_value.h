@@ -18,10 +18,10 @@ class WSpinValue : public WControl {
  public:
   static constexpr int kRangeNeverSet = INT_MIN;
 
-  WSpinValue(ControlOwner* owner, int label_id);
+  WSpinValue(ControlOwner* owner, int label_id, Help help = {});
   // Shows an integer setting, or a number setting times `scale`, within the
   // setting's range; a number setting with scale 1 steps as a decimal.
-  WSpinValue(ControlOwner* owner, int label_id, const Setting& setting, SpinOptions options = {});
+  WSpinValue(ControlOwner* owner, int label_id, SettingRef setting, SpinOptions options = {}, Help help = {});
 
   // A maximum below the minimum is raised to the minimum.
   void Setup(int minimum, int maximum, int step, bool letters = false);

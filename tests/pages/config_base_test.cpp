@@ -80,7 +80,6 @@ TEST_F(PageProtocol, TabVisitsEnabledVisibleControlsInLayoutOrderAndLeavesAtTheE
 }
 
 TEST_F(PageProtocol, HelpShowsTheControlsTextOrTheLabelsPartnersOrAsksTheHost) {
-  page.edit.SetHelpId(905);
   page.spin.SetHelpId(906);
   page.SetHelpId(905);
   page.HelpRequested({HelpSource::kControl, &page.edit});

@@ -22,7 +22,7 @@ class TestPage : public WPrefigBase {
 
   WAutoCheckbox box{this, 901};
   WSpinValue spin{this, 902};
-  WEdit edit{this, 903};
+  WEdit edit{this, 903, Help{905}};  // declared help
   WPushButton button{this, 904};
   std::vector<std::string> calls;
   bool refuse_to_hide = false;

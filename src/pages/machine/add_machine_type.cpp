@@ -17,8 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kDialogHelpId = 3540;
-constexpr int kDescriptionHelpId = 3541;
-constexpr int kSourceHelpId = 3542;
 
 struct TemplateFile {
   std::string path;
@@ -50,8 +48,6 @@ DAddMch::DAddMch(std::span<GMachineType* const> listed, const GMachineType* curr
     : FormDialog(kCaptionId, kOkButtonMessageId, kCancelButtonMessageId) {
   using namespace layout;
   description_.SetMaximumLength(kDescriptionMax + 1);
-  description_.SetHelpId(kDescriptionHelpId);
-  source_.SetHelpId(kSourceHelpId);
   SetHelpId(kDialogHelpId);
   SetLayout(Form{description_, source_}, description_);
 

@@ -44,8 +44,8 @@ class DAddMch : public FormDialog {
   const NewTypeSource& Chosen() const { return chosen_; }
 
  private:
-  WEdit description_{this, kDescriptionLabelId};
-  WComboBox source_{this, kTemplateLabelId};
+  WEdit description_{this, kDescriptionLabelId, Help{3541}};
+  WComboBox source_{this, kTemplateLabelId, Help{3542}};
   std::vector<NewTypeSource> sources_;  // by the entries' item data
   std::string new_description_;
   NewTypeSource chosen_;

@@ -23,15 +23,7 @@ constexpr int kTypeColumnId = 513;
 constexpr int kDescriptionColumnWidth = -70;  // per cent
 constexpr int kRemoveQuestionId = 3549;
 
-// Help texts.
 constexpr int kPageHelpId = 14350;
-constexpr int kLegendHelpId = 1263;
-constexpr int kUpHelpId = 1264;
-constexpr int kRenameHelpId = 1265;
-constexpr int kRemoveHelpId = 1266;
-constexpr int kDownHelpId = 1267;
-constexpr int kAddHelpId = 1268;
-constexpr int kListHelpId = 1269;
 
 int Count() { return static_cast<int>(Module().working_types.size()); }
 
@@ -45,14 +37,6 @@ DMch::DMch() : WPrefigBase(kTitleId) {
   quiver_mode_ = record != nullptr && record->Host().quiver_connected && record->Host().quiver_stores_types;
 
   SetHelpId(kPageHelpId);
-  list_.SetHelpId(kListHelpId);
-  up_.SetHelpId(kUpHelpId);
-  down_.SetHelpId(kDownHelpId);
-  add_.SetHelpId(kAddHelpId);
-  rename_.SetHelpId(kRenameHelpId);
-  remove_.SetHelpId(kRemoveHelpId);
-  legend_icon_.SetHelpId(kLegendHelpId);
-  legend_.SetHelpId(kLegendHelpId);
 
   auto selected = [this] { return list_.Selected(); };
   EnableWhen(up_, [selected] { return selected() > 0; }, {&list_});

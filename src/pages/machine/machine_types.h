@@ -39,14 +39,14 @@ class DMch : public WPrefigBase {
   void ListChanged(bool types_changed);
 
   bool quiver_mode_;
-  WHeaderCtrl list_{this};
-  WIcoButton up_{this, icon::kUp, 1284, [this] { Move(-1); }};
-  WIcoButton down_{this, icon::kDown, 1285, [this] { Move(+1); }};
-  WPushButton add_{this, 448, [this] { Add(); }};
-  WPushButton rename_{this, 455, [this] { Rename(); }};
-  WPushButton remove_{this, 499, [this] { Remove(); }};
-  WIcon legend_icon_{this, icon::kStore};
-  WStatic legend_{this, 1271};
+  WHeaderCtrl list_{this, 0, Help{1269}};
+  WIcoButton up_{this, icon::kUp, 1284, [this] { Move(-1); }, Help{1264}};
+  WIcoButton down_{this, icon::kDown, 1285, [this] { Move(+1); }, Help{1267}};
+  WPushButton add_{this, 448, [this] { Add(); }, Help{1268}};
+  WPushButton rename_{this, 455, [this] { Rename(); }, Help{1265}};
+  WPushButton remove_{this, 499, [this] { Remove(); }, Help{1266}};
+  WIcon legend_icon_{this, icon::kStore, Help{1263}};
+  WStatic legend_{this, 1271, Help{1263}};
 };
 
 }  // namespace prefig

@@ -6,16 +6,10 @@
 #include "store/ini_text.h"
 
 namespace prefig {
-namespace {
-
-constexpr int kHelpId = 3546;
-
-}  // namespace
 
 DRenameMch::DRenameMch(const std::string& current, std::vector<std::string> names)
     : FormDialog(kCaptionId, kOkButtonMessageId, kCancelButtonMessageId), current_(current), names_(std::move(names)) {
   description_.SetMaximumLength(kDescriptionMax + 1);
-  description_.SetHelpId(kHelpId);
   SetHelpId(kHelpId);
   SetLayout(layout::Form{description_}, description_);
   description_.SetText(current);

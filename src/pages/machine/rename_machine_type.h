@@ -13,6 +13,7 @@ namespace prefig {
 class DRenameMch : public FormDialog {
  public:
   static constexpr int kCaptionId = 3545;
+  static constexpr int kHelpId = 3546;  // the dialog's and its field's
 
   // `names`: the descriptions of every listed type.
   DRenameMch(const std::string& current, std::vector<std::string> names);
@@ -24,7 +25,7 @@ class DRenameMch : public FormDialog {
   const std::string& NewDescription() const { return new_description_; }
 
  private:
-  WEdit description_{this, kDescriptionLabelId};
+  WEdit description_{this, kDescriptionLabelId, Help{kHelpId}};
   std::string current_;
   std::vector<std::string> names_;
   std::string new_description_;
