@@ -7,6 +7,7 @@
 #include "entry/module_state.h"
 #include "entry/services.h"
 #include "store/prefiguration.h"
+#include "store/schema/registry.h"
 
 namespace prefig {
 namespace {
@@ -15,6 +16,15 @@ constexpr const char* kHelpTopic = "index";
 
 bool CanTakeFocus(const WControl& control) {
   return control.IsTabStop() && control.IsVisible() && control.IsEnabled();
+}
+
+// Whether the saver of the table that `list` makes writes numbered families
+// member by member (all keys of member 0, then of member 1, ...).
+bool SavedByMember(SettingList list) {
+  for (const SettingTable* table : AllTables()) {
+    if (table->settings.data() == list.data() && table->settings.size() == list.size()) return table->by_member;
+  }
+  return false;
 }
 
 // The help text of a control, or of the control that a label names.
@@ -55,7 +65,8 @@ void ShowHelp(const HelpRequest& request, int own_help_id) {
   AskHostForHelp();
 }
 
-WConfigBase::WConfigBase(int title_id) : title_id_(title_id) {}
+WConfigBase::WConfigBase(int title_id, std::initializer_list<SettingList> tables)
+    : title_id_(title_id), tables_(tables) {}
 
 WConfigBase::~WConfigBase() = default;
 
@@ -93,10 +104,8 @@ void WConfigBase::SaveValues() {
     cached.emplace_back(file, file->SetCached(true));
   };
   cache(Record());
-  for (WControl* control : controls_) {
-    const Setting* setting = control->BoundSetting();
-    if (setting == nullptr) continue;
-    SettingPlace place = PlaceOf(*setting);
+  for (WControl* control : BoundInSaveOrder()) {
+    SettingPlace place = PlaceOf(*control->BoundSetting());
     if (place.values == nullptr) continue;
     cache(place.file);
     SaveControl(*control, *place.values, place.file);
@@ -206,6 +215,41 @@ void WConfigBase::UpdateOnChange(const WControl& control) { update_sources_.push
 
 void WConfigBase::UpdateOnChange(std::initializer_list<const WControl*> controls) {
   update_sources_.insert(update_sources_.end(), controls);
+}
+
+void WConfigBase::HandledInHooks(std::initializer_list<const Setting*> settings) {
+  hook_settings_.insert(hook_settings_.end(), settings);
+}
+
+std::vector<WControl*> WConfigBase::BoundInSaveOrder() const {
+  std::vector<WControl*> order;
+  std::vector<bool> taken(controls_.size(), false);
+  auto take = [&](const Setting* setting, int member) {
+    for (size_t i = 0; i < controls_.size(); ++i) {
+      if (taken[i] || controls_[i]->BoundSetting() != setting || controls_[i]->BoundMember() != member) continue;
+      taken[i] = true;
+      order.push_back(controls_[i]);
+    }
+  };
+  for (SettingList table : tables_) {
+    if (SavedByMember(table)) {
+      int members = 0;
+      for (const Setting* s : table) members = std::max(members, s->count);
+      for (int member = 0; member < members; ++member) {
+        for (const Setting* s : table) {
+          if (member < s->count) take(s, member);
+        }
+      }
+    } else {
+      for (const Setting* s : table) {
+        for (int member = 0; member < s->count; ++member) take(s, member);
+      }
+    }
+  }
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    if (!taken[i] && controls_[i]->BoundSetting() != nullptr) order.push_back(controls_[i]);
+  }
+  return order;
 }
 
 void WConfigBase::SetVisible(bool visible) {

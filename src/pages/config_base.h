@@ -2,6 +2,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace prefig {
 
 class GPrefiguration;
 class WAutoCheckbox;
+
+// A schema table's settings (schema::kGeneralPage, ...), in the order its
+// saver writes them.
+using SettingList = std::span<const Setting* const>;
 
 // Whatever shows a page (the renderer) hears when it is to be shown or hidden.
 class PageView {
@@ -26,14 +31,15 @@ class PageView {
 // The base of every settings page and the protocol by which the setup
 // dialog loads, shows, resets and saves it.
 //
-// A page declares its controls as members (in the order in which they are
-// saved), binds them to settings, declares its layout and its enable rules;
+// A page names the schema tables of its settings, declares its controls as
+// members, binds them to settings, declares its layout and its enable rules;
 // the base then does the rest: the texts and list entries on the first
-// load, loading, saving and defaults of the bound controls, enabling. A page
-// adds behaviour of its own in the On... hooks.
+// load, loading, defaults, and saving of the bound controls in the order of
+// the tables, enabling. A page adds behaviour of its own in the On... hooks.
 class WConfigBase : public ControlOwner {
  public:
-  explicit WConfigBase(int title_id);
+  explicit WConfigBase(int title_id, std::initializer_list<SettingList> tables = {});
+  WConfigBase(int title_id, SettingList table) : WConfigBase(title_id, {table}) {}
   virtual ~WConfigBase();
   WConfigBase(const WConfigBase&) = delete;
   WConfigBase& operator=(const WConfigBase&) = delete;
@@ -67,6 +73,10 @@ class WConfigBase : public ControlOwner {
   const layout::Item& Layout() const { return layout_; }
   // Every control in declaration order.
   const std::vector<WControl*>& Controls() const { return controls_; }
+  // The tables the page's settings come from, in the order OK writes them,
+  // and the settings of them that the hooks load and save instead of a control.
+  const std::vector<SettingList>& Tables() const { return tables_; }
+  const std::vector<const Setting*>& HookSettings() const { return hook_settings_; }
   // Where Tab goes from `from` (null: from outside the page) among the
   // visible, enabled tab stops in layout order; null when it would wrap
   // around, so the focus leaves the page.
@@ -94,6 +104,9 @@ class WConfigBase : public ControlOwner {
   // A user change of `control` (a click of a button) runs UpdateControls.
   void UpdateOnChange(const WControl& control);
   void UpdateOnChange(std::initializer_list<const WControl*> controls);
+  // Settings of the page's tables that no control shows: OnLoad, OnSave and
+  // OnDefaults take care of them.
+  void HandledInHooks(std::initializer_list<const Setting*> settings);
 
   // What a page adds to the declared behaviour.
   virtual void OnLoad(bool first_time) { (void)first_time; }
@@ -125,8 +138,13 @@ class WConfigBase : public ControlOwner {
   };
   void SetVisible(bool visible);
   bool TriggersUpdate(const WControl& control) const;
+  // The bound controls in the order of the tables' settings and members,
+  // then any bound to no table's setting in declaration order.
+  std::vector<WControl*> BoundInSaveOrder() const;
 
   int title_id_;
+  std::vector<SettingList> tables_;
+  std::vector<const Setting*> hook_settings_;
   bool not_yet_loaded_ = true;
   bool shown_ = false;
   bool visible_ = false;

@@ -39,8 +39,9 @@ std::string StoredLanguage(GPrefiguration& record) {
 
 }  // namespace
 
-DGlobal::DGlobal() : WPrefigBase(kTitleId) {
+DGlobal::DGlobal() : WPrefigBase(kTitleId, schema::kGeneralPage) {
   using namespace layout;
+  HandledInHooks({&schema::kLanguage});
   EnableWhen(exit_minutes_, exit_when_inactive_);
   SetLayout(Column{
       Group{kGroupId,

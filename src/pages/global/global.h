@@ -21,7 +21,6 @@ class DGlobal : public WPrefigBase {
   void OnSave() override;
   void AssociateFileExtensions();
 
-  // Saved in this order.
   WAutoCheckbox warning_beep_{this, 1056, schema::kWarningBeep};
   WAutoCheckbox start_maximized_{this, 1057, schema::kStartMax};
   WAutoCheckbox reopen_files_{this, 1059, schema::kReopen};

@@ -12,7 +12,7 @@ constexpr int kPrintingGroupId = 1463;
 
 // Smart marking only means something while only changes are marked; its
 // check stays as it is, and is saved, while it is disabled.
-DMchFilecompare::DMchFilecompare() : WMachinePage(kTitleId) {
+DMchFilecompare::DMchFilecompare() : WMachinePage(kTitleId, schema::kFileComparePage) {
   using namespace layout;
   EnableWhen(smart_marking_, mark_changes_only_);
   SetLayout(Column{

@@ -12,7 +12,6 @@ class DMchFilecompare : public WMachinePage {
   DMchFilecompare();
 
  private:
-  // Saved in this order.
   WAutoCheckbox single_step_{this, 1454, schema::kSingleStep};
   WAutoCheckbox ignore_case_{this, 1461, schema::kIgnoreCase};
   WAutoCheckbox ignore_block_{this, 1462, schema::kIgnoreBlock};

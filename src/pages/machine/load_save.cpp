@@ -18,7 +18,7 @@ constexpr int kUnicodeGroupId = 1501;
 
 }  // namespace
 
-DMchFile::DMchFile() : WMachinePage(kTitleId) {
+DMchFile::DMchFile() : WMachinePage(kTitleId, schema::kLoadSavePage) {
   using namespace layout;
   other_extensions_.SetListSeparator(",");
   default_extension_.SetSaveRule(&extensions::CleanDefault);

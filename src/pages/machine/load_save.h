@@ -20,7 +20,6 @@ class DMchFile : public WMachinePage {
   // The folder chooser for a path field, starting at its normalised text.
   void Browse(WEdit& field, int caption_id);
 
-  // Saved in this order.
   WAutoCheckbox separate_folders_{this, 1497, schema::kDiffLoadSave};
   WAutoCheckbox register_default_{this, 1499, schema::kRegDefaultExt};
   WAutoCheckbox register_others_{this, 1498, schema::kRegOtherExt};

@@ -8,7 +8,7 @@ constexpr int kGroupId = 1551;
 
 }  // namespace
 
-DMchGeneral::DMchGeneral() : WMachinePage(kTitleId) {
+DMchGeneral::DMchGeneral() : WMachinePage(kTitleId, schema::kMachineGeneralPage) {
   using namespace layout;
   SetLayout(Column{
       Group{kGroupId, {Form{print_columns_, column_indicator_}, insert_spaces_}},

@@ -14,7 +14,6 @@ class DMchGeneral : public WMachinePage {
   DMchGeneral();
 
  private:
-  // Saved in this order.
   WComboBox print_columns_{this, 1548, schema::kPrintCol, {"1", "2", "3", "4"}, WComboBox::Value::kNumber};
   WSpinValue column_indicator_{this, 1549, schema::kColIndicator, {.step = 10}};
   WAutoCheckbox insert_spaces_{this, 1550, schema::kLoadInsertWs};

@@ -60,9 +60,10 @@ inline constexpr Setting kLastSaveExt{.scope = kType, .section = "GENERAL", .key
 
 // Read by the loader, written by it and by the add dialog, never saved.
 inline constexpr const Setting* kTypeHeader[] = {&kTypeLanguage, &kVersion, &kBasicType};
-// Saved first when the type changed.
-inline constexpr const Setting* kTypeGeneral[] = {&kTypeName,     &kDescription, &kLoadOrder,
-                                                  &kPrintCol,     &kColIndicator, &kLoadInsertWs};
+// Saved first when the type changed: the identity that the machine type
+// list edits, then the general machine settings page.
+inline constexpr const Setting* kTypeIdentity[] = {&kTypeName, &kDescription, &kLoadOrder};
+inline constexpr const Setting* kMachineGeneralPage[] = {&kPrintCol, &kColIndicator, &kLoadInsertWs};
 // Saved every time.
 inline constexpr const Setting* kTypeEditorState[] = {&kHideAssist, &kLastLoadPath, &kLastSavePath, &kLastLoadExt,
                                                       &kLastSaveExt};
