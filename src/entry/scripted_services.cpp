@@ -1,5 +1,7 @@
 #include "entry/scripted_services.h"
 
+#include <charconv>
+
 #include "entry/modal_dialog.h"
 
 namespace prefig {
@@ -11,6 +13,27 @@ std::optional<T> Next(std::deque<std::optional<T>>& answers) {
   std::optional<T> answer = std::move(answers.front());
   answers.pop_front();
   return answer;
+}
+
+bool ReadNumber(std::string_view text, int& number) {
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+// The face may hold commas; the three numbers after it may not.
+bool ReadFont(std::string_view text, FontRequest& font) {
+  FontRequest read;
+  int italic = 0;
+  int* numbers[] = {&italic, &read.weight, &read.height};
+  for (int* number : numbers) {
+    size_t comma = text.rfind(',');
+    if (comma == std::string_view::npos || !ReadNumber(text.substr(comma + 1), *number)) return false;
+    text = text.substr(0, comma);
+  }
+  read.face = text;
+  read.italic = italic != 0;
+  font = read;
+  return true;
 }
 
 }  // namespace
@@ -44,9 +67,16 @@ int ScriptedServices::RunModal(ModalDialog& dialog) {
 }
 
 bool ScriptedServices::ChooseColor(ColorRequest& request) {
+  color_requests.push_back(request);
   std::optional<uint32_t> answer = Next(color_answers);
   if (answer) request.color = *answer;
   return answer.has_value();
+}
+
+bool ScriptedServices::ChooseFont(FontRequest& request) {
+  font_requests.push_back(request);
+  std::optional<std::string> answer = Next(font_answers);
+  return answer && ReadFont(*answer, request);
 }
 
 bool ScriptedServices::ChooseFile(FileRequest& request) {

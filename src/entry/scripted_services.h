@@ -31,6 +31,9 @@ class ScriptedServices : public Services {
   // A chooser or prompt takes the next answer (nullopt: the user cancels);
   // with none queued it is cancelled.
   std::deque<std::optional<uint32_t>> color_answers;
+  // "FACE,HEIGHT,WEIGHT,ITALIC" ("Liberation Sans,-13,700,1"); an answer
+  // that does not read so is a cancel.
+  std::deque<std::optional<std::string>> font_answers;
   std::deque<std::optional<std::string>> file_answers;
   std::deque<std::optional<std::string>> folder_answers;
   std::deque<std::optional<std::string>> prompt_answers;
@@ -42,12 +45,15 @@ class ScriptedServices : public Services {
   std::vector<HelpPopupRequest> help_popups;
   std::vector<std::string> toolkit_help;
   std::vector<PromptRequest> prompts;
+  std::vector<ColorRequest> color_requests;  // as the choosers were started
+  std::vector<FontRequest> font_requests;
 
   int MessageBox(const MessageBoxRequest& request) override;
   intptr_t SendToHost(uint32_t message, uintptr_t wparam, intptr_t lparam) override;
   void PostToHost(uint32_t message, uintptr_t wparam, intptr_t lparam) override;
   int RunModal(ModalDialog& dialog) override;
   bool ChooseColor(ColorRequest& request) override;
+  bool ChooseFont(FontRequest& request) override;
   bool ChooseFile(FileRequest& request) override;
   bool ChooseFolder(FolderRequest& request) override;
   bool Prompt(PromptRequest& request) override;

@@ -24,6 +24,7 @@ class HeadlessServices final : public Services {
   void PostToHost(uint32_t, uintptr_t, intptr_t) override {}
   int RunModal(ModalDialog&) override { return kIdCancel; }
   bool ChooseColor(ColorRequest&) override { return false; }
+  bool ChooseFont(FontRequest&) override { return false; }
   bool ChooseFile(FileRequest&) override { return false; }
   bool ChooseFolder(FolderRequest&) override { return false; }
   bool Prompt(PromptRequest&) override { return false; }

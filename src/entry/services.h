@@ -59,6 +59,17 @@ struct ColorRequest {
   bool with_alpha = false;
 };
 
+// A font as the chooser shows it: the face, the height in the stored
+// record's logical units (negative: the character height, positive: the
+// cell height, 0: the face's own), the weight (100 to 900, 0 for normal) and
+// italic.
+struct FontRequest {
+  std::string face;
+  int height = 0;
+  int weight = 0;
+  bool italic = false;
+};
+
 struct FileRequest {
   int caption_id = 0;
   std::string path;                  // the start, and the answer
@@ -94,6 +105,7 @@ class Services {
   // The choosers and the prompt: true when the user confirmed; the request
   // then holds the answer.
   virtual bool ChooseColor(ColorRequest& request) = 0;
+  virtual bool ChooseFont(FontRequest& request) = 0;
   virtual bool ChooseFile(FileRequest& request) = 0;
   virtual bool ChooseFolder(FolderRequest& request) = 0;
   virtual bool Prompt(PromptRequest& request) = 0;

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QCursor>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -17,6 +18,7 @@
 #include "ui/help_tip.h"
 #include "ui/host_message_event.h"
 #include "ui/password_dialog.h"
+#include "ui/qt_font.h"
 #include "ui/qt_text.h"
 #include "ui/setup_dialog.h"
 
@@ -121,6 +123,23 @@ bool QtServices::ChooseColor(ColorRequest& request) {
   QColor chosen = QColorDialog::getColor(QColor::fromRgba(request.color), DialogParent(), QString(), options);
   if (!chosen.isValid()) return false;
   request.color = request.with_alpha ? chosen.rgba() : (chosen.rgb() | 0xFF000000u);
+  return true;
+}
+
+bool QtServices::ChooseFont(FontRequest& request) {
+  FontDescription start;
+  start.face_name = request.face;
+  start.height = request.height;
+  start.weight = request.weight;
+  start.italic = request.italic ? 1 : 0;
+  double dpi = ScreenDpi();
+  bool ok = false;
+  QFont chosen = QFontDialog::getFont(&ok, ToQFont(start, dpi), DialogParent());
+  if (!ok) return false;
+  request.face = StoredFace(FromQt(chosen.family()), request.face);
+  request.height = LogicalHeight(PixelHeight(chosen, dpi), dpi);
+  request.weight = chosen.weight();
+  request.italic = chosen.italic();
   return true;
 }
 

@@ -14,6 +14,7 @@ class QtServices : public Services {
   void PostToHost(uint32_t message, uintptr_t wparam, intptr_t lparam) override;
   int RunModal(ModalDialog& dialog) override;
   bool ChooseColor(ColorRequest& request) override;
+  bool ChooseFont(FontRequest& request) override;
   bool ChooseFile(FileRequest& request) override;
   bool ChooseFolder(FolderRequest& request) override;
   bool Prompt(PromptRequest& request) override;
