@@ -1,5 +1,7 @@
 #include "controls/color_indicator.h"
 
+#include "entry/services.h"
+
 namespace prefig {
 namespace {
 
@@ -9,8 +11,14 @@ uint8_t Mix(uint8_t channel, uint8_t background, uint8_t alpha) {
 
 }  // namespace
 
-WColorIndicator::WColorIndicator(ControlOwner* owner, int label_id) : WControl(owner, ControlKind::kColorIndicator) {
+WColorIndicator::WColorIndicator(ControlOwner* owner, int label_id, Help help)
+    : WControl(owner, ControlKind::kColorIndicator, help) {
   MakeLabel(label_id);
+}
+
+WColorIndicator::WColorIndicator(ControlOwner* owner, int label_id, SettingRef setting, Help help)
+    : WColorIndicator(owner, label_id, help) {
+  BindTo(setting);
 }
 
 void WColorIndicator::SetColor(Rgba color) {
@@ -24,6 +32,19 @@ Rgba WColorIndicator::CellColor(int column, int row) const {
   uint8_t background = (column + row) % 2 == 0 ? 0 : 255;
   return {Mix(color_.red, background, color_.alpha), Mix(color_.green, background, color_.alpha),
           Mix(color_.blue, background, color_.alpha), 255};
+}
+
+// The chooser speaks 0xAARRGGBB and offers no opacity: the opacity is the
+// page's to edit.
+bool WColorIndicator::Choose() {
+  if (!IsEnabled()) return false;
+  ColorRequest request{.color = 0xFF000000u | (uint32_t{color_.red} << 16) | (uint32_t{color_.green} << 8) |
+                                color_.blue};
+  if (!GetServices().ChooseColor(request)) return false;
+  SetColor({static_cast<uint8_t>(request.color >> 16), static_cast<uint8_t>(request.color >> 8),
+            static_cast<uint8_t>(request.color), color_.alpha});
+  Edited();
+  return true;
 }
 
 }  // namespace prefig

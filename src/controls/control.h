@@ -23,6 +23,10 @@ enum class ControlKind {
   kColorIndicator,
   kList,
   kIcon,
+  kFontSample,
+  kSlider,
+  kSwatchRow,
+  kPicture,
 };
 
 // What a bound control edits: a setting, or one member of a numbered family

@@ -4,8 +4,11 @@
 #include <cmath>
 
 #include "controls/auto_checkbox.h"
+#include "controls/color_indicator.h"
 #include "controls/combo_box.h"
 #include "controls/edit.h"
+#include "controls/font_sample.h"
+#include "controls/slider.h"
 #include "controls/spin_value.h"
 #include "store/ini_text.h"
 #include "store/setting_values.h"
@@ -13,30 +16,63 @@
 namespace prefig {
 namespace {
 
-SettingValue HeldValue(const SettingValues& values, const Setting& s) {
+SettingValue HeldValue(const SettingValues& values, const Setting& s, int member) {
   switch (s.kind) {
     case Kind::kYesNo:
-      return values.Bool(s);
+      return values.Bool(s, member);
     case Kind::kInteger:
-      return values.Int(s);
+      return values.Int(s, member);
     case Kind::kDouble:
-      return values.Double(s);
+      return values.Double(s, member);
     case Kind::kColour:
-      return values.Colour(s);
+      return values.Colour(s, member);
     case Kind::kCommaList:
-      return values.List(s);
+      return values.List(s, member);
     case Kind::kFont:
-      return values.Font(s);
+      return values.Font(s, member);
     case Kind::kText:
     case Kind::kChar:
     case Kind::kHexText:
       break;
   }
-  return values.Text(s);
+  return values.Text(s, member);
 }
 
 int ClampToRange(long long value, const Setting& s) {
   return static_cast<int>(std::clamp<long long>(value, std::llround(s.min), std::llround(s.max)));
+}
+
+// Colour settings whose range reaches the top byte keep an opacity there.
+bool HasOpacity(const Setting& s) { return s.max > 0xFFFFFF; }
+
+bool IsTextKind(Kind kind) {
+  return kind == Kind::kText || kind == Kind::kChar || kind == Kind::kHexText || kind == Kind::kCommaList;
+}
+
+bool KindFits(const WControl& control, Kind kind) {
+  switch (control.Kind()) {
+    case ControlKind::kCheckBox:
+      return kind == Kind::kYesNo;
+    case ControlKind::kSpin:
+      return kind == Kind::kInteger || kind == Kind::kDouble;
+    case ControlKind::kComboBox:
+      if (static_cast<const WComboBox&>(control).StoredValue() == WComboBox::Value::kText) {
+        return kind == Kind::kText || kind == Kind::kChar;
+      }
+      return kind == Kind::kInteger;
+    case ControlKind::kEdit:
+    case ControlKind::kEditField:
+    case ControlKind::kEditAscii:
+      return IsTextKind(kind);
+    case ControlKind::kColorIndicator:
+      return kind == Kind::kColour;
+    case ControlKind::kFontSample:
+      return kind == Kind::kFont;
+    case ControlKind::kSlider:
+      return kind == Kind::kInteger;
+    default:
+      return false;
+  }
 }
 
 void Show(WControl& control, const Setting& s, const SettingValue& value) {
@@ -81,6 +117,15 @@ void Show(WControl& control, const Setting& s, const SettingValue& value) {
                                                 : std::get<std::string>(value));
       return;
     }
+    case ControlKind::kColorIndicator:
+      static_cast<WColorIndicator&>(control).SetColor(FromStoredColour(std::get<uint32_t>(value), HasOpacity(s)));
+      return;
+    case ControlKind::kFontSample:
+      static_cast<WFontSample&>(control).SetFont(std::get<FontDescription>(value));
+      return;
+    case ControlKind::kSlider:
+      static_cast<WSlider&>(control).SetPosition(std::get<int>(value));
+      return;
     default:
       return;
   }
@@ -118,6 +163,14 @@ SettingValue Shown(const WControl& control, const Setting& s) {
       if (s.kind == Kind::kCommaList) return ini::SplitCommaList(text);
       return text;
     }
+    case ControlKind::kColorIndicator: {
+      uint32_t colour = ToStoredColour(static_cast<const WColorIndicator&>(control).Color(), HasOpacity(s));
+      return static_cast<uint32_t>(std::clamp<double>(colour, s.min, s.max));
+    }
+    case ControlKind::kFontSample:
+      return static_cast<const WFontSample&>(control).Font();
+    case ControlKind::kSlider:
+      return ClampToRange(static_cast<const WSlider&>(control).Position(), s);
     default:
       break;
   }
@@ -126,22 +179,30 @@ SettingValue Shown(const WControl& control, const Setting& s) {
 
 }  // namespace
 
+bool CanBind(const WControl& control) {
+  const Setting* s = control.BoundSetting();
+  return s != nullptr && control.BoundMember() >= 0 && control.BoundMember() < s->count && KindFits(control, s->kind);
+}
+
 void LoadControl(WControl& control, const SettingValues& values) {
-  if (const Setting* s = control.BoundSetting()) Show(control, *s, HeldValue(values, *s));
+  if (!CanBind(control) || !values.Holds(*control.BoundSetting())) return;
+  const Setting& s = *control.BoundSetting();
+  Show(control, s, HeldValue(values, s, control.BoundMember()));
 }
 
 void SaveControl(const WControl& control, SettingValues& values, GIniFile* file) {
-  const Setting* s = control.BoundSetting();
-  if (s == nullptr) return;
-  values.SetValue(*s, Shown(control, *s));
-  if (file != nullptr) values.Save(*file, *s);
+  if (!CanBind(control) || !values.Holds(*control.BoundSetting())) return;
+  const Setting& s = *control.BoundSetting();
+  SettingValue value = Shown(control, s);
+  if (file != nullptr) WriteSetting(*file, s, control.BoundMember(), value);
+  values.SetValue(s, std::move(value), control.BoundMember());
 }
 
 void DefaultControl(WControl& control, const LoadContext& context) {
-  const Setting* s = control.BoundSetting();
-  if (s == nullptr) return;
-  std::optional<std::string> text = PageDefaultText(*s, context);
-  if (text) Show(control, *s, ParseValue(*s, *text));
+  if (!CanBind(control)) return;
+  const Setting& s = *control.BoundSetting();
+  std::optional<std::string> text = PageDefaultText(s, context, control.BoundMember());
+  if (text) Show(control, s, ParseValue(s, *text));
 }
 
 }  // namespace prefig

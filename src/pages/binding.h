@@ -16,10 +16,16 @@ struct SettingPlace {
   LoadContext context;
 };
 
-// A bound control shows the held value of its setting, saves what it shows
-// into the values and, when there is one, the file (numbers clamped to the
-// setting's range, so a page never writes what the next start would have
-// to repair), and takes the page's default, which may leave it alone.
+// Whether the control can show its bound setting's kind and member (a check
+// box a yes/no, a colour swatch a colour, ...); one that cannot is left
+// alone by the three below.
+bool CanBind(const WControl& control);
+
+// A bound control shows the held value of its setting's member, saves what
+// it shows into the values and, when there is one, the file (numbers
+// clamped to the setting's range, so a page never writes what the next
+// start would have to repair), and takes the page's default, which may
+// leave it alone.
 void LoadControl(WControl& control, const SettingValues& values);
 void SaveControl(const WControl& control, SettingValues& values, GIniFile* file);
 void DefaultControl(WControl& control, const LoadContext& context);

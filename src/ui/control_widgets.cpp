@@ -5,16 +5,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalBlocker>
+#include <QSlider>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionSpinBox>
+#include <QSvgRenderer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QValidator>
@@ -27,11 +34,16 @@
 #include "controls/edit_ascii.h"
 #include "controls/edit_field.h"
 #include "controls/file_name_field.h"
+#include "controls/font_sample.h"
 #include "controls/header_ctrl.h"
+#include "controls/picture.h"
 #include "controls/push_button.h"
+#include "controls/slider.h"
 #include "controls/spin_value.h"
+#include "controls/swatch_row.h"
 #include "context/message_ids.h"
 #include "ui/icons.h"
+#include "ui/qt_font.h"
 #include "ui/qt_text.h"
 
 namespace prefig::ui {
@@ -352,13 +364,18 @@ class ButtonAdapter : public TypedAdapter<WPushButton, QAbstractButton> {
   }
 };
 
-// The swatch draws its cells as the model mixes them.
+// The swatch draws its cells as the model mixes them; a bound one chooses
+// a colour on a click or Space.
 class Swatch : public QFrame {
  public:
   Swatch(WColorIndicator& model, QWidget* parent) : QFrame(parent), model_(model) {
     setFrameShape(QFrame::Box);
     setMinimumSize(40, 20);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    if (model.IsChoosable()) {
+      setFocusPolicy(Qt::StrongFocus);
+      setCursor(Qt::PointingHandCursor);
+    }
   }
   QSize sizeHint() const override { return {fontMetrics().height() * 3, fontMetrics().height() + 6}; }
 
@@ -373,8 +390,28 @@ class Swatch : public QFrame {
         painter.fillRect(QRect(x, y, cell, cell).intersected(inside), QColor(c.red, c.green, c.blue));
       }
     }
+    if (hasFocus()) {
+      QStyleOptionFocusRect focus;
+      focus.initFrom(this);
+      focus.rect = inside.adjusted(2, 2, -2, -2);
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     painter.end();
     QFrame::paintEvent(event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (model_.IsChoosable() && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+      model_.Choose();
+      return;
+    }
+    QFrame::mouseReleaseEvent(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (model_.IsChoosable() && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return)) {
+      model_.Choose();
+      return;
+    }
+    QFrame::keyPressEvent(event);
   }
 
  private:
@@ -447,6 +484,145 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
   QWidget* viewport_;
 };
 
+// The sample drawn in the font, the face and size, and the font button;
+// the button takes the focus.
+class FontSampleBox : public QWidget {
+ public:
+  FontSampleBox(WFontSample& model, QWidget* parent) : QWidget(parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    sample_ = new QLineEdit(this);
+    sample_->setReadOnly(true);
+    sample_->setFocusPolicy(Qt::NoFocus);
+    size_ = new QLabel(this);
+    button_ = new QToolButton(this);
+    button_->setIcon(Icon(icon::kFont));
+    row->addWidget(sample_, 1);
+    row->addWidget(size_);
+    row->addWidget(button_);
+    setFocusProxy(button_);
+    QObject::connect(button_, &QToolButton::clicked, this, [&model] { model.Choose(); });
+  }
+  QLineEdit* Sample() const { return sample_; }
+  QLabel* Size() const { return size_; }
+  QToolButton* Button() const { return button_; }
+
+ private:
+  QLineEdit* sample_;
+  QLabel* size_;
+  QToolButton* button_;
+};
+
+class FontSampleAdapter : public TypedAdapter<WFontSample, FontSampleBox> {
+ public:
+  using TypedAdapter::TypedAdapter;
+  void Show() override {
+    std::string face_and_size = model_.FaceAndSize();
+    view_->Sample()->setFont(ToQFont(model_.Font()));
+    view_->Sample()->setText(ToQt(model_.Text().empty() ? face_and_size : model_.Text()));
+    view_->Sample()->setCursorPosition(0);
+    view_->Size()->setText(ToQt(face_and_size));
+    view_->Size()->setHidden(model_.Text().empty());
+    view_->Button()->setToolTip(ToQt(model_.ButtonTooltip()));
+  }
+};
+
+class SliderAdapter : public TypedAdapter<WSlider, QSlider> {
+ public:
+  SliderAdapter(WSlider& model, QSlider* slider) : TypedAdapter(model, slider) {
+    slider->setOrientation(Qt::Horizontal);
+    slider->setSingleStep(1);
+    connect(slider, &QSlider::valueChanged, this, [this](int value) { model_.UserMove(value); });
+  }
+  void Show() override {
+    view_->setRange(model_.Minimum(), model_.Maximum());
+    view_->setPageStep(model_.PageStep());
+    view_->setTickInterval(model_.TickInterval());
+    view_->setTickPosition(model_.TickInterval() > 0 ? QSlider::TicksBelow : QSlider::NoTicks);
+    view_->setValue(model_.Position());
+  }
+};
+
+// Square swatches side by side; the selected one framed in the highlight.
+class SwatchRowBox : public QWidget {
+ public:
+  SwatchRowBox(WSwatchRow& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  }
+  QSize sizeHint() const override {
+    return {std::max(1, model_.Count()) * (Side() + kGap) + kGap, Side() + 2 * kGap};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    for (int i = 0; i < model_.Count(); ++i) {
+      QRect swatch = SwatchRect(i);
+      if (i == model_.Selected()) {
+        QColor frame = palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid);
+        painter.fillRect(swatch.adjusted(-kGap, -kGap, kGap, kGap), frame);
+      }
+      Rgba c = model_.Colors()[static_cast<size_t>(i)];
+      painter.fillRect(swatch, palette().color(QPalette::Dark));
+      painter.fillRect(swatch.adjusted(1, 1, -1, -1), QColor(c.red, c.green, c.blue, c.alpha));
+    }
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    for (int i = 0; i < model_.Count(); ++i) {
+      if (SwatchRect(i).adjusted(-kGap, -kGap, kGap, kGap).contains(event->position().toPoint())) model_.UserSelect(i);
+    }
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+    if (step == 0 || model_.Count() == 0) return QWidget::keyPressEvent(event);
+    int at = model_.Selected() < 0 ? 0 : std::clamp(model_.Selected() + step, 0, model_.Count() - 1);
+    model_.UserSelect(at);
+  }
+
+ private:
+  static constexpr int kGap = 3;
+  int Side() const { return fontMetrics().height() + 4; }
+  QRect SwatchRect(int i) const { return {kGap + i * (Side() + kGap), kGap, Side(), Side()}; }
+
+  WSwatchRow& model_;
+};
+
+class SwatchRowAdapter : public TypedAdapter<WSwatchRow, SwatchRowBox> {
+ public:
+  using TypedAdapter::TypedAdapter;
+  void Show() override {
+    view_->updateGeometry();
+    view_->update();
+  }
+};
+
+// A picture of the module's drawings (resources/pictures/<name>.svg, or an
+// icon of that name) at its own size.
+class PictureAdapter : public TypedAdapter<WPicture, QLabel> {
+ public:
+  using TypedAdapter::TypedAdapter;
+  void Show() override {
+    QString name = ToQt(model_.Name());
+    QString path = QStringLiteral(":/pictures/%1.svg").arg(name);
+    if (!QFile::exists(path)) path = QStringLiteral(":/icons/%1.svg").arg(name);
+    QSvgRenderer drawing(path);
+    if (name.isEmpty() || !drawing.isValid()) {
+      view_->clear();
+      return;
+    }
+    qreal ratio = view_->devicePixelRatioF();
+    QPixmap picture(drawing.defaultSize() * ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    drawing.render(&painter);
+    painter.end();
+    picture.setDevicePixelRatio(ratio);
+    view_->setPixmap(picture);
+  }
+};
+
 // A legend's icon, as high as a line of text.
 class IconAdapter : public TypedAdapter<WIcon, QLabel> {
  public:
@@ -516,6 +692,22 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
       break;
     case ControlKind::kIcon:
       widget = Bind<IconAdapter>(static_cast<WIcon&>(control), new QLabel(parent));
+      break;
+    case ControlKind::kFontSample: {
+      auto& sample = static_cast<WFontSample&>(control);
+      widget = Bind<FontSampleAdapter>(sample, new FontSampleBox(sample, parent));
+      break;
+    }
+    case ControlKind::kSlider:
+      widget = Bind<SliderAdapter>(static_cast<WSlider&>(control), new QSlider(parent));
+      break;
+    case ControlKind::kSwatchRow: {
+      auto& row = static_cast<WSwatchRow&>(control);
+      widget = Bind<SwatchRowAdapter>(row, new SwatchRowBox(row, parent));
+      break;
+    }
+    case ControlKind::kPicture:
+      widget = Bind<PictureAdapter>(static_cast<WPicture&>(control), new QLabel(parent));
       break;
   }
   if (WStatic* label = control.Label()) {

@@ -1,0 +1,124 @@
+// The slider, swatch row, picture, font sample and colour swatch drawn by the
+// renderer and kept in step with their models both ways.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QToolButton>
+
+#include "controls/color_indicator.h"
+#include "controls/font_sample.h"
+#include "controls/picture.h"
+#include "controls/slider.h"
+#include "controls/swatch_row.h"
+#include "entry/scripted_services.h"
+#include "pages/config_base.h"
+#include "store/schema/backplot_colors.h"
+#include "support/message_table.h"
+#include "ui/control_widgets.h"
+#include "ui/page_widget.h"
+
+namespace prefig {
+namespace {
+
+class KindsPage : public WPrefigBase {
+ public:
+  KindsPage() : WPrefigBase(900) {
+    using namespace layout;
+    SetLayout(Column{Form{red, swatches, font, colour}, picture, Stretch{}});
+  }
+  WSlider red{this, 901, 0, 255, {.page_step = 32, .tick_interval = 32}};
+  WSwatchRow swatches{this, 902};
+  WFontSample font{this, 903, {.sample_text = "G0 X100.0"}};
+  WColorIndicator colour{this, 904, schema::kColToolpathRapid};
+  WPicture picture{this, {"folder", "no-such-picture"}};
+};
+
+void Click(QWidget* widget, QPoint at) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QApplication::sendEvent(widget, &release);
+}
+
+class ControlKinds : public ::testing::Test {
+ protected:
+  ControlKinds() {
+    FontDescription courier;
+    courier.face_name = "Courier New";
+    courier.height = -16;
+    page.font.SetFont(courier);
+    page.swatches.SetColors({{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}});
+    page.ShowPage(true);
+  }
+  test::ScopedMessages messages;
+  ScopedScriptedServices services;
+  KindsPage page;
+  ui::PageWidget view{page, nullptr};
+};
+
+TEST_F(ControlKinds, ASliderFollowsTheUserAndTheModel) {
+  auto* slider = qobject_cast<QSlider*>(ui::WidgetOf(&page.red));
+  ASSERT_NE(slider, nullptr);
+  EXPECT_EQ(slider->maximum(), 255);
+  EXPECT_EQ(slider->pageStep(), 32);
+  EXPECT_EQ(slider->tickInterval(), 32);
+  EXPECT_EQ(ui::LabelWidgetOf(&page.red)->isEnabled(), true);
+  slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(page.red.Position(), 32);
+  page.red.SetPosition(200);
+  EXPECT_EQ(slider->value(), 200);
+  page.red.Enable(false);
+  EXPECT_FALSE(slider->isEnabled());
+  EXPECT_FALSE(ui::LabelWidgetOf(&page.red)->isEnabled());
+}
+
+TEST_F(ControlKinds, AClickOnASwatchSelectsIt) {
+  QWidget* row = ui::WidgetOf(&page.swatches);
+  ASSERT_NE(row, nullptr);
+  row->resize(row->sizeHint());
+  QSize hint = row->sizeHint();
+  Click(row, QPoint(hint.width() / 2, hint.height() / 2));
+  EXPECT_EQ(page.swatches.Selected(), 1);
+}
+
+TEST_F(ControlKinds, AFontSampleShowsItsFontAndItsButtonChoosesAnother) {
+  QWidget* box = ui::WidgetOf(&page.font);
+  auto* sample = box->findChild<QLineEdit*>();
+  auto* size = box->findChild<QLabel*>();
+  auto* button = box->findChild<QToolButton*>();
+  ASSERT_TRUE(sample && size && button);
+  EXPECT_EQ(sample->text(), "G0 X100.0");
+  EXPECT_EQ(QFontInfo(sample->font()).family(), "Liberation Mono");
+  EXPECT_EQ(size->text(), "Courier New, 12 pt");
+  EXPECT_EQ(box->focusProxy(), button);
+  services.font_answers = {"Liberation Serif,-24,700,0"};
+  button->click();
+  EXPECT_EQ(page.font.Font().face_name, "Liberation Serif");
+  EXPECT_EQ(QFontInfo(sample->font()).family(), "Liberation Serif");
+  EXPECT_EQ(size->text(), "Liberation Serif, 18 pt");
+}
+
+TEST_F(ControlKinds, ABoundColourSwatchChoosesOnAClickAndAPictureSwitchesByIndex) {
+  QWidget* swatch = ui::WidgetOf(&page.colour);
+  swatch->resize(swatch->sizeHint());
+  EXPECT_EQ(swatch->focusPolicy(), Qt::StrongFocus);
+  services.color_answers = {0xFF0000FF};
+  Click(swatch, QPoint(5, 5));
+  EXPECT_EQ(page.colour.Color(), (Rgba{0, 0, 255, 255}));
+
+  auto* picture = qobject_cast<QLabel*>(ui::WidgetOf(&page.picture));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_FALSE(picture->pixmap().isNull());
+  page.picture.Select(1);
+  EXPECT_TRUE(picture->pixmap().isNull());
+}
+
+}  // namespace
+}  // namespace prefig
