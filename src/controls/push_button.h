@@ -41,6 +41,7 @@ class WIcoButton : public WPushButton {
   WIcoButton(ControlOwner* owner, const char* icon_name, int tooltip_id, std::function<void()> on_click = {});
   const char* IconName() const { return icon_name_; }
   std::string Tooltip() const { return MessageString(tooltip_id_, true); }
+  int TooltipId() const { return tooltip_id_; }
 
  private:
   const char* icon_name_;
