@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/ini_file.h"
+#include "ini/ini_file.h"
 #include "work_dir.h"
 
 namespace {

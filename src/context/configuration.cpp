@@ -10,13 +10,13 @@
 #include "context/localization.h"
 #include "context/message_file.h"
 #include "context/message_ids.h"
-#include "entry/module_log.h"
-#include "entry/module_state.h"
+#include "platform/module_log.h"
+#include "module/module_state.h"
 #include "platform/command_line.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
-#include "store/ini_text.h"
-#include "store/schema/general.h"
+#include "ini/ini_text.h"
+#include "schema/general.h"
 
 namespace prefig {
 namespace {

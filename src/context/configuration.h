@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/ini_file.h"
+#include "ini/ini_file.h"
 
 namespace prefig {
 

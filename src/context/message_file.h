@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 namespace prefig {
 

@@ -8,7 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/key_file.h"
 #include "platform/run_program.h"
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig::platform {
 namespace {

@@ -3,13 +3,13 @@
 #include <cstdio>
 
 #include "context/message_ids.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 #include "platform/desktop_integration.h"
 #include "platform/file_io.h"
 #include "platform/privileges.h"
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig::platform {
 namespace {

@@ -1,8 +1,8 @@
 #include "platform/machine_type_extensions.h"
 
 #include "platform/file_associations.h"
-#include "store/ini_file.h"
-#include "store/ini_text.h"
+#include "ini/ini_file.h"
+#include "ini/ini_text.h"
 
 namespace prefig::platform {
 

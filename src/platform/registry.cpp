@@ -8,7 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/privileges.h"
 #include "platform/registry_hive.h"
-#include "store/ini_edit.h"
+#include "ini/ini_edit.h"
 
 namespace prefig::platform {
 namespace {

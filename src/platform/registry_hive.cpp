@@ -1,7 +1,7 @@
 #include "platform/registry_hive.h"
 
-#include "store/ini_edit.h"
-#include "store/ini_text.h"
+#include "ini/ini_edit.h"
+#include "ini/ini_text.h"
 
 namespace prefig::platform::hive {
 namespace {

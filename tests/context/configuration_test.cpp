@@ -6,9 +6,9 @@
 
 #include "context/config_path_handler.h"
 #include "context/message_ids.h"
-#include "entry/module_log.h"
-#include "entry/module_state.h"
-#include "entry/scripted_services.h"
+#include "platform/module_log.h"
+#include "module/module_state.h"
+#include "pages/scripted_services.h"
 #include "support/scoped_env.h"
 #include "support/test_configuration.h"
 

@@ -9,11 +9,11 @@
 #include <regex>
 
 #include "controls/header_ctrl.h"
-#include "entry/module_state.h"
-#include "pages/machine/add_machine_type.h"
-#include "pages/machine/rename_machine_type.h"
-#include "store/schema/machine_general.h"
-#include "store/schema/quiver.h"
+#include "module/module_state.h"
+#include "pages/machine_types/add_machine_type.h"
+#include "pages/machine_types/rename_machine_type.h"
+#include "schema/machine_general.h"
+#include "schema/quiver.h"
 #include "support/temp_dir.h"
 #include "support/test_configuration.h"
 #include "support/test_page.h"

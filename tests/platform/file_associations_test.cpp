@@ -13,7 +13,7 @@
 #include "platform/privileges.h"
 #include "platform/registry.h"
 #include "platform/run_program.h"
-#include "store/ini_file.h"
+#include "ini/ini_file.h"
 #include "support/run_program.h"
 #include "support/scoped_env.h"
 

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "entry/module_state.h"
-#include "entry/services.h"
-#include "pages/machine/add_machine_type.h"
-#include "pages/machine/machine_type_texts.h"
-#include "pages/machine/rename_machine_type.h"
-#include "pages/machine/type_file.h"
-#include "store/machine_list.h"
-#include "store/prefiguration.h"
-#include "store/program_folders.h"
-#include "store/schema/machine_general.h"
-#include "store/schema/quiver.h"
+#include "module/module_state.h"
+#include "module/services.h"
+#include "pages/machine_types/add_machine_type.h"
+#include "pages/machine_types/machine_type_texts.h"
+#include "pages/machine_types/rename_machine_type.h"
+#include "pages/machine_types/type_file.h"
+#include "record/machine_list.h"
+#include "record/prefiguration.h"
+#include "record/program_folders.h"
+#include "schema/machine_general.h"
+#include "schema/quiver.h"
 
 namespace prefig {
 namespace {
