@@ -9,12 +9,6 @@ ModuleState& Module() {
   return state;
 }
 
-GMachineType* CurrentMachineType() {
-  const ModuleState& module = Module();
-  if (module.current_type < 0 || module.current_type >= static_cast<int>(module.working_types.size())) return nullptr;
-  return module.working_types[module.current_type];
-}
-
 int InitModule(MessageTable table) {
   ModuleState& module = Module();
   if (module.message_table == nullptr) module.message_table = table;

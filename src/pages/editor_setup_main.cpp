@@ -11,6 +11,7 @@
 #include "module/module_state.h"
 #include "module/services.h"
 #include "pages/config_base.h"
+#include "pages/setup_session.h"
 #include "record/prefiguration.h"
 #include "schema/features.h"
 #include "schema/machine_general.h"
@@ -32,14 +33,14 @@ bool HoldsType(GPrefiguration& record, const GMachineType* type) {
 // object and its file go.
 void DiscardNewType(GMachineType* type) {
   std::string path = type->Path();
-  std::erase_if(Module().new_types, [type](const auto& owned) { return owned.get() == type; });
+  std::erase_if(SetupSession().new_types, [type](const auto& owned) { return owned.get() == type; });
   if (std::remove(path.c_str()) != 0) LogLine("SETUP : Could not delete %s", path.c_str());
 }
 
 // Cancel leaves the record as it was: the types that pages edited read
 // their files again.
 void RestoreEditedTypes(GPrefiguration& record) {
-  for (GMachineType* type : Module().working_types) {
+  for (GMachineType* type : SetupSession().working_types) {
     if (type->IsChanged()) type->Load(record.MachineTypeContext());
   }
 }
@@ -73,7 +74,7 @@ DEditorSetupMain::DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc
 DEditorSetupMain::~DEditorSetupMain() = default;
 
 int DEditorSetupMain::Run(int start_page, GMachineType** list_out, int* count_out) {
-  Module().list_changed = false;
+  SetupSession().list_changed = false;
   Open(start_page);
   GetServices().RunModal(*this);
   Close(list_out, count_out);
@@ -81,18 +82,18 @@ int DEditorSetupMain::Run(int start_page, GMachineType** list_out, int* count_ou
 }
 
 void DEditorSetupMain::Open(int start_page) {
-  ModuleState& module = Module();
-  module.working_types.clear();
-  module.removed_types.clear();
-  module.new_types.clear();
-  module.current_type = -1;
-  if (GPrefiguration* record = module.record) {
+  SetupSessionState& session = SetupSession();
+  session.working_types.clear();
+  session.removed_types.clear();
+  session.new_types.clear();
+  session.current_type = -1;
+  if (GPrefiguration* record = Module().record) {
     record->NcFilters().Fill();  // the control types that the backplot page offers
     GMachineList& list = record->MachineTypes();
-    for (int i = 0; i < list.Count() && i < kMachineListOutMax; ++i) module.working_types.push_back(&list.At(i));
-    if (!module.working_types.empty()) {
-      module.current_type = std::clamp(record->Host().current_machine_type, 0,
-                                       static_cast<int>(module.working_types.size()) - 1);
+    for (int i = 0; i < list.Count() && i < kMachineListOutMax; ++i) session.working_types.push_back(&list.At(i));
+    if (!session.working_types.empty()) {
+      session.current_type = std::clamp(record->Host().current_machine_type, 0,
+                                        static_cast<int>(session.working_types.size()) - 1);
     }
   }
   tree_.clear();
@@ -154,7 +155,7 @@ void DEditorSetupMain::Ok() {
     if (WConfigBase* page = Page(id)) page->SaveValues();
   }
   GPrefiguration* record = Module().record;
-  for (GMachineType* type : Module().working_types) {
+  for (GMachineType* type : SetupSession().working_types) {
     if (!type->IsChanged()) continue;
     type->Save();
     if (record != nullptr) record->Host().machine_types_changed = true;
@@ -165,19 +166,19 @@ void DEditorSetupMain::Ok() {
 void DEditorSetupMain::Cancel() { EndDialog(kIdCancel); }
 
 void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
-  ModuleState& module = Module();
-  GPrefiguration* record = module.record;
+  SetupSessionState& session = SetupSession();
+  GPrefiguration* record = Module().record;
   if (record != nullptr) {
     if (EndCode() != kIdOk) RestoreEditedTypes(*record);
     // The type chosen last is the record's current one, as a position in
     // the list handed back (or in the unchanged list).
-    if (module.current_type >= 0) record->Host().current_machine_type = module.current_type;
+    if (session.current_type >= 0) record->Host().current_machine_type = session.current_type;
   }
-  if (!module.list_changed || record == nullptr) {
+  if (!session.list_changed || record == nullptr) {
     *count_out = -1;
     return;
   }
-  for (GMachineType*& type : module.removed_types) {
+  for (GMachineType*& type : session.removed_types) {
     if (type == nullptr) continue;
     if (!HoldsType(*record, type)) {
       DiscardNewType(type);
@@ -188,18 +189,18 @@ void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
     }
     type = nullptr;
   }
-  int count = std::min(static_cast<int>(module.working_types.size()), kMachineListOutMax);
+  int count = std::min(static_cast<int>(session.working_types.size()), kMachineListOutMax);
   *count_out = count;
   for (int i = 0; i < count; ++i) {
-    GMachineType* type = module.working_types[i];
+    GMachineType* type = session.working_types[i];
     list_out[i] = type;
     type->Values().SetInt(schema::kLoadOrder, i + 1);  // this key only: the type is not marked changed
     type->Values().Save(type->Ini(), schema::kLoadOrder);
   }
   // The record owns the new types from now on; the host arranges its list
   // by the one handed back.
-  for (auto& type : module.new_types) record->MachineTypes().Adopt(std::move(type));
-  module.new_types.clear();
+  for (auto& type : session.new_types) record->MachineTypes().Adopt(std::move(type));
+  session.new_types.clear();
 }
 
 DEditorSetupMain::Focus DEditorSetupMain::TabFromTree() const {

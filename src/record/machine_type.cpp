@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "module/module_state.h"
+#include "module/version.h"
 #include "platform/file_io.h"
 #include "schema/declared_values.h"
 #include "ini/ini_text.h"

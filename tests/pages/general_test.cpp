@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "module/module_state.h"
+#include "pages/setup_session.h"
 #include "schema/general.h"
 #include "schema/load_save.h"
 #include "support/test_configuration.h"
@@ -121,7 +122,7 @@ TEST_F(GeneralPage, AssociateRegistersTheMarkedExtensionsOfTheMachineTypes) {
   for (int i = 0; i < types.Count(); ++i) {
     types.At(i).Values().SetBool(kRegDefaultExt, false);
     types.At(i).Values().SetBool(kRegOtherExt, false);
-    Module().working_types.push_back(&types.At(i));
+    SetupSession().working_types.push_back(&types.At(i));
   }
   types.At(0).Values().SetBool(kRegDefaultExt, true);
   types.At(0).Values().SetText(kSaveExt, "tap");

@@ -16,6 +16,7 @@
 #include "pages/config_base.h"
 #include "pages/machine_types/add_machine_type.h"
 #include "pages/machine_types/rename_machine_type.h"
+#include "pages/setup_session.h"
 #include "record/dnc_config.h"
 #include "schema/features.h"
 #include "schema/general.h"
@@ -52,9 +53,9 @@ class RunSetupTest : public ::testing::Test {
     auto type = std::make_unique<GMachineType>(path);
     type->Load(record.MachineTypeContext());
     GMachineType* added = type.get();
-    Module().new_types.push_back(std::move(type));
-    Module().working_types.push_back(added);
-    Module().list_changed = true;
+    SetupSession().new_types.push_back(std::move(type));
+    SetupSession().working_types.push_back(added);
+    SetupSession().list_changed = true;
     return added;
   }
   // Every type handed back has its position in the list as its load order.
@@ -165,10 +166,10 @@ TEST_F(RunSetupTest, RemovedTypesGoOrAreReportedToTheHost) {
   Run(1, {[&](ModalDialog& dialog) {
         GMachineType* added = AddType("Brief");
         added_path = added->Path();
-        auto& working = Module().working_types;
+        auto& working = SetupSession().working_types;
         for (GMachineType* type : {added, &stored}) {
           working.erase(std::find(working.begin(), working.end(), type));
-          Module().removed_types.push_back(type);
+          SetupSession().removed_types.push_back(type);
         }
         SetupOf(dialog).Ok();
       }});
@@ -236,7 +237,7 @@ TEST_F(RunSetupTest, CancelUndoesWhatThePagesSavedIntoTheTypes) {
     DEditorSetupMain& setup = SetupOf(dialog);
     test::BoundControl<WEdit>(*setup.CurrentPage(), kSaveExt).UserEdit("XYZ");
     setup.Select(0);  // hides the page, which saves into the type
-    EXPECT_EQ(Module().working_types[0]->Values().Text(kSaveExt), "XYZ");
+    EXPECT_EQ(SetupSession().working_types[0]->Values().Text(kSaveExt), "XYZ");
     setup.Cancel();
   });
   EXPECT_EQ(RunSetupSession(-8, list.data(), &count, &record, nullptr), 0);

@@ -4,6 +4,7 @@
 #include "module/module_state.h"
 #include "platform/machine_type_extensions.h"
 #include "ini/ini_text.h"
+#include "pages/setup_session.h"
 #include "record/prefiguration.h"
 #include "schema/load_save.h"
 
@@ -98,7 +99,7 @@ void DGlobal::OnSave() {
 void DGlobal::AssociateFileExtensions() {
   GPrefiguration* record = Record();
   if (record == nullptr) return;
-  platform::RegisterMachineTypeExtensions(*record, ExtensionsToRegister(Module().working_types), false);
+  platform::RegisterMachineTypeExtensions(*record, ExtensionsToRegister(SetupSession().working_types), false);
 }
 
 }  // namespace prefig

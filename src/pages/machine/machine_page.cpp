@@ -1,6 +1,6 @@
 #include "pages/machine/machine_page.h"
 
-#include "module/module_state.h"
+#include "pages/setup_session.h"
 #include "record/prefiguration.h"
 
 namespace prefig {
