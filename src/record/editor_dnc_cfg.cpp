@@ -12,6 +12,7 @@
 #include "record/base_directory_path.h"
 #include "record/dnc_config.h"
 #include "schema/dnc_client.h"
+#include "schema/general.h"
 
 namespace prefig {
 namespace {
@@ -21,7 +22,9 @@ constexpr char kDataFolder[] = "Data";
 
 }  // namespace
 
-GEditorDNCCfg::GEditorDNCCfg() = default;
+GEditorDNCCfg::GEditorDNCCfg()
+    : GConfiguration({schema::kLanguage.section, schema::kLanguage.key, schema::kLastLanguage.section,
+                      schema::kLastLanguage.key}) {}
 GEditorDNCCfg::~GEditorDNCCfg() = default;
 
 std::string GEditorDNCCfg::TypesDirectory() const {
