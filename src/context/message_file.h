@@ -91,4 +91,9 @@ std::string BuildMessageFile(const MessageTexts& texts);
 // but lacks the marker is stored all the same.
 uint32_t ReadMessageFile(const std::string& path, MessageCatalog* catalog);
 
+// The word after the extension in the name of a file type that the file
+// associations register ("NC File"), from the module's message table, or
+// "File" while none is loaded.
+std::string FileWord();
+
 }  // namespace prefig

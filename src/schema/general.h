@@ -59,6 +59,12 @@ inline constexpr Setting kLastLanguage{
 // Read on every load of the page, shown by no control, written by none.
 inline constexpr Setting kThemeNo{
     .section = "SYSTEM", .key = "THEMENO", .kind = kInteger, .min = 0, .max = 3, .loader = "3"};
+// The comma list of the extensions that the machine types registered last
+// (platform::RegisterMachineTypeExtensions). The page's Associate button
+// replaces that registration and rewrites the list; no table loads or
+// saves it, so it is a key and not a setting.
+inline constexpr char kRegisteredExtensionsSection[] = "EXTENSIONS";
+inline constexpr char kRegisteredExtensionsKey[] = "CURRENT";
 
 // The order in which the page saves.
 inline constexpr const Setting* kGeneralPage[] = {

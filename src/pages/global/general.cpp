@@ -1,11 +1,13 @@
 #include "pages/global/general.h"
 
 #include "context/language_code.h"
+#include "context/message_file.h"
 #include "module/module_state.h"
 #include "platform/machine_type_extensions.h"
 #include "ini/ini_text.h"
 #include "pages/setup_session.h"
 #include "record/prefiguration.h"
+#include "schema/general.h"
 #include "schema/load_save.h"
 
 namespace prefig {
@@ -99,7 +101,12 @@ void DGlobal::OnSave() {
 void DGlobal::AssociateFileExtensions() {
   GPrefiguration* record = Record();
   if (record == nullptr) return;
-  platform::RegisterMachineTypeExtensions(*record, ExtensionsToRegister(SetupSession().working_types), false);
+  using schema::kRegisteredExtensionsKey, schema::kRegisteredExtensionsSection;
+  std::string current = record->GetString(kRegisteredExtensionsSection, kRegisteredExtensionsKey, std::string_view(),
+                                          platform::kCurrentExtensionsMax);
+  platform::MachineTypeRegistration done = platform::RegisterMachineTypeExtensions(
+      current, ExtensionsToRegister(SetupSession().working_types), false, FileWord());
+  if (done.list) record->WriteString(kRegisteredExtensionsSection, kRegisteredExtensionsKey, *done.list);
 }
 
 }  // namespace prefig

@@ -9,8 +9,11 @@
 // ("@" for the default value). Names are compared without regard to case,
 // as the registry does; characters that an INI name cannot hold are
 // written as %XX. Values are stored as given (the registry layer types
-// them). Pure functions, so the file handling stays in one place.
-namespace prefig::platform::hive {
+// them). Pure functions, so the file handling stays in one place: the
+// registry (platform/registry.h) keeps the files and reads and writes their
+// text through this format, which it cannot name from below; the library
+// installs it as it loads.
+namespace prefig::ini::hive {
 
 std::optional<std::string> Lookup(std::string_view text, std::string_view key, std::string_view value);
 
@@ -23,4 +26,4 @@ bool DeleteTree(std::string& text, std::string_view key);
 // the order they first appear.
 std::vector<std::string> Subkeys(std::string_view text, std::string_view key);
 
-}  // namespace prefig::platform::hive
+}  // namespace prefig::ini::hive

@@ -1,9 +1,10 @@
-#include "platform/registry_hive.h"
+#include "ini/registry_hive.h"
 
 #include "ini/ini_edit.h"
 #include "ini/ini_text.h"
+#include "platform/registry.h"
 
-namespace prefig::platform::hive {
+namespace prefig::ini::hive {
 namespace {
 
 constexpr std::string_view kDefaultValueName = "@";
@@ -130,4 +131,11 @@ std::vector<std::string> Subkeys(std::string_view text, std::string_view key) {
   return found;
 }
 
-}  // namespace prefig::platform::hive
+namespace {
+
+constexpr platform::HiveFormat kIniHive{&NormaliseLoadedText, &Lookup, &Set, &DeleteValue, &DeleteTree, &Subkeys};
+// Runs when the library is loaded, before anything can call the registry.
+[[maybe_unused]] const bool kInstalled = (platform::SetHiveFormat(&kIniHive), true);
+
+}  // namespace
+}  // namespace prefig::ini::hive
