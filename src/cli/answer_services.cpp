@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "controls/control.h"
-#include "entry/modal_dialog.h"
-#include "store/ini_text.h"
+#include "pages/modal_dialog.h"
+#include "ini/ini_text.h"
 
 namespace prefig::cli {
 namespace {

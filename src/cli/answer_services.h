@@ -2,7 +2,7 @@
 #include <deque>
 #include <string>
 
-#include "entry/services.h"
+#include "module/services.h"
 
 namespace prefig::cli {
 

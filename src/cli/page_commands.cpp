@@ -12,14 +12,14 @@
 #include "cli/answer_services.h"
 #include "cli/cli_common.h"
 #include "cli/scratch_configuration.h"
-#include "entry/editor_setup_main.h"
-#include "entry/module_abi.h"
-#include "entry/module_state.h"
-#include "entry/run_setup.h"
+#include "pages/editor_setup_main.h"
+#include "module/module_abi.h"
+#include "module/module_state.h"
+#include "pages/run_setup.h"
 #include "pages/config_base.h"
 #include "pages/page_text.h"
-#include "store/ini_text.h"
-#include "store/prefiguration.h"
+#include "ini/ini_text.h"
+#include "record/prefiguration.h"
 
 namespace prefig::cli {
 namespace {

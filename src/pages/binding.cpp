@@ -7,8 +7,8 @@
 #include "controls/combo_box.h"
 #include "controls/edit.h"
 #include "controls/spin_value.h"
-#include "store/ini_text.h"
-#include "store/setting_values.h"
+#include "ini/ini_text.h"
+#include "record/setting_values.h"
 
 namespace prefig {
 namespace {

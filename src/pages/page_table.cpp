@@ -1,6 +1,6 @@
 #include "pages/page_table.h"
 
-#include "pages/global/global.h"
+#include "pages/global/general.h"
 #include "pages/machine/file_compare.h"
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"

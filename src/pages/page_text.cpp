@@ -14,8 +14,8 @@
 #include "controls/spin_value.h"
 #include "pages/config_base.h"
 #include "pages/layout.h"
-#include "store/ini_text.h"
-#include "store/setting.h"
+#include "ini/ini_text.h"
+#include "schema/setting.h"
 
 namespace prefig::page_text {
 namespace {

@@ -2,7 +2,7 @@
 #include <QFont>
 #include <cstdlib>
 
-#include "store/font_description.h"
+#include "schema/font_description.h"
 
 // The stored logical-font record as a Qt font. Header only: the
 // host program, which does not link the module's view, uses it too.
