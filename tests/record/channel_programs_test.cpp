@@ -18,7 +18,7 @@ struct Scan {
 
 Scan ScanProgram(const std::string& name, const ChannelSettings& settings) {
   GChannelParser parser(settings);
-  std::string text = test::ReadFile(std::string(PREFIG_SOURCE_DIR) + "/tests/store/data/" + name);
+  std::string text = test::ReadFile(std::string(PREFIG_SOURCE_DIR) + "/tests/record/data/" + name);
   EXPECT_FALSE(text.empty()) << name;
   Scan scan;
   size_t pos = 0;
