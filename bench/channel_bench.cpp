@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ratio_reporter.h"
-#include "store/channel_parser.h"
+#include "record/channel_parser.h"
 
 namespace prefig::bench {
 namespace {

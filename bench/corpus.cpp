@@ -8,7 +8,7 @@
 #include <fstream>
 #include <random>
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig::bench {
 namespace {

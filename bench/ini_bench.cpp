@@ -18,8 +18,8 @@
 
 #include "corpus.h"
 #include "ratio_reporter.h"
-#include "store/ini_file.h"
-#include "store/ini_text.h"
+#include "ini/ini_file.h"
+#include "ini/ini_text.h"
 
 namespace prefig::bench {
 namespace {

@@ -17,8 +17,8 @@
 
 #include "corpus.h"
 #include "ratio_reporter.h"
-#include "store/machine_type.h"
-#include "store/schema/macro_library.h"
+#include "record/machine_type.h"
+#include "schema/macro_library.h"
 
 namespace prefig::bench {
 namespace {

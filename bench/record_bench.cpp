@@ -15,7 +15,7 @@
 #include "corpus.h"
 #include "ratio_reporter.h"
 #include "platform/file_io.h"
-#include "store/machine_list.h"
+#include "record/machine_list.h"
 
 namespace prefig::bench {
 namespace {

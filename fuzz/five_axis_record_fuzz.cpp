@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "store/five_axis_files.h"
-#include "store/five_axis_kinematics.h"
-#include "store/five_axis_model.h"
+#include "record/five_axis_files.h"
+#include "record/five_axis_kinematics.h"
+#include "pages/five_axis_model.h"
 
 namespace {
 

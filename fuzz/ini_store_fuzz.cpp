@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "store/ini_edit.h"
-#include "store/ini_file.h"
+#include "ini/ini_edit.h"
+#include "ini/ini_file.h"
 #include "work_dir.h"
 
 namespace {

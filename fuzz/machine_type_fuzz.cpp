@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "store/declared_values.h"
-#include "store/machine_type.h"
-#include "store/schema/registry.h"
-#include "store/setting_tables.h"
+#include "schema/declared_values.h"
+#include "record/machine_type.h"
+#include "schema/registry.h"
+#include "record/setting_tables.h"
 #include "work_dir.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "store/ini_file.h"
-#include "store/macro_library.h"
-#include "store/macro_references.h"
-#include "store/schema/macro_library.h"
+#include "ini/ini_file.h"
+#include "record/macro_library.h"
+#include "record/macro_references.h"
+#include "schema/macro_library.h"
 #include "work_dir.h"
 
 namespace {

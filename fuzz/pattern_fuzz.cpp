@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "store/channel_parser.h"
-#include "store/pattern.h"
+#include "record/channel_parser.h"
+#include "record/pattern.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/host_program.h"
+#include "context/message_file.h"
 #include "platform/file_associations.h"
 
 namespace prefig::cli {
@@ -26,7 +27,8 @@ void AddAssocCommands(CLI::App& app, int& /*exit_code*/) {
   reg->add_option("--description", args->description, "Type name (default: \"NC File\" for nc)");
   reg->add_option("--program", args->program, program_help);
   reg->callback([args] {
-    if (!platform::RegisterExtensions(args->extensions, args->description, ProgramOrHost(args->program))) {
+    if (!platform::RegisterExtensions(args->extensions, args->description, ProgramOrHost(args->program), 0, {},
+                                      FileWord())) {
       throw Failure("not every registration could be written");
     }
   });

@@ -7,8 +7,8 @@
 
 #include "cli/cli_common.h"
 #include "platform/file_io.h"
-#include "store/channel_parser.h"
-#include "store/channel_test_field.h"
+#include "record/channel_parser.h"
+#include "record/channel_test_field.h"
 
 namespace prefig::cli {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/scratch_configuration.h"
-#include "store/prefiguration.h"
+#include "record/prefiguration.h"
 
 namespace prefig::cli {
 namespace {

@@ -9,9 +9,9 @@
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
 #include "platform/process.h"
-#include "store/fixed_number.h"
-#include "store/five_axis_files.h"
-#include "store/five_axis_model.h"
+#include "record/fixed_number.h"
+#include "record/five_axis_files.h"
+#include "pages/five_axis_model.h"
 
 namespace prefig::cli {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "cli/cli_common.h"
 #include "platform/file_io.h"
-#include "store/ini_file.h"
-#include "store/ini_text.h"
+#include "ini/ini_file.h"
+#include "ini/ini_text.h"
 
 namespace prefig::cli {
 namespace {

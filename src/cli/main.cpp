@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "cli/cli_common.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 int main(int argc, char** argv) {
   using namespace prefig::cli;

@@ -8,7 +8,7 @@
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
 #include "platform/file_io.h"
-#include "store/prefiguration.h"
+#include "record/prefiguration.h"
 
 namespace prefig::cli {
 

@@ -10,9 +10,9 @@
 #include "cli/cli_common.h"
 #include "cli/scratch_configuration.h"
 #include "platform/file_io.h"
-#include "store/ini_text.h"
-#include "store/prefiguration.h"
-#include "store/schema/registry.h"
+#include "ini/ini_text.h"
+#include "record/prefiguration.h"
+#include "schema/registry.h"
 
 namespace prefig::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/environment.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {

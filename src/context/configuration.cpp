@@ -10,13 +10,12 @@
 #include "context/localization.h"
 #include "context/message_file.h"
 #include "context/message_ids.h"
-#include "entry/module_log.h"
-#include "entry/module_state.h"
+#include "platform/module_log.h"
+#include "module/module_state.h"
 #include "platform/command_line.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
-#include "store/ini_text.h"
-#include "store/schema/general.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {
@@ -96,10 +95,11 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
   }
 
   // 5. and 6. What this run uses, and whether it is new.
-  WriteString(schema::kLanguage.section, schema::kLanguage.key, language_);
-  if (!ini::SameName(GetString(schema::kLastLanguage.section, schema::kLastLanguage.key), language_)) {
+  const LanguageKeys& keys = language_keys_;
+  WriteString(keys.section, keys.key, language_);
+  if (!ini::SameName(GetString(keys.last_section, keys.last_key), language_)) {
     language_changed_ = true;
-    WriteString(schema::kLastLanguage.section, schema::kLastLanguage.key, language_);
+    WriteString(keys.last_section, keys.last_key, language_);
   }
   if (arguments) *arguments = arguments_;
   initialized_ = true;
@@ -109,7 +109,7 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
 std::string GConfiguration::ChooseLanguage(const std::string& default_language) {
   std::string language = LanguageOption(arguments_);
   if (language.empty()) {
-    language = GetString(schema::kLanguage.section, schema::kLanguage.key, default_language, kLanguageCodeMax);
+    language = GetString(language_keys_.section, language_keys_.key, default_language, kLanguageCodeMax);
   }
   return NormalizeLanguageCode(language);
 }

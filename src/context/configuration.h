@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/ini_file.h"
+#include "ini/ini_file.h"
 
 namespace prefig {
 
@@ -19,7 +19,15 @@ class GConfiguration : public GIniFile {
 
   static constexpr size_t kProgramDirectoryMax = 1024;
 
-  GConfiguration() = default;
+  // Where the main INI file keeps the language of this run and the one of
+  // the last run. The settings schema, a layer above, declares them; the
+  // record that derives from this class passes them in.
+  struct LanguageKeys {
+    std::string_view section, key;
+    std::string_view last_section, last_key;
+  };
+
+  explicit GConfiguration(LanguageKeys keys) : language_keys_(keys) {}
   ~GConfiguration() override;
 
   // Sets up the run-time context for the running program: the program
@@ -49,6 +57,7 @@ class GConfiguration : public GIniFile {
   std::string ChooseLanguage(const std::string& default_language);
   int LoadMessages();
 
+  LanguageKeys language_keys_;
   bool own_program_ = false;
   std::vector<std::string> command_line_;
   std::string program_file_;

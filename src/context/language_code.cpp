@@ -1,6 +1,6 @@
 #include "context/language_code.h"
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {

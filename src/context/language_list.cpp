@@ -10,7 +10,7 @@
 #include "context/message_ids.h"
 #include "context/utf8.h"
 #include "platform/file_io.h"
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {

@@ -5,9 +5,9 @@
 #include "context/default_language.h"
 #include "context/language_code.h"
 #include "context/message_file.h"
-#include "entry/module_log.h"
-#include "entry/plugin_loader.h"
-#include "entry/services.h"
+#include "platform/module_log.h"
+#include "module/plugin_loader.h"
+#include "module/services.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
 

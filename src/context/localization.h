@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry/plugin_abi.h"
+#include "module/plugin_abi.h"
 
 namespace prefig {
 

@@ -6,6 +6,8 @@
 #include <memory>
 #include <utility>
 
+#include "context/message_ids.h"
+#include "platform/file_associations.h"
 #include "platform/file_io.h"
 
 namespace prefig {
@@ -129,6 +131,11 @@ uint32_t ReadMessageFile(const std::string& path, MessageCatalog* catalog) {
     Module().message_table = kept->Table();
   }
   return usable ? count : 0;
+}
+
+std::string FileWord() {
+  const char* word = MessageText(kFileWordMessageId);
+  return word != nullptr && word[0] != '\0' ? word : std::string(platform::kFileWord);
 }
 
 }  // namespace prefig

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 namespace prefig {
 
@@ -90,5 +90,10 @@ std::string BuildMessageFile(const MessageTexts& texts);
 // when the file was read and text 711 is "***", else 0; a file that was read
 // but lacks the marker is stored all the same.
 uint32_t ReadMessageFile(const std::string& path, MessageCatalog* catalog);
+
+// The word after the extension in the name of a file type that the file
+// associations register ("NC File"), from the module's message table, or
+// "File" while none is loaded.
+std::string FileWord();
 
 }  // namespace prefig

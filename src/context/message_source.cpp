@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "context/utf8.h"
-#include "entry/module_state.h"
-#include "store/ini_text.h"
+#include "module/module_state.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {

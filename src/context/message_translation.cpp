@@ -2,7 +2,7 @@
 
 #include "context/language_code.h"
 #include "context/message_file.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 namespace prefig {
 

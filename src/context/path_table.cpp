@@ -1,6 +1,6 @@
 #include "context/path_table.h"
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 

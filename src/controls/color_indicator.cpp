@@ -1,6 +1,6 @@
 #include "controls/color_indicator.h"
 
-#include "entry/services.h"
+#include "module/services.h"
 
 namespace prefig {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 

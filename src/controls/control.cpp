@@ -1,6 +1,6 @@
 #include "controls/control.h"
 
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 namespace prefig {
 

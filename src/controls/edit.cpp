@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "store/ini_text.h"
-#include "store/setting.h"
+#include "ini/ini_text.h"
+#include "schema/setting.h"
 
 namespace prefig {
 

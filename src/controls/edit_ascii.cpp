@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "store/pattern.h"
+#include "record/pattern.h"
 
 namespace prefig {
 

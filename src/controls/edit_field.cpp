@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {

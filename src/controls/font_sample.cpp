@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "entry/services.h"
+#include "module/services.h"
 
 namespace prefig {
 namespace {

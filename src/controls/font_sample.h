@@ -2,7 +2,7 @@
 #include <string>
 
 #include "controls/control.h"
-#include "store/font_description.h"
+#include "schema/font_description.h"
 
 namespace prefig {
 

@@ -42,6 +42,7 @@ class WIcoButton : public WPushButton {
              Help help = {});
   const char* IconName() const { return icon_name_; }
   std::string Tooltip() const { return MessageString(tooltip_id_, true); }
+  int TooltipId() const { return tooltip_id_; }
 
  private:
   const char* icon_name_;

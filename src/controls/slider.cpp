@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "store/setting.h"
+#include "schema/setting.h"
 
 namespace prefig {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "store/fixed_number.h"
-#include "store/ini_text.h"
-#include "store/setting.h"
+#include "record/fixed_number.h"
+#include "ini/ini_text.h"
+#include "schema/setting.h"
 
 namespace prefig {
 namespace {

@@ -6,11 +6,11 @@
 #include <cstdio>
 
 #include "context/config_path_handler.h"
-#include "entry/module_state.h"
+#include "module/module_state.h"
 #include "host/host_window.h"
 #include "host/prefig_module.h"
-#include "store/dnc_config.h"
-#include "store/prefiguration.h"
+#include "record/dnc_config.h"
+#include "record/prefiguration.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig::host {
 

@@ -2,9 +2,9 @@
 
 #include <dlfcn.h>
 
-#include "entry/module_abi.h"
-#include "entry/plugin_abi.h"
-#include "entry/plugin_loader.h"
+#include "module/module_abi.h"
+#include "module/plugin_abi.h"
+#include "module/plugin_loader.h"
 
 namespace prefig::host {
 

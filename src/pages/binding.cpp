@@ -10,8 +10,8 @@
 #include "controls/font_sample.h"
 #include "controls/slider.h"
 #include "controls/spin_value.h"
-#include "store/ini_text.h"
-#include "store/setting_values.h"
+#include "ini/ini_text.h"
+#include "record/setting_values.h"
 
 namespace prefig {
 namespace {

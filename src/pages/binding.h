@@ -1,5 +1,5 @@
 #pragma once
-#include "store/setting_io.h"
+#include "record/setting_io.h"
 
 namespace prefig {
 

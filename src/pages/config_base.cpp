@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "controls/auto_checkbox.h"
-#include "entry/host_interface.h"
-#include "entry/module_state.h"
-#include "entry/services.h"
-#include "store/prefiguration.h"
-#include "store/schema/registry.h"
+#include "module/host_interface.h"
+#include "module/module_state.h"
+#include "module/services.h"
+#include "record/prefiguration.h"
+#include "schema/registry.h"
 
 namespace prefig {
 namespace {

@@ -1,6 +1,6 @@
 #include "pages/form_dialog.h"
 
-#include "entry/services.h"
+#include "module/services.h"
 #include "pages/config_base.h"
 
 namespace prefig {

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "entry/modal_dialog.h"
+#include "pages/modal_dialog.h"
 #include "pages/layout.h"
 
 namespace prefig {

@@ -7,7 +7,7 @@
 // A page's layout, declared once and read like the page looks:
 //
 //   SetLayout(Column{
-//       Group{1058, Row{Column{beep_, start_max_}, Column{reopen_}}},
+//       Group{1058, {Row{Column{beep_, start_max_}, Column{reopen_}}}},
 //       Form{tab_width_, Row{window_size_, percent_}},
 //       Stretch{},
 //   });

@@ -1,6 +1,6 @@
 #include "pages/page_table.h"
 
-#include "pages/global/global.h"
+#include "pages/global/general.h"
 #include "pages/machine/file_compare.h"
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"
@@ -20,27 +20,27 @@ std::unique_ptr<WConfigBase> Make() {
 const std::array<PageEntry, kPageCount>& PageTable() {
   using P = PageId;
   static const std::array<PageEntry, kPageCount> kTable{{
-      {P::kGeneral, P::kGeneral, 1, &Make<DGlobal>, false},
-      {P::kEditor, P::kGeneral, 2, nullptr, false},
-      {P::kPrinter, P::kGeneral, 3, nullptr, true},
-      {P::kMachineTypes, P::kMachineTypes, 4, &Make<DMch>, false},
-      {P::kSyntaxColours, P::kMachineTypes, 5, nullptr, false},
-      {P::kRenumbering, P::kMachineTypes, 6, nullptr, false},
-      {P::kLoadSave, P::kMachineTypes, 8, &Make<DMchFile>, false},
-      {P::kFileCompare, P::kMachineTypes, 9, &Make<DMchFilecompare>, false},
-      {P::kMachine, P::kMachineTypes, 12, nullptr, false},
-      {P::kBackplot, P::kMachineTypes, 10, nullptr, false},
-      {P::kToolScan, P::kMachineTypes, 0, nullptr, false},
-      {P::kCadCamPost, P::kMachineTypes, 11, nullptr, false},
-      {P::kMultiChannel, P::kMachineTypes, 20, nullptr, false},
-      {P::kToolList, P::kMachineTypes, 19, nullptr, false},
-      {P::kMachineGeneral, P::kMachineTypes, 13, &Make<DMchGeneral>, true},
-      {P::kBackplotColours, P::kBackplotColours, 16, nullptr, false},
-      {P::kDncAdministration, P::kDncAdministration, 14, nullptr, false},
-      {P::kDncPortList, P::kDncAdministration, 0, nullptr, false},
-      {P::kExternalCommands, P::kExternalCommands, 0, nullptr, false},
-      {P::kMazatrolView, P::kMazatrolView, 0, nullptr, false},
-      {P::kFeatureSelection, P::kFeatureSelection, 0, nullptr, false},
+      {P::kGeneral, "DGlobal", P::kGeneral, 1, &Make<DGlobal>, false},
+      {P::kEditor, "DEditor", P::kGeneral, 2, nullptr, false},
+      {P::kPrinter, "DPrinter", P::kGeneral, 3, nullptr, true},
+      {P::kMachineTypes, "DMch", P::kMachineTypes, 4, &Make<DMch>, false},
+      {P::kSyntaxColours, "DMchColors", P::kMachineTypes, 5, nullptr, false},
+      {P::kRenumbering, "DMchRenum", P::kMachineTypes, 6, nullptr, false},
+      {P::kLoadSave, "DMchFile", P::kMachineTypes, 8, &Make<DMchFile>, false},
+      {P::kFileCompare, "DMchFilecompare", P::kMachineTypes, 9, &Make<DMchFilecompare>, false},
+      {P::kMachine, "DMchMachine", P::kMachineTypes, 12, nullptr, false},
+      {P::kBackplot, "DMchInspect", P::kMachineTypes, 10, nullptr, false},
+      {P::kToolScan, "DMchInspectToolscan", P::kMachineTypes, 0, nullptr, false},
+      {P::kCadCamPost, "DMchPlanar", P::kMachineTypes, 11, nullptr, false},
+      {P::kMultiChannel, "WMchMultiChannel", P::kMachineTypes, 20, nullptr, false},
+      {P::kToolList, "DMchToollist", P::kMachineTypes, 19, nullptr, false},
+      {P::kMachineGeneral, "DMchGeneral", P::kMachineTypes, 13, &Make<DMchGeneral>, true},
+      {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, nullptr, false},
+      {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, nullptr, false},
+      {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, nullptr, false},
+      {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, nullptr, false},
+      {P::kMazatrolView, "DSetupMazakView", P::kMazatrolView, 0, nullptr, false},
+      {P::kFeatureSelection, "DPlugingSelect", P::kFeatureSelection, 0, nullptr, false},
   }};
   return kTable;
 }

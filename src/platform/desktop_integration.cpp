@@ -8,7 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/key_file.h"
 #include "platform/run_program.h"
-#include "store/ini_text.h"
+#include "platform/text.h"
 
 namespace prefig::platform {
 namespace {
@@ -99,7 +99,7 @@ bool TakeOut(std::string& text, std::string_view group, std::string_view mime_ty
 
 std::string LowerCaseExtension(std::string_view extension) {
   if (!extension.empty() && extension.front() == '.') extension.remove_prefix(1);
-  return ini::LowerCase(extension);
+  return LowerCaseAscii(extension);
 }
 
 std::string MimeTypeOfExtension(std::string_view extension) {

@@ -2,14 +2,12 @@
 
 #include <cstdio>
 
-#include "context/message_ids.h"
-#include "entry/module_state.h"
 #include "platform/desktop_integration.h"
 #include "platform/file_io.h"
 #include "platform/privileges.h"
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "store/ini_text.h"
+#include "platform/text.h"
 
 namespace prefig::platform {
 namespace {
@@ -19,7 +17,6 @@ constexpr std::string_view kUserClasses = "HKEY_CURRENT_USER\\Software\\Classes"
 constexpr std::string_view kUserFileExts = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 constexpr std::string_view kOpenCommandKey = "\\shell\\open\\command\\";
 constexpr std::string_view kDefaultIconKey = "\\DefaultIcon\\";
-constexpr std::string_view kFileWordFallback = "File";
 
 std::string ProgramOrSelf(std::string_view program) { return program.empty() ? ProgramFile() : std::string(program); }
 
@@ -31,7 +28,7 @@ std::string IconText(std::string_view program, int icon_index) {
 
 std::string Join(std::string_view a, std::string_view b) { return std::string(a) + "\\" + std::string(b); }
 
-bool SameExtension(std::string_view a, std::string_view b) { return ini::SameName(a, b); }
+bool SameExtension(std::string_view a, std::string_view b) { return SameIgnoringCase(a, b); }
 
 // The extensions registered per user for this identifier, as the registry
 // records them.
@@ -45,11 +42,11 @@ std::vector<std::string> UserExtensions(std::string_view identifier) {
 }
 
 bool RegisterMachineWide(const std::vector<std::string>& extensions, std::string_view description,
-                         std::string_view program, int icon_index) {
+                         std::string_view program, int icon_index, std::string_view file_word) {
   bool ok = true;
   for (std::string_view root : kMachineClassRoots) {
     for (const std::string& extension : extensions) {
-      std::string type = description.empty() ? ini::UpperCase(extension) + " " + FileWord() : std::string(description);
+      std::string type = description.empty() ? UpperCaseAscii(extension) + " " + std::string(file_word) : std::string(description);
       ok &= WriteRegistryText(Join(root, "." + extension) + "\\", type);
       ok &= WriteRegistryText(Join(root, type) + "\\", type);
       ok &= WriteRegistryText(Join(root, type) + std::string(kDefaultIconKey), IconText(program, icon_index));
@@ -70,7 +67,7 @@ bool SyncDesktop(std::string_view identifier, std::string_view program) {
 }
 
 bool RegisterForUser(const std::vector<std::string>& extensions, std::string_view description,
-                     std::string_view program, int icon_index, std::string_view suffix) {
+                     std::string_view program, int icon_index, std::string_view suffix, std::string_view file_word) {
   std::string id = ProgramIdentifier(program, suffix);
   std::string desktop_id = DesktopFileId(id);
   bool ok = WriteRegistryText(Join(kUserClasses, id) + std::string(kOpenCommandKey), OpenCommand(program));
@@ -82,7 +79,7 @@ bool RegisterForUser(const std::vector<std::string>& extensions, std::string_vie
     ok &= WriteRegistryText(file_exts + "\\OpenWithList\\a", id);
     ok &= WriteRegistryText(file_exts + "\\OpenWithList\\", id);
     ok &= WriteRegistryNumber(Join(file_exts + "\\OpenWithProgids", id), 0);
-    std::string type = description.empty() ? ini::UpperCase(extension) + " " + FileWord() : std::string(description);
+    std::string type = description.empty() ? UpperCaseAscii(extension) + " " + std::string(file_word) : std::string(description);
     ok &= InstallMimeType(extension, type);
     ok &= AddDefaultApplication(MimeTypeOfExtension(extension), desktop_id);
   }
@@ -137,7 +134,7 @@ std::string ProgramIdentifier(std::string_view program, std::string_view suffix)
 
 std::vector<std::string> SplitExtensions(std::string_view list) {
   std::vector<std::string> out;
-  for (std::string& item : ini::SplitCommaList(list)) {
+  for (std::string& item : SplitCommaItems(list)) {
     if (item.front() == '.') item.erase(0, 1);
     if (!item.empty()) out.push_back(std::move(item));
   }
@@ -153,13 +150,8 @@ bool IsUsableExtension(std::string_view extension) {
   return true;
 }
 
-std::string FileWord() {
-  const char* word = MessageText(kFileWordMessageId);
-  return word != nullptr && word[0] != '\0' ? word : std::string(kFileWordFallback);
-}
-
 bool RegisterExtensions(std::string_view extensions, std::string_view description, std::string_view program,
-                        int icon_index, std::string_view suffix) {
+                        int icon_index, std::string_view suffix, std::string_view file_word) {
   std::string path = ProgramOrSelf(program);
   bool ok = true;
   std::vector<std::string> usable;
@@ -171,8 +163,8 @@ bool RegisterExtensions(std::string_view extensions, std::string_view descriptio
     }
   }
   if (usable.empty()) return ok;
-  if (IsAdministrator()) ok &= RegisterMachineWide(usable, description, path, icon_index);
-  return RegisterForUser(usable, description, path, icon_index, suffix) && ok;
+  if (IsAdministrator()) ok &= RegisterMachineWide(usable, description, path, icon_index, file_word);
+  return RegisterForUser(usable, description, path, icon_index, suffix, file_word) && ok;
 }
 
 bool UnregisterExtensions(std::string_view extensions, std::string_view program, std::string_view suffix) {

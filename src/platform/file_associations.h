@@ -25,13 +25,15 @@ std::vector<std::string> SplitExtensions(std::string_view list);
 // registry key, a file name and a MIME glob without changing their meaning.
 bool IsUsableExtension(std::string_view extension);
 
-// The localised "File", or "File" when no message table is loaded.
-std::string FileWord();
+// The word after the extension in a file type's name ("NC File") when no
+// description is given; callers with a message table pass its translation.
+inline constexpr std::string_view kFileWord = "File";
 
 // `program` empty: the running program. True only when every write
 // succeeded; an unusable extension is skipped and makes the result false.
 bool RegisterExtensions(std::string_view extensions, std::string_view description = {},
-                        std::string_view program = {}, int icon_index = 0, std::string_view suffix = {});
+                        std::string_view program = {}, int icon_index = 0, std::string_view suffix = {},
+                        std::string_view file_word = kFileWord);
 
 // Removes the registrations of the extensions that open with this
 // program: machine-wide (for an administrator) the extension keys and the

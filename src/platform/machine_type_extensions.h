@@ -1,19 +1,16 @@
 #pragma once
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace prefig {
+#include "platform/file_associations.h"
 
-class GIniFile;
+namespace prefig::platform {
 
-namespace platform {
-
-// EXTENSIONS/CURRENT in the main INI file: the comma list of the
-// extensions that the machine types registered last time.
-inline constexpr std::string_view kExtensionsSection = "EXTENSIONS";
-inline constexpr std::string_view kCurrentExtensionsKey = "CURRENT";
+// The longest list of the extensions that the machine types registered
+// (the main INI file keeps it for the next run).
 inline constexpr size_t kCurrentExtensionsMax = 16320;
 
 // What one machine type asks to have registered: its description and the
@@ -23,14 +20,19 @@ struct MachineTypeExtensions {
   std::vector<std::string> extensions;
 };
 
-// Replaces the registration of the last run by one for these machine types,
-// in list order, each extension once (the first type that names it wins;
-// compared without regard to case), described as "<description> File",
-// icon 1; then records the list in EXTENSIONS/CURRENT. With `only_if_none`
-// nothing happens while that list is not empty. True when every
-// registration succeeded.
-bool RegisterMachineTypeExtensions(GIniFile& main_ini, std::span<const MachineTypeExtensions> types,
-                                   bool only_if_none, std::string_view program = {});
+struct MachineTypeRegistration {
+  bool ok = true;                   // every registration succeeded
+  std::optional<std::string> list;  // the comma list to keep for the next run; nothing: keep the old one
+};
 
-}  // namespace platform
-}  // namespace prefig
+// Replaces the registration of the last run, whose list is `current`, by
+// one for these machine types, in list order, each extension once (the
+// first type that names it wins; compared without regard to case),
+// described as "<description> <file_word>", icon 1. With `only_if_none`
+// nothing happens while `current` is not empty.
+MachineTypeRegistration RegisterMachineTypeExtensions(std::string_view current,
+                                                      std::span<const MachineTypeExtensions> types,
+                                                      bool only_if_none, std::string_view file_word = kFileWord,
+                                                      std::string_view program = {});
+
+}  // namespace prefig::platform

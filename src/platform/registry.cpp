@@ -7,8 +7,6 @@
 #include "platform/environment.h"
 #include "platform/file_io.h"
 #include "platform/privileges.h"
-#include "platform/registry_hive.h"
-#include "store/ini_edit.h"
 
 namespace prefig::platform {
 namespace {
@@ -17,6 +15,8 @@ constexpr const char* kMachineRegistryDirectory = "/etc/prefig/registry";
 constexpr const char* kUserRegistryDirectory = "/prefig/registry";
 constexpr const char* kHiveSuffix = ".ini";
 constexpr std::string_view kNumberPrefix = "dword:";
+
+const HiveFormat* g_format = nullptr;
 
 // Text values are stored in double quotes, numbers as dword:%08x, so the
 // type survives and the text is kept exactly (the reader takes the quotes
@@ -55,10 +55,11 @@ std::optional<RegistryPath> KeyPath(std::string_view text) {
 }
 
 bool ReadHive(RegistryRoot root, std::string& text) {
+  if (g_format == nullptr) return false;
   ReadStatus status = ReadWholeFile(RegistryHiveFile(root), text);
   if (status == ReadStatus::kMissing) text.clear();
   if (status != ReadStatus::kOk && status != ReadStatus::kMissing) return false;
-  ini::NormaliseLoadedText(text);
+  g_format->normalise(text);
   return true;
 }
 
@@ -79,17 +80,19 @@ bool UpdateHive(RegistryRoot root, Edit edit) {
 bool WriteValue(std::string_view text_path, const std::string& stored) {
   auto path = ParseRegistryPath(text_path);
   if (!path || path->key.empty()) return false;
-  return UpdateHive(path->root, [&](std::string& text) { return hive::Set(text, path->key, path->value, stored); });
+  return UpdateHive(path->root, [&](std::string& text) { return g_format->set(text, path->key, path->value, stored); });
 }
 
 std::optional<std::string> ReadValue(std::string_view text_path) {
   auto path = ParseRegistryPath(text_path);
   std::string text;
   if (!path || path->key.empty() || !ReadHive(path->root, text)) return std::nullopt;
-  return hive::Lookup(text, path->key, path->value);
+  return g_format->lookup(text, path->key, path->value);
 }
 
 }  // namespace
+
+void SetHiveFormat(const HiveFormat* format) { g_format = format; }
 
 std::string RegistryHiveFile(RegistryRoot root) {
   std::string dir;
@@ -114,13 +117,13 @@ bool WriteRegistryNumber(std::string_view path, uint32_t value) { return WriteVa
 bool DeleteRegistryTree(std::string_view text_path) {
   auto path = KeyPath(text_path);
   if (!path || path->key.empty()) return false;
-  return UpdateHive(path->root, [&](std::string& text) { return hive::DeleteTree(text, path->key); });
+  return UpdateHive(path->root, [&](std::string& text) { return g_format->delete_tree(text, path->key); });
 }
 
 bool DeleteRegistryValue(std::string_view text_path) {
   auto path = ParseRegistryPath(text_path);
   if (!path || path->key.empty()) return false;
-  return UpdateHive(path->root, [&](std::string& text) { return hive::DeleteValue(text, path->key, path->value); });
+  return UpdateHive(path->root, [&](std::string& text) { return g_format->delete_value(text, path->key, path->value); });
 }
 
 std::optional<std::string> ReadRegistryText(std::string_view path) {
@@ -137,7 +140,7 @@ std::vector<std::string> RegistrySubkeys(std::string_view text_path) {
   auto path = KeyPath(text_path);
   std::string text;
   if (!path || !ReadHive(path->root, text)) return {};
-  return hive::Subkeys(text, path->key);
+  return g_format->subkeys(text, path->key);
 }
 
 }  // namespace prefig::platform

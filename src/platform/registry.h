@@ -8,8 +8,9 @@
 #include "platform/registry_path.h"
 
 // A small registry of our own in place of the system's: one hive file per
-// root (registry_hive.h). The current user's hive lives in the user's
-// configuration directory; the machine-wide roots in a system directory,
+// root, in the format that HiveFormat gives (ini/registry_hive.h). The
+// current user's hive lives in the user's configuration directory; the
+// machine-wide roots in a system directory,
 // $PREFIG_MACHINE_REGISTRY when set (tests, packagers), else
 // /etc/prefig/registry. Only an administrator writes a machine-wide root.
 // Every change replaces its hive file atomically under a directory lock,
@@ -17,6 +18,23 @@
 namespace prefig::platform {
 
 inline constexpr const char* kMachineRegistryVariable = "PREFIG_MACHINE_REGISTRY";
+
+// The text format of a hive file. The registry keeps the files (where they
+// lie, the lock, the safe replacement); the format is the INI text engine's,
+// a layer above, which installs it when the library loads. Without one
+// every registry call fails.
+struct HiveFormat {
+  // The bytes of a file as read, made ready for the calls below.
+  void (*normalise)(std::string& text);
+  std::optional<std::string> (*lookup)(std::string_view text, std::string_view key, std::string_view value);
+  // These return true when the text changed.
+  bool (*set)(std::string& text, std::string_view key, std::string_view value, std::string_view stored);
+  bool (*delete_value)(std::string& text, std::string_view key, std::string_view value);
+  bool (*delete_tree)(std::string& text, std::string_view key);
+  // The keys directly below `key`, in the order they first appear.
+  std::vector<std::string> (*subkeys)(std::string_view text, std::string_view key);
+};
+void SetHiveFormat(const HiveFormat* format);
 
 std::string RegistryHiveFile(RegistryRoot root);
 

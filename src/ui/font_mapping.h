@@ -12,7 +12,7 @@
 #include <string_view>
 #include <utility>
 
-#include "store/font_description.h"
+#include "schema/font_description.h"
 
 namespace prefig::ui {
 

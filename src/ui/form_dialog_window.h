@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "entry/modal_dialog.h"
+#include "pages/modal_dialog.h"
 
 namespace prefig {
 class FormDialog;

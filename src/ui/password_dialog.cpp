@@ -7,7 +7,7 @@
 
 #include "context/message_ids.h"
 #include "controls/push_button.h"
-#include "entry/get_config_password.h"
+#include "pages/get_config_password.h"
 #include "ui/control_widgets.h"
 #include "ui/icons.h"
 #include "ui/qt_text.h"

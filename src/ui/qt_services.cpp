@@ -9,9 +9,9 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "entry/editor_setup_main.h"
-#include "entry/get_config_password.h"
-#include "entry/module_log.h"
+#include "pages/editor_setup_main.h"
+#include "pages/get_config_password.h"
+#include "platform/module_log.h"
 #include "pages/form_dialog.h"
 #include "ui/control_widgets.h"
 #include "ui/form_dialog_window.h"

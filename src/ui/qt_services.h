@@ -1,5 +1,5 @@
 #pragma once
-#include "entry/services.h"
+#include "module/services.h"
 
 class QWidget;
 

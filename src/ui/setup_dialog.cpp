@@ -12,8 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "entry/editor_setup_main.h"
-#include "entry/services.h"
+#include "pages/editor_setup_main.h"
+#include "module/services.h"
 #include "ui/banner.h"
 #include "ui/page_widget.h"
 #include "ui/qt_text.h"

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "entry/modal_dialog.h"
+#include "pages/modal_dialog.h"
 
 class QDialogButtonBox;
 class QPushButton;

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "context/config_path_handler.h"
-#include "context/config_paths_model.h"
+#include "pages/config_paths_model.h"
 #include "platform/file_io.h"
 #include "support/run_program.h"
 #include "support/scoped_env.h"

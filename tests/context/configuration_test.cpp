@@ -6,14 +6,19 @@
 
 #include "context/config_path_handler.h"
 #include "context/message_ids.h"
-#include "entry/module_log.h"
-#include "entry/module_state.h"
-#include "entry/scripted_services.h"
+#include "platform/module_log.h"
+#include "module/module_state.h"
+#include "pages/scripted_services.h"
+#include "schema/general.h"
 #include "support/scoped_env.h"
 #include "support/test_configuration.h"
 
 namespace prefig {
 namespace {
+
+// The keys the record passes in: the schema's.
+const GConfiguration::LanguageKeys kKeys{schema::kLanguage.section, schema::kLanguage.key,
+                                         schema::kLastLanguage.section, schema::kLastLanguage.key};
 
 // A program directory of its own: the program file, msg/ with the shipped
 // English and German message files, and the main INI file in Cfg/ (the
@@ -52,7 +57,7 @@ class ConfigurationTest : public ::testing::Test {
 
 TEST_F(ConfigurationTest, LangOptionWinsOverTheStoredLanguageAndIsWritten) {
   test::WriteFile(ini, "[GLOBAL]\r\nLANGUAGE=en-US\r\n");
-  GConfiguration record;
+  GConfiguration record{kKeys};
   std::string arguments;
   ASSERT_EQ(Start(record, {"-x", "/LANG=de-DE", "file.nc"}, &arguments), GConfiguration::kInitDone);
   EXPECT_EQ(arguments, "-x /LANG=de-DE file.nc");
@@ -68,32 +73,32 @@ TEST_F(ConfigurationTest, LangOptionWinsOverTheStoredLanguageAndIsWritten) {
 
 TEST_F(ConfigurationTest, StoredLegacyOrLocaleLanguageIsNormalised) {
   test::WriteFile(ini, "[GLOBAL]\r\nLANGUAGE=de\r\n");
-  GConfiguration record;
+  GConfiguration record{kKeys};
   ASSERT_EQ(Start(record, {}), GConfiguration::kInitDone);
   EXPECT_EQ(record.Language(), "de-DE");
 
   // Without a stored language the locale decides.
   std::filesystem::remove(ini);
   env.Set("LC_ALL", "de_AT.UTF-8");
-  GConfiguration second;
+  GConfiguration second{kKeys};
   ASSERT_EQ(Start(second, {}), GConfiguration::kInitDone);
   EXPECT_EQ(second.Language(), "de-DE");
   EXPECT_FALSE(second.UsesInches());
 }
 
 TEST_F(ConfigurationTest, LanguageWithoutMessagesFallsBackToEnglishAndWritesIt) {
-  GConfiguration record;
+  GConfiguration record{kKeys};
   ASSERT_EQ(Start(record, {"/lang=fi-FI"}), GConfiguration::kInitDone);
   EXPECT_EQ(record.Language(), "en-US");
   EXPECT_EQ(Stored("LANGUAGE"), "en-US");
   // A code that is no file name never leaves the message folder.
-  GConfiguration escaping;
+  GConfiguration escaping{kKeys};
   ASSERT_EQ(Start(escaping, {"/lang=../de-DE"}), GConfiguration::kInitDone);
   EXPECT_EQ(escaping.Language(), "en-US");
 }
 
 TEST_F(ConfigurationTest, LanguageChangeIsReportedOnceOnly) {
-  GConfiguration first, second, third;
+  GConfiguration first{kKeys}, second{kKeys}, third{kKeys};
   ASSERT_EQ(Start(first, {"/lang=de-DE"}), GConfiguration::kInitDone);
   EXPECT_TRUE(first.LanguageChanged());
   EXPECT_EQ(Stored("LASTLANGUAGE"), "de-DE");
@@ -106,7 +111,7 @@ TEST_F(ConfigurationTest, LanguageChangeIsReportedOnceOnly) {
 TEST_F(ConfigurationTest, MissingOrDamagedMessagesStopTheStartWithALogLine) {
   std::filesystem::remove(dir.File("msg/msg_en-US.bin"));
   test::WriteFile(dir.File("msg/msg_de-DE.bin"), "damaged");
-  GConfiguration record;
+  GConfiguration record{kKeys};
   EXPECT_EQ(Start(record, {"/lang=de-DE"}), GConfiguration::kInitNoMessages);
   EXPECT_FALSE(record.IsInitialized());
   std::string lines = test::ReadFile(log);
@@ -118,7 +123,7 @@ TEST_F(ConfigurationTest, MissingOrDamagedMessagesStopTheStartWithALogLine) {
 TEST_F(ConfigurationTest, WithThePathTableTheMainFileLiesInTheConfigurationDirectory) {
   test::WriteFile(dir.File("ConfigPaths.cfg"), "CFG = %EXEDIR%/settings/here\n");
   ConfigPaths().SetProgramFile(program);
-  GConfiguration record;
+  GConfiguration record{kKeys};
   record.SetProgram({program}, program);
   const int result = record.Init("editor", nullptr, true);
   ConfigPaths().SetProgramFile({});

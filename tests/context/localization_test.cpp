@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "entry/scripted_services.h"
+#include "pages/scripted_services.h"
 #include "plugins/localization/translation_file.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"

@@ -7,9 +7,9 @@
 #include "controls/picture.h"
 #include "controls/slider.h"
 #include "controls/swatch_row.h"
-#include "entry/scripted_services.h"
-#include "store/schema/editor.h"
-#include "store/schema/printer.h"
+#include "pages/scripted_services.h"
+#include "schema/editor.h"
+#include "schema/printer.h"
 #include "support/message_table.h"
 
 namespace prefig {

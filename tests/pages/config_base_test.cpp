@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "entry/host_interface.h"
-#include "entry/scripted_services.h"
+#include "module/host_interface.h"
+#include "pages/scripted_services.h"
 #include "support/message_table.h"
 #include "support/test_page.h"
 

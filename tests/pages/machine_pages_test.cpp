@@ -7,15 +7,16 @@
 
 #include "controls/combo_box.h"
 #include "controls/edit.h"
-#include "entry/module_state.h"
-#include "entry/plugin_abi.h"
+#include "module/module_state.h"
+#include "module/plugin_abi.h"
 #include "pages/machine/file_compare.h"
 #include "pages/machine/file_extensions.h"
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"
-#include "store/schema/file_compare.h"
-#include "store/schema/load_save.h"
-#include "store/schema/machine_general.h"
+#include "pages/setup_session.h"
+#include "schema/file_compare.h"
+#include "schema/load_save.h"
+#include "schema/machine_general.h"
 #include "support/test_configuration.h"
 #include "support/test_page.h"
 
@@ -29,8 +30,8 @@ namespace fs = std::filesystem;
 class MachinePages : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (int i = 0; i < record.MachineTypes().Count(); ++i) Module().working_types.push_back(&Type(i));
-    Module().current_type = 0;
+    for (int i = 0; i < record.MachineTypes().Count(); ++i) SetupSession().working_types.push_back(&Type(i));
+    SetupSession().current_type = 0;
   }
   GMachineType& Type(int position) { return record.MachineTypes().At(position); }
   // The type's file says `key` = `value`, and the type has read it.
@@ -61,12 +62,12 @@ TEST_F(MachinePages, EachShowingLoadsTheCurrentTypeAndHidingSavesIntoIt) {
   EXPECT_EQ(test::StoredValue(Type(0).Path(), "GENERAL", "COLINDICATOR"), file_before);  // the type's saver writes it on OK
 
   Type(1).Values().SetInt(kColIndicator, 80);
-  Module().current_type = 1;
+  SetupSession().current_type = 1;
   page.ShowPage(true);
   EXPECT_EQ(indicator.Text(), "80");
   indicator.UserEdit("90");
   page.ShowPage(false);
-  Module().current_type = 2;
+  SetupSession().current_type = 2;
   page.SaveValues();  // OK while the page is hidden
   EXPECT_EQ(Type(1).Values().Int(kColIndicator), 90);
   EXPECT_FALSE(Type(2).IsChanged());
@@ -99,7 +100,7 @@ TEST_F(MachinePages, TheLoadSavePageStoresCleanExtensionsAndNormalisedPaths) {
 }
 
 TEST_F(MachinePages, TheExtensionDefaultsFollowTheBasicType) {
-  Module().current_type = 2;  // Heidenhain
+  SetupSession().current_type = 2;  // Heidenhain
   DMchFile page;
   page.ShowPage(true);
   BoundControl<WEdit>(page, kSaveExt).UserEdit("X");

@@ -9,11 +9,12 @@
 #include <regex>
 
 #include "controls/header_ctrl.h"
-#include "entry/module_state.h"
-#include "pages/machine/add_machine_type.h"
-#include "pages/machine/rename_machine_type.h"
-#include "store/schema/machine_general.h"
-#include "store/schema/quiver.h"
+#include "module/module_state.h"
+#include "pages/machine_types/add_machine_type.h"
+#include "pages/machine_types/rename_machine_type.h"
+#include "pages/setup_session.h"
+#include "schema/machine_general.h"
+#include "schema/quiver.h"
 #include "support/temp_dir.h"
 #include "support/test_configuration.h"
 #include "support/test_page.h"
@@ -37,10 +38,10 @@ class MachineTypeList : public ::testing::Test {
   // The working list as the setup dialog makes it, `copies` more entries of
   // the first type, and the page shown.
   void Open(int current = 0, size_t copies = 0) {
-    ModuleState& module = Module();
-    for (int i = 0; i < record.MachineTypes().Count(); ++i) module.working_types.push_back(&record.MachineTypes().At(i));
-    module.working_types.insert(module.working_types.end(), copies, module.working_types.front());
-    module.current_type = current;
+    SetupSessionState& session = SetupSession();
+    for (int i = 0; i < record.MachineTypes().Count(); ++i) session.working_types.push_back(&record.MachineTypes().At(i));
+    session.working_types.insert(session.working_types.end(), copies, session.working_types.front());
+    session.current_type = current;
     page = std::make_unique<DMch>();
     page->ShowPage(true);
   }
@@ -114,12 +115,12 @@ TEST_F(MachineTypeList, AFullListTakesNoMoreTypes) {
 TEST_F(MachineTypeList, MovingChangesTheOrderButNotPastTheEnds) {
   Open();
   Arrow(icon::kUp).Click();  // the first row, and disabled anyway
-  EXPECT_FALSE(Module().list_changed);
+  EXPECT_FALSE(SetupSession().list_changed);
   Arrow(icon::kDown).Click();
   Arrow(icon::kDown).Click();
   EXPECT_EQ(Descriptions()[2], "ISO Milling");
-  EXPECT_EQ(Module().working_types[0]->Description(), "ISO Turning");
-  EXPECT_TRUE(Module().list_changed);
+  EXPECT_EQ(SetupSession().working_types[0]->Description(), "ISO Turning");
+  EXPECT_TRUE(SetupSession().list_changed);
   EXPECT_FALSE(record.Host().machine_types_changed);  // the order is the setup dialog's business
 }
 
@@ -137,7 +138,7 @@ TEST_F(MachineTypeList, AddFromABasicTypeInsertsAnEmptyTypeAfterTheSelectedOne) 
   EXPECT_EQ(test::StoredValue(added.Path(), "GENERAL", "DESCRIPTION"), "Fanuc 31i");
   EXPECT_EQ(test::StoredValue(added.Path(), "LOADSAVE", "SAVEEXT"), "H");  // defaults of its basic type
   EXPECT_EQ(List().Rows()[2].cells[1], "Heidenhain");
-  EXPECT_EQ(Module().new_types[0].get(), &added);
+  EXPECT_EQ(SetupSession().new_types[0].get(), &added);
 }
 
 TEST_F(MachineTypeList, AddFromATemplateCopiesItAndAsACopyTakesTheTypesLatestSettings) {
@@ -150,7 +151,7 @@ TEST_F(MachineTypeList, AddFromATemplateCopiesItAndAsACopyTakesTheTypesLatestSet
   EXPECT_EQ(test::StoredValue(from_template.Path(), "LOADSAVE", "LOADEXT"), "NCL,ISO,TAP,NC1");
 
   // A listed type is saved first, so the copy has what the pages changed.
-  GMachineType& heidenhain = *Module().working_types[3];
+  GMachineType& heidenhain = *SetupSession().working_types[3];
   heidenhain.Values().SetInt(kColIndicator, 72);
   heidenhain.SetChanged();
   AnswerAdd("Heidenhain 2", "heidenhain");
@@ -182,7 +183,7 @@ TEST_F(MachineTypeList, TheAddDialogOffersTypesTemplatesWithADescriptionAndBasic
                          "Empty text file type", "Empty APT machine type"}));
   EXPECT_EQ(selected, "Heidenhain");
   EXPECT_EQ(List().Count(), 7);  // cancelled
-  EXPECT_FALSE(Module().list_changed);
+  EXPECT_FALSE(SetupSession().list_changed);
   EXPECT_EQ(test::ReadFile(configuration.directory() + "/Templates/Nameless.typ"), "[GENERAL]\r\nBASICTYPE=2\r\n");
 }
 
@@ -252,7 +253,7 @@ TEST_F(MachineTypeList, RenameMovesTheFileWithItsContents) {
   EXPECT_EQ(type.Path(), types_dir + "/iso turning.MAC");
   EXPECT_FALSE(fs::exists(old_path));
   EXPECT_EQ(test::StoredValue(type.Path(), "MINE", "KEPT"), "yes");
-  EXPECT_TRUE(Module().list_changed);
+  EXPECT_TRUE(SetupSession().list_changed);
   EXPECT_TRUE(record.Host().machine_types_changed);
 
 }
@@ -270,7 +271,7 @@ TEST_F(MachineTypeList, ARenameThatCannotMoveTheFileChangesNothingAndSaysSo) {
     return type.Path() == path && type.Description() == "ISO Turning" && Descriptions()[1] == "ISO Turning" &&
            fs::exists(path) && services.message_boxes.size() == 1 &&
            services.message_boxes[0].text == "The machine type file \"" + types_dir + "/Lathe.MAC\" could not be written." &&
-           !Module().list_changed;
+           !SetupSession().list_changed;
   });
   EXPECT_TRUE(kept);
 }
@@ -286,7 +287,7 @@ TEST_F(MachineTypeList, RemoveAsksWithTheDescriptionAndTheNextTypeBecomesCurrent
   EXPECT_EQ(services.message_boxes[0].buttons, MessageButtons::kYesNo);
   RemoveButton().Click();
   EXPECT_EQ(List().Count(), 6);
-  EXPECT_EQ(Module().removed_types, (std::vector<GMachineType*>{formulas}));
+  EXPECT_EQ(SetupSession().removed_types, (std::vector<GMachineType*>{formulas}));
   EXPECT_EQ(Current().Description(), "Text file");
   EXPECT_TRUE(fs::exists(formulas->Path()));  // the close step decides
 }
@@ -300,7 +301,7 @@ TEST_F(MachineTypeList, StoredTypesAreGreyOrCheckedByTheQuiverMode) {
   EXPECT_TRUE(List().Rows()[1].grey);
 
   page.reset();
-  Module().working_types.clear();
+  SetupSession().working_types.clear();
   record.Host().quiver_connected = true;
   record.Host().quiver_stores_types = true;
   Open(1);

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <set>
 
-#include "entry/module_state.h"
 #include "pages/binding.h"
 #include "pages/page_table.h"
-#include "store/machine_list.h"
-#include "store/schema/registry.h"
+#include "pages/setup_session.h"
+#include "record/machine_list.h"
+#include "schema/registry.h"
 #include "support/ini_keys.h"
 #include "support/temp_dir.h"
 #include "support/test_configuration.h"
@@ -67,8 +67,10 @@ bool InTables(const WConfigBase& page, const Setting* setting) {
 class SchemaTie : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (int i = 0; i < record.MachineTypes().Count(); ++i) Module().working_types.push_back(&record.MachineTypes().At(i));
-    Module().current_type = 0;
+    for (int i = 0; i < record.MachineTypes().Count(); ++i) {
+      SetupSession().working_types.push_back(&record.MachineTypes().At(i));
+    }
+    SetupSession().current_type = 0;
   }
 
   test::TestConfiguration configuration;

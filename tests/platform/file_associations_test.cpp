@@ -13,7 +13,6 @@
 #include "platform/privileges.h"
 #include "platform/registry.h"
 #include "platform/run_program.h"
-#include "store/ini_file.h"
 #include "support/run_program.h"
 #include "support/scoped_env.h"
 
@@ -158,21 +157,26 @@ TEST_F(Associations, UnusableExtensionsAreSkippedAndReported) {
   EXPECT_EQ(RegisteredExtensions(program_), (std::vector<std::string>{"nc"}));
 }
 
-TEST_F(Associations, MachineTypesRegisterEachExtensionOnceAndRecordTheList) {
-  GIniFile ini;
-  ini.Open(home_.dir().File("main.ini"));
+TEST_F(Associations, MachineTypesRegisterEachExtensionOnceAndGiveTheListToKeep) {
   const MachineTypeExtensions first[] = {{"Fanuc", {"NC", "tap"}}, {"Heidenhain", {"nc", ".H"}}, {"Empty", {}}};
-  ASSERT_TRUE(RegisterMachineTypeExtensions(ini, first, false, program_));
-  EXPECT_EQ(ini.GetString(kExtensionsSection, kCurrentExtensionsKey), "NC,tap,H");
+  MachineTypeRegistration done = RegisterMachineTypeExtensions("", first, false, "Datei", program_);
+  ASSERT_TRUE(done.ok);
+  EXPECT_EQ(done.list, "NC,tap,H");
   EXPECT_EQ(RegisteredExtensions(program_), (std::vector<std::string>{"nc", "tap", "h"}));
+  // The type's name ends in the word given, the message table's "File".
+  EXPECT_NE(ReadFile(home_.DataHome() + "/mime/packages/velmo-h.xml").find("<comment>Heidenhain Datei</comment>"),
+            std::string::npos);
 
   // Something is registered: asked for only-if-none, nothing changes.
   const MachineTypeExtensions second[] = {{"Mazak", {"eia"}}};
-  ASSERT_TRUE(RegisterMachineTypeExtensions(ini, second, true, program_));
-  EXPECT_EQ(ini.GetString(kExtensionsSection, kCurrentExtensionsKey), "NC,tap,H");
+  done = RegisterMachineTypeExtensions("NC,tap,H", second, true, "Datei", program_);
+  EXPECT_TRUE(done.ok);
+  EXPECT_EQ(done.list, std::nullopt);
+  EXPECT_EQ(RegisteredExtensions(program_), (std::vector<std::string>{"nc", "tap", "h"}));
   // Otherwise the last run's extensions go first.
-  ASSERT_TRUE(RegisterMachineTypeExtensions(ini, second, false, program_));
-  EXPECT_EQ(ini.GetString(kExtensionsSection, kCurrentExtensionsKey), "eia");
+  done = RegisterMachineTypeExtensions("NC,tap,H", second, false, "Datei", program_);
+  ASSERT_TRUE(done.ok);
+  EXPECT_EQ(done.list, "eia");
   EXPECT_EQ(RegisteredExtensions(program_), (std::vector<std::string>{"eia"}));
 }
 

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <random>
 
-#include "store/ini_file.h"
+#include "ini/ini_file.h"
 #include "support/temp_dir.h"
 
 namespace prefig::platform {

@@ -1,6 +1,6 @@
 #include "support/ini_keys.h"
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig::test {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "entry/module_state.h"
+#include "module/module_state.h"
 
 namespace prefig::test {
 

@@ -4,8 +4,9 @@
 
 #include "context/config_path_handler.h"
 #include "context/message_file.h"
-#include "entry/module_state.h"
-#include "store/ini_file.h"
+#include "module/module_state.h"
+#include "ini/ini_file.h"
+#include "pages/setup_session.h"
 #include "support/temp_dir.h"
 
 namespace prefig::test {
@@ -28,6 +29,7 @@ std::string StoredValue(const std::string& path, const char* section, const char
 
 TestConfiguration::TestConfiguration() {
   Module() = ModuleState{};
+  SetupSession() = SetupSessionState{};
   home_.env().Set("LC_ALL", "C");
   const std::string& dir = home_.dir().path();
   program_ = dir + "/prefig-host";
@@ -40,6 +42,7 @@ TestConfiguration::TestConfiguration() {
 TestConfiguration::~TestConfiguration() {
   record_.reset();
   ConfigPaths().SetProgramFile({});
+  SetupSession() = SetupSessionState{};
   Module() = ModuleState{};
 }
 

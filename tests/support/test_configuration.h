@@ -2,8 +2,8 @@
 #include <memory>
 #include <string>
 
-#include "entry/scripted_services.h"
-#include "store/prefiguration.h"
+#include "pages/scripted_services.h"
+#include "record/prefiguration.h"
 #include "support/scoped_env.h"
 
 namespace prefig::test {

@@ -9,7 +9,7 @@
 #include "controls/spin_value.h"
 #include "pages/config_base.h"
 #include "pages/page_table.h"
-#include "store/setting.h"
+#include "schema/setting.h"
 
 namespace prefig::test {
 

@@ -16,12 +16,12 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
-#include "entry/editor_setup_main.h"
+#include "pages/editor_setup_main.h"
 #include "controls/header_ctrl.h"
 #include "controls/push_button.h"
-#include "entry/plugin_abi.h"
-#include "entry/scripted_services.h"
-#include "pages/machine/rename_machine_type.h"
+#include "module/plugin_abi.h"
+#include "pages/scripted_services.h"
+#include "pages/machine_types/rename_machine_type.h"
 #include "support/message_table.h"
 #include "support/temp_dir.h"
 #include "support/test_page.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include "controls/auto_checkbox.h"
 #include "pages/machine/machine_page.h"
-#include "store/schema/file_compare.h"
+#include "schema/file_compare.h"
 
 namespace prefig {
 

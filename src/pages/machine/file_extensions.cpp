@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "store/ini_text.h"
+#include "ini/ini_text.h"
 
 namespace prefig::extensions {
 namespace {

@@ -3,10 +3,10 @@
 #include <cstring>
 
 #include "context/config_path_handler.h"
-#include "entry/plugin_abi.h"
-#include "entry/plugin_loader.h"
+#include "module/plugin_abi.h"
+#include "module/plugin_loader.h"
 #include "pages/machine/file_extensions.h"
-#include "store/prefiguration.h"
+#include "record/prefiguration.h"
 
 namespace prefig {
 namespace {

@@ -4,7 +4,7 @@
 #include "controls/edit.h"
 #include "controls/push_button.h"
 #include "pages/machine/machine_page.h"
-#include "store/schema/load_save.h"
+#include "schema/load_save.h"
 
 namespace prefig {
 

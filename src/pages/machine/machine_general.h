@@ -3,7 +3,7 @@
 #include "controls/combo_box.h"
 #include "controls/spin_value.h"
 #include "pages/machine/machine_page.h"
-#include "store/schema/machine_general.h"
+#include "schema/machine_general.h"
 
 namespace prefig {
 

@@ -1,7 +1,7 @@
 #include "pages/machine/machine_page.h"
 
-#include "entry/module_state.h"
-#include "store/prefiguration.h"
+#include "pages/setup_session.h"
+#include "record/prefiguration.h"
 
 namespace prefig {
 

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "entry/module_state.h"
-#include "entry/services.h"
-#include "pages/machine/add_machine_type.h"
-#include "pages/machine/machine_type_texts.h"
-#include "pages/machine/rename_machine_type.h"
-#include "pages/machine/type_file.h"
-#include "store/machine_list.h"
-#include "store/prefiguration.h"
-#include "store/program_folders.h"
-#include "store/schema/machine_general.h"
-#include "store/schema/quiver.h"
+#include "module/services.h"
+#include "pages/machine_types/add_machine_type.h"
+#include "pages/machine_types/machine_type_texts.h"
+#include "pages/machine_types/rename_machine_type.h"
+#include "pages/machine_types/type_file.h"
+#include "pages/setup_session.h"
+#include "record/machine_list.h"
+#include "record/prefiguration.h"
+#include "record/program_folders.h"
+#include "schema/machine_general.h"
+#include "schema/quiver.h"
 
 namespace prefig {
 namespace {
@@ -25,7 +25,7 @@ constexpr int kRemoveQuestionId = 3549;
 
 constexpr int kPageHelpId = 14350;
 
-int Count() { return static_cast<int>(Module().working_types.size()); }
+int Count() { return static_cast<int>(SetupSession().working_types.size()); }
 
 bool IsStored(const GMachineType& type) { return type.Values().Bool(schema::kQuiverStore); }
 
@@ -59,16 +59,16 @@ void DMch::OnLoad(bool first_time) {
   legend_icon_.Show(quiver_mode_);
   legend_.Show(quiver_mode_);
   std::vector<WHeaderCtrl::Row> rows;
-  for (const GMachineType* type : Module().working_types) rows.push_back(RowOf(*type));
+  for (const GMachineType* type : SetupSession().working_types) rows.push_back(RowOf(*type));
   list_.SetRows(std::move(rows));
-  list_.Select(Module().current_type);
+  list_.Select(SetupSession().current_type);
 }
 
 // With check boxes, each type is stored in the database as its row says.
 void DMch::OnSave() {
   if (!quiver_mode_) return;
   const auto& rows = list_.Rows();
-  const auto& types = Module().working_types;
+  const auto& types = SetupSession().working_types;
   for (size_t i = 0; i < types.size() && i < rows.size(); ++i) {
     if (IsStored(*types[i]) == rows[i].checked) continue;
     types[i]->Values().SetBool(schema::kQuiverStore, rows[i].checked);
@@ -77,7 +77,7 @@ void DMch::OnSave() {
 }
 
 void DMch::OnEdited(WControl& control) {
-  if (&control == &list_ && list_.Selected() >= 0) Module().current_type = list_.Selected();
+  if (&control == &list_ && list_.Selected() >= 0) SetupSession().current_type = list_.Selected();
 }
 
 WHeaderCtrl::Row DMch::RowOf(const GMachineType& type) const {
@@ -88,18 +88,18 @@ WHeaderCtrl::Row DMch::RowOf(const GMachineType& type) const {
 }
 
 bool DMch::SelectedIsCurrent() const {
-  return list_.Selected() >= 0 && list_.Selected() == Module().current_type && CurrentMachineType() != nullptr;
+  return list_.Selected() >= 0 && list_.Selected() == SetupSession().current_type && CurrentMachineType() != nullptr;
 }
 
 void DMch::MakeCurrent(int row) {
   list_.Select(row);
-  Module().current_type = list_.Selected();
+  SetupSession().current_type = list_.Selected();
 }
 
 // The order alone concerns the setup dialog; a type made, renamed or
 // removed concerns the host too.
 void DMch::ListChanged(bool types_changed) {
-  Module().list_changed = true;
+  SetupSession().list_changed = true;
   GPrefiguration* record = Record();
   if (types_changed && record != nullptr) record->Host().machine_types_changed = true;
 }
@@ -109,7 +109,7 @@ void DMch::Move(int direction) {
   int from = list_.Selected();
   int to = from + direction;
   if (to < 0 || to >= Count()) return;
-  auto& types = Module().working_types;
+  auto& types = SetupSession().working_types;
   std::swap(types[from], types[to]);
   std::vector<WHeaderCtrl::Row> rows = list_.Rows();
   std::swap(rows[from], rows[to]);
@@ -123,12 +123,12 @@ void DMch::Move(int direction) {
 // that a file name may hold.
 void DMch::Add() {
   GPrefiguration* record = Record();
-  ModuleState& module = Module();
+  SetupSessionState& session = SetupSession();
   if (record == nullptr || Count() >= GMachineList::kMax || !SelectedIsCurrent()) return;
-  DAddMch dialog(module.working_types, CurrentMachineType(),
+  DAddMch dialog(session.working_types, CurrentMachineType(),
                  record->ProgramDirectory() + "/" + std::string(kTemplatesFolder));
   if (dialog.Run() != kIdOk) return;
-  std::string identifier = record->MachineTypes().NewIdentifier(module.working_types);
+  std::string identifier = record->MachineTypes().NewIdentifier(session.working_types);
   std::string path = type_file::PathFor(record->TypesDirectory(), dialog.NewDescription(), identifier);
   auto type = type_file::Create(dialog.Chosen(), path, dialog.NewDescription(), identifier,
                                 record->MachineTypeContext());
@@ -139,8 +139,8 @@ void DMch::Add() {
   int at = list_.Selected() + 1;
   std::vector<WHeaderCtrl::Row> rows = list_.Rows();
   rows.insert(rows.begin() + at, RowOf(*type));
-  module.working_types.insert(module.working_types.begin() + at, type.get());
-  module.new_types.push_back(std::move(type));
+  session.working_types.insert(session.working_types.begin() + at, type.get());
+  session.new_types.push_back(std::move(type));
   list_.SetRows(std::move(rows));
   MakeCurrent(at);
   ListChanged(true);
@@ -152,7 +152,7 @@ void DMch::Rename() {
   GMachineType* type = CurrentMachineType();
   if (record == nullptr || !SelectedIsCurrent() || (!quiver_mode_ && IsStored(*type))) return;
   std::vector<std::string> names;
-  for (const GMachineType* listed : Module().working_types) names.push_back(listed->Description());
+  for (const GMachineType* listed : SetupSession().working_types) names.push_back(listed->Description());
   DRenameMch dialog(type->Description(), std::move(names));
   if (dialog.Run() != kIdOk) return;
   std::string path = type_file::PathFor(record->TypesDirectory(), dialog.NewDescription(), type->Name(), type->Path());
@@ -172,9 +172,9 @@ void DMch::Rename() {
 
 // The type goes to the removed list; the close step decides about its file.
 void DMch::Remove() {
-  ModuleState& module = Module();
+  SetupSessionState& session = SetupSession();
   GMachineType* type = CurrentMachineType();
-  if (Count() < 2 || !SelectedIsCurrent() || module.removed_types.size() >= kRemovedTypesMax ||
+  if (Count() < 2 || !SelectedIsCurrent() || session.removed_types.size() >= kRemovedTypesMax ||
       (!quiver_mode_ && IsStored(*type))) {
     return;
   }
@@ -185,8 +185,8 @@ void DMch::Remove() {
   question.buttons = MessageButtons::kYesNo;
   if (GetServices().MessageBox(question) != kIdYes) return;
   int at = list_.Selected();
-  module.removed_types.push_back(type);
-  module.working_types.erase(module.working_types.begin() + at);
+  session.removed_types.push_back(type);
+  session.working_types.erase(session.working_types.begin() + at);
   std::vector<WHeaderCtrl::Row> rows = list_.Rows();
   rows.erase(rows.begin() + at);
   list_.SetRows(std::move(rows));

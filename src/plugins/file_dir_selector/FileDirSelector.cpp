@@ -6,8 +6,8 @@
 #include <QFileDialog>
 #include <cstring>
 
-#include "entry/module_state.h"
-#include "entry/plugin_abi.h"
+#include "module/module_state.h"
+#include "module/plugin_abi.h"
 
 #define PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/plugin_abi.h"
+#include "module/plugin_abi.h"
 #include "plugins/localization/translation_file.h"
 
 namespace {

@@ -4,8 +4,8 @@
 // this one stands for a plain serial line without handshake.
 #include <cstdio>
 
-#include "entry/plugin_abi.h"
-#include "entry/protocol_abi.h"
+#include "module/plugin_abi.h"
+#include "module/protocol_abi.h"
 
 namespace {
 constexpr int kVersion = 80402;

@@ -1,0 +1,145 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ini/ini_edit.h"
+
+namespace prefig {
+namespace platform {
+enum class ReadStatus;
+}
+
+class GIniSection;
+
+// One INI file, edited in place: a write changes one line, inserts one line or
+// appends one section; comments, unknown keys and hand-made spelling survive.
+// A read of a missing key writes its default back, a number out of range is
+// clamped and written back, so a file fills itself with every key asked for.
+// Outside cache mode every call reads the file and every change replaces it
+// atomically under a lock, so two programs writing different keys of one
+// file lose neither change. Cache mode keeps the text (and an index of it)
+// in memory and writes it once, on Flush or when cache mode ends.
+class GIniFile {
+ public:
+  static constexpr size_t kCurrentSectionMax = 32;
+  static constexpr size_t kTextMax = 16383;  // longest text that a text-object read returns
+  static constexpr size_t kPathMax = 4095;
+
+  GIniFile() = default;
+  virtual ~GIniFile();
+  GIniFile(const GIniFile&) = delete;
+  GIniFile& operator=(const GIniFile&) = delete;
+
+  // Attaches a file and probes whether it can be written; the probe leaves
+  // section INIFILEVERSION with VERSION = 200 in every file it can write.
+  void Open(std::string_view path);
+  bool IsReadOnly() const { return read_only_; }
+  const std::string& Path() const { return path_; }
+
+  // Reads place at most size - 1 characters and a terminating zero.
+  size_t GetString(std::string_view section, std::string_view key, std::string_view def, char* buffer, size_t size);
+  size_t GetString(std::string_view section, std::string_view key, char* buffer, size_t size);  // buffer holds the default
+  std::string GetString(std::string_view section, std::string_view key, std::string_view def = {}, size_t max = kTextMax);
+  int GetInt(std::string_view section, std::string_view key, int def, int min, int max);
+  double GetDouble(std::string_view section, std::string_view key, double def, double min, double max);
+  bool GetBool(std::string_view section, std::string_view key, bool def);
+
+  // Writes return false when the change was refused (a name the file cannot
+  // hold, no file attached) or could not be written; true when it took
+  // effect or nothing had to change. In cache mode a failed write shows at
+  // Flush. The first failure also stays for WriteError.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view text);
+  bool WriteRaw(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteInt(std::string_view section, std::string_view key, int value);
+  bool WriteUInt(std::string_view section, std::string_view key, unsigned value);
+  bool WriteByte(std::string_view section, std::string_view key, uint8_t value);
+  bool WriteDouble(std::string_view section, std::string_view key, double value);
+  bool WriteBool(std::string_view section, std::string_view key, bool value);
+  bool WriteHex(std::string_view section, std::string_view key, std::string_view bytes);
+  bool DeleteKey(std::string_view section, std::string_view key);
+  bool DeleteSection(std::string_view section);
+  // The first write that failed since the file was opened or the error
+  // cleared, as an errno value (EINVAL: a name the store refuses; ENOENT: no
+  // file attached), 0 when none did. Savers report through it, so a failure
+  // inside nested cache modes is not lost.
+  int WriteError() const { return write_error_; }
+  void ClearWriteError() { write_error_ = 0; }
+
+  bool KeyExists(std::string_view section, std::string_view key);
+  bool SectionExists(std::string_view section);
+
+  // The current section (its first 32 characters) for the current-section
+  // variants; an empty name clears it.
+  void SelectSection(std::string_view name);
+  void SelectSectionF(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  const std::string& CurrentSection() const { return current_section_; }
+  // The current-section variants: with no current section, reads give their
+  // default (a string read leaves the buffer alone) and writes do nothing.
+  GIniSection Current();
+
+  bool SetCached(bool on);  // returns the previous mode; switching off flushes
+  // In cache mode, the file's text as the cache holds it (loaded when it is
+  // not yet); null outside cache mode or when the file cannot be read.
+  // Valid until the next change.
+  const std::string* CachedText();
+  bool IsCached() const { return cached_; }
+  bool Flush();  // false when the cached text could not be written
+
+ private:
+  enum class Found { kValue, kMissing, kUnreadable };
+  struct Lookup {
+    Found found = Found::kUnreadable;
+    std::string_view value;  // valid until the next operation
+  };
+  Lookup Find(std::string_view section, std::string_view key);
+  // The text to work on (an empty one for a missing file), or null when the
+  // file exists but cannot be read.
+  const std::string* LoadText(platform::ReadStatus* status);
+  bool Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value);
+  bool WriteOut(const std::string& text);
+  bool Failed(int error);  // remembers the first failure; always false
+  bool ProbeWritable();
+  bool ProbeCached();
+
+  std::string path_;
+  bool read_only_ = true;
+  std::string current_section_;
+  bool cached_ = false;
+  bool cache_loaded_ = false;
+  bool changed_ = false;
+  int write_error_ = 0;
+  std::string cache_;
+  std::string scratch_;  // the file's text in direct mode, reused between calls
+  ini::IniIndex index_;
+};
+
+// The operations of GIniFile bound to one section name (empty: none).
+class GIniSection {
+ public:
+  GIniSection(GIniFile& file, std::string_view name) : file_(file), name_(name) {}
+  const std::string& Name() const { return name_; }
+  size_t GetString(std::string_view key, std::string_view def, char* buffer, size_t size) { return file_.GetString(name_, key, def, buffer, size); }
+  size_t GetString(std::string_view key, char* buffer, size_t size) { return file_.GetString(name_, key, buffer, size); }
+  std::string GetString(std::string_view key, std::string_view def = {}) { return name_.empty() ? std::string(def) : file_.GetString(name_, key, def); }
+  int GetInt(std::string_view key, int def, int min, int max) { return file_.GetInt(name_, key, def, min, max); }
+  double GetDouble(std::string_view key, double def, double min, double max) { return file_.GetDouble(name_, key, def, min, max); }
+  bool GetBool(std::string_view key, bool def) { return file_.GetBool(name_, key, def); }
+  bool WriteString(std::string_view key, std::string_view text) { return file_.WriteString(name_, key, text); }
+  bool WriteRaw(std::string_view key, std::string_view value) { return file_.WriteRaw(name_, key, value); }
+  bool WriteInt(std::string_view key, int value) { return file_.WriteInt(name_, key, value); }
+  bool WriteUInt(std::string_view key, unsigned value) { return file_.WriteUInt(name_, key, value); }
+  bool WriteByte(std::string_view key, uint8_t value) { return file_.WriteByte(name_, key, value); }
+  bool WriteDouble(std::string_view key, double value) { return file_.WriteDouble(name_, key, value); }
+  bool WriteBool(std::string_view key, bool value) { return file_.WriteBool(name_, key, value); }
+  bool WriteHex(std::string_view key, std::string_view bytes) { return file_.WriteHex(name_, key, bytes); }
+  bool DeleteKey(std::string_view key) { return file_.DeleteKey(name_, key); }
+  bool KeyExists(std::string_view key) { return !name_.empty() && file_.KeyExists(name_, key); }
+
+ private:
+  GIniFile& file_;
+  std::string name_;
+};
+
+}  // namespace prefig

@@ -1,0 +1,219 @@
+#include "pages/editor_setup_main.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+
+#include "controls/control.h"
+#include "module/host_interface.h"
+#include "module/module_abi.h"
+#include "platform/module_log.h"
+#include "module/module_state.h"
+#include "module/services.h"
+#include "pages/config_base.h"
+#include "pages/setup_session.h"
+#include "record/prefiguration.h"
+#include "schema/features.h"
+#include "schema/machine_general.h"
+#include "schema/quiver.h"
+#include "record/setting_io.h"
+
+namespace prefig {
+namespace {
+
+bool HoldsType(GPrefiguration& record, const GMachineType* type) {
+  GMachineList& list = record.MachineTypes();
+  for (int i = 0; i < list.Count(); ++i) {
+    if (&list.At(i) == type) return true;
+  }
+  return false;
+}
+
+// A type that was made and removed again while the dialog was open: its
+// object and its file go.
+void DiscardNewType(GMachineType* type) {
+  std::string path = type->Path();
+  std::erase_if(SetupSession().new_types, [type](const auto& owned) { return owned.get() == type; });
+  if (std::remove(path.c_str()) != 0) LogLine("SETUP : Could not delete %s", path.c_str());
+}
+
+// Cancel leaves the record as it was: the types that pages edited read
+// their files again.
+void RestoreEditedTypes(GPrefiguration& record) {
+  for (GMachineType* type : SetupSession().working_types) {
+    if (type->IsChanged()) type->Load(record.MachineTypeContext());
+  }
+}
+
+}  // namespace
+
+FeatureSwitches FeatureSwitchesOf(GPrefiguration& record) {
+  const SettingValues& values = record.Global().Values();
+  return {
+      .backplot_off = values.Bool(schema::kDisableBackplot),
+      .cadcam_post_off = values.Bool(schema::kDisableDrafter),
+      .file_compare_off = values.Bool(schema::kDisableFileComp),
+      .quiver_off = values.Bool(schema::kDisableQuiver),
+      .math_off = values.Bool(schema::kDisableMathFunc),
+      .dnc_off = values.Bool(schema::kDisableDncAdm),
+      .mazatrol_off = values.Bool(schema::kDisableMazakView),
+  };
+}
+
+DEditorSetupMain::DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc_object,
+                                   std::span<const PageEntry> table)
+    : table_(table) {
+  for (const PageEntry& entry : table_) {
+    if (entry.make != nullptr && IsPagePresent(entry.id, switches, has_dnc_object)) {
+      pages_[static_cast<int>(entry.id)] = entry.make();
+    }
+  }
+  caption_ = MessageString(kCaptionId);
+}
+
+DEditorSetupMain::~DEditorSetupMain() = default;
+
+int DEditorSetupMain::Run(int start_page, GMachineType** list_out, int* count_out) {
+  SetupSession().list_changed = false;
+  Open(start_page);
+  GetServices().RunModal(*this);
+  Close(list_out, count_out);
+  return 1;
+}
+
+void DEditorSetupMain::Open(int start_page) {
+  SetupSessionState& session = SetupSession();
+  session.working_types.clear();
+  session.removed_types.clear();
+  session.new_types.clear();
+  session.current_type = -1;
+  if (GPrefiguration* record = Module().record) {
+    record->NcFilters().Fill();  // the control types that the backplot page offers
+    GMachineList& list = record->MachineTypes();
+    for (int i = 0; i < list.Count() && i < kMachineListOutMax; ++i) session.working_types.push_back(&list.At(i));
+    if (!session.working_types.empty()) {
+      session.current_type = std::clamp(record->Host().current_machine_type, 0,
+                                        static_cast<int>(session.working_types.size()) - 1);
+    }
+  }
+  tree_.clear();
+  int start_entry = -1;
+  int entry_of[kPageCount];
+  std::fill(std::begin(entry_of), std::end(entry_of), -1);
+  for (const PageEntry& entry : table_) {
+    int index = static_cast<int>(entry.id);
+    if (pages_[index] == nullptr) continue;
+    int parent = entry.parent == entry.id ? -1 : entry_of[static_cast<int>(entry.parent)];
+    entry_of[index] = static_cast<int>(tree_.size());
+    if (entry.start_page != 0 && entry.start_page == start_page) start_entry = entry_of[index];
+    tree_.push_back({entry.id, pages_[index].get(), parent, false, pages_[index]->GetTitle(true)});
+    if (entry.expand_after && parent >= 0) tree_[parent].expanded = true;
+  }
+  if (start_entry < 0 && !tree_.empty()) start_entry = 0;
+  Select(start_entry);
+}
+
+WConfigBase* DEditorSetupMain::CurrentPage() const { return selected_ < 0 ? nullptr : tree_[selected_].page; }
+
+// Only the page shown last is hidden, so a page is always loaded before it
+// is hidden.
+void DEditorSetupMain::Select(int entry) {
+  if (entry < 0 || entry >= static_cast<int>(tree_.size()) || entry == selected_) return;
+  if (WConfigBase* old_page = CurrentPage()) old_page->ShowPage(false);
+  selected_ = entry;
+  WConfigBase* page = CurrentPage();
+  page->ShowPage(true);
+  banner_ = page->GetTitle(false);
+  caption_ = MessageString(kCaptionId) + ": " + banner_;
+  Changed();
+}
+
+void DEditorSetupMain::Default() {
+  WConfigBase* page = CurrentPage();
+  if (page == nullptr) return;
+  MessageBoxRequest question;
+  question.text = MessageString(kDefaultQuestionId);
+  question.caption_id = kNoticeCaptionId;
+  question.icon = MessageIcon::kQuestion;
+  question.buttons = MessageButtons::kYesNo;
+  question.owner = MessageOwner::kDialog;
+  if (GetServices().MessageBox(question) == kIdYes) page->ResetToDefaults();
+}
+
+void DEditorSetupMain::Help() {
+  if (WConfigBase* page = CurrentPage()) {
+    page->HelpRequested({HelpSource::kHelpButton, nullptr});
+  } else {
+    AskHostForHelp();
+  }
+}
+
+// The machine-type pages save into their types; the types' saver then
+// writes the files of those that changed, which the host hears of.
+void DEditorSetupMain::Ok() {
+  for (PageId id : SaveOrder()) {
+    if (WConfigBase* page = Page(id)) page->SaveValues();
+  }
+  GPrefiguration* record = Module().record;
+  for (GMachineType* type : SetupSession().working_types) {
+    if (!type->IsChanged()) continue;
+    if (!type->Save()) {
+      LogLine("SETUP : Machine type not written to '%s': %s", type->Path().c_str(),
+              std::strerror(type->Ini().WriteError()));
+    }
+    if (record != nullptr) record->Host().machine_types_changed = true;
+  }
+  if (record != nullptr && record->WriteError() != 0) {
+    LogLine("SETUP : Settings not written to '%s': %s", record->Path().c_str(), std::strerror(record->WriteError()));
+  }
+  EndDialog(kIdOk);
+}
+
+void DEditorSetupMain::Cancel() { EndDialog(kIdCancel); }
+
+void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
+  SetupSessionState& session = SetupSession();
+  GPrefiguration* record = Module().record;
+  if (record != nullptr) {
+    if (EndCode() != kIdOk) RestoreEditedTypes(*record);
+    // The type chosen last is the record's current one, as a position in
+    // the list handed back (or in the unchanged list).
+    if (session.current_type >= 0) record->Host().current_machine_type = session.current_type;
+  }
+  if (!session.list_changed || record == nullptr) {
+    *count_out = -1;
+    return;
+  }
+  for (GMachineType*& type : session.removed_types) {
+    if (type == nullptr) continue;
+    if (!HoldsType(*record, type)) {
+      DiscardNewType(type);
+    } else if (type->Values().Int(schema::kQuiverId) > 0 && record->Host().notify_database &&
+               record->Host().window != nullptr) {
+      type->Values().SetBool(schema::kQuiverStore, false);
+      GetServices().SendToHost(kMsgTypeRemoved, reinterpret_cast<uintptr_t>(type), 1);
+    }
+    type = nullptr;
+  }
+  int count = std::min(static_cast<int>(session.working_types.size()), kMachineListOutMax);
+  *count_out = count;
+  for (int i = 0; i < count; ++i) {
+    GMachineType* type = session.working_types[i];
+    list_out[i] = type;
+    type->Values().SetInt(schema::kLoadOrder, i + 1);  // this key only: the type is not marked changed
+    type->Values().Save(type->Ini(), schema::kLoadOrder);
+  }
+  // The record owns the new types from now on; the host arranges its list
+  // by the one handed back.
+  for (auto& type : session.new_types) record->MachineTypes().Adopt(std::move(type));
+  session.new_types.clear();
+}
+
+DEditorSetupMain::Focus DEditorSetupMain::TabFromTree() const {
+  if (selected_ < 0) return {true, nullptr};
+  WConfigBase* page = CurrentPage();
+  return {false, page == nullptr ? nullptr : page->NextFocus(nullptr, true)};
+}
+
+}  // namespace prefig

@@ -1,0 +1,281 @@
+#include "pages/page_text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "controls/auto_checkbox.h"
+#include "controls/color_indicator.h"
+#include "controls/combo_box.h"
+#include "controls/edit.h"
+#include "controls/file_name_field.h"
+#include "controls/header_ctrl.h"
+#include "controls/push_button.h"
+#include "controls/spin_value.h"
+#include "pages/config_base.h"
+#include "pages/layout.h"
+#include "ini/ini_text.h"
+#include "schema/setting.h"
+
+namespace prefig::page_text {
+namespace {
+
+// One line per control: tabs and line breaks inside a value are written as
+// escapes, so that a script can split the line at tabs.
+std::string OneLine(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\\': out += "\\\\"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+const char* KindName(const WControl& control) {
+  switch (control.Kind()) {
+    case ControlKind::kStatic: return "label";
+    case ControlKind::kCheckBox: return "check";
+    case ControlKind::kSpin: return "spin";
+    case ControlKind::kComboBox: return "combo";
+    case ControlKind::kEdit:
+    case ControlKind::kEditField:
+    case ControlKind::kEditAscii:
+    case ControlKind::kFileName: return "edit";
+    case ControlKind::kPushButton:
+    case ControlKind::kIconButton: return "button";
+    case ControlKind::kColorIndicator: return "colour";
+    case ControlKind::kList: return "list";
+    case ControlKind::kIcon: return "picture";
+  }
+  return "label";
+}
+
+std::string ColourText(Rgba colour) {
+  char text[16];
+  if (colour.alpha == 255) {
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.red, colour.green, colour.blue);
+  } else {
+    std::snprintf(text, sizeof text, "#%02X%02X%02X%02X", colour.red, colour.green, colour.blue, colour.alpha);
+  }
+  return text;
+}
+
+std::string ListText(const WHeaderCtrl& list) {
+  std::string text;
+  for (const WHeaderCtrl::Row& row : list.Rows()) {
+    if (!text.empty()) text += " | ";
+    if (list.HasCheckBoxes()) text += row.checked ? "[x] " : "[ ] ";
+    text += ini::JoinCommaList(row.cells, ", ");
+  }
+  return text;
+}
+
+std::string ValueText(const WControl& control) {
+  switch (control.Kind()) {
+    case ControlKind::kCheckBox:
+      return static_cast<const WAutoCheckbox&>(control).IsChecked() ? "on" : "off";
+    case ControlKind::kComboBox:
+      return static_cast<const WComboBox&>(control).SelectedText();
+    case ControlKind::kEdit:
+    case ControlKind::kEditField:
+    case ControlKind::kEditAscii: {
+      const auto& edit = static_cast<const WEdit&>(control);
+      return edit.IsPassword() ? std::string(edit.Value().size(), '*') : edit.Value();
+    }
+    case ControlKind::kColorIndicator:
+      return ColourText(static_cast<const WColorIndicator&>(control).Color());
+    case ControlKind::kList:
+      return ListText(static_cast<const WHeaderCtrl&>(control));
+    case ControlKind::kIcon:
+      return static_cast<const WIcon&>(control).IconName();
+    case ControlKind::kIconButton:
+      return static_cast<const WIcoButton&>(control).Tooltip();
+    default:
+      return control.Text();
+  }
+}
+
+// A button with only an icon is named by its tooltip, a picture by itself.
+std::string BaseName(const WControl& control) {
+  if (const Setting* s = control.BoundSetting()) return std::string(s->section) + "/" + KeyName(*s);
+  if (control.Kind() == ControlKind::kIconButton) {
+    return "#" + std::to_string(static_cast<const WIcoButton&>(control).TooltipId());
+  }
+  if (control.Kind() == ControlKind::kIcon) return std::string("#") + static_cast<const WIcon&>(control).IconName();
+  return "#" + std::to_string(control.TextId());
+}
+
+// A number as a user would type it into a numeric field: digits with an
+// optional sign and, for decimals, one point or comma.
+bool IsNumberText(std::string_view text, bool decimal) {
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  size_t digits = 0;
+  bool point = false;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (decimal && !point && (c == '.' || c == ',')) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  return digits > 0;
+}
+
+bool Refuse(std::string* error, std::string message) {
+  if (error != nullptr) *error = std::move(message);
+  return false;
+}
+
+bool EditSpin(WSpinValue& spin, std::string_view value, std::string* error) {
+  if (!IsNumberText(value, spin.IsDecimal())) {
+    return Refuse(error, spin.IsDecimal() ? "expects a number" : "expects a whole number");
+  }
+  if (!spin.IsDecimal()) {
+    long long n = ini::DecodeInt(value);
+    if (n < spin.Minimum() || n > spin.Maximum()) {
+      return Refuse(error, "expects a whole number from " + std::to_string(spin.Minimum()) + " to " +
+                               std::to_string(spin.Maximum()));
+    }
+  }
+  spin.UserEdit(value);
+  return true;
+}
+
+bool EditCombo(WComboBox& combo, std::string_view value, std::string* error) {
+  const auto& entries = combo.Entries();
+  auto same = [&](bool fold) {
+    return std::find_if(entries.begin(), entries.end(), [&](const WComboBox::Entry& entry) {
+      return fold ? ini::SameName(entry.text, value) : entry.text == value;
+    });
+  };
+  auto found = same(false);
+  if (found == entries.end()) found = same(true);
+  if (found == entries.end()) {
+    std::string offered;
+    for (const auto& entry : entries) offered += (offered.empty() ? "" : " | ") + entry.text;
+    return Refuse(error, "has no entry '" + std::string(value) + "' (entries: " + offered + ")");
+  }
+  combo.UserSelect(static_cast<int>(found - entries.begin()));
+  return true;
+}
+
+bool EditColour(WColorIndicator& indicator, std::string_view value, std::string* error) {
+  if ((value.size() != 7 && value.size() != 9) || value.front() != '#') return Refuse(error, "expects #RRGGBB");
+  uint8_t parts[4] = {0, 0, 0, 255};
+  for (size_t i = 1; i < value.size(); i += 2) {
+    int high = ini::HexDigit(value[i]), low = ini::HexDigit(value[i + 1]);
+    if (high < 0 || low < 0) return Refuse(error, "expects #RRGGBB");
+    parts[i / 2] = static_cast<uint8_t>(high * 16 + low);
+  }
+  indicator.SetColor(Rgba{parts[0], parts[1], parts[2], parts[3]});
+  if (ControlOwner* owner = indicator.Owner()) owner->ControlEdited(indicator);
+  return true;
+}
+
+}  // namespace
+
+std::vector<ControlLine> Describe(const WConfigBase& page) {
+  std::vector<WControl*> order = layout::ControlsInOrder(page.Layout());
+  for (WControl* control : page.Controls()) {
+    if (std::find(order.begin(), order.end(), control) == order.end()) order.push_back(control);
+  }
+  std::vector<ControlLine> lines;
+  std::map<std::string, int> seen;
+  for (WControl* control : order) {
+    ControlLine line;
+    line.name = BaseName(*control);
+    if (int n = ++seen[line.name]; n > 1) line.name += "@" + std::to_string(n);
+    line.kind = KindName(*control);
+    line.value = OneLine(ValueText(*control));
+    line.state = control->IsEnabled() ? "enabled" : "disabled";
+    if (!control->IsVisible()) line.state += " hidden";
+    line.control = control;
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+std::string Format(const std::vector<ControlLine>& lines) {
+  std::string text;
+  for (const ControlLine& line : lines) {
+    text += line.name + '\t' + line.kind + '\t' + line.value + '\t' + line.state + '\n';
+  }
+  return text;
+}
+
+WControl* Find(const std::vector<ControlLine>& lines, std::string_view name, std::string* error) {
+  for (const ControlLine& line : lines) {
+    if (ini::SameName(line.name, name)) return line.control;
+  }
+  WControl* by_key = nullptr;
+  int matches = 0;
+  for (const ControlLine& line : lines) {
+    const Setting* s = line.control->BoundSetting();
+    if (s != nullptr && ini::SameName(KeyName(*s), name)) {
+      by_key = line.control;
+      ++matches;
+    }
+  }
+  if (matches == 1) return by_key;
+  if (error != nullptr) {
+    *error = matches > 1 ? "'" + std::string(name) + "' names more than one control; give SECTION/KEY"
+                         : "no control '" + std::string(name) + "' on this page";
+  }
+  return nullptr;
+}
+
+bool Edit(WControl& control, std::string_view value, std::string* error) {
+  if (!control.IsEnabled() || !control.IsVisible()) return Refuse(error, "is not enabled");
+  switch (control.Kind()) {
+    case ControlKind::kCheckBox: {
+      auto& box = static_cast<WAutoCheckbox&>(control);
+      if (value != "on" && value != "off") return Refuse(error, "expects on or off");
+      if (box.IsChecked() != (value == "on")) box.Click();
+      return true;
+    }
+    case ControlKind::kSpin:
+      return EditSpin(static_cast<WSpinValue&>(control), value, error);
+    case ControlKind::kComboBox:
+      return EditCombo(static_cast<WComboBox&>(control), value, error);
+    case ControlKind::kEdit:
+    case ControlKind::kEditField:
+    case ControlKind::kEditAscii: {
+      auto& edit = static_cast<WEdit&>(control);
+      edit.UserEdit(value);
+      if (edit.Value() != value) return Refuse(error, "cannot take '" + std::string(value) + "' (it would show '" +
+                                                          edit.Value() + "')");
+      return true;
+    }
+    case ControlKind::kColorIndicator:
+      return EditColour(static_cast<WColorIndicator&>(control), value, error);
+    case ControlKind::kFileName:
+      return Refuse(error, "is chosen with its button: use --click and --answer");
+    default:
+      return Refuse(error, "takes no value");
+  }
+}
+
+bool Click(WControl& control, std::string* error) {
+  if (!control.IsEnabled() || !control.IsVisible()) return Refuse(error, "is not enabled");
+  switch (control.Kind()) {
+    case ControlKind::kCheckBox:
+      static_cast<WAutoCheckbox&>(control).Click();
+      return true;
+    case ControlKind::kPushButton:
+    case ControlKind::kIconButton:
+      static_cast<WPushButton&>(control).Click();
+      return true;
+    default:
+      return Refuse(error, "cannot be clicked");
+  }
+}
+
+}  // namespace prefig::page_text

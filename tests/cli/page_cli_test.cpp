@@ -1,0 +1,150 @@
+// prefig page: every page as text, edits as a user makes them, and OK
+// writing exactly what the dialog writes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "support/run_program.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+namespace prefig {
+namespace {
+
+using test::Prefig;
+namespace fs = std::filesystem;
+
+const std::string kGoldenPath = std::string(PREFIG_SOURCE_DIR) + "/tests/cli/data/page_show_golden.txt";
+
+// Every file under a folder with its bytes.
+std::map<std::string, std::string> Snapshot(const std::string& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.is_regular_file()) files[fs::relative(entry.path(), root).string()] = test::ReadFile(entry.path());
+  }
+  return files;
+}
+
+class PageCli : public ::testing::Test {
+ protected:
+  test::IsolatedHome home;
+  test::TempDir root;
+  PageCli() {
+    home.env().Set("LC_ALL", "C");
+    home.env().Set("LANG", "en_US.UTF-8");
+    EXPECT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  }
+  test::ProgramResult Page(std::vector<std::string> args) {
+    args.insert(args.begin(), "page");
+    args.insert(args.end(), {"--root", root.path()});
+    return Prefig(args);
+  }
+};
+
+// The show output of every page of the tree, byte for byte.
+TEST_F(PageCli, ShowOfEveryPageMatchesTheGoldenFile) {
+  test::ProgramResult list = Page({"list"});
+  ASSERT_EQ(list.exit_code, 0) << list.err;
+  EXPECT_EQ(list.out.rfind("1\tGeneral\tDGlobal\n4\tMachine types\tDMch\n", 0), 0u) << list.out;
+  const auto before = Snapshot(root.path());
+  std::string dump;
+  std::istringstream lines(list.out);
+  for (std::string line; std::getline(lines, line);) {
+    std::string class_name = line.substr(line.rfind('\t') + 1);
+    test::ProgramResult show = Page({"show", class_name, "--type", "ISO Milling"});
+    ASSERT_EQ(show.exit_code, 0) << class_name << ": " << show.err;
+    dump += "== " + class_name + "\n" + show.out;
+  }
+  EXPECT_EQ(Snapshot(root.path()), before) << "show changed a file";
+  std::string golden = test::ReadFile(kGoldenPath);
+  if (dump != golden && std::getenv("PREFIG_UPDATE_GOLDEN")) {
+    test::WriteFile(kGoldenPath, dump);
+    GTEST_SKIP() << "golden file rewritten";
+  }
+  EXPECT_EQ(dump, golden) << "a page changed; review the difference and run the test with "
+                             "PREFIG_UPDATE_GOLDEN=1 to accept it";
+}
+
+TEST_F(PageCli, PagesAreNamedByClassNumberOrTitleAndSeeTheirEdits) {
+  std::string by_class = Page({"show", "DGlobal"}).out;
+  EXPECT_EQ(Page({"show", "1"}).out, by_class);
+  EXPECT_EQ(Page({"show", "General"}).out, by_class);
+  // An enable rule follows the edit, in the order given; Default first.
+  std::string edited = Page({"show", "1", "TABCHARS=4", "--click", "SYSTEM/SHUTDOWNTIMEOUTENABLED",
+                             "SHUTDOWNTIMEOUT=30"}).out;
+  EXPECT_NE(edited.find("SYSTEM/TABCHARS\tspin\t4\tenabled\n"), std::string::npos) << edited;
+  EXPECT_NE(edited.find("SYSTEM/SHUTDOWNTIMEOUT\tspin\t30\tenabled\n"), std::string::npos) << edited;
+  std::string reset = Page({"show", "1", "TABCHARS=4", "--defaults"}).out;
+  EXPECT_NE(reset.find("SYSTEM/TABCHARS\tspin\t8\tenabled\n"), std::string::npos);
+  EXPECT_EQ(Page({"show", "DNoSuchPage"}).exit_code, 2);
+}
+
+TEST_F(PageCli, SetChangesExactlyTheEditedLine) {
+  const auto before = Snapshot(root.path());
+  test::ProgramResult set = Page({"set", "1", "SYSTEM/TABCHARS=4"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  auto expected = before;
+  std::string& main_ini = expected["CFG/Prefig.ini"];
+  size_t line = main_ini.find("TABCHARS\t= 8\r\n");
+  ASSERT_NE(line, std::string::npos);
+  main_ini.replace(line, 14, "TABCHARS\t= 4\r\n");
+  EXPECT_EQ(Snapshot(root.path()), expected);
+}
+
+TEST_F(PageCli, MachineTypePagesWriteTheChosenTypesFile) {
+  const auto before = Snapshot(root.path());
+  ASSERT_EQ(Page({"set", "DMchFilecompare", "--type", "Heidenhain", "FILECOMPARE/SHOWALL=on"}).exit_code, 0);
+  auto after = Snapshot(root.path());
+  for (const auto& [file, text] : before) {
+    if (file != "TYPES/HEIDENHAIN.MAC") {
+      EXPECT_EQ(after[file], text) << file;
+    }
+  }
+  EXPECT_NE(after["TYPES/HEIDENHAIN.MAC"].find("SHOWALL\t\t= Yes\r\n"), std::string::npos);
+}
+
+// A value the control cannot take, a control that is not there or a
+// question answered off the point: exit 2, the reason, and no file touched.
+TEST_F(PageCli, RefusedStepsWriteNothing) {
+  const auto before = Snapshot(root.path());
+  struct Case {
+    std::vector<std::string> args;
+    const char* reason;
+  } cases[] = {
+      {{"set", "1", "TABCHARS=4", "TABCHARS=x"}, "TABCHARS expects a whole number"},
+      {{"set", "1", "TABCHARS=99"}, "from 1 to 50"},
+      {{"set", "1", "SYSTEM/SHOWSIZE=Nope"}, "has no entry 'Nope'"},
+      {{"set", "1", "SYSTEM/WARNINGBEEP=maybe"}, "expects on or off"},
+      {{"set", "1", "SHUTDOWNTIMEOUT=30"}, "is not enabled"},
+      {{"set", "1", "NOSUCHKEY=1"}, "no control 'NOSUCHKEY'"},
+      {{"set", "4", "--click", "#499", "--answer", "maybe"}, "does not fit the question"},
+      {{"set", "1", "stray"}, "unexpected argument 'stray'"},
+  };
+  for (const Case& c : cases) {
+    test::ProgramResult result = Page(c.args);
+    EXPECT_EQ(result.exit_code, 2) << c.reason;
+    EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(Snapshot(root.path()), before);
+}
+
+TEST_F(PageCli, QuestionsTakeTheAnswersGivenOrAreCancelled) {
+  const auto before = Snapshot(root.path());
+  test::ProgramResult unanswered = Page({"set", "4", "--click", "#499"});
+  EXPECT_EQ(unanswered.exit_code, 0);
+  EXPECT_NE(unanswered.err.find("no answer left, cancelled: Remove the machine type \"ISO Milling\"?"),
+            std::string::npos)
+      << unanswered.err;
+  EXPECT_EQ(Page({"set", "4", "--click", "#499", "--answer", "no"}).exit_code, 0);
+  EXPECT_EQ(Snapshot(root.path()), before);
+  // Confirmed, the close step hands the shorter list back: the others move up.
+  test::ProgramResult removed = Page({"set", "4", "--click", "#499", "--answer", "yes"});
+  ASSERT_EQ(removed.exit_code, 0) << removed.err;
+  EXPECT_NE(test::ReadFile(root.File("TYPES/ISO Lathe.MAC")).find("LOADORDER\t= 1\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace prefig

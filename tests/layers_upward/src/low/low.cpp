@@ -1,0 +1,3 @@
+#include "low/low.h"
+
+#include "high/high.h"
