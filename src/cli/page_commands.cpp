@@ -147,7 +147,8 @@ void AddStepOptions(CLI::App* command, const std::shared_ptr<PageArgs>& args) {
   command->footer(
       "Then, in order: --defaults (the Default button), CONTROL=VALUE (an edit as a user makes it), "
       "--click CONTROL, --answer TEXT (the answer to the next question or chooser: yes, no, ok, cancel, "
-      "a path, #RRGGBB, a text). CONTROL is SECTION/KEY, KEY alone when unique, or #MESSAGEID.");
+      "a path, #RRGGBB, a font FACE,HEIGHT,WEIGHT,ITALIC, a text). CONTROL is SECTION/KEY, KEY alone when "
+      "unique, or #MESSAGEID.");
 }
 
 void AddPageCommands(CLI::App& app, int& /*exit_code*/) {

@@ -9,9 +9,13 @@
 #include "controls/combo_box.h"
 #include "controls/edit.h"
 #include "controls/file_name_field.h"
+#include "controls/font_sample.h"
 #include "controls/header_ctrl.h"
+#include "controls/picture.h"
 #include "controls/push_button.h"
+#include "controls/slider.h"
 #include "controls/spin_value.h"
+#include "controls/swatch_row.h"
 #include "pages/config_base.h"
 #include "pages/layout.h"
 #include "ini/ini_text.h"
@@ -51,7 +55,11 @@ const char* KindName(const WControl& control) {
     case ControlKind::kIconButton: return "button";
     case ControlKind::kColorIndicator: return "colour";
     case ControlKind::kList: return "list";
-    case ControlKind::kIcon: return "picture";
+    case ControlKind::kIcon:
+    case ControlKind::kPicture: return "picture";
+    case ControlKind::kFontSample: return "font";
+    case ControlKind::kSlider: return "slider";
+    case ControlKind::kSwatchRow: return "swatches";
   }
   return "label";
 }
@@ -64,6 +72,23 @@ std::string ColourText(Rgba colour) {
     std::snprintf(text, sizeof text, "#%02X%02X%02X%02X", colour.red, colour.green, colour.blue, colour.alpha);
   }
   return text;
+}
+
+// The selected swatch in brackets.
+std::string SwatchesText(const WSwatchRow& row) {
+  std::string text;
+  for (int i = 0; i < row.Count(); ++i) {
+    std::string colour = ColourText(row.Colors()[static_cast<size_t>(i)]);
+    if (!text.empty()) text += ' ';
+    text += i == row.Selected() ? "[" + colour + "]" : colour;
+  }
+  return text;
+}
+
+// As the font chooser's answer reads.
+std::string FontText(const FontDescription& font) {
+  return font.face_name + "," + std::to_string(font.height) + "," + std::to_string(font.weight) + "," +
+         std::to_string(font.italic);
 }
 
 std::string ListText(const WHeaderCtrl& list) {
@@ -96,14 +121,29 @@ std::string ValueText(const WControl& control) {
       return static_cast<const WIcon&>(control).IconName();
     case ControlKind::kIconButton:
       return static_cast<const WIcoButton&>(control).Tooltip();
+    case ControlKind::kFontSample:
+      return FontText(static_cast<const WFontSample&>(control).Font());
+    case ControlKind::kSlider:
+      return std::to_string(static_cast<const WSlider&>(control).Position());
+    case ControlKind::kSwatchRow:
+      return SwatchesText(static_cast<const WSwatchRow&>(control));
+    case ControlKind::kPicture:
+      return static_cast<const WPicture&>(control).Name();
     default:
       return control.Text();
   }
 }
 
+// The key of a bound control: its member's, or for a font the common part
+// of its fourteen keys ("FONT", "MFONT").
+std::string BoundKey(const WControl& control) {
+  const Setting& s = *control.BoundSetting();
+  return s.kind == Kind::kFont ? FontKeyName(s, "") : KeyName(s, control.BoundMember());
+}
+
 // A button with only an icon is named by its tooltip, a picture by itself.
 std::string BaseName(const WControl& control) {
-  if (const Setting* s = control.BoundSetting()) return std::string(s->section) + "/" + KeyName(*s);
+  if (const Setting* s = control.BoundSetting()) return std::string(s->section) + "/" + BoundKey(control);
   if (control.Kind() == ControlKind::kIconButton) {
     return "#" + std::to_string(static_cast<const WIcoButton&>(control).TooltipId());
   }
@@ -134,16 +174,17 @@ bool Refuse(std::string* error, std::string message) {
   return false;
 }
 
+bool RefuseRange(std::string* error, int minimum, int maximum) {
+  return Refuse(error, "expects a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum));
+}
+
 bool EditSpin(WSpinValue& spin, std::string_view value, std::string* error) {
   if (!IsNumberText(value, spin.IsDecimal())) {
     return Refuse(error, spin.IsDecimal() ? "expects a number" : "expects a whole number");
   }
   if (!spin.IsDecimal()) {
     long long n = ini::DecodeInt(value);
-    if (n < spin.Minimum() || n > spin.Maximum()) {
-      return Refuse(error, "expects a whole number from " + std::to_string(spin.Minimum()) + " to " +
-                               std::to_string(spin.Maximum()));
-    }
+    if (n < spin.Minimum() || n > spin.Maximum()) return RefuseRange(error, spin.Minimum(), spin.Maximum());
   }
   spin.UserEdit(value);
   return true;
@@ -164,6 +205,12 @@ bool EditCombo(WComboBox& combo, std::string_view value, std::string* error) {
     return Refuse(error, "has no entry '" + std::string(value) + "' (entries: " + offered + ")");
   }
   combo.UserSelect(static_cast<int>(found - entries.begin()));
+  return true;
+}
+
+bool EditNumber(std::string_view value, int minimum, int maximum, int& number, std::string* error) {
+  number = ini::DecodeInt(value);
+  if (!IsNumberText(value, false) || number < minimum || number > maximum) return RefuseRange(error, minimum, maximum);
   return true;
 }
 
@@ -219,7 +266,7 @@ WControl* Find(const std::vector<ControlLine>& lines, std::string_view name, std
   int matches = 0;
   for (const ControlLine& line : lines) {
     const Setting* s = line.control->BoundSetting();
-    if (s != nullptr && ini::SameName(KeyName(*s), name)) {
+    if (s != nullptr && ini::SameName(BoundKey(*line.control), name)) {
       by_key = line.control;
       ++matches;
     }
@@ -256,7 +303,22 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
     }
     case ControlKind::kColorIndicator:
       return EditColour(static_cast<WColorIndicator&>(control), value, error);
+    case ControlKind::kSlider: {
+      auto& slider = static_cast<WSlider&>(control);
+      int position = 0;
+      if (!EditNumber(value, slider.Minimum(), slider.Maximum(), position, error)) return false;
+      slider.UserMove(position);
+      return true;
+    }
+    case ControlKind::kSwatchRow: {
+      auto& row = static_cast<WSwatchRow&>(control);
+      int index = 0;
+      if (!EditNumber(value, 0, row.Count() - 1, index, error)) return false;
+      row.UserSelect(index);
+      return true;
+    }
     case ControlKind::kFileName:
+    case ControlKind::kFontSample:
       return Refuse(error, "is chosen with its button: use --click and --answer");
     default:
       return Refuse(error, "takes no value");
@@ -273,9 +335,17 @@ bool Click(WControl& control, std::string* error) {
     case ControlKind::kIconButton:
       static_cast<WPushButton&>(control).Click();
       return true;
+    case ControlKind::kFontSample:
+      static_cast<WFontSample&>(control).Choose();
+      return true;
+    case ControlKind::kColorIndicator:
+      if (!static_cast<WColorIndicator&>(control).IsChoosable()) break;
+      static_cast<WColorIndicator&>(control).Choose();
+      return true;
     default:
-      return Refuse(error, "cannot be clicked");
+      break;
   }
+  return Refuse(error, "cannot be clicked");
 }
 
 }  // namespace prefig::page_text

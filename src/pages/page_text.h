@@ -16,7 +16,7 @@ namespace page_text {
 // A control as one line: NAME, KIND, VALUE and STATE, separated by tabs.
 struct ControlLine {
   std::string name;   // SECTION/KEY of its setting, else '#' and its text's message id
-  std::string kind;   // check, spin, combo, edit, list, colour, font, button, slider, picture, label
+  std::string kind;   // check, spin, combo, edit, list, colour, swatches, font, button, slider, picture, label
   std::string value;  // as the control shows it, on one line
   std::string state;  // "enabled" or "disabled", then " hidden" when not visible
   WControl* control = nullptr;
