@@ -49,27 +49,6 @@ size_t BannerBefore(std::string_view text, size_t pos, std::string_view section)
 
 }  // namespace
 
-bool IsTrimChar(char c) {
-  return c == ' ' || c == '\n' || c == '\t' || c == '\v' || c == '\b' || c == '\r' || c == '\f' || c == '\a';
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsTrimChar(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsTrimChar(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-std::vector<std::string> SplitCommaList(std::string_view text) {
-  std::vector<std::string> items;
-  while (true) {
-    size_t comma = text.find(',');
-    std::string_view item = Trim(text.substr(0, comma));
-    if (!item.empty()) items.emplace_back(item);
-    if (comma == std::string_view::npos) return items;
-    text.remove_prefix(comma + 1);
-  }
-}
-
 std::string JoinCommaList(const std::vector<std::string>& items, std::string_view separator) {
   std::string joined;
   for (const std::string& item : items) {
@@ -81,18 +60,6 @@ std::string JoinCommaList(const std::vector<std::string>& items, std::string_vie
 
 std::string NormaliseCommaList(std::string_view text, std::string_view separator) {
   return JoinCommaList(SplitCommaList(text), separator);
-}
-
-std::string UpperCase(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = FoldCase(c);
-  return out;
-}
-
-std::string LowerCase(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = LowerCaseChar(c);
-  return out;
 }
 
 // Blanks inside a section name are kept ([RENUM DEFAULT], [Desktop Entry]);

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text.h"
+
 // The INI text format as pure functions over the file's bytes: finding
 // sections and keys, and the in-place edits. Everything that reads or writes
 // an INI file goes through these, in direct mode, in cache mode and in the
@@ -15,10 +17,10 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 
 // Trimming removes blanks and the control characters LF, TAB, VT, BS, CR,
 // FF and BEL from either end.
-bool IsTrimChar(char c);
-std::string_view Trim(std::string_view s);
+using platform::IsTrimChar;
+using platform::Trim;
 // Items split at commas, trimmed, empty ones dropped.
-std::vector<std::string> SplitCommaList(std::string_view text);
+inline std::vector<std::string> SplitCommaList(std::string_view text) { return platform::SplitCommaItems(text); }
 std::string JoinCommaList(const std::vector<std::string>& items, std::string_view separator = ",");
 // SplitCommaList joined by `separator`.
 std::string NormaliseCommaList(std::string_view text, std::string_view separator);
@@ -28,18 +30,12 @@ inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // What may stand before a section header or a key on its line.
 inline bool IsLeadingSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-inline char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-inline bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i] && FoldCase(a[i]) != FoldCase(b[i])) return false;
-  }
-  return true;
-}
-std::string UpperCase(std::string_view s);
-// ASCII letters only, whatever locale the host has set.
-inline char LowerCaseChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-std::string LowerCase(std::string_view s);
+// Names are compared and cased in ASCII only, whatever locale the host has set.
+inline char FoldCase(char c) { return platform::UpperCaseChar(c); }
+inline bool SameName(std::string_view a, std::string_view b) { return platform::SameIgnoringCase(a, b); }
+inline std::string UpperCase(std::string_view s) { return platform::UpperCaseAscii(s); }
+using platform::LowerCaseChar;
+inline std::string LowerCase(std::string_view s) { return platform::LowerCaseAscii(s); }
 
 // A name that a later lookup could never find again (a section name that
 // begins or ends with white space or holds `]` or a line break, a key that
