@@ -40,7 +40,7 @@ struct SettingRef {
 inline SettingRef Member(const Setting& setting, int member) { return {setting, member}; }
 
 // A control's help text, declared with the control:
-// `WEdit title_{this, 1615, Member(schema::kExtTitle, 1), Help{1625}}`.
+// `WEdit title_{this, 1616, Member(schema::kExtTitle, 1), Help{id}}`.
 struct Help {
   int id = 0;
 };
