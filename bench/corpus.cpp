@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 
 #include "ini/ini_text.h"
 
@@ -42,7 +44,55 @@ std::string FileText(std::mt19937& rng, int sections, int keys_per_section, IniC
   return text;
 }
 
+// The text with the value of the line of `key` replaced; templates write
+// "KEY<TAB>= value" with CR LF.
+std::string WithValue(std::string text, const std::string& key, const std::string& value) {
+  size_t line = text.find("\n" + key + "\t");
+  if (line == std::string::npos) std::abort();
+  size_t start = text.find("= ", line) + 2, end = text.find('\r', start);
+  return text.replace(start, end - start, value);
+}
+
+std::string ValueOf(const std::string& text, const std::string& key) {
+  size_t line = text.find("\n" + key + "\t");
+  if (line == std::string::npos) std::abort();
+  size_t start = text.find("= ", line) + 2;
+  return text.substr(start, text.find('\r', start) - start);
+}
+
 }  // namespace
+
+void WriteMachineTypes(const std::string& dir, const std::string& templates_dir, int count) {
+  std::vector<std::filesystem::path> paths;
+  for (const auto& entry : std::filesystem::directory_iterator(templates_dir)) {
+    if (entry.path().extension() == ".TYP") paths.push_back(entry.path());
+  }
+  if (paths.empty()) std::abort();
+  std::sort(paths.begin(), paths.end());  // the same list whatever order the directory gives
+  std::vector<std::string> templates;
+  for (const auto& path : paths) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    templates.push_back(text.str());
+  }
+  std::filesystem::create_directories(dir);
+  for (int i = 0; i < count; ++i) {
+    const std::string& source = templates[static_cast<size_t>(i) % templates.size()];
+    // The template's identifier with the number in its low half keeps the
+    // identifiers distinct, so the list renames none of them.
+    char name[16];
+    std::snprintf(name, sizeof name, "%.4s%04X", ValueOf(source, "TYPENAME").c_str(), static_cast<unsigned>(i));
+    std::string description = ValueOf(source, "DESCRIPTION");
+    if (size_t word = description.find(" Template"); word != std::string::npos) description.erase(word);
+    char number[16];
+    std::snprintf(number, sizeof number, " %03d", i + 1);
+    std::string text = WithValue(source, "TYPENAME", name);
+    text = WithValue(text, "DESCRIPTION", description + number);
+    text = WithValue(text, "LOADORDER", std::to_string(i + 1));
+    std::ofstream(dir + "/type" + std::to_string(i) + ".mac", std::ios::binary) << text;
+  }
+}
 
 std::vector<IniCorpusFile> WriteIniCorpus(const std::string& dir, int count, unsigned seed) {
   std::mt19937 rng(seed);

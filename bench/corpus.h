@@ -15,6 +15,11 @@ struct IniCorpusFile {
 // main file of 2000 keys. The same seed gives the same bytes.
 std::vector<IniCorpusFile> WriteIniCorpus(const std::string& dir, int count, unsigned seed = 1);
 
+// `count` machine type files `type<n>.mac` in `dir`, copies of the shipped
+// templates (`*.TYP` of `templates_dir`, taken in turn) that differ in
+// TYPENAME, DESCRIPTION and LOADORDER, as a shop's list of types does.
+void WriteMachineTypes(const std::string& dir, const std::string& templates_dir, int count);
+
 // Removes the directory tree when the program ends.
 std::string MakeBenchDirectory(const char* name);
 

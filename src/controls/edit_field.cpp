@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "ini/ini_text.h"
+#include "platform/text.h"
 
 namespace prefig {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Signs only in front, at most one decimal separator.
@@ -16,7 +16,7 @@ std::string NumberCharacters(std::string_view text, bool sign, bool separator) {
   std::string kept;
   bool has_separator = false;
   for (char c : text) {
-    if (IsDigit(c)) {
+    if (platform::IsDigit(c)) {
       kept += c;
     } else if (sign && c == '-' && kept.empty()) {
       kept += c;
@@ -79,7 +79,7 @@ std::string WEditField::Filter(std::string_view current, std::string_view propos
     case Mode::kUpperAlnum6:
     case Mode::kUpperAlnum7:
       for (char c : proposed) {
-        if (IsLetter(c) || IsDigit(c)) kept += ini::FoldCase(c);
+        if (IsLetter(c) || platform::IsDigit(c)) kept += ini::FoldCase(c);
       }
       return kept;
     case Mode::kNoComma:
@@ -90,7 +90,7 @@ std::string WEditField::Filter(std::string_view current, std::string_view propos
     case Mode::kNumberText:
       for (char c : proposed) {
         bool space = c == ' ' && !kept.empty() && kept.back() != ' ';
-        if (IsLetter(c) || IsDigit(c) || c == '+' || c == '-' || c == '.' || c == ',' || space) kept += c;
+        if (IsLetter(c) || platform::IsDigit(c) || c == '+' || c == '-' || c == '.' || c == ',' || space) kept += c;
       }
       return kept;
   }

@@ -9,6 +9,7 @@
 // its names.
 namespace prefig::platform {
 
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline char UpperCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 inline char LowerCaseChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 // Inline: the INI engine compares every section and key name with it.

@@ -1,4 +1,5 @@
 #include "record/channel_parser.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,7 +11,6 @@ namespace {
 constexpr int kMaxNumber = INT_MAX - 1;  // a result of number + 1 still fits
 constexpr size_t kSearchesOfWholeLine = 8;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct DigitRun {
   size_t begin = 0, end = 0;
@@ -19,10 +19,10 @@ struct DigitRun {
 
 // The first number in [pos, limit); its digits stop at `limit` too.
 std::optional<DigitRun> NextNumber(std::string_view text, size_t pos, size_t limit) {
-  while (pos < limit && !IsDigit(text[pos])) ++pos;
+  while (pos < limit && !platform::IsDigit(text[pos])) ++pos;
   if (pos >= limit) return std::nullopt;
   DigitRun run{pos, pos, 0};
-  for (; run.end < limit && IsDigit(text[run.end]); ++run.end) {
+  for (; run.end < limit && platform::IsDigit(text[run.end]); ++run.end) {
     int digit = text[run.end] - '0';
     run.value = run.value > (kMaxNumber - digit) / 10 ? kMaxNumber : run.value * 10 + digit;
   }

@@ -6,6 +6,7 @@
 
 #include "record/fixed_number.h"
 #include "ini/ini_text.h"
+#include "platform/text.h"
 
 namespace prefig {
 namespace {
@@ -26,7 +27,6 @@ constexpr std::array<uint32_t, 256> MakeCrcTable() {
 constexpr std::array<uint32_t, 256> kCrcTable = MakeCrcTable();
 constexpr uint32_t kCrcStart = 0xABADBABEu;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Sign, digits, and an optional separator with more digits; at least one
 // digit somewhere. The separator may be "." or ",".
@@ -39,10 +39,10 @@ bool ParseNumber(std::string_view field, double& out) {
     ++i;
   }
   size_t digits = 0;
-  for (; i < field.size() && IsDigit(field[i]); ++i, ++digits) number += field[i];
+  for (; i < field.size() && platform::IsDigit(field[i]); ++i, ++digits) number += field[i];
   if (i < field.size() && (field[i] == '.' || field[i] == ',')) {
     number += '.';
-    for (++i; i < field.size() && IsDigit(field[i]); ++i, ++digits) number += field[i];
+    for (++i; i < field.size() && platform::IsDigit(field[i]); ++i, ++digits) number += field[i];
   }
   if (digits == 0 || i != field.size()) return false;
   if (number.back() == '.') number.pop_back();
@@ -56,7 +56,7 @@ bool ParseNumber(std::string_view field, double& out) {
 bool ParseInteger(std::string_view field, int& out) {
   field = ini::Trim(field);
   // from_chars takes a "-" but no "+".
-  if (field.size() > 1 && field.front() == '+' && IsDigit(field[1])) field.remove_prefix(1);
+  if (field.size() > 1 && field.front() == '+' && platform::IsDigit(field[1])) field.remove_prefix(1);
   auto result = std::from_chars(field.data(), field.data() + field.size(), out);
   return result.ec == std::errc() && result.ptr == field.data() + field.size();
 }

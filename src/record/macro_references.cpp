@@ -1,18 +1,18 @@
 #include "record/macro_references.h"
 
 #include "schema/macro_library.h"
+#include "platform/text.h"
 
 namespace prefig {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The run of digits at `pos` as a number, or 0 when it is not one from 1
 // to schema::kMacroParameterMax; `end` receives where the run ends.
 int NumberAt(std::string_view line, size_t pos, size_t& end) {
   int number = 0;
   end = pos;
-  while (end < line.size() && IsDigit(line[end])) {
+  while (end < line.size() && platform::IsDigit(line[end])) {
     if (number <= schema::kMacroParameterMax) number = number * 10 + (line[end] - '0');
     ++end;
   }

@@ -4,6 +4,7 @@
 
 #include "ini/ini_text.h"
 #include "schema/macro_library.h"
+#include "platform/text.h"
 
 namespace prefig {
 namespace {
@@ -27,7 +28,6 @@ constexpr bool ParameterKeysAreNumbered() {
 }
 static_assert(ParameterKeysAreNumbered(), "the scan reads parameter keys as a number and a suffix");
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The names the scan compares key lines with, measured once.
 struct KeyNames {
@@ -51,7 +51,7 @@ const KeyNames& Names() {
 // No key of a macro begins with a digit.
 int SlotOf(std::string_view key) {
   const KeyNames& names = Names();
-  if (key.size() > kNumberDigits && IsDigit(key[0]) && IsDigit(key[1]) && IsDigit(key[2])) {
+  if (key.size() > kNumberDigits && platform::IsDigit(key[0]) && platform::IsDigit(key[1]) && platform::IsDigit(key[2])) {
     int member = (key[0] - '0') * 100 + (key[1] - '0') * 10 + (key[2] - '0');
     if (member >= kMacroParameterMax) return -1;
     std::string_view suffix = key.substr(kNumberDigits);
@@ -90,7 +90,7 @@ int SectionNumber(std::string_view name, int count) {
   std::string_view digits = name.substr(kSectionPrefix.size());
   int number = 0;
   for (char c : digits) {
-    if (!IsDigit(c) || number >= count) return -1;
+    if (!platform::IsDigit(c) || number >= count) return -1;
     number = number * 10 + (c - '0');
   }
   if (number >= count) return -1;
