@@ -60,6 +60,16 @@ void WControl::ApplyTexts() {
   }
 }
 
+void WControl::SetLabelText(std::string_view text) {
+  if (!label_) {
+    label_ = std::make_unique<WStatic>(nullptr, 0);
+    label_->SetPartner(this);
+    label_->Enable(enabled_);
+    label_->Show(visible_);
+  }
+  label_->SetText(text);
+}
+
 void WControl::AttachView(ControlView* view) { view_ = view; }
 
 void WControl::MakeLabel(int text_id) {

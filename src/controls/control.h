@@ -100,6 +100,13 @@ class WControl {
 
   // The label in front of the control (null for none).
   WStatic* Label() const { return label_.get(); }
+  // A label whose text is no message ("L1:"); it stays through ApplyTexts.
+  void SetLabelText(std::string_view text);
+
+  // What `prefig page` and tests call a control that edits no setting and
+  // whose text is no message of its own ("min1"); empty: none.
+  const std::string& ControlName() const { return control_name_; }
+  void SetControlName(std::string_view name) { control_name_ = name; }
 
   // Enabling and showing carry over to the label.
   void Enable(bool on);
@@ -148,6 +155,7 @@ class WControl {
   bool visible_ = true;
   int help_id_ = 0;
   int text_id_ = 0;
+  std::string control_name_;
   const Setting* setting_ = nullptr;
   int member_ = 0;
   ControlView* view_ = nullptr;

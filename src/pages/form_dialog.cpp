@@ -14,7 +14,7 @@ void FormDialog::Cancel() { EndDialog(kIdCancel); }
 
 void FormDialog::AddControl(WControl& control) { controls_.push_back(&control); }
 
-void FormDialog::ControlEdited(WControl&) {}
+void FormDialog::ControlEdited(WControl& control) { OnEdited(control); }
 
 void FormDialog::HelpRequested(const HelpRequest& request) { ShowHelp(request, help_id_); }
 
@@ -22,6 +22,11 @@ void FormDialog::SetLayout(layout::Item root, WControl& focus) {
   layout_ = std::move(root);
   focus_ = &focus;
   for (WControl* control : controls_) control->ApplyTexts();
+}
+
+void FormDialog::MoveFocus(WControl& control) {
+  focus_ = &control;
+  Changed();
 }
 
 }  // namespace prefig

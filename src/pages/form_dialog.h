@@ -7,8 +7,9 @@
 
 namespace prefig {
 
-// A small modal dialog of controls laid out as a page is, with OK and
-// Cancel along the bottom: the prompts that pages open. The view shows the
+// A modal dialog of controls laid out as a page is, with OK and Cancel
+// along the bottom: the prompts that pages open, and dialogs of their own
+// (the 5-axis machines, the configuration paths). The view shows the
 // caption, the layout and the two buttons, puts the focus on the focus
 // control (its whole text selected) and calls Ok, which either ends the
 // dialog or leaves it open for a correction.
@@ -23,6 +24,8 @@ class FormDialog : public ModalDialog, public ControlOwner {
   int OkTextId() const { return ok_text_id_; }
   int CancelTextId() const { return cancel_text_id_; }
   const layout::Item& Layout() const { return layout_; }
+  // Every control in declaration order.
+  const std::vector<WControl*>& Controls() const { return controls_; }
   WControl* FocusControl() const { return focus_; }
 
   virtual void Ok() = 0;
@@ -38,6 +41,11 @@ class FormDialog : public ModalDialog, public ControlOwner {
   // their texts and list entries.
   void SetLayout(layout::Item root, WControl& focus);
   void SetHelpId(int message_id) { help_id_ = message_id; }
+  // Where the focus goes when OK is refused because of one control.
+  void MoveFocus(WControl& control);
+  // A user change of one of the dialog's controls (a button's click too,
+  // after its own action).
+  virtual void OnEdited(WControl& control) { (void)control; }
 
  private:
   int caption_id_;

@@ -17,6 +17,7 @@
 #include "controls/spin_value.h"
 #include "controls/swatch_row.h"
 #include "pages/config_base.h"
+#include "pages/form_dialog.h"
 #include "pages/layout.h"
 #include "ini/ini_text.h"
 #include "schema/setting.h"
@@ -144,6 +145,7 @@ std::string BoundKey(const WControl& control) {
 // A button with only an icon is named by its tooltip, a picture by itself.
 std::string BaseName(const WControl& control) {
   if (const Setting* s = control.BoundSetting()) return std::string(s->section) + "/" + BoundKey(control);
+  if (!control.ControlName().empty()) return control.ControlName();
   if (control.Kind() == ControlKind::kIconButton) {
     return "#" + std::to_string(static_cast<const WIcoButton&>(control).TooltipId());
   }
@@ -227,11 +229,9 @@ bool EditColour(WColorIndicator& indicator, std::string_view value, std::string*
   return true;
 }
 
-}  // namespace
-
-std::vector<ControlLine> Describe(const WConfigBase& page) {
-  std::vector<WControl*> order = layout::ControlsInOrder(page.Layout());
-  for (WControl* control : page.Controls()) {
+std::vector<ControlLine> DescribeControls(const layout::Item& layout, const std::vector<WControl*>& controls) {
+  std::vector<WControl*> order = layout::ControlsInOrder(layout);
+  for (WControl* control : controls) {
     if (std::find(order.begin(), order.end(), control) == order.end()) order.push_back(control);
   }
   std::vector<ControlLine> lines;
@@ -248,6 +248,14 @@ std::vector<ControlLine> Describe(const WConfigBase& page) {
     lines.push_back(std::move(line));
   }
   return lines;
+}
+
+}  // namespace
+
+std::vector<ControlLine> Describe(const WConfigBase& page) { return DescribeControls(page.Layout(), page.Controls()); }
+
+std::vector<ControlLine> Describe(const FormDialog& dialog) {
+  return DescribeControls(dialog.Layout(), dialog.Controls());
 }
 
 std::string Format(const std::vector<ControlLine>& lines) {

@@ -5,6 +5,7 @@
 
 namespace prefig {
 
+class FormDialog;
 class WConfigBase;
 class WControl;
 
@@ -15,17 +16,18 @@ namespace page_text {
 
 // A control as one line: NAME, KIND, VALUE and STATE, separated by tabs.
 struct ControlLine {
-  std::string name;   // SECTION/KEY of its setting, else '#' and its text's message id
+  std::string name;   // SECTION/KEY of its setting, else its control name, else '#' and its text's message id
   std::string kind;   // check, spin, combo, edit, list, colour, swatches, font, button, slider, picture, label
   std::string value;  // as the control shows it, on one line
   std::string state;  // "enabled" or "disabled", then " hidden" when not visible
   WControl* control = nullptr;
 };
 
-// The page's controls in layout order (then any control the layout leaves
-// out, in declaration order); a name that two controls share gets "@2",
-// "@3", ... on the second and later ones.
+// The page's (or dialog's) controls in layout order (then any control the
+// layout leaves out, in declaration order); a name that two controls share
+// gets "@2", "@3", ... on the second and later ones.
 std::vector<ControlLine> Describe(const WConfigBase& page);
+std::vector<ControlLine> Describe(const FormDialog& dialog);
 std::string Format(const std::vector<ControlLine>& lines);
 
 // The control named `name` (a NAME as Describe gives it, or a KEY alone

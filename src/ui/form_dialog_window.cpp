@@ -38,8 +38,13 @@ FormDialogWindow::FormDialogWindow(FormDialog& model, QWidget* parent) : QDialog
 
 FormDialogWindow::~FormDialogWindow() { model_.AttachView(nullptr); }
 
+// A dialog that refuses OK names the control to correct.
 void FormDialogWindow::DialogChanged() {
-  if (model_.HasEnded()) done(model_.EndCode());
+  if (model_.HasEnded()) {
+    done(model_.EndCode());
+  } else if (QWidget* focus = WidgetOf(model_.FocusControl())) {
+    focus->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 // The model decides whether OK closes the dialog.
