@@ -10,6 +10,8 @@ inline constexpr int kLanguageCodeMessageId = 319;  // its code; follows the nam
 // OK and Cancel of the small dialogs (the setup dialog has texts of its own).
 inline constexpr int kOkButtonMessageId = 340;
 inline constexpr int kCancelButtonMessageId = 338;
+// Default of the setup dialog and of the configuration paths dialog.
+inline constexpr int kDefaultButtonMessageId = 328;
 
 // Texts that the settings need but that no dialog names, under ids of our
 // own choosing.
@@ -26,5 +28,8 @@ inline constexpr int kCopyMessageId = 16862;
 inline constexpr int kPasteMessageId = 16863;
 inline constexpr int kDeleteMessageId = 16864;
 inline constexpr int kSelectAllMessageId = 16865;
+// The tooltips of the two axis icons of the 5-axis dialog.
+inline constexpr int kShowVectorsMessageId = 16866;
+inline constexpr int kDeriveTypeMessageId = 16867;
 
 }  // namespace prefig

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "context/message_ids.h"
 #include "pages/modal_dialog.h"
 #include "pages/page_table.h"
 
@@ -26,7 +27,7 @@ class DEditorSetupMain : public ModalDialog {
   static constexpr int kOkTextId = 341;
   static constexpr int kCancelTextId = 337;
   static constexpr int kHelpTextId = 345;
-  static constexpr int kDefaultTextId = 328;
+  static constexpr int kDefaultTextId = kDefaultButtonMessageId;
   static constexpr int kDefaultQuestionId = 13661;
 
   struct TreeEntry {
