@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "controls/control.h"
+#include "controls/edit.h"
+#include "pages/form_dialog.h"
 #include "pages/modal_dialog.h"
 #include "ini/ini_text.h"
 
@@ -78,10 +80,26 @@ void AnswerServices::PostToHost(uint32_t message, uintptr_t wparam, intptr_t lpa
   SendToHost(message, wparam, lparam);
 }
 
+// A prompt (a dialog whose focus is a text field: a name, a description)
+// takes the next answer as what the user types there, then OK; one that
+// stays open has refused the answer.
 int AnswerServices::RunModal(ModalDialog& dialog) {
-  std::fprintf(stderr, "prefig: a dialog of the page's own was cancelled\n");
-  dialog.Cancel();
-  return kIdCancel;
+  auto* form = dynamic_cast<FormDialog*>(&dialog);
+  auto* field = form != nullptr ? dynamic_cast<WEdit*>(form->FocusControl()) : nullptr;
+  if (field == nullptr) {
+    std::fprintf(stderr, "prefig: a dialog of the page's own was cancelled\n");
+    dialog.Cancel();
+    return kIdCancel;
+  }
+  std::string caption = MessageString(form->CaptionId(), true);
+  std::string answer;
+  if (Next(caption, answer)) {
+    field->UserEdit(answer);
+    form->Ok();
+    if (!form->HasEnded() && error_.empty()) error_ = "answer '" + answer + "' was refused: " + caption;
+  }
+  if (!form->HasEnded()) form->Cancel();
+  return form->EndCode();
 }
 
 bool AnswerServices::ChooseColor(ColorRequest& request) {

@@ -6,10 +6,10 @@
 
 namespace prefig::cli {
 
-// The services of a page driven from the command line: every question and
-// chooser takes the next answer given with --answer (a button as yes, no,
-// ok or cancel; a chosen file, folder, colour #RRGGBB, font
-// FACE,HEIGHT,WEIGHT,ITALIC or text as it is).
+// The services of a page driven from the command line: every question,
+// chooser and prompt takes the next answer given with --answer (a button as
+// yes, no, ok or cancel; a chosen file, folder, colour #RRGGBB, font
+// FACE,HEIGHT,WEIGHT,ITALIC, or the text typed into a prompt, as it is).
 // A question with no answer left is cancelled, and every question, notice
 // and message to the host is named on standard error, so that a script
 // sees what the dialog would have shown.
