@@ -1,8 +1,8 @@
 // A 5-axis machine record line (and the same bytes as a whole file) from
 // arbitrary bytes: nothing may crash; a line that reads must write back to a
 // line that reads to the same text; the type found for it must write its
-// vectors back unchanged; and the dialog's model must survive showing it and
-// a few edits.
+// vectors back unchanged; and the dialog must survive showing it and a few
+// edits of its controls.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -10,7 +10,7 @@
 
 #include "record/five_axis_files.h"
 #include "record/five_axis_kinematics.h"
-#include "pages/five_axis_model.h"
+#include "pages/five_axis_dialog.h"
 
 namespace {
 
@@ -34,21 +34,31 @@ void Exercise(const prefig::FiveAxisRecord& record, std::string_view rest) {
     Check(rebuilt == record);
   }
 
-  GFiveAxisModel model(FiveAxisList{{record}, 1, 0});
+  WInspect5Axis dialog(FiveAxisList{{record}, 1, 0}, "");
+  // As a user can: disabled controls take nothing.
+  auto type = [](WEdit& field, const std::string& text) {
+    if (field.IsEnabled()) field.UserEdit(text);
+  };
   for (size_t i = 0; i + 2 <= rest.size() && i < 32; i += 2) {
     int what = static_cast<unsigned char>(rest[i]), value = static_cast<unsigned char>(rest[i + 1]);
     std::string text(rest.substr(i + 1, value % 6));
     switch (what % 8) {
-      case 0: model.SetType(value % 12); break;
-      case 1: model.SetAxisBox(value % 2, value / 2 % 7); break;
-      case 2: model.SetL1(text); break;
-      case 3: model.SetL2(text); break;
-      case 4: model.SetLimit(static_cast<FiveAxisLimit>(value % kLimitCount), text); break;
-      case 5: model.SetVector(value % kVectorFieldCount, text); break;
-      case 6: model.SetUsed(value % 2, value & 4); break;
-      default: model.ClickAxis2Icon(); break;
+      case 0: dialog.Type().UserSelect(value % 12); break;
+      case 1:
+        if (dialog.AxisBox(value % 2).IsEnabled()) dialog.AxisBox(value % 2).UserSelect(value / 2 % 7);
+        break;
+      case 2: type(dialog.L1(), text); break;
+      case 3: type(dialog.L2(), text); break;
+      case 4: type(dialog.Limit(static_cast<FiveAxisLimit>(value % kLimitCount)), text); break;
+      case 5: type(dialog.Vector(value % kVectorFieldCount), text); break;
+      case 6:
+        if (dialog.Used(value % 2).IsEnabled() && dialog.Used(value % 2).IsChecked() != bool(value & 4)) {
+          dialog.Used(value % 2).Click();
+        }
+        break;
+      default: dialog.AxisIcon(1).Click(); break;
     }
-    Check(ParseFiveAxisRecord(FormatFiveAxisRecord(model.Entries()[0])).has_value());
+    Check(ParseFiveAxisRecord(FormatFiveAxisRecord(dialog.Entries()[0])).has_value());
   }
 }
 

@@ -11,7 +11,8 @@
 #include "platform/process.h"
 #include "record/fixed_number.h"
 #include "record/five_axis_files.h"
-#include "pages/five_axis_model.h"
+#include "record/five_axis_kinematics.h"
+#include "pages/five_axis_dialog.h"
 
 namespace prefig::cli {
 namespace {
@@ -59,15 +60,16 @@ void Show(const std::string& text) {
   PrintValue("identity", identity);
 
   // As a template entry, so that showing it changes nothing.
-  GFiveAxisModel model(FiveAxisList{{*record}, 0, 0});
-  const FiveAxisControls& c = model.Controls();
-  PrintValue("type", std::to_string(c.type));
-  PrintValue("axis1.box", FiveAxisBoxText(c.type, c.box[0]));
-  PrintValue("axis2.box", FiveAxisBoxText(c.type, c.box[1]));
-  PrintValue("L1", c.l1.shown ? c.l1.text : "");
-  PrintValue("L2", c.l2.shown ? c.l2.text : "");
-  static const char* const kLimitKeys[kLimitCount] = {"min1", "max1", "min2", "max2"};
-  for (int i = 0; i < kLimitCount; ++i) PrintValue(kLimitKeys[i], c.limits[i].text);
+  WInspect5Axis dialog(FiveAxisList{{*record}, 0, 0}, "");
+  PrintValue("type", std::to_string(dialog.Type().Selected()));
+  PrintValue("axis1.box", dialog.AxisBox(0).SelectedText());
+  PrintValue("axis2.box", dialog.AxisBox(1).SelectedText());
+  PrintValue("L1", dialog.L1().IsVisible() ? dialog.L1().Text() : "");
+  PrintValue("L2", dialog.L2().IsVisible() ? dialog.L2().Text() : "");
+  for (int i = 0; i < kLimitCount; ++i) {
+    WEdit& limit = dialog.Limit(static_cast<FiveAxisLimit>(i));
+    PrintValue(limit.ControlName().c_str(), limit.Text());
+  }
 }
 
 int ParseAxisText(const std::string& text) {
@@ -80,33 +82,42 @@ int ParseAxisText(const std::string& text) {
   throw Failure("an axis is written A+, A-, B+, B-, C+ or C-, not '" + text + "'");
 }
 
-// Drives the dialog's model as a user would: a new machine, the type, the
-// axis boxes, the lengths and the limits, then the check of OK.
+// As the dialog takes a choice or typing: a control that the type
+// disables (the box and limits of an axis it does not use) ignores it.
+void BuildEdit(WEdit& field, const std::string& value) {
+  if (field.IsEnabled()) field.UserEdit(value);
+}
+void BuildChoice(WComboBox& box, int index) {
+  if (box.IsEnabled()) box.UserSelect(index);
+}
+
+// Drives the dialog as a user would: a new machine, the type, the axis
+// boxes, the lengths and the limits, then the check of OK.
 std::string Build(const FiveAxisArgs& a) {
   if (a.type < 0 || a.type >= kFreeType) {
     throw Failure("--type must be 0 to 9 (type 10 takes its vectors as entered)");
   }
-  auto name = GFiveAxisModel::AcceptName(a.name);
+  auto name = WInspect5AxisGetName::Accept(a.name);
   if (!name) throw Failure("--name must not be empty");
   FiveAxisRecord seed = DefaultFiveAxisRecord();
   seed.name = *name;
   seed.axis1.minimum = seed.axis1.maximum = seed.axis2.minimum = seed.axis2.maximum = 0;
-  GFiveAxisModel model(FiveAxisList{{seed}, 1, 0});
-  model.SetType(a.type);
-  model.SetAxisBox(0, ParseAxisText(a.axis1));
-  model.SetAxisBox(1, ParseAxisText(a.axis2));
-  model.SetL1(a.l1);
-  model.SetL2(a.l2);
+  WInspect5Axis dialog(FiveAxisList{{seed}, 1, 0}, "");
+  dialog.Type().UserSelect(a.type);
+  BuildChoice(dialog.AxisBox(0), ParseAxisText(a.axis1));
+  BuildChoice(dialog.AxisBox(1), ParseAxisText(a.axis2));
+  BuildEdit(dialog.L1(), a.l1);
+  BuildEdit(dialog.L2(), a.l2);
   for (int i = 0; i < kLimitCount; ++i) {
-    if (!a.limits[i].empty()) model.SetLimit(static_cast<FiveAxisLimit>(i), a.limits[i]);
+    if (!a.limits[i].empty()) BuildEdit(dialog.Limit(static_cast<FiveAxisLimit>(i)), a.limits[i]);
   }
-  if (!model.Update(true)) {
-    int axis = model.Controls().focus == FiveAxisFocus::kAxis1Box ? 1 : 2;
+  if (!dialog.Check()) {
+    int axis = dialog.FocusControl() == &dialog.AxisBox(0) ? 1 : 2;
     throw Failure("the letter of axis " + std::to_string(axis) + " (" + (axis == 1 ? a.axis1 : a.axis2) +
                       ") is not allowed for type " + std::to_string(a.type),
                   kExitNo);
   }
-  return FormatFiveAxisRecord(model.Entries()[0]);
+  return FormatFiveAxisRecord(dialog.Entries()[0]);
 }
 
 void List(const FiveAxisArgs& a) {

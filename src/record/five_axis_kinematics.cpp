@@ -9,17 +9,17 @@ namespace prefig {
 namespace {
 
 constexpr FiveAxisTypeInfo kTypes[kFiveAxisTypeCount] = {
-    {2544, FiveAxisLetterRule::kTiltThenC, 0, 0, false},  // 0: head-head
-    {2543, FiveAxisLetterRule::kTiltThenC, 0, 0, true},   // 1: head-head, offset pivot
-    {2547, FiveAxisLetterRule::kTwoTilts, 0, 0, false},   // 2: head-head, two tilts
-    {2548, FiveAxisLetterRule::kTiltThenC, 0, 0, false},  // 3: 45-degree head
-    {2549, FiveAxisLetterRule::kTiltThenC, 0, 1, false},  // 4: head-table
-    {2550, FiveAxisLetterRule::kTwoTilts, 0, 1, true},    // 5: head-table, two tilts
-    {2553, FiveAxisLetterRule::kTiltThenC, 0, 1, false},  // 6: 45-degree head, table
-    {2551, FiveAxisLetterRule::kTiltThenC, 1, 1, true},   // 7: trunnion
-    {2552, FiveAxisLetterRule::kTiltThenC, 1, 1, false},  // 8: 45-degree table
-    {2561, FiveAxisLetterRule::kAny, 1, 1, true},         // 9: single tilting table
-    {2554, FiveAxisLetterRule::kAny, 0, 0, false},        // 10: free
+    {FiveAxisLetterRule::kTiltThenC, 0, 0, false},  // 0: head-head
+    {FiveAxisLetterRule::kTiltThenC, 0, 0, true},   // 1: head-head, offset pivot
+    {FiveAxisLetterRule::kTwoTilts, 0, 0, false},   // 2: head-head, two tilts
+    {FiveAxisLetterRule::kTiltThenC, 0, 0, false},  // 3: 45-degree head
+    {FiveAxisLetterRule::kTiltThenC, 0, 1, false},  // 4: head-table
+    {FiveAxisLetterRule::kTwoTilts, 0, 1, true},    // 5: head-table, two tilts
+    {FiveAxisLetterRule::kTiltThenC, 0, 1, false},  // 6: 45-degree head, table
+    {FiveAxisLetterRule::kTiltThenC, 1, 1, true},   // 7: trunnion
+    {FiveAxisLetterRule::kTiltThenC, 1, 1, false},  // 8: 45-degree table
+    {FiveAxisLetterRule::kAny, 1, 1, true},         // 9: single tilting table
+    {FiveAxisLetterRule::kAny, 0, 0, false},        // 10: free
 };
 
 constexpr int kHeadTextMessage = 1643;  // + table flag

@@ -19,7 +19,6 @@ enum class FiveAxisLetterRule {
 };
 
 struct FiveAxisTypeInfo {
-  int bitmap;  // picture of the type
   FiveAxisLetterRule letters;
   int table1, table2;  // the table flags the type gives its axes
   bool uses_l2;
