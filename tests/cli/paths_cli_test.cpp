@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "context/config_path_handler.h"
-#include "pages/config_paths_model.h"
+#include "pages/config_paths_dialog.h"
 #include "platform/file_io.h"
 #include "support/run_program.h"
 #include "support/scoped_env.h"
@@ -81,11 +81,10 @@ TEST_F(PathsCli, ElevatedInstallationPassesPathsAsArguments) {
 
   GConfigPathHandler handler(program_dir + "/editor");
   bool changed = false;
-  GConfigPathsModel model(handler, &changed, {.can_write = [](const std::string&) { return false; }, .program = PREFIG_CLI});
-  model.Open();
-  model.SetEditText("/srv/" + hostile);
-  model.Ok();
-  EXPECT_EQ(model.LastOutcome(), GConfigPathsModel::Outcome::kInstalled);
+  DConfigPaths dialog(handler, &changed, {.can_write = [](const std::string&) { return false; }, .program = PREFIG_CLI});
+  dialog.Path().UserEdit("/srv/" + hostile);  // ROOTDIR is selected
+  dialog.Ok();
+  EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kInstalled);
   EXPECT_EQ(handler.GetPath("ROOTDIR"), "/srv/" + hostile);
   std::string written = ReadFile(program_dir + "/ConfigPaths.cfg");
   EXPECT_NE(written.find("\r\nROOTDIR = /srv/" + hostile + "\r\n"), std::string::npos) << written;

@@ -1,4 +1,4 @@
-#include "pages/config_paths_model.h"
+#include "pages/config_paths_dialog.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -33,60 +33,71 @@ std::vector<std::string> FilesIn(const std::string& dir) {
 
 }  // namespace
 
-GConfigPathsModel::GConfigPathsModel(GConfigPathHandler& handler, bool* changed)
-    : GConfigPathsModel(handler, changed, Installer{}) {}
-
-GConfigPathsModel::GConfigPathsModel(GConfigPathHandler& handler, bool* changed, Installer installer)
-    : handler_(handler), changed_(changed), installer_(std::move(installer)) {
+DConfigPaths::DConfigPaths(GConfigPathHandler& handler, bool* changed, Installer installer)
+    : FormDialog(kCaptionId, kOkButtonMessageId, kCancelButtonMessageId),
+      handler_(handler),
+      changed_(changed),
+      installer_(std::move(installer)) {
   if (!installer_.can_write) installer_.can_write = [](const std::string& target) { return platform::CanReplaceFile(target); };
-}
+  using namespace layout;
+  keys_.SetControlName("key");
+  path_.SetControlName("path");
+  SetLayout(Column{explanation_, Row{keys_, path_}, copy_files_, Row{default_, Stretch{}}}, keys_);
 
-void GConfigPathsModel::FillDefaults() {
-  edited_.Clear();
-  for (const ConfigPathDefault& entry : kConfigPathDefaults) edited_.Set(entry.key, entry.value);
-}
-
-void GConfigPathsModel::RefillKeys() {
-  keys_.clear();
-  for (const PathTable::Entry& entry : edited_) keys_.push_back(entry.key);
-  Select(0);
-}
-
-void GConfigPathsModel::Open() {
-  copy_files_ = true;
-  outcome_ = Outcome::kOpen;
+  copy_files_.SetCheck(true);
   FillDefaults();
-  as_read_.Clear();
   handler_.ReadPathsFile(as_read_);
   handler_.ReadPathsFile(edited_);
-  old_resolved_.Clear();
   for (const PathTable::Entry& entry : edited_) old_resolved_.Set(entry.key, handler_.GetPath(entry.key));
   RefillKeys();
 }
 
-void GConfigPathsModel::Select(int index) {
-  if (index < 0 || static_cast<size_t>(index) >= keys_.size()) return;
-  selection_ = index;
-  const std::string* value = edited_.Find(keys_[static_cast<size_t>(index)]);
-  edit_text_ = value != nullptr ? *value : std::string();
+void DConfigPaths::FillDefaults() {
+  edited_.Clear();
+  for (const ConfigPathDefault& entry : kConfigPathDefaults) edited_.Set(entry.key, entry.value);
 }
 
-void GConfigPathsModel::LeaveEdit() {
-  if (selection_ < 0 || static_cast<size_t>(selection_) >= keys_.size()) return;
-  edited_.Set(keys_[static_cast<size_t>(selection_)], GConfigPathHandler::NormalisePath(edit_text_));
+void DConfigPaths::RefillKeys() {
+  keys_.RemoveAll();
+  for (const PathTable::Entry& entry : edited_) keys_.AddText(entry.key);
+  keys_.Select(0);
+  ShowSelected();
 }
 
-void GConfigPathsModel::Default() {
+// The raw value, placeholders and all.
+void DConfigPaths::ShowSelected() {
+  const std::string* value = keys_.Selected() >= 0 ? edited_.Find(keys_.SelectedText()) : nullptr;
+  path_.SetText(value != nullptr ? *value : std::string());
+}
+
+// On every change rather than when the field is left: nothing reads the
+// table in between, and OK stores the field again.
+void DConfigPaths::StorePath() {
+  if (keys_.Selected() < 0) return;
+  edited_.Set(keys_.SelectedText(), GConfigPathHandler::NormalisePath(path_.Text()));
+}
+
+void DConfigPaths::OnEdited(WControl& control) {
+  if (&control == &keys_) {
+    if (keys_.Selected() < 0) keys_.Select(0);
+    ShowSelected();
+  } else if (&control == &path_) {
+    StorePath();
+  }
+}
+
+// The defaults only: the values read from the file are dropped.
+void DConfigPaths::Default() {
   FillDefaults();
   RefillKeys();
 }
 
-int GConfigPathsModel::Cancel() {
+void DConfigPaths::Cancel() {
   outcome_ = Outcome::kCancelled;
-  return kIdCancel;
+  FormDialog::Cancel();
 }
 
-bool GConfigPathsModel::Differs() const {
+bool DConfigPaths::Differs() const {
   for (const PathTable::Entry& entry : edited_) {
     const std::string* read = as_read_.Find(entry.key);
     if (read == nullptr || *read != entry.value) return true;
@@ -97,7 +108,7 @@ bool GConfigPathsModel::Differs() const {
 // Straight into place when we may write the program directory; otherwise a
 // temporary file that the installer, run as administrator, puts there. Its
 // arguments travel as an argument vector, so no path can become a command.
-bool GConfigPathsModel::Install() {
+bool DConfigPaths::Install() {
   std::string target = handler_.PathsFile();
   if (installer_.can_write(target)) return GConfigPathHandler::WritePathsFile(edited_, target);
   std::string temp = platform::CreateTemporaryFile(kTemporaryPrefix);
@@ -120,7 +131,7 @@ bool GConfigPathsModel::Install() {
 
 // ROOTDIR is left out: before the first ConfigPaths.cfg it is the program
 // directory, whose files are the program's own, not configuration.
-void GConfigPathsModel::CopyChangedDirectories() {
+void DConfigPaths::CopyChangedDirectories() {
   for (const PathTable::Entry& entry : edited_) {
     if (entry.key == kRootDirKey) continue;
     const std::string* old_dir = old_resolved_.Find(entry.key);
@@ -142,21 +153,19 @@ void GConfigPathsModel::CopyChangedDirectories() {
   }
 }
 
-int GConfigPathsModel::Ok() {
-  LeaveEdit();
+void DConfigPaths::Ok() {
+  StorePath();
   if (!Differs()) {
     outcome_ = Outcome::kUnchanged;
-    return kIdOk;
-  }
-  if (!Install()) {
+  } else if (!Install()) {
     outcome_ = Outcome::kNotWritten;
-    return kIdOk;
+  } else {
+    handler_.Reload();
+    if (changed_ != nullptr) *changed_ = true;
+    outcome_ = Outcome::kInstalled;
+    if (copy_files_.IsChecked()) CopyChangedDirectories();
   }
-  handler_.Reload();
-  if (changed_ != nullptr) *changed_ = true;
-  outcome_ = Outcome::kInstalled;
-  if (copy_files_) CopyChangedDirectories();
-  return kIdOk;
+  EndDialog(kIdOk);
 }
 
 }  // namespace prefig

@@ -1,6 +1,7 @@
-// The paths dialog as a sequence of steps: what each step shows, and what
-// reaches ConfigPaths.cfg and the configuration directories.
-#include "pages/config_paths_model.h"
+// The paths dialog as a sequence of user actions on its controls: what
+// each shows, and what reaches ConfigPaths.cfg and the configuration
+// directories.
+#include "pages/config_paths_dialog.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -35,14 +36,18 @@ class PathsDialog : public ::testing::Test {
   }
   std::string ProgramDir() const { return home_.dir().File("prog"); }
   std::string PathsFile() const { return ProgramDir() + "/ConfigPaths.cfg"; }
-  int IndexOf(const GConfigPathsModel& model, const std::string& key) {
-    const auto& keys = model.Keys();
-    return static_cast<int>(std::find(keys.begin(), keys.end(), key) - keys.begin());
+  static std::vector<std::string> Keys(DConfigPaths& dialog) {
+    std::vector<std::string> keys;
+    for (const WComboBox::Entry& entry : dialog.Keys().Entries()) keys.push_back(entry.text);
+    return keys;
   }
-  void Edit(GConfigPathsModel& model, const std::string& key, const std::string& text) {
-    model.Select(IndexOf(model, key));
-    model.SetEditText(text);
-    model.LeaveEdit();
+  static void Select(DConfigPaths& dialog, const std::string& key) {
+    std::vector<std::string> keys = Keys(dialog);
+    dialog.Keys().UserSelect(static_cast<int>(std::find(keys.begin(), keys.end(), key) - keys.begin()));
+  }
+  static void Edit(DConfigPaths& dialog, const std::string& key, const std::string& text) {
+    Select(dialog, key);
+    dialog.Path().UserEdit(text);
   }
 
   test::IsolatedHome home_;
@@ -52,21 +57,26 @@ TEST_F(PathsDialog, OpensWithTheFilesValuesAndDefaultAndCancelWriteNothing) {
   WriteFile(PathsFile(), "ROOTDIR=/srv/cnc\nEXTRA = /x\n");
   GConfigPathHandler handler(ProgramDir() + "/editor");
   bool changed = false;
-  GConfigPathsModel model(handler, &changed);
-  model.Open();
+  DConfigPaths dialog(handler, &changed);
   std::vector<std::string> keys = kDefaultKeys;
   keys.push_back("EXTRA");
-  EXPECT_EQ(model.Keys(), keys);
-  EXPECT_EQ(model.EditText(), "/srv/cnc");
-  EXPECT_TRUE(model.CopyFiles());
-  Edit(model, "CFG", "  \"\\\\srv\\\\cfg\\\\\" ");
-  EXPECT_EQ(*model.Edited().Find("CFG"), "//srv/cfg");
-  model.Default();
-  EXPECT_EQ(model.Keys(), kDefaultKeys);
-  EXPECT_EQ(model.Selection(), 0);
-  EXPECT_EQ(model.EditText(), "%APPDATA%/%VENDORDIR%/%PRODUCTDIR%");
-  EXPECT_EQ(*model.Edited().Find("CFG"), "%ROOTDIR%/Cfg");
-  EXPECT_EQ(model.Cancel(), kIdCancel);
+  EXPECT_EQ(Keys(dialog), keys);
+  EXPECT_EQ(dialog.Path().Text(), "/srv/cnc");
+  EXPECT_TRUE(dialog.CopyFiles().IsChecked());
+  Edit(dialog, "CFG", "  \"\\\\srv\\\\cfg\\\\\" ");
+  EXPECT_EQ(*dialog.Edited().Find("CFG"), "//srv/cfg");
+  Select(dialog, "EXTRA");
+  EXPECT_EQ(dialog.Path().Text(), "/x");
+  Select(dialog, "CFG");
+  EXPECT_EQ(dialog.Path().Text(), "//srv/cfg");
+  dialog.DefaultButton().Click();
+  EXPECT_EQ(Keys(dialog), kDefaultKeys);
+  EXPECT_EQ(dialog.Keys().Selected(), 0);
+  EXPECT_EQ(dialog.Path().Text(), "%APPDATA%/%VENDORDIR%/%PRODUCTDIR%");
+  EXPECT_EQ(*dialog.Edited().Find("CFG"), "%ROOTDIR%/Cfg");
+  dialog.Cancel();
+  EXPECT_EQ(dialog.EndCode(), kIdCancel);
+  EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kCancelled);
   EXPECT_EQ(ReadFile(PathsFile()), "ROOTDIR=/srv/cnc\nEXTRA = /x\n");
   EXPECT_FALSE(changed);
 }
@@ -84,11 +94,11 @@ TEST_F(PathsDialog, OkWritesTheFileTakesItIntoUseAndCopiesTheFiles) {
 
   GConfigPathHandler handler(ProgramDir() + "/editor");
   bool changed = false;
-  GConfigPathsModel model(handler, &changed);
-  model.Open();
-  model.SetEditText(new_root + "/");  // ROOTDIR is selected
-  EXPECT_EQ(model.Ok(), kIdOk);
-  EXPECT_EQ(model.LastOutcome(), GConfigPathsModel::Outcome::kInstalled);
+  DConfigPaths dialog(handler, &changed);
+  dialog.Path().UserEdit(new_root + "/");  // ROOTDIR is selected
+  dialog.Ok();
+  EXPECT_EQ(dialog.EndCode(), kIdOk);
+  EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kInstalled);
   EXPECT_TRUE(changed);
   EXPECT_EQ(ReadFile(PathsFile()), kHeader +
                                        "ROOTDIR = " + new_root + "\r\n"
@@ -109,11 +119,10 @@ TEST_F(PathsDialog, OkWritesTheFileTakesItIntoUseAndCopiesTheFiles) {
 TEST_F(PathsDialog, APathThatCannotBeWrittenKeepsTheOldPaths) {
   GConfigPathHandler handler(ProgramDir() + "/editor");
   bool changed = false;
-  GConfigPathsModel model(handler, &changed);
-  model.Open();
-  Edit(model, "CFG", "/data/#1");
-  model.Ok();
-  EXPECT_EQ(model.LastOutcome(), GConfigPathsModel::Outcome::kNotWritten);
+  DConfigPaths dialog(handler, &changed);
+  Edit(dialog, "CFG", "/data/#1");
+  dialog.Ok();
+  EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kNotWritten);
   EXPECT_FALSE(changed);
   EXPECT_FALSE(platform::FileExists(PathsFile()));
   EXPECT_EQ(handler.GetPath("CFG"), ProgramDir() + "/CFG");
@@ -129,12 +138,11 @@ TEST_F(PathsDialog, AProtectedProgramDirectoryWithoutPkexecKeepsTheOldPaths) {
     GConfigPathHandler handler(dir + "/prog/editor");
     bool changed = false;
     // An installer that would succeed, were there a way to run it elevated.
-    GConfigPathsModel model(handler, &changed, {.can_write = {}, .program = "/bin/true"});
-    model.Open();
-    model.Select(1);
-    model.SetEditText("/new/cfg");
-    model.Ok();
-    return model.LastOutcome() == GConfigPathsModel::Outcome::kNotWritten && !changed &&
+    DConfigPaths dialog(handler, &changed, {.can_write = {}, .program = "/bin/true"});
+    dialog.Keys().UserSelect(1);
+    dialog.Path().UserEdit("/new/cfg");
+    dialog.Ok();
+    return dialog.LastOutcome() == DConfigPaths::Outcome::kNotWritten && !changed &&
            handler.GetPath("CFG") == "/old/cfg" && ReadFile(dir + "/prog/ConfigPaths.cfg") == "CFG=/old/cfg\n";
   }));
 }
