@@ -1,5 +1,6 @@
-// prefig page ...: every page of the setup dialog as text, through the same
-// page models, rules and savers as the dialog.
+// prefig page ...: every page of the setup dialog, and the 5-axis and
+// paths dialogs, as text, through the same models, rules and savers as the
+// dialogs.
 #include <CLI/CLI.hpp>
 #include <cerrno>
 #include <cstdio>
@@ -11,22 +12,32 @@
 
 #include "cli/answer_services.h"
 #include "cli/cli_common.h"
+#include "cli/host_program.h"
 #include "cli/scratch_configuration.h"
+#include "context/config_path_handler.h"
+#include "context/config_path_keys.h"
+#include "pages/config_paths_dialog.h"
 #include "pages/editor_setup_main.h"
+#include "pages/five_axis_dialog.h"
 #include "module/module_abi.h"
 #include "module/module_state.h"
 #include "pages/run_setup.h"
 #include "pages/config_base.h"
 #include "pages/page_text.h"
 #include "ini/ini_text.h"
+#include "record/five_axis_files.h"
 #include "record/prefiguration.h"
 
 namespace prefig::cli {
 namespace {
 
 struct PageArgs {
-  std::string root, page, type;
+  std::string root, page, type, current;
 };
+
+// The dialogs that are no page of the tree, by the name PAGE gives them.
+constexpr const char* kFiveAxisDialogName = "5axis";
+constexpr const char* kPathsDialogName = "paths";
 
 // One step of a session, in the order given on the command line.
 struct Step {
@@ -79,11 +90,34 @@ int FindPage(const DEditorSetupMain& dialog, const std::string& name) {
   throw Failure("no page '" + name + "' in the tree (prefig page list shows them)");
 }
 
+// Runs the steps on the controls that `describe` lists; a step that cannot
+// be made is a failure before anything is written.
+template <typename Describe, typename Defaults>
+void RunSteps(const std::vector<Step>& steps, const AnswerServices& services, Describe describe, Defaults defaults) {
+  for (const Step& step : steps) {
+    if (step.kind == Step::kDefaults) {
+      defaults();
+      continue;
+    }
+    std::string error;
+    WControl* control = page_text::Find(describe(), step.control, &error);
+    bool done = control != nullptr && (step.kind == Step::kEdit ? page_text::Edit(*control, step.value, &error)
+                                                                : page_text::Click(*control, &error));
+    if (!done) throw Failure(control == nullptr ? error : step.control + " " + error);
+    if (!services.Error().empty()) throw Failure(services.Error());
+  }
+}
+
+bool IsDialogName(const std::string& name) {
+  return ini::SameName(name, kFiveAxisDialogName) || ini::SameName(name, kPathsDialogName);
+}
+
 // The record as the editor has it when the user opens the settings.
 class PageSession {
  public:
   PageSession(const PageArgs& args, bool scratch, std::deque<std::string> answers)
       : services_(std::move(answers)) {
+    if (!args.current.empty()) throw Failure("--current is for the 5axis dialog");
     if (scratch) {
       scratch_.emplace(args.root);
     } else {
@@ -105,23 +139,11 @@ class PageSession {
   GPrefiguration& Record() { return record_; }
   AnswerServices& Services() { return services_; }
 
-  // Shows the page and runs the steps; a step that cannot be made is a
-  // failure before anything is written.
+  // Shows the page and runs the steps.
   WConfigBase& Run(const std::string& page_name, const std::vector<Step>& steps) {
     dialog_->Select(FindPage(*dialog_, page_name));
     WConfigBase& page = *dialog_->CurrentPage();
-    for (const Step& step : steps) {
-      if (step.kind == Step::kDefaults) {
-        page.ResetToDefaults();
-        continue;
-      }
-      std::string error;
-      WControl* control = page_text::Find(page_text::Describe(page), step.control, &error);
-      bool done = control != nullptr && (step.kind == Step::kEdit ? page_text::Edit(*control, step.value, &error)
-                                                                  : page_text::Click(*control, &error));
-      if (!done) throw Failure(control == nullptr ? error : step.control + " " + error);
-      if (!services_.Error().empty()) throw Failure(services_.Error());
-    }
+    RunSteps(steps, services_, [&page] { return page_text::Describe(page); }, [&page] { page.ResetToDefaults(); });
     return page;
   }
 
@@ -139,21 +161,79 @@ class PageSession {
   std::unique_ptr<DEditorSetupMain> dialog_;
 };
 
+// The 5-axis or the paths dialog as the host opens it: the message texts of
+// a copy of the configuration, the files of the configuration itself.
+class DialogSession {
+ public:
+  DialogSession(const PageArgs& args, std::deque<std::string> answers)
+      : scratch_(args.root), services_(std::move(answers)), handler_(ConfigurationProgram(args.root)) {
+    if (!args.type.empty()) throw Failure("--type is for the pages of a machine type");
+    StartRecord(record_);
+    if (ini::SameName(args.page, kPathsDialogName)) {
+      if (!args.current.empty()) throw Failure("--current is for the 5axis dialog");
+      dialog_ = std::make_unique<DConfigPaths>(handler_, nullptr);
+      return;
+    }
+    std::optional<FiveAxisRecord> current;
+    if (!args.current.empty()) {
+      current = ParseFiveAxisRecord(args.current);
+      if (!current) throw Failure("--current is not a readable 5-axis machine record");
+    }
+    user_file_ = UserFiveAxisFile(handler_.GetPath(kTypesKey));
+    std::string templates = TemplateFiveAxisFile(platform::DirectoryOf(ProgramOrHost("")));
+    dialog_ = std::make_unique<WInspect5Axis>(user_file_, templates, current);
+  }
+
+  FormDialog& Run(const std::vector<Step>& steps) {
+    RunSteps(steps, services_, [this] { return page_text::Describe(*dialog_); },
+             [] { throw Failure("--defaults is the Default button of a page; click a dialog's own"); });
+    return *dialog_;
+  }
+
+  // OK as the dialog's button: what it writes, and for the 5-axis dialog
+  // the record it hands the host on standard output.
+  void Ok() {
+    if (auto* five_axis = dynamic_cast<WInspect5Axis*>(dialog_.get())) {
+      if (!five_axis->Check()) {
+        throw Failure(five_axis->FocusControl()->ControlName() + " has a letter that the type does not allow");
+      }
+      five_axis->Ok();
+      if (!five_axis->HasEnded()) throw Failure("cannot write " + user_file_);
+      std::printf("%s\n", FormatFiveAxisRecord(*five_axis->Result()).c_str());
+      return;
+    }
+    auto& paths = static_cast<DConfigPaths&>(*dialog_);
+    paths.Ok();
+    if (paths.LastOutcome() == DConfigPaths::Outcome::kNotWritten) throw Failure("cannot write " + handler_.PathsFile());
+  }
+
+ private:
+  ScratchConfiguration scratch_;
+  GPrefiguration record_;
+  AnswerServices services_;
+  GConfigPathHandler handler_;
+  std::string user_file_;
+  std::unique_ptr<FormDialog> dialog_;
+};
+
 void AddStepOptions(CLI::App* command, const std::shared_ptr<PageArgs>& args) {
-  command->add_option("PAGE", args->page, "Class name (DGlobal), start page number, or title")->required();
+  command->add_option("PAGE", args->page, "Class name (DGlobal), start page number, or title; 5axis or paths for "
+                                          "the 5-axis machines or the configuration paths dialog")
+      ->required();
   command->add_option("--type", args->type, "The current machine type: TYPENAME, DESCRIPTION or position");
+  command->add_option("--current", args->current, "The host's current 5-axis record (5axis)");
   command->add_option("--root", args->root, kRootHelp);
   command->allow_extras();
   command->footer(
       "Then, in order: --defaults (the Default button), CONTROL=VALUE (an edit as a user makes it), "
       "--click CONTROL, --answer TEXT (the answer to the next question or chooser: yes, no, ok, cancel, "
-      "a path, #RRGGBB, a font FACE,HEIGHT,WEIGHT,ITALIC, a text). CONTROL is SECTION/KEY, KEY alone when "
-      "unique, or #MESSAGEID.");
+      "a path, #RRGGBB, a font FACE,HEIGHT,WEIGHT,ITALIC, the text typed into a prompt). CONTROL is SECTION/KEY, "
+      "KEY alone when unique, the control's name (a dialog's L1, path, ...), or #MESSAGEID.");
 }
 
 void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
   auto args = std::make_shared<PageArgs>();
-  CLI::App* page = app.add_subcommand("page", "The pages of the setup dialog as text: list, show, set");
+  CLI::App* page = app.add_subcommand("page", "The pages of the setup dialog, and the 5-axis and paths dialogs, as text: list, show, set");
   page->require_subcommand(1);
 
   CLI::App* list = page->add_subcommand("list", "One line per page of the tree: start page, title, class name");
@@ -171,6 +251,11 @@ void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
   AddStepOptions(show, args);
   show->callback([args, show] {
     Session steps = ParseSteps(show->remaining());
+    if (IsDialogName(args->page)) {
+      DialogSession session(*args, std::move(steps.answers));
+      std::fputs(page_text::Format(page_text::Describe(session.Run(steps.steps))).c_str(), stdout);
+      return;
+    }
     PageSession session(*args, true, std::move(steps.answers));
     WConfigBase& shown = session.Run(args->page, steps.steps);
     std::fputs(page_text::Format(page_text::Describe(shown)).c_str(), stdout);
@@ -180,6 +265,12 @@ void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
   AddStepOptions(set, args);
   set->callback([args, set] {
     Session steps = ParseSteps(set->remaining());
+    if (IsDialogName(args->page)) {
+      DialogSession session(*args, std::move(steps.answers));
+      session.Run(steps.steps);
+      session.Ok();
+      return;
+    }
     PageSession session(*args, false, std::move(steps.answers));
     session.Run(args->page, steps.steps);
     GPrefiguration& record = session.Record();

@@ -14,10 +14,11 @@ namespace prefig::cli {
 
 namespace fs = std::filesystem;
 
-void SelectConfiguration(const std::string& root) {
-  ConfigPaths().SetProgramFile(root.empty() ? ProgramOrHost("")
-                                            : platform::AbsolutePath(root) + "/" + kHostProgramName);
+std::string ConfigurationProgram(const std::string& root) {
+  return root.empty() ? ProgramOrHost("") : platform::AbsolutePath(root) + "/" + kHostProgramName;
 }
+
+void SelectConfiguration(const std::string& root) { ConfigPaths().SetProgramFile(ConfigurationProgram(root)); }
 
 void StartRecord(GPrefiguration& record) {
   int result = record.InitDnc(kMainIniName, true);

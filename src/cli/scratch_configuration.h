@@ -10,8 +10,13 @@ namespace prefig::cli {
 inline constexpr const char* kRootHelp =
     "Use this folder as the configuration (default: as the editor's ConfigPaths.cfg says)";
 
+// The program whose ConfigPaths.cfg places the configuration: the editor,
+// or with a root folder a program there (every directory a subfolder of
+// it, unless a ConfigPaths.cfg there says otherwise).
+std::string ConfigurationProgram(const std::string& root);
+
 // The editor's configuration, as its ConfigPaths.cfg resolves it, or the
-// one under the root folder given (every directory a subfolder of it).
+// one under the root folder given.
 void SelectConfiguration(const std::string& root);
 
 // Initialises the record as the editor does when it starts: context,

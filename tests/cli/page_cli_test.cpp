@@ -28,6 +28,12 @@ std::map<std::string, std::string> Snapshot(const std::string& root) {
   return files;
 }
 
+// A head-head machine of type 0 (A+ C+, L1 300) as the host hands it over.
+constexpr const char* kHostMachine =
+    "1$Host$1$0$0$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$300.0000000$110.0000000$-110.0000000$1$0$2"
+    "$0.0000000$0.0000000$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000"
+    "$1.0000000$3";
+
 class PageCli : public ::testing::Test {
  protected:
   test::IsolatedHome home;
@@ -57,6 +63,13 @@ TEST_F(PageCli, ShowOfEveryPageMatchesTheGoldenFile) {
     test::ProgramResult show = Page({"show", class_name, "--type", "ISO Milling"});
     ASSERT_EQ(show.exit_code, 0) << class_name << ": " << show.err;
     dump += "== " + class_name + "\n" + show.out;
+  }
+  // The dialogs that are no page of the tree: the 5-axis machines of the
+  // templates, and the paths of a configuration without ConfigPaths.cfg.
+  for (const char* dialog : {"5axis", "paths"}) {
+    test::ProgramResult show = Page({"show", dialog});
+    ASSERT_EQ(show.exit_code, 0) << dialog << ": " << show.err;
+    dump += std::string("== ") + dialog + "\n" + show.out;
   }
   EXPECT_EQ(Snapshot(root.path()), before) << "show changed a file";
   std::string golden = test::ReadFile(kGoldenPath);
@@ -106,6 +119,55 @@ TEST_F(PageCli, MachineTypePagesWriteTheChosenTypesFile) {
   EXPECT_NE(after["TYPES/HEIDENHAIN.MAC"].find("SHOWALL\t\t= Yes\r\n"), std::string::npos);
 }
 
+// The host's machine is added to the list as a user machine; a second one
+// is added from it with the name prompt; OK writes both and hands back the
+// selected one.
+TEST_F(PageCli, FiveAxisOkWritesTheUsersMachinesAndPrintsTheChosenOne) {
+  auto expected = Snapshot(root.path());
+  test::ProgramResult set = Page({"set", "5axis", "--current", kHostMachine, "L1=250", "--click", "#448", "--answer",
+                                  " Second ", "axis1.box=B-"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  const std::string second =
+      "1$Second$1$0$1$0.0000000$-1.0000000$0.0000000$0.0000000$0.0000000$250.0000000$110.0000000$-110.0000000$1$0$2"
+      "$0.0000000$0.0000000$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000"
+      "$1.0000000$3$0";
+  EXPECT_EQ(set.out, second + "\n");
+  expected["TYPES/User5Axis.cfg"] =
+      second + "\r\n" +
+      "1$Host$1$0$0$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$250.0000000$110.0000000$-110.0000000$1$0$2"
+      "$0.0000000$0.0000000$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000"
+      "$1.0000000$3$0\r\n";
+  EXPECT_EQ(Snapshot(root.path()), expected);
+}
+
+// OK writes ConfigPaths.cfg beside the program (here the root's) and copies
+// the files of the one directory that moved.
+TEST_F(PageCli, PathsOkWritesConfigPathsAndCopiesTheMovedDirectory) {
+  test::WriteFile(root.File("ConfigPaths.cfg"),
+                  "ROOTDIR=%EXEDIR%\nCFG=%ROOTDIR%/CFG\nDATA=%ROOTDIR%/DATA\nMACHINES=%ROOTDIR%/MACHINES\n"
+                  "TYPES=%ROOTDIR%/TYPES\nTOOLLIBS=%ROOTDIR%/TOOLLIBS\nLOG=%ROOTDIR%/LOG\n");
+  auto expected = Snapshot(root.path());
+  test::ProgramResult set = Page({"set", "paths", "key=TYPES", "path=%ROOTDIR%\\Types2\\"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  expected["ConfigPaths.cfg"] =
+      "#########################################################################\r\n"
+      "# This file is used to set the path to configuration directories.\r\n"
+      "# See ConfigPath-sample.cfg for more information.\r\n"
+      "#########################################################################\r\n"
+      "\r\n"
+      "ROOTDIR = %EXEDIR%\r\n"
+      "CFG = %ROOTDIR%/CFG\r\n"
+      "DATA = %ROOTDIR%/DATA\r\n"
+      "MACHINES = %ROOTDIR%/MACHINES\r\n"
+      "TYPES = %ROOTDIR%/Types2\r\n"
+      "TOOLLIBS = %ROOTDIR%/TOOLLIBS\r\n"
+      "LOG = %ROOTDIR%/LOG\r\n";
+  for (const auto& [file, text] : Snapshot(root.path())) {
+    if (file.rfind("TYPES/", 0) == 0) expected["Types2/" + file.substr(6)] = text;
+  }
+  EXPECT_EQ(Snapshot(root.path()), expected);
+}
+
 // A value the control cannot take, a control that is not there or a
 // question answered off the point: exit 2, the reason, and no file touched.
 TEST_F(PageCli, RefusedStepsWriteNothing) {
@@ -122,6 +184,13 @@ TEST_F(PageCli, RefusedStepsWriteNothing) {
       {{"set", "1", "NOSUCHKEY=1"}, "no control 'NOSUCHKEY'"},
       {{"set", "4", "--click", "#499", "--answer", "maybe"}, "does not fit the question"},
       {{"set", "1", "stray"}, "unexpected argument 'stray'"},
+      {{"set", "5axis", "L1=5"}, "L1 is not enabled"},  // a template
+      {{"set", "5axis", "--current", kHostMachine, "type=Head/head: two tilting axes"},
+       "axis2.box has a letter that the type does not allow"},
+      {{"set", "5axis", "--click", "#448", "--answer", "  "}, "answer '  ' was refused: Add machine"},
+      {{"set", "5axis", "--current", "1$too$short"}, "--current is not a readable 5-axis machine record"},
+      {{"set", "paths", "--defaults"}, "--defaults is the Default button of a page"},
+      {{"set", "paths", "key=NOSUCHKEY"}, "has no entry 'NOSUCHKEY'"},
   };
   for (const Case& c : cases) {
     test::ProgramResult result = Page(c.args);
