@@ -8,6 +8,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QTimer>
@@ -16,7 +17,10 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
+#include "context/config_path_handler.h"
+#include "pages/config_paths_dialog.h"
 #include "pages/editor_setup_main.h"
+#include "pages/five_axis_dialog.h"
 #include "controls/header_ctrl.h"
 #include "controls/push_button.h"
 #include "module/plugin_abi.h"
@@ -171,6 +175,41 @@ TEST_F(Renderer, ADialogOfThePagesClosesOnlyWhenItsModelSays) {
   ui::FormDialogWindow other(cancelled, nullptr);
   other.reject();
   EXPECT_EQ(cancelled.EndCode(), kIdCancel);
+}
+
+// The 5-axis and paths dialogs are form dialogs like the prompts: the one
+// window draws them, and choices in its widgets reach their models.
+TEST_F(Renderer, TheFiveAxisAndPathsDialogsAreDrawnFromTheirLayouts) {
+  WInspect5Axis five_axis(FiveAxisList{{DefaultFiveAxisRecord()}, 1, 0}, "");
+  ui::FormDialogWindow window(five_axis, nullptr);
+  auto* type = qobject_cast<QComboBox*>(ui::WidgetOf(&five_axis.Type()));
+  ASSERT_NE(type, nullptr);
+  EXPECT_EQ(type->count(), 11);
+  EXPECT_EQ(type->currentIndex(), 8);
+  type->setCurrentIndex(2);
+  emit type->activated(2);  // two tilting axes, but axis 2 is C
+  EXPECT_EQ(five_axis.Type().Selected(), 2);
+  EXPECT_EQ(five_axis.Picture().Name(), "five_axis_type_2");
+  EXPECT_TRUE(ui::WidgetOf(&five_axis.Vector(0))->isHidden());
+  window.accept();
+  EXPECT_FALSE(five_axis.HasEnded());
+  EXPECT_EQ(five_axis.FocusControl(), &five_axis.AxisBox(1));
+  window.reject();
+  EXPECT_EQ(five_axis.EndCode(), kIdCancel);
+
+  test::TempDir dir;
+  GConfigPathHandler handler(dir.File("editor"));
+  DConfigPaths paths(handler, nullptr);
+  ui::FormDialogWindow paths_window(paths, nullptr);
+  auto* keys = qobject_cast<QComboBox*>(ui::WidgetOf(&paths.Keys()));
+  auto* path = qobject_cast<QLineEdit*>(ui::WidgetOf(&paths.Path()));
+  ASSERT_TRUE(keys != nullptr && path != nullptr);
+  keys->setCurrentIndex(1);
+  emit keys->activated(1);
+  EXPECT_EQ(path->text(), "%ROOTDIR%/Cfg");
+  paths_window.reject();
+  EXPECT_EQ(paths.LastOutcome(), DConfigPaths::Outcome::kCancelled);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("ConfigPaths.cfg")));
 }
 
 // The program's folder chooser, as the Load/save page calls it: the answer
