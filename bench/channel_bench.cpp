@@ -70,8 +70,8 @@ void EvaluateEveryLine(benchmark::State& state, int mode, bool siemens) {
     }
   }
   if (syncs != kLines / 25 - 2) state.SkipWithError("wrong number of synchronisations");
-  state.counters["lines/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * kLines,
-                                                  benchmark::Counter::kIsRate);
+  state.counters["lines/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kLines, benchmark::Counter::kIsRate);
 }
 
 void FanucMode2(benchmark::State& state) { EvaluateEveryLine(state, 2, false); }
@@ -88,8 +88,8 @@ void BareRegexec(benchmark::State& state) {
     }
   }
   regfree(&regex);
-  state.counters["lines/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * kLines,
-                                                  benchmark::Counter::kIsRate);
+  state.counters["lines/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kLines, benchmark::Counter::kIsRate);
 }
 
 }  // namespace
@@ -103,7 +103,8 @@ BENCHMARK(SiemensMode10)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter({
-      {"evaluating 100 000 lines, against one bare regexec per line", "BareRegexec/real_time",
+      {"evaluating 100 000 lines, against one bare regexec per line",
+       "BareRegexec/real_time",
        {"FanucMode2/real_time", "SiemensMode10/real_time"}},
   });
   benchmark::RunSpecifiedBenchmarks(&reporter);

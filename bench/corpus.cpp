@@ -15,11 +15,11 @@
 namespace prefig::bench {
 namespace {
 
-const char* const kSections[] = {"GENERAL", "LOADSAVE", "SYNTAX", "COLORS", "BACKPLOT", "TOOLSCAN", "MACHINE",
-                                 "RENUMBER", "TOOLLIST", "COMPARE", "CADCAM", "MULTICHANNEL", "MACROINF",
-                                 "FAVORITE", "FILTER", "PRINT", "DNC"};
-const char* const kWords[] = {"COLOR", "TEXT", "MODE", "LIMIT", "PATH", "EXT", "FONT", "SIZE", "SHOW", "AXIS",
-                              "TOOL", "FEED", "RATE", "UNITS", "START", "END", "SYNC", "CHANNEL", "LETTER", "STEP"};
+const char* const kSections[] = {"GENERAL",  "LOADSAVE", "SYNTAX",   "COLORS",  "BACKPLOT", "TOOLSCAN",
+                                 "MACHINE",  "RENUMBER", "TOOLLIST", "COMPARE", "CADCAM",   "MULTICHANNEL",
+                                 "MACROINF", "FAVORITE", "FILTER",   "PRINT",   "DNC"};
+const char* const kWords[] = {"COLOR", "TEXT", "MODE", "LIMIT", "PATH",  "EXT", "FONT", "SIZE",    "SHOW",   "AXIS",
+                              "TOOL",  "FEED", "RATE", "UNITS", "START", "END", "SYNC", "CHANNEL", "LETTER", "STEP"};
 
 std::string FileText(std::mt19937& rng, int sections, int keys_per_section, IniCorpusFile& file) {
   std::string text = "\r\n" + ini::Banner("INIFILEVERSION") + "\r\n\r\n[INIFILEVERSION]\r\nVERSION\t\t= 200\r\n";

@@ -305,7 +305,8 @@ int main(int argc, char** argv) {
   if (!StartHost(host)) return 1;
   g_host = &host;
   TargetReporter reporter(
-      {{"opening to the first paint, against a bare QDialog of the same size", "PeerBareDialog/manual_time",
+      {{"opening to the first paint, against a bare QDialog of the same size",
+        "PeerBareDialog/manual_time",
         {"OpenToFirstPaint/1/manual_time", "OpenToFirstPaint/4/manual_time"}}},
       {
           {"open, start page 1, to its first paint", "OpenToFirstPaint/1/manual_time", "", kOpenTargetMs, "ms"},

@@ -17,9 +17,9 @@
 #include <unordered_map>
 
 #include "corpus.h"
-#include "ratio_reporter.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
+#include "ratio_reporter.h"
 
 namespace prefig::bench {
 namespace {
@@ -79,7 +79,8 @@ void OursReadEveryKey(benchmark::State& state, bool shuffled) {
       GIniFile ini;
       ini.Open(file.path);
       ini.SetCached(true);
-      for (const auto& [section, key] : file.keys) benchmark::DoNotOptimize(ini.GetString(section, key, "", buffer, sizeof buffer));
+      for (const auto& [section, key] : file.keys)
+        benchmark::DoNotOptimize(ini.GetString(section, key, "", buffer, sizeof buffer));
       ini.SetCached(false);
     }
   }
@@ -197,11 +198,14 @@ BENCHMARK(SimpleIniSave)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter({
-      {"reading every key of 257 files, against plain read()", "PlainRead",
+      {"reading every key of 257 files, against plain read()",
+       "PlainRead",
        {"OursFileOrder", "OursRandomOrder", "InihHashMap", "SimpleIniGet"}},
-      {"changing 50 keys per file and saving, against the atomic rewrite", "AtomicRewriteFloor",
+      {"changing 50 keys per file and saving, against the atomic rewrite",
+       "AtomicRewriteFloor",
        {"DurableRewriteFloor", "OursSave", "SimpleIniSave"}},
-      {"changing 50 keys per file and saving, against the durable atomic rewrite", "DurableRewriteFloor",
+      {"changing 50 keys per file and saving, against the durable atomic rewrite",
+       "DurableRewriteFloor",
        {"OursSave", "SimpleIniSave"}},
   });
   benchmark::RunSpecifiedBenchmarks(&reporter);

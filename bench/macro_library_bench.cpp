@@ -38,8 +38,8 @@ Macro MakeMacro(int number) {
   macro.fields.Set(schema::kMacroName, "Cycle " + std::to_string(number));
   macro.fields.Set(schema::kMacroGroup, number % 8);
   for (int line = 0; line < kLines; ++line) {
-    std::string text = "G1 X$" + std::to_string(line + 1) + " Y@" + std::to_string(line + 3) + " F$" +
-                       std::to_string(kParameters);
+    std::string text =
+        "G1 X$" + std::to_string(line + 1) + " Y@" + std::to_string(line + 3) + " F$" + std::to_string(kParameters);
     macro.lines.push_back(text);
   }
   macro.parameters.resize(kParameters);
@@ -74,8 +74,7 @@ void PlainRead(benchmark::State& state) {
   char buffer[65536];
   for (auto _ : state) {
     int fd = ::open(file.c_str(), O_RDONLY);
-    while (::read(fd, buffer, sizeof buffer) > 0) {
-    }
+    while (::read(fd, buffer, sizeof buffer) > 0) {}
     ::close(fd);
   }
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(file)));

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "corpus.h"
-#include "ratio_reporter.h"
 #include "platform/file_io.h"
+#include "ratio_reporter.h"
 #include "record/machine_list.h"
 
 namespace prefig::bench {
@@ -98,8 +98,8 @@ int64_t Bytes(const std::vector<std::string>& files) {
 }
 
 void PerType(benchmark::State& state) {
-  state.counters["per type"] =
-      benchmark::Counter(static_cast<double>(state.iterations()) * kTypes, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per type"] = benchmark::Counter(static_cast<double>(state.iterations()) * kTypes,
+                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void PlainRead(benchmark::State& state) {
@@ -108,8 +108,7 @@ void PlainRead(benchmark::State& state) {
   for (auto _ : state) {
     for (const std::string& file : files) {
       int fd = ::open(file.c_str(), O_RDONLY);
-      while (::read(fd, buffer, sizeof buffer) > 0) {
-      }
+      while (::read(fd, buffer, sizeof buffer) > 0) {}
       ::close(fd);
     }
   }
@@ -136,9 +135,9 @@ void InitialiseNewTypes(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     for (int i = 0; i < kTypes; ++i) {
-      WriteText(dir + "/type" + std::to_string(i) + ".mac",
-                "[GENERAL]\r\nTYPENAME=T" + std::to_string(i) + "\r\nDESCRIPTION=Machine " + std::to_string(i) +
-                    "\r\nLOADORDER=" + std::to_string(i + 1) + "\r\n");
+      WriteText(dir + "/type" + std::to_string(i) + ".mac", "[GENERAL]\r\nTYPENAME=T" + std::to_string(i) +
+                                                                "\r\nDESCRIPTION=Machine " + std::to_string(i) +
+                                                                "\r\nLOADORDER=" + std::to_string(i + 1) + "\r\n");
     }
     state.ResumeTiming();
     GMachineList list;
@@ -158,9 +157,11 @@ BENCHMARK(InitialiseNewTypes)->Unit(benchmark::kMillisecond)->Iterations(3);
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   prefig::bench::RatioReporter reporter({
-      {"256 complete machine types without tools, against plain read() of their bytes", "PlainRead/0",
+      {"256 complete machine types without tools, against plain read() of their bytes",
+       "PlainRead/0",
        {"InitialiseCompleteTypes/0", "InitialiseNewTypes/iterations:3"}},
-      {"256 complete machine types with 12 tools each, against plain read() of their bytes", "PlainRead/12",
+      {"256 complete machine types with 12 tools each, against plain read() of their bytes",
+       "PlainRead/12",
        {"InitialiseCompleteTypes/12"}},
   });
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "pages/five_axis_dialog.h"
 #include "record/five_axis_files.h"
 #include "record/five_axis_kinematics.h"
-#include "pages/five_axis_dialog.h"
 
 namespace {
 

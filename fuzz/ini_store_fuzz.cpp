@@ -35,7 +35,6 @@ class Bytes {
   size_t pos_ = 0;
 };
 
-
 std::string Name(Bytes& in, const char* const* fixed, size_t count) {
   uint8_t choice = in.Next();
   if (choice < 200) return fixed[choice % count];

@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 
-#include "schema/declared_values.h"
 #include "record/machine_type.h"
-#include "schema/registry.h"
 #include "record/setting_tables.h"
+#include "schema/declared_values.h"
+#include "schema/registry.h"
 #include "work_dir.h"
 
 namespace {

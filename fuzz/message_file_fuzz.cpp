@@ -2,8 +2,8 @@
 // whole message file without reading outside the buffer, and whatever it
 // accepts must survive the trip through the source text and the writer.
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include "context/message_file.h"

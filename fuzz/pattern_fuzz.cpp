@@ -40,8 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size_t from = flags % 4;
   if (auto match = pattern.Find(line, from)) {
     Check(match->begin >= from && match->begin <= match->end && match->end <= line.size(), "match outside the line");
-    Check(match->value_begin >= match->begin && match->value_begin <= match->value_end && match->value_end <= line.size(),
-          "value outside the line");
+    Check(
+        match->value_begin >= match->begin && match->value_begin <= match->value_end && match->value_end <= line.size(),
+        "value outside the line");
   }
 
   prefig::ChannelSettings settings;

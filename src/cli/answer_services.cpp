@@ -4,9 +4,9 @@
 
 #include "controls/control.h"
 #include "controls/edit.h"
+#include "ini/ini_text.h"
 #include "pages/form_dialog.h"
 #include "pages/modal_dialog.h"
-#include "ini/ini_text.h"
 
 namespace prefig::cli {
 namespace {

@@ -88,7 +88,8 @@ void AddChannelCommands(CLI::App& app, int& /*exit_code*/) {
   auto args = std::make_shared<ChannelArgs>();
   ChannelArgs& a = *args;
   CLI::App* cmd = app.add_subcommand("channel", "Evaluate NC lines with a multi-channel parser");
-  cmd->add_option("--mode", a.mode, "Synchronisation method 1 to 12, or 0 for the patterns given")->capture_default_str();
+  cmd->add_option("--mode", a.mode, "Synchronisation method 1 to 12, or 0 for the patterns given")
+      ->capture_default_str();
   cmd->add_flag("--by-channel-numbers", a.by_channel_numbers, "User-defined mode: synchronise by channel numbers");
   cmd->add_option("--start", a.start, "Channel start pattern as stored (\"1:TEXT\" plain, \"2:REGEX\")");
   cmd->add_option("--end", a.end, "Channel end pattern as stored");
@@ -96,7 +97,8 @@ void AddChannelCommands(CLI::App& app, int& /*exit_code*/) {
   cmd->add_option("--sync-number", a.sync_number, "Synchronisation number pattern as stored");
   cmd->add_option("--comment", a.comment, "Comment start and end characters, e.g. \"()\" or \";\"");
   cmd->add_option("--block-skip", a.block_skip, "Block-skip characters");
-  CLI::Option* file = cmd->add_option("--file", a.file, "An NC program: print the lines that start, end or synchronise");
+  CLI::Option* file =
+      cmd->add_option("--file", a.file, "An NC program: print the lines that start, end or synchronise");
   CLI::Option* lines = cmd->add_option("LINE", a.lines, "NC lines to evaluate");
   file->excludes(lines);
   cmd->callback([args] {

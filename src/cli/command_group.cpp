@@ -24,7 +24,8 @@ CommandGroup::CommandGroup(const char* name, AddCommands add) { Groups().push_ba
 void AddAllCommandGroups(CLI::App& app, int& exit_code) {
   // Registration order depends on the link; the help lists groups by name.
   std::vector<Entry> groups = Groups();
-  std::sort(groups.begin(), groups.end(), [](const Entry& a, const Entry& b) { return std::strcmp(a.name, b.name) < 0; });
+  std::sort(groups.begin(), groups.end(),
+            [](const Entry& a, const Entry& b) { return std::strcmp(a.name, b.name) < 0; });
   for (const Entry& group : groups) group.add(app, exit_code);
 }
 

@@ -8,11 +8,11 @@
 #include "cli/host_program.h"
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
+#include "pages/five_axis_dialog.h"
 #include "platform/process.h"
-#include "record/fixed_number.h"
 #include "record/five_axis_files.h"
 #include "record/five_axis_kinematics.h"
-#include "pages/five_axis_dialog.h"
+#include "record/fixed_number.h"
 
 namespace prefig::cli {
 namespace {
@@ -148,7 +148,8 @@ void AddFiveAxisCommands(CLI::App& app, int& /*exit_code*/) {
   CLI::App* group = app.add_subcommand("5axis", "5-axis machine definitions");
   group->require_subcommand(1);
 
-  CLI::App* show = group->add_subcommand("show", "Print a record's fields, identity value, type, axes, L1, L2 and limits");
+  CLI::App* show =
+      group->add_subcommand("show", "Print a record's fields, identity value, type, axes, L1, L2 and limits");
   show->add_option("TEXT", a.text, "A record line")->required();
   show->callback([args] { Show(args->text); });
 

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "cli/cli_common.h"
-#include "platform/file_io.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
+#include "platform/file_io.h"
 
 namespace prefig::cli {
 namespace {
@@ -23,7 +23,8 @@ struct IniArgs {
 // A name the store refuses is refused here first, with the store's reason,
 // so that a read does not quietly answer with the default.
 void CheckNames(const IniArgs& x, bool with_key) {
-  if (const char* why = ini::WhyUnusableSectionName(x.section)) throw Failure(std::string(why) + ": '" + x.section + "'");
+  if (const char* why = ini::WhyUnusableSectionName(x.section))
+    throw Failure(std::string(why) + ": '" + x.section + "'");
   if (!with_key) return;
   if (const char* why = ini::WhyUnusableKeyName(x.key)) throw Failure(std::string(why) + ": '" + x.key + "'");
 }
@@ -105,7 +106,8 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
   get_double->callback([args] {
     auto& x = *args;
     CheckNames(x, true);
-    Print(ini::EncodeDouble(OpenFile(x.file, false)->GetDouble(x.section, x.key, x.double_default, x.double_min, x.double_max)));
+    Print(ini::EncodeDouble(
+        OpenFile(x.file, false)->GetDouble(x.section, x.key, x.double_default, x.double_min, x.double_max)));
   });
 
   CLI::App* get_bool = Command(*ini, "get-bool", "Print yes or no", a, true);

@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int exit_code = kExitOk;
 
-  app.add_subcommand("version", "Print the module version")->callback([] { std::printf("%d\n", prefig::kModuleVersion); });
+  app.add_subcommand("version", "Print the module version")->callback([] {
+    std::printf("%d\n", prefig::kModuleVersion);
+  });
   AddAllCommandGroups(app, exit_code);
 
   try {

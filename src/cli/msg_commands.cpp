@@ -61,7 +61,8 @@ void AddMsgCommands(CLI::App& app, int&) {
   CLI::App* msg = app.add_subcommand("msg", "Message files, languages and translation files");
   msg->require_subcommand(1);
 
-  CLI::App* compile = msg->add_subcommand("compile", "Compile a message source (id TAB text per line) into a message file");
+  CLI::App* compile =
+      msg->add_subcommand("compile", "Compile a message source (id TAB text per line) into a message file");
   compile->add_option("SOURCE", a.source, "Message source")->required();
   compile->add_option("OUT", a.out, "Message file to write (msg_<language>.bin)")->required();
   compile->callback([args] {

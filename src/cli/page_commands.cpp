@@ -16,15 +16,15 @@
 #include "cli/scratch_configuration.h"
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
+#include "ini/ini_text.h"
+#include "module/module_abi.h"
+#include "module/module_state.h"
+#include "pages/config_base.h"
 #include "pages/config_paths_dialog.h"
 #include "pages/editor_setup_main.h"
 #include "pages/five_axis_dialog.h"
-#include "module/module_abi.h"
-#include "module/module_state.h"
-#include "pages/run_setup.h"
-#include "pages/config_base.h"
 #include "pages/page_text.h"
-#include "ini/ini_text.h"
+#include "pages/run_setup.h"
 #include "record/five_axis_files.h"
 #include "record/prefiguration.h"
 
@@ -115,8 +115,7 @@ bool IsDialogName(const std::string& name) {
 // The record as the editor has it when the user opens the settings.
 class PageSession {
  public:
-  PageSession(const PageArgs& args, bool scratch, std::deque<std::string> answers)
-      : services_(std::move(answers)) {
+  PageSession(const PageArgs& args, bool scratch, std::deque<std::string> answers) : services_(std::move(answers)) {
     if (!args.current.empty()) throw Failure("--current is for the 5axis dialog");
     if (scratch) {
       scratch_.emplace(args.root);
@@ -143,7 +142,8 @@ class PageSession {
   WConfigBase& Run(const std::string& page_name, const std::vector<Step>& steps) {
     dialog_->Select(FindPage(*dialog_, page_name));
     WConfigBase& page = *dialog_->CurrentPage();
-    RunSteps(steps, services_, [&page] { return page_text::Describe(page); }, [&page] { page.ResetToDefaults(); });
+    RunSteps(
+        steps, services_, [&page] { return page_text::Describe(page); }, [&page] { page.ResetToDefaults(); });
     return page;
   }
 
@@ -185,8 +185,9 @@ class DialogSession {
   }
 
   FormDialog& Run(const std::vector<Step>& steps) {
-    RunSteps(steps, services_, [this] { return page_text::Describe(*dialog_); },
-             [] { throw Failure("--defaults is the Default button of a page; click a dialog's own"); });
+    RunSteps(
+        steps, services_, [this] { return page_text::Describe(*dialog_); },
+        [] { throw Failure("--defaults is the Default button of a page; click a dialog's own"); });
     return *dialog_;
   }
 
@@ -204,7 +205,8 @@ class DialogSession {
     }
     auto& paths = static_cast<DConfigPaths&>(*dialog_);
     paths.Ok();
-    if (paths.LastOutcome() == DConfigPaths::Outcome::kNotWritten) throw Failure("cannot write " + handler_.PathsFile());
+    if (paths.LastOutcome() == DConfigPaths::Outcome::kNotWritten)
+      throw Failure("cannot write " + handler_.PathsFile());
   }
 
  private:
@@ -217,8 +219,10 @@ class DialogSession {
 };
 
 void AddStepOptions(CLI::App* command, const std::shared_ptr<PageArgs>& args) {
-  command->add_option("PAGE", args->page, "Class name (DGlobal), start page number, or title; 5axis or paths for "
-                                          "the 5-axis machines or the configuration paths dialog")
+  command
+      ->add_option("PAGE", args->page,
+                   "Class name (DGlobal), start page number, or title; 5axis or paths for "
+                   "the 5-axis machines or the configuration paths dialog")
       ->required();
   command->add_option("--type", args->type, "The current machine type: TYPENAME, DESCRIPTION or position");
   command->add_option("--current", args->current, "The host's current 5-axis record (5axis)");
@@ -233,7 +237,8 @@ void AddStepOptions(CLI::App* command, const std::shared_ptr<PageArgs>& args) {
 
 void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
   auto args = std::make_shared<PageArgs>();
-  CLI::App* page = app.add_subcommand("page", "The pages of the setup dialog, and the 5-axis and paths dialogs, as text: list, show, set");
+  CLI::App* page = app.add_subcommand(
+      "page", "The pages of the setup dialog, and the 5-axis and paths dialogs, as text: list, show, set");
   page->require_subcommand(1);
 
   CLI::App* list = page->add_subcommand("list", "One line per page of the tree: start page, title, class name");
@@ -284,7 +289,8 @@ void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
     }
     for (int i = 0; i < record.MachineTypes().Count(); ++i) {
       GMachineType& type = record.MachineTypes().At(i);
-      if (int error = type.Ini().WriteError()) throw Failure("cannot write " + type.Path() + ": " + std::strerror(error));
+      if (int error = type.Ini().WriteError())
+        throw Failure("cannot write " + type.Path() + ": " + std::strerror(error));
     }
     if (Module().restart_notice) std::fprintf(stderr, "prefig: %s\n", MessageString(kRestartNoticeId).c_str());
   });

@@ -58,7 +58,8 @@ void AddPathsCommands(CLI::App& app, int& /*exit_code*/) {
   get->callback([args] { std::printf("%s\n", Handler(*args).GetPath(args->key, args->file, args->create).c_str()); });
 
   CLI::App* install = paths->add_subcommand(
-      "install", "Put a file in place as ConfigPaths.cfg beside the program (what the paths dialog runs as administrator)");
+      "install",
+      "Put a file in place as ConfigPaths.cfg beside the program (what the paths dialog runs as administrator)");
   install->add_option("SOURCE", args->source, "The new ConfigPaths.cfg")->required();
   install->add_option("--program", args->program, program_help);
   install->callback([args] {

@@ -9,8 +9,8 @@
 
 #include "cli/cli_common.h"
 #include "cli/scratch_configuration.h"
-#include "platform/file_io.h"
 #include "ini/ini_text.h"
+#include "platform/file_io.h"
 #include "record/prefiguration.h"
 #include "schema/registry.h"
 
@@ -49,7 +49,8 @@ void PrintType(GMachineType& type, const std::string& section) {
       switch (s->held_by) {
         case HeldBy::kValues:
           for (int member = 0; member < s->count; ++member) {
-            if (type.Values().IsHeld(*s, member)) PrintSetting(*s, KeyName(*s, member), type.Values().Format(*s, member));
+            if (type.Values().IsHeld(*s, member))
+              PrintSetting(*s, KeyName(*s, member), type.Values().Format(*s, member));
           }
           break;
         case HeldBy::kIniFile: PrintSetting(*s, s->key, type.Ini().GetString(s->section, s->key, s->loader)); break;
@@ -100,8 +101,8 @@ void PrintMacros(const GMacroLibrary& library) {
 
 // A subcommand that prints something of one machine type, loaded as the
 // editor loads it.
-CLI::App* AddTypeCommand(CLI::App* types, const std::shared_ptr<TypesArgs>& args, const char* name,
-                         const char* help, std::function<void(GMachineType&)> print) {
+CLI::App* AddTypeCommand(CLI::App* types, const std::shared_ptr<TypesArgs>& args, const char* name, const char* help,
+                         std::function<void(GMachineType&)> print) {
   CLI::App* command = types->add_subcommand(name, help);
   command->add_option("TYPE", args->type, "TYPENAME, DESCRIPTION or position")->required();
   command->add_option("--root", args->root, kRootHelp);
@@ -117,9 +118,10 @@ CLI::App* AddTypeCommand(CLI::App* types, const std::shared_ptr<TypesArgs>& args
 void AddTypesCommands(CLI::App& app, int& /*exit_code*/) {
   auto args = std::make_shared<TypesArgs>();
 
-  CLI::App* init = app.add_subcommand(
-      "init", "Initialise the configuration as the editor does at start and end: print position, TYPENAME, "
-              "DESCRIPTION and file of every machine type");
+  CLI::App* init =
+      app.add_subcommand("init",
+                         "Initialise the configuration as the editor does at start and end: print position, TYPENAME, "
+                         "DESCRIPTION and file of every machine type");
   init->add_option("--root", args->root, kRootHelp);
   init->callback([args] {
     SelectConfiguration(args->root);
@@ -139,9 +141,9 @@ void AddTypesCommands(CLI::App& app, int& /*exit_code*/) {
     StartRecord(record);
     PrintList(record.MachineTypes(), scratch.TypesDirectory());
   });
-  AddTypeCommand(types, args, "show", "Print every setting of a type as SECTION/KEY=value",
-                 [args](GMachineType& type) { PrintType(type, args->section); })
-      ->add_option("SECTION", args->section, "Only this section");
+  AddTypeCommand(types, args, "show", "Print every setting of a type as SECTION/KEY=value", [args](GMachineType& type) {
+    PrintType(type, args->section);
+  })->add_option("SECTION", args->section, "Only this section");
   AddTypeCommand(types, args, "backplot", "Print the backplot parameter string of a type",
                  [](GMachineType& type) { std::printf("%s\n", type.BackplotParameters().c_str()); });
   AddTypeCommand(types, args, "macros",

@@ -4,10 +4,10 @@
 
 #include "context/config_path_keys.h"
 #include "context/config_paths_file.h"
+#include "ini/ini_text.h"
 #include "platform/environment.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
-#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {

@@ -17,7 +17,7 @@ class GConfigPathHandler {
   static constexpr size_t kValueMax = 1024;      // a growing value keeps its last 1024 characters
   static constexpr size_t kExpandedMax = 16384;  // longest value after the environment expansion
   static constexpr int kResolvePasses = 100;
-  static constexpr size_t kOverrideMax = 1024;   // longest override name read from the environment
+  static constexpr size_t kOverrideMax = 1024;  // longest override name read from the environment
   static constexpr const char* kVendorOverride = "VELMO_OVERRIDE_VENDORDIR";
   static constexpr const char* kProductOverride = "VELMO_OVERRIDE_PRODUCTDIR";
   static constexpr std::string_view kDefaultVendor = "VELMO A/S";
@@ -64,7 +64,7 @@ class GConfigPathHandler {
   const std::string& ProgramDirectory() const { return program_dir_; }
   const std::string& VendorDirectory() const { return vendor_dir_; }
   const std::string& ProductDirectory() const { return product_dir_; }
-  std::string PathsFile() const;  // ConfigPaths.cfg in the program directory
+  std::string PathsFile() const;                     // ConfigPaths.cfg in the program directory
   const PathTable& Table() const { return table_; }  // resolved
 
  private:

@@ -35,7 +35,8 @@ std::optional<std::string> FormatPathsText(const PathTable& table) {
   static constexpr std::string_view kLineBreaks("#\r\n\0", 4);
   std::string text(kConfigPathsHeader);
   for (const PathTable::Entry& entry : table) {
-    if (entry.key.empty() || !ReadsBack(entry.key, std::string_view("=#\r\n\0", 5)) || !ReadsBack(entry.value, kLineBreaks)) {
+    if (entry.key.empty() || !ReadsBack(entry.key, std::string_view("=#\r\n\0", 5)) ||
+        !ReadsBack(entry.value, kLineBreaks)) {
       return std::nullopt;
     }
     text += entry.key + " = " + entry.value + "\r\n";

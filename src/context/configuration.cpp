@@ -10,12 +10,12 @@
 #include "context/localization.h"
 #include "context/message_file.h"
 #include "context/message_ids.h"
-#include "platform/module_log.h"
+#include "ini/ini_text.h"
 #include "module/module_state.h"
 #include "platform/command_line.h"
 #include "platform/file_io.h"
+#include "platform/module_log.h"
 #include "platform/process.h"
-#include "ini/ini_text.h"
 
 namespace prefig {
 namespace {

@@ -12,9 +12,9 @@ struct Legacy {
 
 // The two-letter codes of older configurations and their culture names.
 constexpr Legacy kLegacyCodes[] = {
-    {"cn", "zh-CN"}, {"tw", "zh-TW"}, {"cz", "cs-CZ"}, {"nl", "nl-NL"}, {"dk", "da-DK"}, {"fi", "fi-FI"},
-    {"us", "en-US"}, {"fr", "fr-FR"}, {"ee", "et-EE"}, {"de", "de-DE"}, {"jp", "ja-JP"}, {"hu", "hu-HU"},
-    {"kr", "ko-KR"}, {"it", "it-IT"}, {"po", "pt-BR"}, {"pl", "pl-PL"}, {"sp", "es-ES"}, {"ro", "ro-RO"},
+    {"cn", "zh-CN"}, {"tw", "zh-TW"}, {"cz", "cs-CZ"}, {"nl", "nl-NL"},  {"dk", "da-DK"}, {"fi", "fi-FI"},
+    {"us", "en-US"}, {"fr", "fr-FR"}, {"ee", "et-EE"}, {"de", "de-DE"},  {"jp", "ja-JP"}, {"hu", "hu-HU"},
+    {"kr", "ko-KR"}, {"it", "it-IT"}, {"po", "pt-BR"}, {"pl", "pl-PL"},  {"sp", "es-ES"}, {"ro", "ro-RO"},
     {"se", "sv-SE"}, {"ru", "ru-RU"}, {"th", "th-TH"}, {"tc", "zh-CHT"},
 };
 

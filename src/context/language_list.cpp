@@ -9,8 +9,8 @@
 #include "context/message_file.h"
 #include "context/message_ids.h"
 #include "context/utf8.h"
-#include "platform/file_io.h"
 #include "ini/ini_text.h"
+#include "platform/file_io.h"
 
 namespace prefig {
 namespace {

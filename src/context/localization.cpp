@@ -5,10 +5,10 @@
 #include "context/default_language.h"
 #include "context/language_code.h"
 #include "context/message_file.h"
-#include "platform/module_log.h"
 #include "module/plugin_loader.h"
 #include "module/services.h"
 #include "platform/file_io.h"
+#include "platform/module_log.h"
 #include "platform/process.h"
 
 namespace prefig {

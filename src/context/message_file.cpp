@@ -75,7 +75,8 @@ bool MessageCatalog::Parse(std::string_view bytes) {
   // Sizes from the file are checked against the bytes at hand before
   // anything is allocated for them.
   const uint64_t block_start = kMessageFileHeaderBytes + 4 * count;
-  if (count > kMessageFileMaxTexts || size > kMessageFileMaxBlockBytes || block_start + size > bytes.size()) return false;
+  if (count > kMessageFileMaxTexts || size > kMessageFileMaxBlockBytes || block_start + size > bytes.size())
+    return false;
   if (count > 0 && size == 0) return false;
 
   std::vector<char> block(bytes.begin() + static_cast<std::ptrdiff_t>(block_start),

@@ -19,7 +19,7 @@ inline constexpr int kDefaultMachineTypeNameMessageId = 16850;  // the type made
 inline constexpr int kMillingWordMessageId = 16851;             // in NC filter names
 inline constexpr int kTurningWordMessageId = 16852;
 inline constexpr int kDefaultMacroGroupMessageId = 16853;
-inline constexpr int kFileWordMessageId = 16854;  // in file type names of the associations
+inline constexpr int kFileWordMessageId = 16854;       // in file type names of the associations
 inline constexpr int kTypeFileErrorMessageId = 16855;  // a machine type file not made or moved: "%s" the file
 // The edit commands of the context menu of the pattern fields.
 inline constexpr int kUndoMessageId = 16860;

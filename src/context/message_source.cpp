@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "context/utf8.h"
-#include "module/module_state.h"
 #include "ini/ini_text.h"
+#include "module/module_state.h"
 
 namespace prefig {
 namespace {
@@ -32,8 +32,7 @@ bool Unescape(std::string_view in, std::string& out, std::string& why) {
           i += 4;
           continue;
         }
-        default:
-          return why = std::string("unknown escape \\") + kind, false;
+        default: return why = std::string("unknown escape \\") + kind, false;
       }
       i += 2;
     } else if (IsControl(c)) {

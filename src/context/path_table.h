@@ -16,7 +16,7 @@ class PathTable {
   };
 
   void Set(std::string_view key, std::string_view value);  // the key is turned to upper case
-  const std::string* Find(std::string_view key) const;      // any case
+  const std::string* Find(std::string_view key) const;     // any case
   void Clear() { entries_.clear(); }
   bool empty() const { return entries_.empty(); }
   size_t size() const { return entries_.size(); }

@@ -38,8 +38,8 @@ Rgba WColorIndicator::CellColor(int column, int row) const {
 // page's to edit.
 bool WColorIndicator::Choose() {
   if (!IsEnabled()) return false;
-  ColorRequest request{.color = 0xFF000000u | (uint32_t{color_.red} << 16) | (uint32_t{color_.green} << 8) |
-                                color_.blue};
+  ColorRequest request{.color =
+                           0xFF000000u | (uint32_t{color_.red} << 16) | (uint32_t{color_.green} << 8) | color_.blue};
   if (!GetServices().ChooseColor(request)) return false;
   SetColor({static_cast<uint8_t>(request.color >> 16), static_cast<uint8_t>(request.color >> 8),
             static_cast<uint8_t>(request.color), color_.alpha});

@@ -41,7 +41,7 @@ class WComboBox : public WControl {
   const std::vector<Entry>& Entries() const { return entries_; }
   int Count() const { return static_cast<int>(entries_.size()); }
   int Selected() const { return selected_; }  // -1: none
-  void Select(int index);                      // out of range: none
+  void Select(int index);                     // out of range: none
   bool SelectData(intptr_t data);
   // Case-insensitive; when missing, the text can be added at the end (and
   // selected) or at the start (and the first entry selected). An empty text

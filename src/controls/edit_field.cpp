@@ -57,8 +57,7 @@ void WEditField::SetDecimalBounds(double minimum, double maximum) {
 std::string WEditField::Filter(std::string_view current, std::string_view proposed) const {
   std::string kept;
   switch (mode_) {
-    case Mode::kFree:
-      return std::string(proposed);
+    case Mode::kFree: return std::string(proposed);
     case Mode::kUnsigned:
     case Mode::kSigned: {
       kept = NumberCharacters(proposed, mode_ == Mode::kSigned, false);

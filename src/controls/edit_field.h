@@ -11,15 +11,15 @@ class WEditField : public WEdit {
  public:
   enum class Mode {
     kFree = 0,
-    kUnsigned = 1,          // whole numbers within the integer bounds
+    kUnsigned = 1,  // whole numbers within the integer bounds
     kSigned = 2,
-    kUnsignedDecimal = 3,   // one separator, "." or ",", within the decimal bounds
+    kUnsignedDecimal = 3,  // one separator, "." or ",", within the decimal bounds
     kSignedDecimal = 4,
-    kUpperAlnum = 5,        // letters and digits, upper case (5 to 7 alike)
+    kUpperAlnum = 5,  // letters and digits, upper case (5 to 7 alike)
     kUpperAlnum6 = 6,
     kUpperAlnum7 = 7,
     kNoComma = 8,
-    kNumberText = 9,        // letters, digits, "+-.," and single spaces
+    kNumberText = 9,  // letters, digits, "+-.," and single spaces
   };
 
   WEditField(ControlOwner* owner, int label_id, Mode mode = Mode::kFree, Help help = {});

@@ -16,7 +16,7 @@ class WPicture : public WControl {
 
   const std::vector<std::string>& Names() const { return names_; }
   int Selected() const { return selected_; }  // -1: none
-  void Select(int index);                      // out of range: none
+  void Select(int index);                     // out of range: none
   // The name of the picture shown; empty when none.
   std::string Name() const;
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "record/fixed_number.h"
 #include "ini/ini_text.h"
+#include "record/fixed_number.h"
 #include "schema/setting.h"
 
 namespace prefig {

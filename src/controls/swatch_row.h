@@ -18,7 +18,7 @@ class WSwatchRow : public WControl {
   int Count() const { return static_cast<int>(colors_.size()); }
 
   int Selected() const { return selected_; }  // -1: none
-  void Select(int index);                      // out of range: none
+  void Select(int index);                     // out of range: none
   // The user's choice: the page hears of a change.
   void UserSelect(int index);
 

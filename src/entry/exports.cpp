@@ -1,11 +1,11 @@
 // The C functions that the host editor finds in the Prefig module.
 #include <type_traits>
 
-#include "pages/get_config_password.h"
 #include "module/module_abi.h"
-#include "platform/module_log.h"
 #include "module/module_state.h"
+#include "pages/get_config_password.h"
 #include "pages/run_setup.h"
+#include "platform/module_log.h"
 #include "ui/ui_session.h"
 
 #define PREFIG_EXPORT extern "C" __attribute__((visibility("default")))

@@ -13,6 +13,10 @@
 #include <QTime>
 #include <algorithm>
 
+#include "host/open_filter.h"
+#include "host/prefig_module.h"
+#include "host/sample_program.h"
+#include "host/screenshots.h"
 #include "module/host_interface.h"
 #include "module/module_abi.h"
 #include "record/dnc_config.h"
@@ -22,17 +26,16 @@
 #include "schema/general.h"
 #include "schema/load_save.h"
 #include "schema/machine_general.h"
-#include "host/open_filter.h"
-#include "host/prefig_module.h"
-#include "host/sample_program.h"
-#include "host/screenshots.h"
 #include "ui/host_message_event.h"
 #include "ui/qt_font.h"
 
 namespace prefig::host {
 
 HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig& dnc_config)
-    : module_(module), record_(record), dnc_config_(dnc_config), editor_(new QPlainTextEdit(this)),
+    : module_(module),
+      record_(record),
+      dnc_config_(dnc_config),
+      editor_(new QPlainTextEdit(this)),
       log_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("hostWindow"));
   setWindowTitle(QStringLiteral("Prefig host - %1").arg(QString::fromStdString(record.Path())));
@@ -108,8 +111,8 @@ void HostWindow::OpenProgram() {
   QString folder;
   if (const GMachineType* type = CurrentType()) {
     const SettingValues& values = type->Values();
-    filters << QString::fromStdString(OpenFileFilter(type->Description(), values.Text(schema::kSaveExt),
-                                                     values.List(schema::kLoadExt)));
+    filters << QString::fromStdString(
+        OpenFileFilter(type->Description(), values.Text(schema::kSaveExt), values.List(schema::kLoadExt)));
     const std::string& load_path = values.Text(schema::kLoadPath);
     folder = QString::fromStdString(load_path.empty() ? values.Text(schema::kLastLoadPath) : load_path);
   }
@@ -188,9 +191,7 @@ bool HostWindow::event(QEvent* event) {
       delete record;
       break;
     }
-    default:
-      Log(QStringLiteral("Message 0x%1").arg(message->Message(), 0, 16));
-      break;
+    default: Log(QStringLiteral("Message 0x%1").arg(message->Message(), 0, 16)); break;
   }
   return true;
 }

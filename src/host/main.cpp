@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "context/config_path_handler.h"
-#include "module/module_state.h"
 #include "host/host_window.h"
 #include "host/prefig_module.h"
+#include "module/module_state.h"
 #include "record/dnc_config.h"
 #include "record/prefiguration.h"
 
@@ -30,9 +30,9 @@ int main(int argc, char** argv) {
                             QStringLiteral("DIR"));
   QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Open the settings at page N at once."),
                           QStringLiteral("N"));
-  QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                 QStringLiteral("Save a PNG of every settings page into DIR and quit (works offscreen)."),
-                                 QStringLiteral("DIR"));
+  QCommandLineOption screenshots(
+      QStringLiteral("screenshots"),
+      QStringLiteral("Save a PNG of every settings page into DIR and quit (works offscreen)."), QStringLiteral("DIR"));
   QCommandLineOption quiver(QStringLiteral("quiver"),
                             QStringLiteral("Act as if the NC program database could store machine types."));
   options.addOptions({config, page, screenshots, quiver});

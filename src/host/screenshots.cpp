@@ -4,10 +4,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QRegularExpression>
-#include <QTreeWidgetItemIterator>
-#include <memory>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <memory>
 
 namespace prefig::host {
 namespace {
@@ -15,7 +15,9 @@ namespace {
 QString FileName(int number, QString title) {
   title = title.toLower();
   title.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-  return QStringLiteral("%1-%2.png").arg(number, 2, 10, QLatin1Char('0')).arg(title.remove(QRegularExpression(QStringLiteral("^-|-$"))));
+  return QStringLiteral("%1-%2.png")
+      .arg(number, 2, 10, QLatin1Char('0'))
+      .arg(title.remove(QRegularExpression(QStringLiteral("^-|-$"))));
 }
 
 void Settle() {

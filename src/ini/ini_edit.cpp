@@ -38,8 +38,7 @@ bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_vi
   auto found = index ? index->FindKey(text, *span, key) : FindKey(text, *span, key);
   if (found) {
     switch (kind) {
-      case EditKind::kSetIfMissing:
-        return false;
+      case EditKind::kSetIfMissing: return false;
       case EditKind::kDeleteKey:
         RemoveKey(text, *found);
         AfterRemoval(text, index);

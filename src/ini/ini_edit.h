@@ -9,8 +9,8 @@
 namespace prefig::ini {
 
 enum class EditKind {
-  kSet,            // write the value, inserting key or section as needed
-  kSetIfMissing,   // write only when the key is not there (a default written back)
+  kSet,           // write the value, inserting key or section as needed
+  kSetIfMissing,  // write only when the key is not there (a default written back)
   kDeleteKey,
   kDeleteSection,
 };

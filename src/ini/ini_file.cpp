@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/module_log.h"
-#include "platform/file_io.h"
 #include "ini/ini_edit.h"
+#include "platform/file_io.h"
+#include "platform/module_log.h"
 
 namespace prefig {
 namespace {
@@ -152,7 +152,6 @@ bool GIniFile::Failed(int error) {
   if (write_error_ == 0) write_error_ = error;
   return false;
 }
-
 
 bool GIniFile::WriteOut(const std::string& text) {
   int error = platform::ReplaceFile(path_, text);

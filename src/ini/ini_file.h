@@ -40,8 +40,10 @@ class GIniFile {
 
   // Reads place at most size - 1 characters and a terminating zero.
   size_t GetString(std::string_view section, std::string_view key, std::string_view def, char* buffer, size_t size);
-  size_t GetString(std::string_view section, std::string_view key, char* buffer, size_t size);  // buffer holds the default
-  std::string GetString(std::string_view section, std::string_view key, std::string_view def = {}, size_t max = kTextMax);
+  size_t GetString(std::string_view section, std::string_view key, char* buffer,
+                   size_t size);  // buffer holds the default
+  std::string GetString(std::string_view section, std::string_view key, std::string_view def = {},
+                        size_t max = kTextMax);
   int GetInt(std::string_view section, std::string_view key, int def, int min, int max);
   double GetDouble(std::string_view section, std::string_view key, double def, double min, double max);
   bool GetBool(std::string_view section, std::string_view key, bool def);
@@ -120,11 +122,19 @@ class GIniSection {
  public:
   GIniSection(GIniFile& file, std::string_view name) : file_(file), name_(name) {}
   const std::string& Name() const { return name_; }
-  size_t GetString(std::string_view key, std::string_view def, char* buffer, size_t size) { return file_.GetString(name_, key, def, buffer, size); }
-  size_t GetString(std::string_view key, char* buffer, size_t size) { return file_.GetString(name_, key, buffer, size); }
-  std::string GetString(std::string_view key, std::string_view def = {}) { return name_.empty() ? std::string(def) : file_.GetString(name_, key, def); }
+  size_t GetString(std::string_view key, std::string_view def, char* buffer, size_t size) {
+    return file_.GetString(name_, key, def, buffer, size);
+  }
+  size_t GetString(std::string_view key, char* buffer, size_t size) {
+    return file_.GetString(name_, key, buffer, size);
+  }
+  std::string GetString(std::string_view key, std::string_view def = {}) {
+    return name_.empty() ? std::string(def) : file_.GetString(name_, key, def);
+  }
   int GetInt(std::string_view key, int def, int min, int max) { return file_.GetInt(name_, key, def, min, max); }
-  double GetDouble(std::string_view key, double def, double min, double max) { return file_.GetDouble(name_, key, def, min, max); }
+  double GetDouble(std::string_view key, double def, double min, double max) {
+    return file_.GetDouble(name_, key, def, min, max);
+  }
   bool GetBool(std::string_view key, bool def) { return file_.GetBool(name_, key, def); }
   bool WriteString(std::string_view key, std::string_view text) { return file_.WriteString(name_, key, text); }
   bool WriteRaw(std::string_view key, std::string_view value) { return file_.WriteRaw(name_, key, value); }

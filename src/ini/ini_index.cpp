@@ -83,7 +83,8 @@ void IniIndex::Build(std::string_view text) {
   section_slots_.assign(16, 0);
   // Room for a key on every line at half load, so that building never rehashes.
   size_t slots = 64;
-  for (size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1; slots < lines * 2;) slots *= 2;
+  for (size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1; slots < lines * 2;)
+    slots *= 2;
   key_slots_.assign(slots, 0);
   keys_.reserve(slots / 2);
   built_ = true;
@@ -121,8 +122,8 @@ int IniIndex::SectionNumber(std::string_view text, std::string_view name, uint64
 std::optional<SectionSpan> IniIndex::FindSection(std::string_view text, std::string_view name) {
   if (!built_) Build(text);
   // Consecutive lookups in one section (the usual bulk pattern) skip hashing.
-  if (last_section_ >= 0 && SameName(NameAt(text, sections_[last_section_].span.bracket + 1,
-                                            sections_[last_section_].name_length), name)) {
+  if (last_section_ >= 0 &&
+      SameName(NameAt(text, sections_[last_section_].span.bracket + 1, sections_[last_section_].name_length), name)) {
     return sections_[last_section_].span;
   }
   int number = SectionNumber(text, name, HashName(name));
@@ -144,7 +145,7 @@ int IniIndex::NumberOf(std::string_view text, const SectionSpan& span) const {
 std::optional<KeySpan> IniIndex::FindKey(std::string_view text, const SectionSpan& section, std::string_view key) {
   if (!built_) Build(text);
   int number = last_section_ >= 0 && sections_[last_section_].span.bracket == section.bracket ? last_section_
-                                                                                             : NumberOf(text, section);
+                                                                                              : NumberOf(text, section);
   if (number < 0) return ini::FindKey(text, section, key);
   int entry = KeyNumber(text, static_cast<uint32_t>(number), key, KeyHash(static_cast<uint32_t>(number), key));
   if (entry < 0) return std::nullopt;
@@ -170,7 +171,8 @@ void IniIndex::Shift(size_t from, std::ptrdiff_t delta) {
 
 void IniIndex::AfterValueReplaced(const Splice& splice) {
   if (!built_) return;
-  Shift(splice.at + splice.removed, static_cast<std::ptrdiff_t>(splice.inserted) - static_cast<std::ptrdiff_t>(splice.removed));
+  Shift(splice.at + splice.removed,
+        static_cast<std::ptrdiff_t>(splice.inserted) - static_cast<std::ptrdiff_t>(splice.removed));
 }
 
 void IniIndex::AfterKeyInserted(std::string_view text, const SectionSpan& section, const Splice& splice) {
@@ -187,7 +189,8 @@ void IniIndex::AfterKeyInserted(std::string_view text, const SectionSpan& sectio
 void IniIndex::AfterSectionAppended(std::string_view text, const Splice& splice) {
   if (!built_) return;
   Line header = ParseLine(text, splice.at);
-  while (header.kind != Line::kBoundary && header.kind != Line::kEnd) header = ParseLine(text, header.next);  // past the banner
+  while (header.kind != Line::kBoundary && header.kind != Line::kEnd)
+    header = ParseLine(text, header.next);  // past the banner
   for (Section& s : sections_) {
     if (s.span.last) {
       s.span.end = header.start;

@@ -312,7 +312,8 @@ std::string EncodeText(std::string_view text) {
   for (char c : text) {
     if (c != '\r' && c != '\n') out += c;
   }
-  if (!out.empty() && (IsSpaceClass(out.front()) || out.front() == '"' || IsSpaceClass(out.back()) || out.back() == '"')) {
+  if (!out.empty() &&
+      (IsSpaceClass(out.front()) || out.front() == '"' || IsSpaceClass(out.back()) || out.back() == '"')) {
     out.insert(out.begin(), '"');
     out += '"';
   }

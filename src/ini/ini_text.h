@@ -51,13 +51,13 @@ inline bool IsUsableKeyName(std::string_view name) { return WhyUnusableKeyName(n
 // included) skipped, then a section boundary, a key line or anything else.
 struct Line {
   enum Kind { kEnd, kBoundary, kKey, kOther } kind = kEnd;
-  size_t start = 0;      // first non-white character
-  size_t next = 0;       // where the following line begins (after LF or at the end)
+  size_t start = 0;  // first non-white character
+  size_t next = 0;   // where the following line begins (after LF or at the end)
   // kBoundary: the header name when it is a well-formed `[NAME]`: everything
   // up to the first `]` of the line, when that is a usable section name.
   bool header = false;
   size_t name_begin = 0, name_end = 0;  // header name, or key name without trailing blanks
-  size_t equals = 0;     // kKey: position of `=`
+  size_t equals = 0;                    // kKey: position of `=`
 };
 Line ParseLine(std::string_view text, size_t pos);
 
@@ -106,13 +106,13 @@ Splice RemoveKey(std::string& text, const KeySpan& key);
 Splice RemoveSection(std::string& text, const SectionSpan& section);
 
 // Value encodings.
-std::string EncodeText(std::string_view text);     // line breaks removed, quoted when needed
-std::string EncodeDouble(double value);            // "%f" in the C locale
-std::string EncodeHex(std::string_view bytes);     // "%02X" per byte, at most 260 bytes
-int HexDigit(char c);                              // 0 to 15, or -1 for no hexadecimal digit
-int DecodeInt(std::string_view value);             // atoi, saturating
-double DecodeDouble(std::string_view value);       // "." or "," as decimal point, no exponent
-bool DecodeBool(std::string_view value);           // "yes" in any case, or "1"
+std::string EncodeText(std::string_view text);  // line breaks removed, quoted when needed
+std::string EncodeDouble(double value);         // "%f" in the C locale
+std::string EncodeHex(std::string_view bytes);  // "%02X" per byte, at most 260 bytes
+int HexDigit(char c);                           // 0 to 15, or -1 for no hexadecimal digit
+int DecodeInt(std::string_view value);          // atoi, saturating
+double DecodeDouble(std::string_view value);    // "." or "," as decimal point, no exponent
+bool DecodeBool(std::string_view value);        // "yes" in any case, or "1"
 bool IsUnusableNumber(std::string_view value, bool converted_to_zero);
 
 }  // namespace prefig::ini

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "platform/module_log.h"
-#include "platform/file_io.h"
 #include "ini/ini_edit.h"
+#include "platform/file_io.h"
+#include "platform/module_log.h"
 
 namespace prefig {
 
@@ -20,8 +20,8 @@ std::string ReadProfileValue(std::string_view section, std::string_view key, std
   return found ? std::string(ini::ReadValue(text, *found)) : std::string(def);
 }
 
-size_t ReadProfileValue(std::string_view section, std::string_view key, std::string_view def, char* buffer,
-                        size_t size, const std::string& filename) {
+size_t ReadProfileValue(std::string_view section, std::string_view key, std::string_view def, char* buffer, size_t size,
+                        const std::string& filename) {
   std::string value = ReadProfileValue(section, key, def, filename);
   if (buffer == nullptr || size == 0) return 0;
   size_t n = value.size() < size - 1 ? value.size() : size - 1;

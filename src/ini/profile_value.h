@@ -9,8 +9,8 @@ namespace prefig {
 // write before any GIniFile exists. Same syntax and writing rules as
 // GIniFile, but a whole-file read or write on every call, no defaults
 // written back, and longer waits for a busy file.
-size_t ReadProfileValue(std::string_view section, std::string_view key, std::string_view def, char* buffer,
-                        size_t size, const std::string& filename);
+size_t ReadProfileValue(std::string_view section, std::string_view key, std::string_view def, char* buffer, size_t size,
+                        const std::string& filename);
 std::string ReadProfileValue(std::string_view section, std::string_view key, std::string_view def,
                              const std::string& filename);
 

@@ -4,17 +4,19 @@
 
 #include <string>
 
-#include "platform/module_log.h"
 #include "module/module_state.h"
 #include "module/plugin_abi.h"
 #include "module/services.h"
 #include "platform/file_io.h"
+#include "platform/module_log.h"
 #include "platform/process.h"
 
 namespace prefig {
 namespace {
 
-void* OpenLibrary(const std::string& path) { return path.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* OpenLibrary(const std::string& path) {
+  return path.empty() ? nullptr : ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
 
 }  // namespace
 
@@ -26,7 +28,8 @@ std::string FindDllDirectory() { return FindDllDirectory(platform::ProgramDirect
 
 void* LoadPluginDll(std::string_view file_name, std::string_view base_directory) {
   std::string name(file_name);
-  std::string first = base_directory.empty() ? name : std::string(base_directory) + "/" + kPluginDirectoryName + "/" + name;
+  std::string first =
+      base_directory.empty() ? name : std::string(base_directory) + "/" + kPluginDirectoryName + "/" + name;
   void* handle = OpenLibrary(first);
   if (!handle) handle = OpenLibrary(name);
   if (!handle) handle = OpenLibrary(FindDllDirectory() + "/" + name);

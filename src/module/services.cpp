@@ -17,13 +17,10 @@ class HeadlessServices final : public Services {
   int MessageBox(const MessageBoxRequest& request) override {
     LogLine("MSGBOX: %s", request.text.c_str());
     switch (request.buttons) {
-      case MessageButtons::kOk:
-        return kIdOk;
+      case MessageButtons::kOk: return kIdOk;
       case MessageButtons::kOkCancel:
-      case MessageButtons::kYesNoCancel:
-        return kIdCancel;
-      case MessageButtons::kYesNo:
-        return kIdNo;
+      case MessageButtons::kYesNoCancel: return kIdCancel;
+      case MessageButtons::kYesNo: return kIdNo;
     }
     return kIdCancel;
   }

@@ -18,22 +18,15 @@ namespace {
 
 SettingValue HeldValue(const SettingValues& values, const Setting& s, int member) {
   switch (s.kind) {
-    case Kind::kYesNo:
-      return values.Bool(s, member);
-    case Kind::kInteger:
-      return values.Int(s, member);
-    case Kind::kDouble:
-      return values.Double(s, member);
-    case Kind::kColour:
-      return values.Colour(s, member);
-    case Kind::kCommaList:
-      return values.List(s, member);
-    case Kind::kFont:
-      return values.Font(s, member);
+    case Kind::kYesNo: return values.Bool(s, member);
+    case Kind::kInteger: return values.Int(s, member);
+    case Kind::kDouble: return values.Double(s, member);
+    case Kind::kColour: return values.Colour(s, member);
+    case Kind::kCommaList: return values.List(s, member);
+    case Kind::kFont: return values.Font(s, member);
     case Kind::kText:
     case Kind::kChar:
-    case Kind::kHexText:
-      break;
+    case Kind::kHexText: break;
   }
   return values.Text(s, member);
 }
@@ -51,10 +44,8 @@ bool IsTextKind(Kind kind) {
 
 bool KindFits(const WControl& control, Kind kind) {
   switch (control.Kind()) {
-    case ControlKind::kCheckBox:
-      return kind == Kind::kYesNo;
-    case ControlKind::kSpin:
-      return kind == Kind::kInteger || kind == Kind::kDouble;
+    case ControlKind::kCheckBox: return kind == Kind::kYesNo;
+    case ControlKind::kSpin: return kind == Kind::kInteger || kind == Kind::kDouble;
     case ControlKind::kComboBox:
       if (static_cast<const WComboBox&>(control).StoredValue() == WComboBox::Value::kText) {
         return kind == Kind::kText || kind == Kind::kChar;
@@ -62,24 +53,17 @@ bool KindFits(const WControl& control, Kind kind) {
       return kind == Kind::kInteger;
     case ControlKind::kEdit:
     case ControlKind::kEditField:
-    case ControlKind::kEditAscii:
-      return IsTextKind(kind);
-    case ControlKind::kColorIndicator:
-      return kind == Kind::kColour;
-    case ControlKind::kFontSample:
-      return kind == Kind::kFont;
-    case ControlKind::kSlider:
-      return kind == Kind::kInteger;
-    default:
-      return false;
+    case ControlKind::kEditAscii: return IsTextKind(kind);
+    case ControlKind::kColorIndicator: return kind == Kind::kColour;
+    case ControlKind::kFontSample: return kind == Kind::kFont;
+    case ControlKind::kSlider: return kind == Kind::kInteger;
+    default: return false;
   }
 }
 
 void Show(WControl& control, const Setting& s, const SettingValue& value) {
   switch (control.Kind()) {
-    case ControlKind::kCheckBox:
-      static_cast<WAutoCheckbox&>(control).SetCheck(std::get<bool>(value));
-      return;
+    case ControlKind::kCheckBox: static_cast<WAutoCheckbox&>(control).SetCheck(std::get<bool>(value)); return;
     case ControlKind::kSpin: {
       auto& spin = static_cast<WSpinValue&>(control);
       if (s.kind != Kind::kDouble) {
@@ -94,18 +78,10 @@ void Show(WControl& control, const Setting& s, const SettingValue& value) {
     case ControlKind::kComboBox: {
       auto& combo = static_cast<WComboBox&>(control);
       switch (combo.StoredValue()) {
-        case WComboBox::Value::kIndex:
-          combo.Select(std::get<int>(value));
-          return;
-        case WComboBox::Value::kNumber:
-          combo.SelectNumber(std::get<int>(value));
-          return;
-        case WComboBox::Value::kData:
-          combo.SelectData(std::get<int>(value));
-          return;
-        case WComboBox::Value::kText:
-          combo.SelectText(std::get<std::string>(value));
-          return;
+        case WComboBox::Value::kIndex: combo.Select(std::get<int>(value)); return;
+        case WComboBox::Value::kNumber: combo.SelectNumber(std::get<int>(value)); return;
+        case WComboBox::Value::kData: combo.SelectData(std::get<int>(value)); return;
+        case WComboBox::Value::kText: combo.SelectText(std::get<std::string>(value)); return;
       }
       return;
     }
@@ -114,28 +90,22 @@ void Show(WControl& control, const Setting& s, const SettingValue& value) {
     case ControlKind::kEditAscii: {
       auto& edit = static_cast<WEdit&>(control);
       edit.SetValue(s.kind == Kind::kCommaList ? ini::JoinCommaList(std::get<std::vector<std::string>>(value))
-                                                : std::get<std::string>(value));
+                                               : std::get<std::string>(value));
       return;
     }
     case ControlKind::kColorIndicator:
       static_cast<WColorIndicator&>(control).SetColor(FromStoredColour(std::get<uint32_t>(value), HasOpacity(s)));
       return;
-    case ControlKind::kFontSample:
-      static_cast<WFontSample&>(control).SetFont(std::get<FontDescription>(value));
-      return;
-    case ControlKind::kSlider:
-      static_cast<WSlider&>(control).SetPosition(std::get<int>(value));
-      return;
-    default:
-      return;
+    case ControlKind::kFontSample: static_cast<WFontSample&>(control).SetFont(std::get<FontDescription>(value)); return;
+    case ControlKind::kSlider: static_cast<WSlider&>(control).SetPosition(std::get<int>(value)); return;
+    default: return;
   }
 }
 
 // What the control holds, as a value of its setting.
 SettingValue Shown(const WControl& control, const Setting& s) {
   switch (control.Kind()) {
-    case ControlKind::kCheckBox:
-      return static_cast<const WAutoCheckbox&>(control).IsChecked();
+    case ControlKind::kCheckBox: return static_cast<const WAutoCheckbox&>(control).IsChecked();
     case ControlKind::kSpin: {
       const auto& spin = static_cast<const WSpinValue&>(control);
       if (s.kind != Kind::kDouble) return spin.GetValue();
@@ -145,14 +115,10 @@ SettingValue Shown(const WControl& control, const Setting& s) {
     case ControlKind::kComboBox: {
       const auto& combo = static_cast<const WComboBox&>(control);
       switch (combo.StoredValue()) {
-        case WComboBox::Value::kIndex:
-          return ClampToRange(combo.Selected(), s);
-        case WComboBox::Value::kNumber:
-          return ClampToRange(ini::DecodeInt(combo.SelectedText()), s);
-        case WComboBox::Value::kData:
-          return ClampToRange(combo.SelectedData(), s);
-        case WComboBox::Value::kText:
-          return combo.SelectedText();
+        case WComboBox::Value::kIndex: return ClampToRange(combo.Selected(), s);
+        case WComboBox::Value::kNumber: return ClampToRange(ini::DecodeInt(combo.SelectedText()), s);
+        case WComboBox::Value::kData: return ClampToRange(combo.SelectedData(), s);
+        case WComboBox::Value::kText: return combo.SelectedText();
       }
       break;
     }
@@ -167,12 +133,9 @@ SettingValue Shown(const WControl& control, const Setting& s) {
       uint32_t colour = ToStoredColour(static_cast<const WColorIndicator&>(control).Color(), HasOpacity(s));
       return static_cast<uint32_t>(std::clamp<double>(colour, s.min, s.max));
     }
-    case ControlKind::kFontSample:
-      return static_cast<const WFontSample&>(control).Font();
-    case ControlKind::kSlider:
-      return ClampToRange(static_cast<const WSlider&>(control).Position(), s);
-    default:
-      break;
+    case ControlKind::kFontSample: return static_cast<const WFontSample&>(control).Font();
+    case ControlKind::kSlider: return ClampToRange(static_cast<const WSlider&>(control).Position(), s);
+    default: break;
   }
   return std::string();
 }

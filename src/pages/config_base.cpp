@@ -14,9 +14,7 @@ namespace {
 
 constexpr const char* kHelpTopic = "index";
 
-bool CanTakeFocus(const WControl& control) {
-  return control.IsTabStop() && control.IsVisible() && control.IsEnabled();
-}
+bool CanTakeFocus(const WControl& control) { return control.IsTabStop() && control.IsVisible() && control.IsEnabled(); }
 
 // Whether the saver of the table that `list` makes writes numbered families
 // member by member (all keys of member 0, then of member 1, ...).
@@ -59,8 +57,7 @@ void ShowHelp(const HelpRequest& request, int own_help_id) {
       if (!text.empty()) services.ShowHelpPopup({text, request.control});
       return;
     }
-    case HelpSource::kHelpButton:
-      break;
+    case HelpSource::kHelpButton: break;
   }
   AskHostForHelp();
 }

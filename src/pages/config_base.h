@@ -67,7 +67,7 @@ class WConfigBase : public ControlOwner {
 
   int TitleId() const { return title_id_; }
   bool IsLoaded() const { return !not_yet_loaded_; }
-  bool IsShown() const { return shown_; }    // the state last given to ShowPage
+  bool IsShown() const { return shown_; }      // the state last given to ShowPage
   bool IsVisible() const { return visible_; }  // whether the page's window shows
 
   const layout::Item& Layout() const { return layout_; }

@@ -9,9 +9,9 @@
 
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
-#include "platform/module_log.h"
 #include "module/services.h"
 #include "platform/file_io.h"
+#include "platform/module_log.h"
 #include "platform/run_program.h"
 
 namespace prefig {
@@ -24,7 +24,7 @@ std::vector<std::string> FilesIn(const std::string& dir) {
   if (handle == nullptr) return names;
   while (const dirent* entry = ::readdir(handle)) {
     std::string name = entry->d_name;
-    struct stat st{};
+    struct stat st {};
     if (::stat((dir + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
   }
   ::closedir(handle);
@@ -38,7 +38,8 @@ DConfigPaths::DConfigPaths(GConfigPathHandler& handler, bool* changed, Installer
       handler_(handler),
       changed_(changed),
       installer_(std::move(installer)) {
-  if (!installer_.can_write) installer_.can_write = [](const std::string& target) { return platform::CanReplaceFile(target); };
+  if (!installer_.can_write)
+    installer_.can_write = [](const std::string& target) { return platform::CanReplaceFile(target); };
   using namespace layout;
   keys_.SetControlName("key");
   path_.SetControlName("path");
@@ -118,8 +119,8 @@ bool DConfigPaths::Install() {
   }
   bool ok = GConfigPathHandler::WritePathsFile(edited_, temp);
   if (ok) {
-    std::string program = installer_.program.empty() ? handler_.ProgramDirectory() + "/" + kInstallerProgram
-                                                     : installer_.program;
+    std::string program =
+        installer_.program.empty() ? handler_.ProgramDirectory() + "/" + kInstallerProgram : installer_.program;
     platform::RunResult run = platform::RunProgram(
         program, {"paths", "install", temp, "--program", handler_.ProgramFile()}, {.wait = true, .elevate = true});
     ok = run.Succeeded();

@@ -2,12 +2,12 @@
 #include <functional>
 #include <string>
 
+#include "context/message_ids.h"
 #include "context/path_table.h"
 #include "controls/auto_checkbox.h"
 #include "controls/combo_box.h"
 #include "controls/edit.h"
 #include "controls/push_button.h"
-#include "context/message_ids.h"
 #include "pages/form_dialog.h"
 
 namespace prefig {

@@ -8,16 +8,16 @@
 #include "controls/control.h"
 #include "module/host_interface.h"
 #include "module/module_abi.h"
-#include "platform/module_log.h"
 #include "module/module_state.h"
 #include "module/services.h"
 #include "pages/config_base.h"
 #include "pages/setup_session.h"
+#include "platform/module_log.h"
 #include "record/prefiguration.h"
+#include "record/setting_io.h"
 #include "schema/features.h"
 #include "schema/machine_general.h"
 #include "schema/quiver.h"
-#include "record/setting_io.h"
 
 namespace prefig {
 namespace {
@@ -93,8 +93,8 @@ void DEditorSetupMain::Open(int start_page) {
     GMachineList& list = record->MachineTypes();
     for (int i = 0; i < list.Count() && i < kMachineListOutMax; ++i) session.working_types.push_back(&list.At(i));
     if (!session.working_types.empty()) {
-      session.current_type = std::clamp(record->Host().current_machine_type, 0,
-                                        static_cast<int>(session.working_types.size()) - 1);
+      session.current_type =
+          std::clamp(record->Host().current_machine_type, 0, static_cast<int>(session.working_types.size()) - 1);
     }
   }
   tree_.clear();

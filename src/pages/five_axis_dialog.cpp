@@ -21,10 +21,21 @@ constexpr int kFiveAxisEnteredDecimals = 7;
 constexpr const char* kFiveAxisDeleteFallback = "Delete this machine definition?";
 
 constexpr const char* kFiveAxisLimitNames[kLimitCount] = {"min1", "max1", "min2", "max2"};
-constexpr const char* kFiveAxisVectorNames[kVectorFieldCount] = {
-    "axis1.direction.x", "axis1.direction.y", "axis1.direction.z", "axis1.offset.x", "axis1.offset.y",
-    "axis1.offset.z",    "axis2.direction.x", "axis2.direction.y", "axis2.direction.z", "axis2.offset.x",
-    "axis2.offset.y",    "axis2.offset.z",    "tool.x",            "tool.y",            "tool.z"};
+constexpr const char* kFiveAxisVectorNames[kVectorFieldCount] = {"axis1.direction.x",
+                                                                 "axis1.direction.y",
+                                                                 "axis1.direction.z",
+                                                                 "axis1.offset.x",
+                                                                 "axis1.offset.y",
+                                                                 "axis1.offset.z",
+                                                                 "axis2.direction.x",
+                                                                 "axis2.direction.y",
+                                                                 "axis2.direction.z",
+                                                                 "axis2.offset.x",
+                                                                 "axis2.offset.y",
+                                                                 "axis2.offset.z",
+                                                                 "tool.x",
+                                                                 "tool.y",
+                                                                 "tool.z"};
 
 // A field's number: "." or ",", nothing or garbage is 0, kept within what
 // a record can hold.

@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "context/message_ids.h"
 #include "controls/auto_checkbox.h"
 #include "controls/combo_box.h"
 #include "controls/edit.h"
 #include "controls/picture.h"
 #include "controls/push_button.h"
-#include "context/message_ids.h"
 #include "pages/form_dialog.h"
 #include "record/five_axis_list.h"
 #include "record/five_axis_record.h"
@@ -117,21 +117,22 @@ class WInspect5Axis : public FormDialog {
   WPushButton add_{this, 448, [this] { Add(); }};
   WComboBox type_{this, 1639};
   WPicture picture_{this,
-                    {"five_axis_type_0", "five_axis_type_1", "five_axis_type_2", "five_axis_type_3",
-                     "five_axis_type_4", "five_axis_type_5", "five_axis_type_6", "five_axis_type_7",
-                     "five_axis_type_8", "five_axis_type_9", "five_axis_type_10"}};
+                    {"five_axis_type_0", "five_axis_type_1", "five_axis_type_2", "five_axis_type_3", "five_axis_type_4",
+                     "five_axis_type_5", "five_axis_type_6", "five_axis_type_7", "five_axis_type_8", "five_axis_type_9",
+                     "five_axis_type_10"}};
   WIcoButton axis1_icon_{this, "five_axis_axis1", kShowVectorsMessageId, [this] { ForceVectors(); }};
   WAutoCheckbox used1_{this, 0};
   WComboBox box1_{this, 1638};
-  WIcoButton axis2_icon_{this, "five_axis_axis2", kDeriveTypeMessageId, [this] { ShowRecord(FiveAxisRecord(working_)); }};
+  WIcoButton axis2_icon_{this, "five_axis_axis2", kDeriveTypeMessageId,
+                         [this] { ShowRecord(FiveAxisRecord(working_)); }};
   WAutoCheckbox used2_{this, 0};
   WComboBox box2_{this, 1637};
   WEdit limits_[kLimitCount]{{this, 434}, {this, 435}, {this, 434}, {this, 435}};
   WEdit l1_{this, 0};
   WEdit l2_{this, 0};
-  WEdit vectors_[kVectorFieldCount]{{this, 1636}, {this, 0}, {this, 0}, {this, 1635}, {this, 0},
-                                     {this, 0},    {this, 1634}, {this, 0}, {this, 0}, {this, 1633},
-                                     {this, 0},    {this, 0},    {this, 1632}, {this, 0}, {this, 0}};
+  WEdit vectors_[kVectorFieldCount]{{this, 1636}, {this, 0},    {this, 0},    {this, 1635}, {this, 0},
+                                    {this, 0},    {this, 1634}, {this, 0},    {this, 0},    {this, 1633},
+                                    {this, 0},    {this, 0},    {this, 1632}, {this, 0},    {this, 0}};
 
   std::string user_file_;
   FiveAxisList list_;

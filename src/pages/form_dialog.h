@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "controls/control.h"
-#include "pages/modal_dialog.h"
 #include "pages/layout.h"
+#include "pages/modal_dialog.h"
 
 namespace prefig {
 

@@ -1,7 +1,7 @@
 #include "pages/get_config_password.h"
 
-#include "module/services.h"
 #include "ini/ini_text.h"
+#include "module/services.h"
 
 namespace prefig {
 

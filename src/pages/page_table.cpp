@@ -48,10 +48,11 @@ const std::array<PageEntry, kPageCount>& PageTable() {
 const std::array<PageId, kPageCount>& SaveOrder() {
   using P = PageId;
   static constexpr std::array<PageId, kPageCount> kOrder{
-      P::kGeneral,     P::kEditor,           P::kPrinter,        P::kMachineTypes,      P::kSyntaxColours,
-      P::kRenumbering, P::kLoadSave,         P::kFileCompare,    P::kMachine,           P::kBackplot,
-      P::kToolScan,    P::kCadCamPost,       P::kBackplotColours, P::kMultiChannel,     P::kToolList,
-      P::kMachineGeneral, P::kDncAdministration, P::kDncPortList, P::kExternalCommands, P::kMazatrolView,
+      P::kGeneral,           P::kEditor,       P::kPrinter,          P::kMachineTypes,
+      P::kSyntaxColours,     P::kRenumbering,  P::kLoadSave,         P::kFileCompare,
+      P::kMachine,           P::kBackplot,     P::kToolScan,         P::kCadCamPost,
+      P::kBackplotColours,   P::kMultiChannel, P::kToolList,         P::kMachineGeneral,
+      P::kDncAdministration, P::kDncPortList,  P::kExternalCommands, P::kMazatrolView,
       P::kFeatureSelection,
   };
   return kOrder;
@@ -59,25 +60,17 @@ const std::array<PageId, kPageCount>& SaveOrder() {
 
 bool IsPagePresent(PageId page, const FeatureSwitches& s, bool has_dnc_object) {
   switch (page) {
-    case PageId::kFileCompare:
-      return !(s.file_compare_off && s.quiver_off);
+    case PageId::kFileCompare: return !(s.file_compare_off && s.quiver_off);
     case PageId::kBackplot:
-    case PageId::kToolScan:
-      return !s.backplot_off;
-    case PageId::kCadCamPost:
-      return !s.cadcam_post_off;
+    case PageId::kToolScan: return !s.backplot_off;
+    case PageId::kCadCamPost: return !s.cadcam_post_off;
     case PageId::kMultiChannel:
-    case PageId::kToolList:
-      return !s.math_off;
-    case PageId::kBackplotColours:
-      return !(s.backplot_off && s.cadcam_post_off);
+    case PageId::kToolList: return !s.math_off;
+    case PageId::kBackplotColours: return !(s.backplot_off && s.cadcam_post_off);
     case PageId::kDncAdministration:
-    case PageId::kDncPortList:
-      return !s.dnc_off && has_dnc_object;
-    case PageId::kMazatrolView:
-      return !s.mazatrol_off;
-    default:
-      return true;
+    case PageId::kDncPortList: return !s.dnc_off && has_dnc_object;
+    case PageId::kMazatrolView: return !s.mazatrol_off;
+    default: return true;
   }
 }
 

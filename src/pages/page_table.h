@@ -45,11 +45,11 @@ struct FeatureSwitches {
 
 struct PageEntry {
   PageId id;
-  const char* class_name;  // how `prefig page` and the logs name the page
-  PageId parent;           // itself for a root entry
-  int start_page;  // the number RunSetup opens it by; 0 for none
+  const char* class_name;                  // how `prefig page` and the logs name the page
+  PageId parent;                           // itself for a root entry
+  int start_page;                          // the number RunSetup opens it by; 0 for none
   std::unique_ptr<WConfigBase> (*make)();  // null while the page is not built
-  bool expand_after;  // expand the parent once this entry is added
+  bool expand_after;                       // expand the parent once this entry is added
 };
 
 // The tree in order, with the parents and start page numbers.

@@ -16,10 +16,10 @@
 #include "controls/slider.h"
 #include "controls/spin_value.h"
 #include "controls/swatch_row.h"
+#include "ini/ini_text.h"
 #include "pages/config_base.h"
 #include "pages/form_dialog.h"
 #include "pages/layout.h"
-#include "ini/ini_text.h"
 #include "schema/setting.h"
 
 namespace prefig::page_text {
@@ -104,34 +104,23 @@ std::string ListText(const WHeaderCtrl& list) {
 
 std::string ValueText(const WControl& control) {
   switch (control.Kind()) {
-    case ControlKind::kCheckBox:
-      return static_cast<const WAutoCheckbox&>(control).IsChecked() ? "on" : "off";
-    case ControlKind::kComboBox:
-      return static_cast<const WComboBox&>(control).SelectedText();
+    case ControlKind::kCheckBox: return static_cast<const WAutoCheckbox&>(control).IsChecked() ? "on" : "off";
+    case ControlKind::kComboBox: return static_cast<const WComboBox&>(control).SelectedText();
     case ControlKind::kEdit:
     case ControlKind::kEditField:
     case ControlKind::kEditAscii: {
       const auto& edit = static_cast<const WEdit&>(control);
       return edit.IsPassword() ? std::string(edit.Value().size(), '*') : edit.Value();
     }
-    case ControlKind::kColorIndicator:
-      return ColourText(static_cast<const WColorIndicator&>(control).Color());
-    case ControlKind::kList:
-      return ListText(static_cast<const WHeaderCtrl&>(control));
-    case ControlKind::kIcon:
-      return static_cast<const WIcon&>(control).IconName();
-    case ControlKind::kIconButton:
-      return static_cast<const WIcoButton&>(control).Tooltip();
-    case ControlKind::kFontSample:
-      return FontText(static_cast<const WFontSample&>(control).Font());
-    case ControlKind::kSlider:
-      return std::to_string(static_cast<const WSlider&>(control).Position());
-    case ControlKind::kSwatchRow:
-      return SwatchesText(static_cast<const WSwatchRow&>(control));
-    case ControlKind::kPicture:
-      return static_cast<const WPicture&>(control).Name();
-    default:
-      return control.Text();
+    case ControlKind::kColorIndicator: return ColourText(static_cast<const WColorIndicator&>(control).Color());
+    case ControlKind::kList: return ListText(static_cast<const WHeaderCtrl&>(control));
+    case ControlKind::kIcon: return static_cast<const WIcon&>(control).IconName();
+    case ControlKind::kIconButton: return static_cast<const WIcoButton&>(control).Tooltip();
+    case ControlKind::kFontSample: return FontText(static_cast<const WFontSample&>(control).Font());
+    case ControlKind::kSlider: return std::to_string(static_cast<const WSlider&>(control).Position());
+    case ControlKind::kSwatchRow: return SwatchesText(static_cast<const WSwatchRow&>(control));
+    case ControlKind::kPicture: return static_cast<const WPicture&>(control).Name();
+    default: return control.Text();
   }
 }
 
@@ -296,21 +285,18 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
       if (box.IsChecked() != (value == "on")) box.Click();
       return true;
     }
-    case ControlKind::kSpin:
-      return EditSpin(static_cast<WSpinValue&>(control), value, error);
-    case ControlKind::kComboBox:
-      return EditCombo(static_cast<WComboBox&>(control), value, error);
+    case ControlKind::kSpin: return EditSpin(static_cast<WSpinValue&>(control), value, error);
+    case ControlKind::kComboBox: return EditCombo(static_cast<WComboBox&>(control), value, error);
     case ControlKind::kEdit:
     case ControlKind::kEditField:
     case ControlKind::kEditAscii: {
       auto& edit = static_cast<WEdit&>(control);
       edit.UserEdit(value);
-      if (edit.Value() != value) return Refuse(error, "cannot take '" + std::string(value) + "' (it would show '" +
-                                                          edit.Value() + "')");
+      if (edit.Value() != value)
+        return Refuse(error, "cannot take '" + std::string(value) + "' (it would show '" + edit.Value() + "')");
       return true;
     }
-    case ControlKind::kColorIndicator:
-      return EditColour(static_cast<WColorIndicator&>(control), value, error);
+    case ControlKind::kColorIndicator: return EditColour(static_cast<WColorIndicator&>(control), value, error);
     case ControlKind::kSlider: {
       auto& slider = static_cast<WSlider&>(control);
       int position = 0;
@@ -326,32 +312,23 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
       return true;
     }
     case ControlKind::kFileName:
-    case ControlKind::kFontSample:
-      return Refuse(error, "is chosen with its button: use --click and --answer");
-    default:
-      return Refuse(error, "takes no value");
+    case ControlKind::kFontSample: return Refuse(error, "is chosen with its button: use --click and --answer");
+    default: return Refuse(error, "takes no value");
   }
 }
 
 bool Click(WControl& control, std::string* error) {
   if (!control.IsEnabled() || !control.IsVisible()) return Refuse(error, "is not enabled");
   switch (control.Kind()) {
-    case ControlKind::kCheckBox:
-      static_cast<WAutoCheckbox&>(control).Click();
-      return true;
+    case ControlKind::kCheckBox: static_cast<WAutoCheckbox&>(control).Click(); return true;
     case ControlKind::kPushButton:
-    case ControlKind::kIconButton:
-      static_cast<WPushButton&>(control).Click();
-      return true;
-    case ControlKind::kFontSample:
-      static_cast<WFontSample&>(control).Choose();
-      return true;
+    case ControlKind::kIconButton: static_cast<WPushButton&>(control).Click(); return true;
+    case ControlKind::kFontSample: static_cast<WFontSample&>(control).Choose(); return true;
     case ControlKind::kColorIndicator:
       if (!static_cast<WColorIndicator&>(control).IsChoosable()) break;
       static_cast<WColorIndicator&>(control).Choose();
       return true;
-    default:
-      break;
+    default: break;
   }
   return Refuse(error, "cannot be clicked");
 }

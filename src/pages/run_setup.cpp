@@ -1,10 +1,10 @@
 #include "pages/run_setup.h"
 
 #include "controls/control.h"
-#include "pages/editor_setup_main.h"
-#include "pages/get_config_password.h"
 #include "module/module_state.h"
 #include "module/services.h"
+#include "pages/editor_setup_main.h"
+#include "pages/get_config_password.h"
 #include "record/dnc_config.h"
 #include "record/prefiguration.h"
 #include "schema/features.h"

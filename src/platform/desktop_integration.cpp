@@ -150,9 +150,15 @@ bool WriteDesktopEntry(std::string_view desktop_id, std::string_view program, st
   std::string text =
       "[Desktop Entry]\n"
       "Type=Application\n"
-      "Name=" + EntryString(name) + "\n"
-      "Exec=" + exec + " %f\n"
-      "MimeType=" + key_file::JoinList(mime_types) + "\n"
+      "Name=" +
+      EntryString(name) +
+      "\n"
+      "Exec=" +
+      exec +
+      " %f\n"
+      "MimeType=" +
+      key_file::JoinList(mime_types) +
+      "\n"
       "NoDisplay=true\n"
       "Terminal=false\n";
   return Write(path, text);
@@ -162,10 +168,16 @@ bool InstallMimeType(std::string_view extension, std::string_view description) {
   std::string text =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-      "  <mime-type type=\"" + XmlEscaped(MimeTypeOfExtension(extension)) + "\">\n"
-      "    <comment>" + XmlEscaped(description) + "</comment>\n"
+      "  <mime-type type=\"" +
+      XmlEscaped(MimeTypeOfExtension(extension)) +
+      "\">\n"
+      "    <comment>" +
+      XmlEscaped(description) +
+      "</comment>\n"
       "    <sub-class-of type=\"text/plain\"/>\n"
-      "    <glob pattern=\"*." + XmlEscaped(LowerCaseExtension(extension)) + "\" weight=\"" + std::to_string(kGlobWeight) + "\"/>\n"
+      "    <glob pattern=\"*." +
+      XmlEscaped(LowerCaseExtension(extension)) + "\" weight=\"" + std::to_string(kGlobWeight) +
+      "\"/>\n"
       "  </mime-type>\n"
       "</mime-info>\n";
   return Write(MimePackageFile(extension), text);

@@ -14,7 +14,8 @@ namespace {
 
 constexpr std::string_view kMachineClassRoots[] = {"HKEY_CLASSES_ROOT", "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes"};
 constexpr std::string_view kUserClasses = "HKEY_CURRENT_USER\\Software\\Classes";
-constexpr std::string_view kUserFileExts = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
+constexpr std::string_view kUserFileExts =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts";
 constexpr std::string_view kOpenCommandKey = "\\shell\\open\\command\\";
 constexpr std::string_view kDefaultIconKey = "\\DefaultIcon\\";
 
@@ -46,7 +47,8 @@ bool RegisterMachineWide(const std::vector<std::string>& extensions, std::string
   bool ok = true;
   for (std::string_view root : kMachineClassRoots) {
     for (const std::string& extension : extensions) {
-      std::string type = description.empty() ? UpperCaseAscii(extension) + " " + std::string(file_word) : std::string(description);
+      std::string type =
+          description.empty() ? UpperCaseAscii(extension) + " " + std::string(file_word) : std::string(description);
       ok &= WriteRegistryText(Join(root, "." + extension) + "\\", type);
       ok &= WriteRegistryText(Join(root, type) + "\\", type);
       ok &= WriteRegistryText(Join(root, type) + std::string(kDefaultIconKey), IconText(program, icon_index));
@@ -66,8 +68,8 @@ bool SyncDesktop(std::string_view identifier, std::string_view program) {
   return ok;
 }
 
-bool RegisterForUser(const std::vector<std::string>& extensions, std::string_view description,
-                     std::string_view program, int icon_index, std::string_view suffix, std::string_view file_word) {
+bool RegisterForUser(const std::vector<std::string>& extensions, std::string_view description, std::string_view program,
+                     int icon_index, std::string_view suffix, std::string_view file_word) {
   std::string id = ProgramIdentifier(program, suffix);
   std::string desktop_id = DesktopFileId(id);
   bool ok = WriteRegistryText(Join(kUserClasses, id) + std::string(kOpenCommandKey), OpenCommand(program));
@@ -79,7 +81,8 @@ bool RegisterForUser(const std::vector<std::string>& extensions, std::string_vie
     ok &= WriteRegistryText(file_exts + "\\OpenWithList\\a", id);
     ok &= WriteRegistryText(file_exts + "\\OpenWithList\\", id);
     ok &= WriteRegistryNumber(Join(file_exts + "\\OpenWithProgids", id), 0);
-    std::string type = description.empty() ? UpperCaseAscii(extension) + " " + std::string(file_word) : std::string(description);
+    std::string type =
+        description.empty() ? UpperCaseAscii(extension) + " " + std::string(file_word) : std::string(description);
     ok &= InstallMimeType(extension, type);
     ok &= AddDefaultApplication(MimeTypeOfExtension(extension), desktop_id);
   }
@@ -192,7 +195,8 @@ std::vector<std::string> RegisteredExtensions(std::string_view program, std::str
   for (const std::string& key : RegistrySubkeys(kMachineClassRoots[0])) {
     if (key.size() < 2 || key.front() != '.') continue;
     std::optional<std::string> type = ReadRegistryText(Join(kMachineClassRoots[0], key) + "\\");
-    if (!type || ReadRegistryText(Join(kMachineClassRoots[0], *type) + std::string(kOpenCommandKey)) != command) continue;
+    if (!type || ReadRegistryText(Join(kMachineClassRoots[0], *type) + std::string(kOpenCommandKey)) != command)
+      continue;
     bool seen = false;
     for (const std::string& other : found) seen = seen || SameExtension(other, key.substr(1));
     if (!seen) found.push_back(LowerCaseExtension(key));

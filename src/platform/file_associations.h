@@ -31,17 +31,15 @@ inline constexpr std::string_view kFileWord = "File";
 
 // `program` empty: the running program. True only when every write
 // succeeded; an unusable extension is skipped and makes the result false.
-bool RegisterExtensions(std::string_view extensions, std::string_view description = {},
-                        std::string_view program = {}, int icon_index = 0, std::string_view suffix = {},
-                        std::string_view file_word = kFileWord);
+bool RegisterExtensions(std::string_view extensions, std::string_view description = {}, std::string_view program = {},
+                        int icon_index = 0, std::string_view suffix = {}, std::string_view file_word = kFileWord);
 
 // Removes the registrations of the extensions that open with this
 // program: machine-wide (for an administrator) the extension keys and the
 // type keys no other extension uses; per user what names the program's
 // identifier, and its desktop files. Registrations of other programs stay.
 // True when everything that should go is gone.
-bool UnregisterExtensions(std::string_view extensions, std::string_view program = {},
-                          std::string_view suffix = {});
+bool UnregisterExtensions(std::string_view extensions, std::string_view program = {}, std::string_view suffix = {});
 
 // The extensions (without dot, in lower case: the registry keeps names in
 // upper case) that open with the program, per user or machine-wide, each once.

@@ -20,12 +20,10 @@ namespace {
 // refused rather than read into memory.
 constexpr off_t kMaxFileBytes = off_t{256} << 20;
 
-int OpenForReading(const std::string& path) {
-  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-}
+int OpenForReading(const std::string& path) { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY); }
 
 bool ReadAll(int fd, std::string& out) {
-  struct stat st{};
+  struct stat st {};
   if (::fstat(fd, &st) != 0) return false;
   if (S_ISDIR(st.st_mode) || st.st_size > kMaxFileBytes) return false;
   // The size is a hint only: the file may grow or shrink while we read.
@@ -81,7 +79,7 @@ struct Target {
   std::string dir;
   std::string name;
   bool exists = false;
-  struct stat st{};
+  struct stat st {};
 };
 
 // Produces the new content into a file opened for writing at its start;
@@ -154,7 +152,8 @@ int RewriteInPlace(const Target& target, const ContentWriter& write) {
 
 int ReplaceOnce(const Target& target, const ContentWriter& write, mode_t new_mode) {
   int error = ReplaceThroughUnnamedFile(target, write, new_mode);
-  if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) error = ReplaceThroughNamedFile(target, write, new_mode);
+  if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL)
+    error = ReplaceThroughNamedFile(target, write, new_mode);
   if ((error == EACCES || error == EPERM) && target.exists && ::access(target.path.c_str(), W_OK) == 0) {
     error = RewriteInPlace(target, write);
   }
@@ -204,19 +203,19 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<co
 }
 
 bool FileExists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
 }
 
 bool IsDirectory(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string ResolveLinks(const std::string& path) {
   std::string current = path;
   for (int hops = 0; hops < 40; ++hops) {
-    struct stat st{};
+    struct stat st {};
     if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
     std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
     ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
@@ -251,7 +250,7 @@ int CreateDirectoryPath(const std::string& path) {
 int CopyFile(const std::string& from, const std::string& to, bool overwrite) {
   int source = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
   if (source < 0) return errno;
-  struct stat st{};
+  struct stat st {};
   int error = 0;
   if (::fstat(source, &st) != 0) {
     error = errno;
@@ -265,14 +264,15 @@ int CopyFile(const std::string& from, const std::string& to, bool overwrite) {
   }
   if (error == 0) {
     MakeOwnerWritable(to);
-    error = ReplaceWith(to, [source](int fd) { return CopyContent(source, fd); }, st.st_mode & 0777, kFileRetryWaitsMs);
+    error = ReplaceWith(
+        to, [source](int fd) { return CopyContent(source, fd); }, st.st_mode & 0777, kFileRetryWaitsMs);
   }
   ::close(source);
   return error;
 }
 
 int MoveFile(const std::string& from, const std::string& to) {
-  struct stat st{};
+  struct stat st {};
   if (::stat(from.c_str(), &st) != 0) return errno;
   if (!S_ISREG(st.st_mode)) return EISDIR;
   // rename() does not care whether the target is read-only.
@@ -315,7 +315,7 @@ bool CanReplaceFile(const std::string& path) {
 
 bool MakeOwnerWritable(const std::string& path) {
   std::string target = ResolveLinks(path);
-  struct stat st{};
+  struct stat st {};
   if (::stat(target.c_str(), &st) != 0 || (st.st_mode & S_IWUSR)) return false;
   return ::chmod(target.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
 }

@@ -15,8 +15,7 @@ enum class ReadStatus {
 };
 
 // Reads a whole file into `out` (replacing its content).
-ReadStatus ReadWholeFile(const std::string& path, std::string& out,
-                         std::span<const int> waits = kFileRetryWaitsMs);
+ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<const int> waits = kFileRetryWaitsMs);
 
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);
@@ -30,8 +29,7 @@ std::string ResolveLinks(const std::string& path);
 // same directory, is flushed to disk and renamed over the old one, which keeps
 // its permissions. A path through symbolic links replaces the link's target.
 // Returns 0 or an errno value; failures leave the old file as it was.
-int ReplaceFile(const std::string& path, std::string_view data,
-                std::span<const int> waits = kFileRetryWaitsMs);
+int ReplaceFile(const std::string& path, std::string_view data, std::span<const int> waits = kFileRetryWaitsMs);
 
 // Whether ReplaceFile can succeed: the directory takes new files, or the
 // file itself is writable.

@@ -5,9 +5,8 @@
 namespace prefig::platform {
 
 MachineTypeRegistration RegisterMachineTypeExtensions(std::string_view current,
-                                                      std::span<const MachineTypeExtensions> types,
-                                                      bool only_if_none, std::string_view file_word,
-                                                      std::string_view program) {
+                                                      std::span<const MachineTypeExtensions> types, bool only_if_none,
+                                                      std::string_view file_word, std::string_view program) {
   MachineTypeRegistration result;
   if (only_if_none && !current.empty()) return result;
   result.ok = current.empty() || UnregisterExtensions(current, program);

@@ -31,8 +31,8 @@ struct MachineTypeRegistration {
 // described as "<description> <file_word>", icon 1. With `only_if_none`
 // nothing happens while `current` is not empty.
 MachineTypeRegistration RegisterMachineTypeExtensions(std::string_view current,
-                                                      std::span<const MachineTypeExtensions> types,
-                                                      bool only_if_none, std::string_view file_word = kFileWord,
+                                                      std::span<const MachineTypeExtensions> types, bool only_if_none,
+                                                      std::string_view file_word = kFileWord,
                                                       std::string_view program = {});
 
 }  // namespace prefig::platform

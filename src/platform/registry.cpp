@@ -123,7 +123,8 @@ bool DeleteRegistryTree(std::string_view text_path) {
 bool DeleteRegistryValue(std::string_view text_path) {
   auto path = ParseRegistryPath(text_path);
   if (!path || path->key.empty()) return false;
-  return UpdateHive(path->root, [&](std::string& text) { return g_format->delete_value(text, path->key, path->value); });
+  return UpdateHive(path->root,
+                    [&](std::string& text) { return g_format->delete_value(text, path->key, path->value); });
 }
 
 std::optional<std::string> ReadRegistryText(std::string_view path) {

@@ -9,8 +9,8 @@ struct RootEntry {
 };
 
 constexpr RootEntry kRoots[] = {
-    {RegistryRoot::kLocalMachine, "HKEY_LOCAL_MACHINE"}, {RegistryRoot::kClassesRoot, "HKEY_CLASSES_ROOT"},
-    {RegistryRoot::kCurrentUser, "HKEY_CURRENT_USER"},   {RegistryRoot::kUsers, "HKEY_USERS"},
+    {RegistryRoot::kLocalMachine, "HKEY_LOCAL_MACHINE"},   {RegistryRoot::kClassesRoot, "HKEY_CLASSES_ROOT"},
+    {RegistryRoot::kCurrentUser, "HKEY_CURRENT_USER"},     {RegistryRoot::kUsers, "HKEY_USERS"},
     {RegistryRoot::kCurrentConfig, "HKEY_CURRENT_CONFIG"},
 };
 

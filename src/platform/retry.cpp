@@ -8,8 +8,7 @@ namespace {
 
 void RealSleep(int ms) {
   timespec ts{ms / 1000, (ms % 1000) * 1000000L};
-  while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
-  }
+  while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {}
 }
 
 SleepFunction g_sleep = &RealSleep;
@@ -24,10 +23,8 @@ bool IsTransientError(int error) {
     case ETXTBSY:
     case EMFILE:
     case ENFILE:
-    case ENOMEM:
-      return true;
-    default:
-      return false;
+    case ENOMEM: return true;
+    default: return false;
   }
 }
 

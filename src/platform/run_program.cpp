@@ -17,7 +17,7 @@ namespace prefig::platform {
 namespace {
 
 bool IsExecutableFile(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
@@ -76,12 +76,10 @@ RunResult SpawnDetached(const std::string& path, char* const* argv) {
     ::close(report[0]);
     return result;
   }
-  while (::waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {
-  }
+  while (::waitpid(middle, nullptr, 0) < 0 && errno == EINTR) {}
   int error = 0;
   ssize_t n;
-  while ((n = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
-  }
+  while ((n = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {}
   ::close(report[0]);
   if (n == static_cast<ssize_t>(sizeof error)) result.error = error;
   return result;

@@ -4,9 +4,9 @@
 
 #include "ini/ini_text.h"
 #include "record/nc_filter_table.h"
+#include "record/setting_values.h"
 #include "schema/backplot.h"
 #include "schema/control_syntax.h"
-#include "record/setting_values.h"
 
 namespace prefig {
 namespace {

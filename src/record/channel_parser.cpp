@@ -11,7 +11,6 @@ namespace {
 constexpr int kMaxNumber = INT_MAX - 1;  // a result of number + 1 still fits
 constexpr size_t kSearchesOfWholeLine = 8;
 
-
 struct DigitRun {
   size_t begin = 0, end = 0;
   int value = 0;

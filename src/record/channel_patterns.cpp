@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "record/channel_methods.h"
 #include "ini/ini_text.h"
+#include "record/channel_methods.h"
 
 namespace prefig {
 namespace {

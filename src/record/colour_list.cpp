@@ -1,10 +1,10 @@
 #include "record/colour_list.h"
 
-#include "schema/declared_values.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
-#include "schema/syntax_colors.h"
 #include "record/setting_values.h"
+#include "schema/declared_values.h"
+#include "schema/syntax_colors.h"
 
 namespace prefig {
 

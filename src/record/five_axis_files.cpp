@@ -1,11 +1,13 @@
 #include "record/five_axis_files.h"
 
-#include "platform/file_io.h"
 #include "ini/ini_text.h"
+#include "platform/file_io.h"
 
 namespace prefig {
 
-std::string UserFiveAxisFile(std::string_view types_dir) { return platform::JoinPath(types_dir, kUserFiveAxisFileName); }
+std::string UserFiveAxisFile(std::string_view types_dir) {
+  return platform::JoinPath(types_dir, kUserFiveAxisFileName);
+}
 
 std::string TemplateFiveAxisFile(std::string_view program_dir) {
   return platform::JoinPath(platform::JoinPath(program_dir, kTemplatesFolder), kTemplateFiveAxisFileName);

@@ -161,8 +161,7 @@ int FiveAxisLetterFault(int type, int box1, int box2) {
     case FiveAxisLetterRule::kTwoTilts:
       if (letter1 == kLetterC) return 1;
       return letter2 == kLetterC || letter2 == letter1 ? 2 : 0;
-    case FiveAxisLetterRule::kAny:
-      break;
+    case FiveAxisLetterRule::kAny: break;
   }
   return 0;
 }

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "record/fixed_number.h"
 #include "ini/ini_text.h"
 #include "platform/text.h"
+#include "record/fixed_number.h"
 
 namespace prefig {
 namespace {
@@ -26,7 +26,6 @@ constexpr std::array<uint32_t, 256> MakeCrcTable() {
 }
 constexpr std::array<uint32_t, 256> kCrcTable = MakeCrcTable();
 constexpr uint32_t kCrcStart = 0xABADBABEu;
-
 
 // Sign, digits, and an optional separator with more digits; at least one
 // digit somewhere. The separator may be "." or ",".
@@ -68,7 +67,10 @@ class FieldReader {
  public:
   explicit FieldReader(const std::vector<std::string_view>& fields) : fields_(fields) {}
   void Integer(int& out) { ok_ = ok_ && ParseInteger(Next(), out); }
-  void Flag(int& out) { Integer(out); ok_ = ok_ && IsFlag(out); }
+  void Flag(int& out) {
+    Integer(out);
+    ok_ = ok_ && IsFlag(out);
+  }
   void Number(double& out) { ok_ = ok_ && ParseNumber(Next(), out); }
   void Vector(FiveAxisVector& out) {
     for (double& v : out) Number(v);

@@ -32,8 +32,8 @@ struct FiveAxisRecord {
   std::string name;
   FiveAxisRotary axis1, axis2;
   FiveAxisVector tool{0, 0, 1};
-  int reserved = 0;                // carried along unchanged
-  std::optional<int> reserved2;    // an optional last field; the dialog writes 0
+  int reserved = 0;              // carried along unchanged
+  std::optional<int> reserved2;  // an optional last field; the dialog writes 0
   bool operator==(const FiveAxisRecord&) const = default;
 };
 

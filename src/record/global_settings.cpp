@@ -1,8 +1,8 @@
 #include "record/global_settings.h"
 
 #include "ini/ini_file.h"
-#include "schema/registry.h"
 #include "record/setting_tables.h"
+#include "schema/registry.h"
 
 namespace prefig {
 

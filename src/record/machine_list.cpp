@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/module_log.h"
-#include "platform/file_io.h"
 #include "ini/ini_text.h"
+#include "platform/file_io.h"
+#include "platform/module_log.h"
 #include "schema/machine_general.h"
 
 namespace prefig {

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <optional>
 
+#include "ini/ini_text.h"
 #include "module/version.h"
 #include "platform/file_io.h"
-#include "schema/declared_values.h"
-#include "ini/ini_text.h"
-#include "schema/nc_filter_names.h"
 #include "record/nc_filter_table.h"
-#include "schema/registry.h"
 #include "record/setting_tables.h"
+#include "schema/declared_values.h"
+#include "schema/nc_filter_names.h"
+#include "schema/registry.h"
 
 namespace prefig {
 namespace {
@@ -114,9 +114,10 @@ void GMachineType::ApplyPathRules(const LoadContext& context) {
 void GMachineType::UpgradeNcFilter() {
   if (values_.Text(kFilterUri).empty() || values_.Text(kFilterType).empty()) {
     changed_ = true;
-    NcFilter filter = BasicType() == 1 ? DeriveNcFilter(kControlKeyHeidenhain, NcFormatUri(kNamespacePathHeidenhain),
-                                                        kFilterLibraryHeidenhainUpgrade)
-                                       : DeriveNcFilter(values_.Bool(kIsTurn) ? kControlKeyTurnFanucA : kControlKeyMillFanuc);
+    NcFilter filter = BasicType() == 1
+                          ? DeriveNcFilter(kControlKeyHeidenhain, NcFormatUri(kNamespacePathHeidenhain),
+                                           kFilterLibraryHeidenhainUpgrade)
+                          : DeriveNcFilter(values_.Bool(kIsTurn) ? kControlKeyTurnFanucA : kControlKeyMillFanuc);
     values_.SetText(kFilterType, filter.control_key);
     values_.SetText(kFilterDll, filter.library);
     values_.SetText(kFilterUri, filter.uri);

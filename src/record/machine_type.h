@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "record/colour_list.h"
 #include "ini/ini_file.h"
+#include "record/colour_list.h"
 #include "record/macro_library.h"
 #include "record/setting_values.h"
 #include "record/tool_table.h"

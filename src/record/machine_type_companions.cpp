@@ -13,7 +13,9 @@ void GMachineType::LoadMacroLibrary(const TypeContext& context, const DeclaredVa
   MacroLoadContext macro_context;
   macro_context.declared = scan;
   if (translate_ && context.translate) {
-    macro_context.translate = [&context, this](std::string_view text) { return context.translate(text, text_language_); };
+    macro_context.translate = [&context, this](std::string_view text) {
+      return context.translate(text, text_language_);
+    };
   }
   const char* group = MessageText(kDefaultMacroGroupMessageId);
   macro_context.default_group_name = group ? group : "";

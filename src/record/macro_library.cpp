@@ -4,11 +4,11 @@
 #include <optional>
 #include <stdexcept>
 
-#include "schema/declared_values.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
 #include "record/macro_references.h"
 #include "record/macro_sections.h"
+#include "schema/declared_values.h"
 #include "schema/macro_library.h"
 
 namespace prefig {
@@ -47,7 +47,8 @@ class StoredValues {
   }
   // The fields from `first` on.
   void ReadFields(int number, const std::string& section, int member, MacroFields& fields, size_t first = 0) {
-    for (size_t i = first; i < fields.Keys().size(); ++i) fields.At(i) = ReadIn(number, section, *fields.Keys()[i], member);
+    for (size_t i = first; i < fields.Keys().size(); ++i)
+      fields.At(i) = ReadIn(number, section, *fields.Keys()[i], member);
   }
 
  private:
@@ -140,15 +141,17 @@ void MacroFields::Set(const Setting& s, SettingValue value) {
 }
 
 // Every macro and parameter starts from the same defaults, parsed once.
-MacroParameter::MacroParameter() : fields([] {
-  static const MacroFields defaults(kParameterFields);
-  return defaults;
-}()) {}
+MacroParameter::MacroParameter()
+    : fields([] {
+        static const MacroFields defaults(kParameterFields);
+        return defaults;
+      }()) {}
 
-Macro::Macro() : fields([] {
-  static const MacroFields defaults{std::span<const Setting* const>(kMacroKeys).first(kMacroFieldCount)};
-  return defaults;
-}()) {}
+Macro::Macro()
+    : fields([] {
+        static const MacroFields defaults{std::span<const Setting* const>(kMacroKeys).first(kMacroFieldCount)};
+        return defaults;
+      }()) {}
 const std::string& Macro::Name() const { return fields.Text(kMacroName); }
 int Macro::Group() const { return fields.Int(kMacroGroup); }
 

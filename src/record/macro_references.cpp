@@ -1,11 +1,10 @@
 #include "record/macro_references.h"
 
-#include "schema/macro_library.h"
 #include "platform/text.h"
+#include "schema/macro_library.h"
 
 namespace prefig {
 namespace {
-
 
 // The run of digits at `pos` as a number, or 0 when it is not one from 1
 // to schema::kMacroParameterMax; `end` receives where the run ends.

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "ini/ini_text.h"
-#include "schema/macro_library.h"
 #include "platform/text.h"
+#include "schema/macro_library.h"
 
 namespace prefig {
 namespace {
@@ -28,7 +28,6 @@ constexpr bool ParameterKeysAreNumbered() {
 }
 static_assert(ParameterKeysAreNumbered(), "the scan reads parameter keys as a number and a suffix");
 
-
 // The names the scan compares key lines with, measured once.
 struct KeyNames {
   std::string_view macro[kMacroKeyCount];
@@ -51,7 +50,8 @@ const KeyNames& Names() {
 // No key of a macro begins with a digit.
 int SlotOf(std::string_view key) {
   const KeyNames& names = Names();
-  if (key.size() > kNumberDigits && platform::IsDigit(key[0]) && platform::IsDigit(key[1]) && platform::IsDigit(key[2])) {
+  if (key.size() > kNumberDigits && platform::IsDigit(key[0]) && platform::IsDigit(key[1]) &&
+      platform::IsDigit(key[2])) {
     int member = (key[0] - '0') * 100 + (key[1] - '0') * 10 + (key[2] - '0');
     if (member >= kMacroParameterMax) return -1;
     std::string_view suffix = key.substr(kNumberDigits);

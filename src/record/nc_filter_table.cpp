@@ -3,8 +3,8 @@
 #include <span>
 
 #include "context/message_ids.h"
-#include "module/module_state.h"
 #include "ini/ini_text.h"
+#include "module/module_state.h"
 #include "schema/nc_filter_names.h"
 
 namespace prefig {

@@ -26,10 +26,10 @@ inline constexpr size_t kMaxValueGroups = 8;
 inline constexpr size_t kMaxPatternElements = 512;
 
 struct TranslatedPattern {
-  std::string expression;          // for regcomp with REG_EXTENDED
-  std::vector<int> value_groups;   // sub-expression numbers, in the order of their `<`
-  size_t elements = 0;             // the size of the expansion
-  std::string error;               // why the pattern cannot be used; empty when it can
+  std::string expression;         // for regcomp with REG_EXTENDED
+  std::vector<int> value_groups;  // sub-expression numbers, in the order of their `<`
+  size_t elements = 0;            // the size of the expansion
+  std::string error;              // why the pattern cannot be used; empty when it can
 };
 
 // Structural faults (unbalanced value groups, empty alternatives, too big,

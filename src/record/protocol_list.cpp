@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "platform/module_log.h"
-#include "module/plugin_loader.h"
-#include "module/protocol_abi.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
+#include "module/plugin_loader.h"
+#include "module/protocol_abi.h"
+#include "platform/module_log.h"
 #include "schema/protocols.h"
 
 namespace prefig {
@@ -66,9 +66,10 @@ bool AskLibrary(const std::string& path, Protocol& protocol) {
 }  // namespace
 
 int LibraryTimeStamp(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return 0;
-  uint64_t nanoseconds = static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u + static_cast<uint64_t>(st.st_mtim.tv_nsec);
+  uint64_t nanoseconds =
+      static_cast<uint64_t>(st.st_mtim.tv_sec) * 1000000000u + static_cast<uint64_t>(st.st_mtim.tv_nsec);
   return static_cast<int>(((nanoseconds >> 32) ^ (nanoseconds & 0xFFFFFFFFu)) & 0x7FFFFFFFu);
 }
 

@@ -13,7 +13,7 @@ struct Protocol {
   std::string name;         // at most 31
   int time = 0;             // time stamp of the library file
   int version = 0;
-  int index = 0;            // the library's place among the files found
+  int index = 0;  // the library's place among the files found
 };
 
 // The DNC protocol plug-ins in the Protocols folder beside the program, at

@@ -4,14 +4,14 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "platform/file_io.h"
-#include "schema/declared_values.h"
-#include "record/fixed_number.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
+#include "platform/file_io.h"
+#include "record/fixed_number.h"
 #include "record/nc_filter_table.h"
-#include "schema/registry.h"
 #include "record/setting_values.h"
+#include "schema/declared_values.h"
+#include "schema/registry.h"
 
 namespace prefig {
 
@@ -179,8 +179,7 @@ SettingValue ReadSettingKey(GIniFile& ini, const Setting& s, const std::string& 
   switch (s.kind) {
     case Kind::kText: return ReadText(ini, key, s, def, TextLimit(s));
     case Kind::kChar: return ReadText(ini, key, s, def, 1);
-    case Kind::kHexText:
-      return DecodeHex(ini.GetString(s.section, key, ini::EncodeHex(def)), TextLimit(s));
+    case Kind::kHexText: return DecodeHex(ini.GetString(s.section, key, ini::EncodeHex(def)), TextLimit(s));
     case Kind::kInteger:
       return ini.GetInt(s.section, key, ini::DecodeInt(def), static_cast<int>(s.min), static_cast<int>(s.max));
     case Kind::kDouble:
@@ -203,8 +202,8 @@ SettingValue ReadSettingKey(GIniFile& ini, const Setting& s, const std::string& 
                      ini.GetInt(s.section, FontKeyName(s, kFontFieldNames[field]), FontField(font, field),
                                 FontFieldMin(field), FontFieldMax(field)));
       }
-      font.face_name = ReadText(ini, FontKeyName(s, kFontFieldNames[kFontIntegerFields]), s, font.face_name,
-                                kFaceNameMax);
+      font.face_name =
+          ReadText(ini, FontKeyName(s, kFontFieldNames[kFontIntegerFields]), s, font.face_name, kFaceNameMax);
       return font;
     }
   }
@@ -250,7 +249,8 @@ std::optional<SettingValue> FontFromScan(const Setting& s, const DeclaredValues&
     auto stored = scan.FindFontField(s, field);
     if (!stored) return std::nullopt;
     int n = ini::DecodeInt(*stored);
-    if (ini::IsUnusableNumber(*stored, n == 0) || n < FontFieldMin(field) || n > FontFieldMax(field)) return std::nullopt;
+    if (ini::IsUnusableNumber(*stored, n == 0) || n < FontFieldMin(field) || n > FontFieldMax(field))
+      return std::nullopt;
     SetFontField(font, field, n);
   }
   auto face = scan.FindFontField(s, kFontIntegerFields);
@@ -295,6 +295,5 @@ void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValu
     default: ini.WriteRaw(s.section, key, FormatValue(s, value)); break;
   }
 }
-
 
 }  // namespace prefig

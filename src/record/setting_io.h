@@ -23,11 +23,11 @@ using SettingValue = std::variant<std::string, int, double, bool, uint32_t, std:
 
 // Where the program runs, for the defaults that depend on it.
 struct LoadContext {
-  int basic_type = 0;               // of the machine type being loaded
-  bool imperial = false;            // the user's locale measures in inches
-  std::string language{};           // the current language code
+  int basic_type = 0;      // of the machine type being loaded
+  bool imperial = false;   // the user's locale measures in inches
+  std::string language{};  // the current language code
   std::string program_directory{};
-  std::string data_directory{};     // the DATA configuration directory
+  std::string data_directory{};  // the DATA configuration directory
 };
 
 // The loader's default of a setting where the program runs, as text; with

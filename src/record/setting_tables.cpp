@@ -1,8 +1,8 @@
 #include "record/setting_tables.h"
 
 #include "record/colour_list.h"
-#include "schema/registry.h"
 #include "record/tool_table.h"
+#include "schema/registry.h"
 
 namespace prefig {
 namespace {

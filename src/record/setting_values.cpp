@@ -40,9 +40,7 @@ const SlotLayout& LayoutOf(Scope scope) {
 
 }  // namespace
 
-SettingValues::SettingValues(Scope scope) : scope_(scope), layout_(&LayoutOf(scope)) {
-  slots_ = layout_->initial;
-}
+SettingValues::SettingValues(Scope scope) : scope_(scope), layout_(&LayoutOf(scope)) { slots_ = layout_->initial; }
 
 bool SettingValues::Holds(const Setting& s) const { return layout_->first_slot.Find(&s) >= 0; }
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "schema/setting.h"
 #include "record/setting_io.h"
+#include "schema/setting.h"
 
 namespace prefig {
 
@@ -73,7 +73,8 @@ class SettingValues {
   };
   const Slot& At(const Setting& s, int member) const;
   Slot& At(const Setting& s, int member);
-  void LoadMember(GIniFile& ini, const Setting& s, int member, const LoadContext& context, int slot_number, int scan_id);
+  void LoadMember(GIniFile& ini, const Setting& s, int member, const LoadContext& context, int slot_number,
+                  int scan_id);
 
   Scope scope_;
   const struct SlotLayout* layout_;

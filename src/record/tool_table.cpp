@@ -5,11 +5,11 @@
 #include <charconv>
 #include <optional>
 
-#include "schema/declared_values.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
-#include "schema/registry.h"
 #include "record/setting_io.h"
+#include "schema/declared_values.h"
+#include "schema/registry.h"
 
 namespace prefig {
 namespace {
@@ -32,13 +32,12 @@ void VisitFields(Tool& tool, OnInt on_int, OnUnsigned on_unsigned, OnText on_tex
     on_text(*text);
   }
   on_unsigned(tool.colour);
-  for (auto* text : {&tool.holder, &tool.holder_diameter, &tool.holder_length, &tool.shoulder_diameter,
-                     &tool.tip_angle}) {
+  for (auto* text :
+       {&tool.holder, &tool.holder_diameter, &tool.holder_length, &tool.shoulder_diameter, &tool.tip_angle}) {
     on_text(*text);
   }
   on_int(tool.flutes);
-  for (auto* text : {&tool.insert_shape, &tool.insert_size, &tool.nose_radius, &tool.orientation,
-                     &tool.library_id}) {
+  for (auto* text : {&tool.insert_shape, &tool.insert_size, &tool.nose_radius, &tool.orientation, &tool.library_id}) {
     on_text(*text);
   }
   on_int(tool.flags);
@@ -107,7 +106,8 @@ void ToolTable::Load(GIniFile& ini, const DeclaredValues* scan) {
 void ToolTable::Save(GIniFile& ini) {
   int count = std::min(static_cast<int>(tools_.size()), entry_.count);
   ini.WriteInt(count_.section, count_.key, count);
-  for (int i = 0; i < count; ++i) ini.WriteString(entry_.section, DeclaredKeyName(entry_, i), FormatToolRecord(tools_[i]));
+  for (int i = 0; i < count; ++i)
+    ini.WriteString(entry_.section, DeclaredKeyName(entry_, i), FormatToolRecord(tools_[i]));
   for (int i = count; i < stored_count_; ++i) ini.DeleteKey(entry_.section, DeclaredKeyName(entry_, i));
   stored_count_ = count;
 }

@@ -6,7 +6,8 @@
 namespace prefig::schema {
 
 // Index of the keyboard/mouse mapping list (two entries).
-inline constexpr Setting kMapping{.section = "INSPECT", .key = "MAPPING", .kind = kInteger, .min = 0, .max = 1, .loader = "0"};
+inline constexpr Setting kMapping{
+    .section = "INSPECT", .key = "MAPPING", .kind = kInteger, .min = 0, .max = 1, .loader = "0"};
 // Index of the hidden print quality list (three entries).
 inline constexpr Setting kPrintQuality{
     .section = "INSPECT", .key = "PRINTQUALITY", .kind = kInteger, .min = 0, .max = 2, .loader = "1"};

@@ -29,8 +29,13 @@ inline constexpr Setting kCommentEnd{.scope = kType,
                                      .length = 1,
                                      .loader_by_type = {")", "", ")", ")"},
                                      .page = ")"};
-inline constexpr Setting kDecimal{
-    .scope = kType, .section = "MACHINETYPE", .key = "DECIMAL", .kind = kChar, .length = 1, .loader = ".", .if_empty = "."};
+inline constexpr Setting kDecimal{.scope = kType,
+                                  .section = "MACHINETYPE",
+                                  .key = "DECIMAL",
+                                  .kind = kChar,
+                                  .length = 1,
+                                  .loader = ".",
+                                  .if_empty = "."};
 inline constexpr Setting kDecimalGrayKey{
     .scope = kType, .section = "MACHINETYPE", .key = "DECIMALGRAYKEY", .kind = kYesNo, .loader = "Yes"};
 // Index of the arc type list; the backplot page edits it.
@@ -67,8 +72,13 @@ inline constexpr Setting kTurnPathUnits{.scope = kType,
                                         .loader_imperial = "1",
                                         .page = "0"};
 // Per minute, per revolution.
-inline constexpr Setting kTurnFeedUnits{
-    .scope = kType, .section = "MACHINETYPE", .key = "TURNFEEDUNITS", .kind = kInteger, .min = 0, .max = 1, .loader = "0"};
+inline constexpr Setting kTurnFeedUnits{.scope = kType,
+                                        .section = "MACHINETYPE",
+                                        .key = "TURNFEEDUNITS",
+                                        .kind = kInteger,
+                                        .min = 0,
+                                        .max = 1,
+                                        .loader = "0"};
 inline constexpr Setting kRapidRate{.scope = kType,
                                     .section = "MACHINETYPE",
                                     .key = "RAPIDRATE",
@@ -126,19 +136,25 @@ inline constexpr Setting kBlockSkipAfter{.scope = kType,
 inline constexpr Setting kIgnoreToolReg{
     .scope = kType, .section = "MACHINETYPE", .key = "IGNORETOOLREG", .kind = kYesNo, .loader = "Yes"};
 // Multi-line comments.
-inline constexpr Setting kMlcEnabled{.scope = kType, .section = "MACHINETYPE", .key = "MLCENABLED", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kMlcEnabled{
+    .scope = kType, .section = "MACHINETYPE", .key = "MLCENABLED", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kMlcStart{
     .scope = kType, .section = "MACHINETYPE", .key = "MLCSTART", .kind = kText, .length = 63, .loader = "/*"};
 inline constexpr Setting kMlcEnd{
     .scope = kType, .section = "MACHINETYPE", .key = "MLCEND", .kind = kText, .length = 63, .loader = "*/"};
 // The NC filter table entry that the type used last; read for every type.
-inline constexpr Setting kFilterDllIndex{
-    .scope = kType, .section = "MACHINETYPE", .key = "FILTERDLLINDEX", .kind = kInteger, .min = 0, .max = 63, .loader = "0"};
+inline constexpr Setting kFilterDllIndex{.scope = kType,
+                                         .section = "MACHINETYPE",
+                                         .key = "FILTERDLLINDEX",
+                                         .kind = kInteger,
+                                         .min = 0,
+                                         .max = 63,
+                                         .loader = "0"};
 
 inline constexpr const Setting* kControlSyntaxPage[] = {
-    &kBlockSkip, &kCommentStart, &kCommentEnd,     &kDecimal,   &kDecimalGrayKey, &kArcType,
-    &kPathUnits, &kFeedUnits,    &kTurnPathUnits,  &kTurnFeedUnits, &kRapidRate,  &kDecimalCount,
-    &kToolChangeTime, &kFeed,    &kSpeed,          &kToolChange, &kToolLoad,      &kBlockSkipAfter,
-    &kIgnoreToolReg, &kMlcEnabled, &kMlcStart,     &kMlcEnd,    &kFilterDllIndex};
+    &kBlockSkip,      &kCommentStart, &kCommentEnd,    &kDecimal,       &kDecimalGrayKey, &kArcType,
+    &kPathUnits,      &kFeedUnits,    &kTurnPathUnits, &kTurnFeedUnits, &kRapidRate,      &kDecimalCount,
+    &kToolChangeTime, &kFeed,         &kSpeed,         &kToolChange,    &kToolLoad,       &kBlockSkipAfter,
+    &kIgnoreToolReg,  &kMlcEnabled,   &kMlcStart,      &kMlcEnd,        &kFilterDllIndex};
 
 }  // namespace prefig::schema

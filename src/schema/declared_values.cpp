@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "schema/font_description.h"
 #include "ini/ini_text.h"
+#include "schema/font_description.h"
 #include "schema/registry.h"
 #include "schema/setting_index.h"
 
@@ -108,7 +108,8 @@ struct DeclaredKeyTable {
     size_t mask = slots.size() - 1;
     for (size_t slot = hash & mask; slots[slot] != 0; slot = (slot + 1) & mask) {
       const Entry& e = entries[slots[slot] - 1];
-      if (e.hash == hash && e.section == section && SameNameQuick(std::string_view(pool).substr(e.key, e.key_length), key)) {
+      if (e.hash == hash && e.section == section &&
+          SameNameQuick(std::string_view(pool).substr(e.key, e.key_length), key)) {
         return static_cast<int>(e.id);
       }
     }

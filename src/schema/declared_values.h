@@ -32,7 +32,6 @@ class DeclaredValues {
   std::optional<std::string_view> At(int id) const;
 
  private:
-
   const struct DeclaredKeyTable* table_;
   std::string text_;
   // Per key: the value's offset in the text (high half) and its length plus

@@ -11,16 +11,19 @@ namespace prefig::schema {
 inline constexpr char kDncConfigFileName[] = "DNCClient.ini";
 
 // First group: 32-bit flags.
-inline constexpr Setting kDncShowManual{.scope = kDnc, .section = "CLIENT", .key = "SHOWMANUAL", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kDncShowManual{
+    .scope = kDnc, .section = "CLIENT", .key = "SHOWMANUAL", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kDncShowTerminal{
     .scope = kDnc, .section = "CLIENT", .key = "SHOWTERMINAL", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kDncShowLog{.scope = kDnc, .section = "CLIENT", .key = "SHOWLOG", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kDncShowLog{
+    .scope = kDnc, .section = "CLIENT", .key = "SHOWLOG", .kind = kYesNo, .loader = "Yes"};
 // Its box is always disabled.
 inline constexpr Setting kDncShowFeedSpeed{
     .scope = kDnc, .section = "CLIENT", .key = "SHOWFEEDSPEED", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDncShowSystemLog{
     .scope = kDnc, .section = "CLIENT", .key = "SHOWSYSTEMLOG", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kDncShowDebug{.scope = kDnc, .section = "CLIENT", .key = "SHOWDEBUG", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kDncShowDebug{
+    .scope = kDnc, .section = "CLIENT", .key = "SHOWDEBUG", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDncProgressView{
     .scope = kDnc, .section = "CLIENT", .key = "PROGRESSVIEW", .kind = kYesNo, .loader = "Yes"};
 // Its box is hidden.
@@ -32,7 +35,8 @@ inline constexpr Setting kDncAllowRestartPorts{
     .scope = kDnc, .section = "CLIENT", .key = "ALLOWRESTARTPORTS", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDncLocalServerOnly{
     .scope = kDnc, .section = "CLIENT", .key = "LOCALSERVERONLY", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kDncShowLinks{.scope = kDnc, .section = "CLIENT", .key = "SHOWLINKS", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kDncShowLinks{
+    .scope = kDnc, .section = "CLIENT", .key = "SHOWLINKS", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kDncDoubleClickOpensLinks{
     .scope = kDnc, .section = "CLIENT", .key = "DBLCLICKOPENLINKS", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDncDoubleClickConfiguresPorts{
@@ -65,10 +69,12 @@ inline constexpr Setting kDncLogTheme{.scope = kDnc,
                                       .loader = "1",
                                       .page = kLeftUnchanged};
 // Read up to 1023 characters, written up to 4095.
-inline constexpr Setting kDncFixedServer{.scope = kDnc, .section = "GLOBAL", .key = "FIXEDSERVER", .kind = kText, .length = 1023};
+inline constexpr Setting kDncFixedServer{
+    .scope = kDnc, .section = "GLOBAL", .key = "FIXEDSERVER", .kind = kText, .length = 1023};
 
 // Port list page.
-inline constexpr Setting kDncShowColors{.scope = kDnc, .section = "PORTLIST", .key = "SHOWCOLORS", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kDncShowColors{
+    .scope = kDnc, .section = "PORTLIST", .key = "SHOWCOLORS", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kDncShowProgressBackground{
     .scope = kDnc, .section = "PORTLIST", .key = "SHOWPROGRESSBG", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kDncDragBetweenGroups{
@@ -96,16 +102,31 @@ inline constexpr Setting kDncResetErrors{.scope = kDnc,
                                          .max = 100000000,
                                          .loader = "60"};
 
-inline constexpr const Setting* kDncAdministrationPage[] = {
-    &kDncShowManual,       &kDncShowTerminal,     &kDncShowLog,          &kDncShowFeedSpeed,
-    &kDncShowSystemLog,    &kDncShowDebug,        &kDncProgressView,     &kDncShowMessenger,
-    &kDncAllowRestartPorts, &kDncLocalServerOnly, &kDncShowLinks,        &kDncDoubleClickOpensLinks,
-    &kDncDoubleClickConfiguresPorts, &kDncShowAllFiles, &kDncOpenRootDirectory, &kDncKeepFileDialogOpen,
-    &kDncAllowLocalFiles,  &kDncUseQuiverLogins,  &kDncQuiverPortsOnly,  &kDncWarnOverwrite,
-    &kDncHideSendReceive,  &kDncLogTheme,         &kDncFixedServer};
-inline constexpr const Setting* kDncPortListPage[] = {&kDncShowColors,       &kDncShowProgressBackground,
-                                                      &kDncDragBetweenGroups, &kDncGroupsFullscreen,
-                                                      &kDncGroupsDocked,     &kDncCollapseGroups,
-                                                      &kDncShowColumn,       &kDncResetErrors};
+inline constexpr const Setting* kDncAdministrationPage[] = {&kDncShowManual,
+                                                            &kDncShowTerminal,
+                                                            &kDncShowLog,
+                                                            &kDncShowFeedSpeed,
+                                                            &kDncShowSystemLog,
+                                                            &kDncShowDebug,
+                                                            &kDncProgressView,
+                                                            &kDncShowMessenger,
+                                                            &kDncAllowRestartPorts,
+                                                            &kDncLocalServerOnly,
+                                                            &kDncShowLinks,
+                                                            &kDncDoubleClickOpensLinks,
+                                                            &kDncDoubleClickConfiguresPorts,
+                                                            &kDncShowAllFiles,
+                                                            &kDncOpenRootDirectory,
+                                                            &kDncKeepFileDialogOpen,
+                                                            &kDncAllowLocalFiles,
+                                                            &kDncUseQuiverLogins,
+                                                            &kDncQuiverPortsOnly,
+                                                            &kDncWarnOverwrite,
+                                                            &kDncHideSendReceive,
+                                                            &kDncLogTheme,
+                                                            &kDncFixedServer};
+inline constexpr const Setting* kDncPortListPage[] = {
+    &kDncShowColors,   &kDncShowProgressBackground, &kDncDragBetweenGroups, &kDncGroupsFullscreen,
+    &kDncGroupsDocked, &kDncCollapseGroups,         &kDncShowColumn,        &kDncResetErrors};
 
 }  // namespace prefig::schema

@@ -13,11 +13,8 @@ inline constexpr int kHistoryTextMax = 1024;
 
 inline constexpr Setting kSearchHistory{
     .section = "SEARCH", .key = "SEARCH%02d", .count = kHistoryEntries, .kind = kText, .length = kHistoryTextMax};
-inline constexpr Setting kReplaceFromHistory{.section = "REPLACE",
-                                             .key = "REPLACEFROM%02d",
-                                             .count = kHistoryEntries,
-                                             .kind = kText,
-                                             .length = kHistoryTextMax};
+inline constexpr Setting kReplaceFromHistory{
+    .section = "REPLACE", .key = "REPLACEFROM%02d", .count = kHistoryEntries, .kind = kText, .length = kHistoryTextMax};
 inline constexpr Setting kReplaceToHistory{
     .section = "REPLACE", .key = "REPLACETO%02d", .count = kHistoryEntries, .kind = kText, .length = kHistoryTextMax};
 
@@ -28,8 +25,10 @@ inline constexpr Setting kSearchSpecial{.section = "SEARCH", .key = "SEARCHSPECI
 inline constexpr Setting kSearchRegex{.section = "SEARCH", .key = "SEARCHREGEX", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kReplaceWhole{.section = "REPLACE", .key = "REPLACEWHOLE", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kReplaceCase{.section = "REPLACE", .key = "REPLACECASE", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kReplaceSelection{.section = "REPLACE", .key = "REPLACESELECTION", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kReplaceFromFile{.section = "REPLACE", .key = "REPLACEFROMFILE", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kReplaceSelection{
+    .section = "REPLACE", .key = "REPLACESELECTION", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kReplaceFromFile{
+    .section = "REPLACE", .key = "REPLACEFROMFILE", .kind = kYesNo, .loader = "No"};
 // The character that separates search and replace text in a replace file;
 // a tab is the usual delimiter of such lists, but a tab cannot be seen in
 // the INI file, so ";" it is.
@@ -42,7 +41,8 @@ inline constexpr Setting kOverwrite{.section = "EDITOR", .key = "OVERWRITE", .ki
 inline constexpr Setting kAutoSpace{.section = "EDITOR", .key = "AUTOSPACE", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kHideAdmDock{.section = "SYSTEM", .key = "HIDEADMDOCK", .kind = kYesNo, .loader = "No"};
 // Whether the recent-file list numbers its entries as shortcuts.
-inline constexpr Setting kRecentListShorts{.section = "SYSTEM", .key = "RECENTLISTSHORTS", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kRecentListShorts{
+    .section = "SYSTEM", .key = "RECENTLISTSHORTS", .kind = kYesNo, .loader = "Yes"};
 // Width of the NC-Assistant panel in pixels.
 inline constexpr Setting kNcAssistWidth{
     .section = "GLOBAL", .key = "NCASSISTWIDTH", .kind = kInteger, .min = 0, .max = 10000, .loader = "250"};
@@ -63,7 +63,8 @@ inline constexpr Setting kSolidColoring{
     .section = "INSPECT", .key = "SOLIDCOLORING", .kind = kInteger, .min = 0, .max = 3, .loader = "0"};
 inline constexpr Setting kShowHolder{.section = "INSPECT", .key = "SHOWHOLDER", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kToolTrans{.section = "INSPECT", .key = "TOOLTRANS", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kShowPlotCtrlAll{.section = "INSPECT", .key = "SHOWPLOTCTRLALL", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kShowPlotCtrlAll{
+    .section = "INSPECT", .key = "SHOWPLOTCTRLALL", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kShowOrigin{.section = "INSPECT", .key = "SHOWORIGIN", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kStopRapid{.section = "INSPECT", .key = "STOPRAPID", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kStopHolder{.section = "INSPECT", .key = "STOPHOLDER", .kind = kYesNo, .loader = "Yes"};
@@ -110,17 +111,56 @@ inline constexpr Setting kTurnTool{.scope = kMainAndType,
                                    .held_by = kToolTable};
 
 // Written in this order when the record is destroyed.
-inline constexpr const Setting* kEditingState[] = {
-    &kSearchHistory,  &kReplaceFromHistory, &kReplaceToHistory, &kSearchWhole,      &kSearchCase,
-    &kSearchAll,      &kSearchSpecial,      &kSearchRegex,      &kReplaceWhole,     &kReplaceCase,
-    &kReplaceSelection, &kReplaceFromFile,  &kReplaceFromFileDelimiter, &kReplaceSourceFile, &kOverwrite,
-    &kAutoSpace,      &kHideAdmDock,        &kRecentListSize,   &kRecentListShorts, &kShutdownTimeoutEnabled,
-    &kShutdownTimeout, &kNcAssistWidth,     &kAssistBalloon,    &kShowPlotCtrl,     &kShowBounding,
-    &kShowDots,       &kSolidShading,       &kHighlight,        &kSolidQuality,     &kCylindrical,
-    &kSolidColoring,  &kShowHolder,         &kToolTrans,        &kShowPlotCtrlAll,  &kShowOrigin,
-    &kMapping,        &kPrintQuality,       &kSolidAnimationOpts, &kStopRapid,      &kStopHolder,
-    &kStopShoulder,   &kStopShaft,          &kShowToolDlg,      &kShowToolVector,   &kTrackTool,
-    &kLoopSim,        &kDefaultWinSize,     &kToolCount,        &kTool,             &kTurnToolCount,
-    &kTurnTool};
+inline constexpr const Setting* kEditingState[] = {&kSearchHistory,
+                                                   &kReplaceFromHistory,
+                                                   &kReplaceToHistory,
+                                                   &kSearchWhole,
+                                                   &kSearchCase,
+                                                   &kSearchAll,
+                                                   &kSearchSpecial,
+                                                   &kSearchRegex,
+                                                   &kReplaceWhole,
+                                                   &kReplaceCase,
+                                                   &kReplaceSelection,
+                                                   &kReplaceFromFile,
+                                                   &kReplaceFromFileDelimiter,
+                                                   &kReplaceSourceFile,
+                                                   &kOverwrite,
+                                                   &kAutoSpace,
+                                                   &kHideAdmDock,
+                                                   &kRecentListSize,
+                                                   &kRecentListShorts,
+                                                   &kShutdownTimeoutEnabled,
+                                                   &kShutdownTimeout,
+                                                   &kNcAssistWidth,
+                                                   &kAssistBalloon,
+                                                   &kShowPlotCtrl,
+                                                   &kShowBounding,
+                                                   &kShowDots,
+                                                   &kSolidShading,
+                                                   &kHighlight,
+                                                   &kSolidQuality,
+                                                   &kCylindrical,
+                                                   &kSolidColoring,
+                                                   &kShowHolder,
+                                                   &kToolTrans,
+                                                   &kShowPlotCtrlAll,
+                                                   &kShowOrigin,
+                                                   &kMapping,
+                                                   &kPrintQuality,
+                                                   &kSolidAnimationOpts,
+                                                   &kStopRapid,
+                                                   &kStopHolder,
+                                                   &kStopShoulder,
+                                                   &kStopShaft,
+                                                   &kShowToolDlg,
+                                                   &kShowToolVector,
+                                                   &kTrackTool,
+                                                   &kLoopSim,
+                                                   &kDefaultWinSize,
+                                                   &kToolCount,
+                                                   &kTool,
+                                                   &kTurnToolCount,
+                                                   &kTurnTool};
 
 }  // namespace prefig::schema

@@ -32,9 +32,9 @@ inline constexpr Setting kEditorFont{
 inline constexpr Setting kHighlightLine{.section = "EDITOR", .key = "HIGHLIGHTLINE", .kind = kYesNo, .loader = "Yes"};
 
 inline constexpr const Setting* kEditorPage[] = {
-    &kKbdAccel,   &kVirtual,      &kTabsToSpace,   &kReplaceTop,   &kWrapSearch,  &kAlwaysUpper,
-    &kRememberMath, &kPromptUndo, &kPadTabs,       &kMarkEol,      &kVScroll,     &kHScroll,
-    &kDragBlocks, &kCopyWithout,  &kBackspace,     &kShowReplace,  &kPasteDontMove, &kRemoveAscii0,
-    &kLineNumbers, &kBookmarkIndicators, &kEditorFont, &kHighlightLine};
+    &kKbdAccel,     &kVirtual,     &kTabsToSpace,   &kReplaceTop,   &kWrapSearch,  &kAlwaysUpper,        &kRememberMath,
+    &kPromptUndo,   &kPadTabs,     &kMarkEol,       &kVScroll,      &kHScroll,     &kDragBlocks,         &kCopyWithout,
+    &kBackspace,    &kShowReplace, &kPasteDontMove, &kRemoveAscii0, &kLineNumbers, &kBookmarkIndicators, &kEditorFont,
+    &kHighlightLine};
 
 }  // namespace prefig::schema

@@ -10,10 +10,13 @@ inline constexpr Setting kPassword{
     .section = "SYSTEM", .key = "PASSWORD", .kind = kHexText, .length = 256, .page = kLeftUnchanged};
 inline constexpr Setting kDisableQuiver{.section = "SYSTEM", .key = "DISABLEQUIVER", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDisableDncAdm{.section = "SYSTEM", .key = "DISABLEDNCADM", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kDisableBackplot{.section = "SYSTEM", .key = "DISABLEBACKPLOT", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kDisableBackplot{
+    .section = "SYSTEM", .key = "DISABLEBACKPLOT", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDisableSolid{.section = "SYSTEM", .key = "DISABLESOLID", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kDisableFileComp{.section = "SYSTEM", .key = "DISABLEFILECOMP", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kDisableMathFunc{.section = "SYSTEM", .key = "DISABLEMATHFUNC", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kDisableFileComp{
+    .section = "SYSTEM", .key = "DISABLEFILECOMP", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kDisableMathFunc{
+    .section = "SYSTEM", .key = "DISABLEMATHFUNC", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDisableDnc{.section = "SYSTEM", .key = "DISABLEDNC", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDisableDrafter{.section = "SYSTEM", .key = "DISABLEDRAFTER", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kDisableMazakView{
@@ -22,7 +25,7 @@ inline constexpr Setting kDisableMazakView{
 inline constexpr Setting kDisableGTang{.section = "SYSTEM", .key = "DISABLEGTANG", .kind = kYesNo, .loader = "No"};
 
 inline constexpr const Setting* kFeaturesPage[] = {
-    &kPassword,        &kDisableQuiver,   &kDisableDncAdm, &kDisableBackplot,   &kDisableSolid, &kDisableFileComp,
-    &kDisableMathFunc, &kDisableDnc,      &kDisableDrafter, &kDisableMazakView, &kDisableGTang};
+    &kPassword,        &kDisableQuiver, &kDisableDncAdm,  &kDisableBackplot,  &kDisableSolid, &kDisableFileComp,
+    &kDisableMathFunc, &kDisableDnc,    &kDisableDrafter, &kDisableMazakView, &kDisableGTang};
 
 }  // namespace prefig::schema

@@ -32,7 +32,7 @@ inline constexpr int kFontIntegerFields = 13;
 
 // The field names in the order of the record (and of every save).
 inline constexpr std::array<const char*, 14> kFontFieldNames = {
-    "HEIGHT",  "WIDTH",   "ESCAPEMENT", "ORIENTATION", "WEIGHT",  "ITALIC",      "UNDERLINE",
+    "HEIGHT",    "WIDTH",   "ESCAPEMENT", "ORIENTATION", "WEIGHT",  "ITALIC",      "UNDERLINE",
     "STRIKEOUT", "CHARSET", "OUTPREC",    "CLIPPREC",    "QUALITY", "PITCHFAMILY", "FACENAME"};
 
 // Integer field i (0..12) of the record, and its range: the first five are

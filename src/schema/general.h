@@ -40,7 +40,8 @@ inline constexpr Setting kHideDlLink{
 // The simulation window's share of the screen; the page shows per cent.
 inline constexpr Setting kDefaultWinSize{
     .section = "INSPECT", .key = "DEFAULTWINSIZE", .kind = kDouble, .min = 0.1, .max = 0.9, .loader = "0.660000"};
-inline constexpr Setting kWrappedReadOnly{.section = "SYSTEM", .key = "WRAPPEDREADONLY", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kWrappedReadOnly{
+    .section = "SYSTEM", .key = "WRAPPEDREADONLY", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kShutdownTimeoutEnabled{
     .section = "SYSTEM", .key = "SHUTDOWNTIMEOUTENABLED", .kind = kYesNo, .loader = "No"};
 // Minutes of inactivity.
@@ -68,12 +69,12 @@ inline constexpr char kRegisteredExtensionsKey[] = "CURRENT";
 
 // The order in which the page saves.
 inline constexpr const Setting* kGeneralPage[] = {
-    &kWarningBeep,    &kStartMax,        &kReopen,          &kRememberWinPos, &kProtectRead,
-    &kForceReadOnly,  &kOpenMax,         &kRememberCursor,  &kConfirmExit,    &kOpenMulti,
-    &kCheckModified,  &kCheckConflicts,  &kKeepBackup,      &kPathInTitle,    &kSpecifyName,
-    &kShowAllFiles,   &kNlInSize,        &kShowSize,        &kTabChars,       &kRecentListSize,
-    &kShowMacroFormula, &kHideDlLink,    &kDefaultWinSize,  &kWrappedReadOnly, &kShutdownTimeoutEnabled,
-    &kShutdownTimeout, &kLanguage};
+    &kWarningBeep,      &kStartMax,       &kReopen,         &kRememberWinPos,  &kProtectRead,
+    &kForceReadOnly,    &kOpenMax,        &kRememberCursor, &kConfirmExit,     &kOpenMulti,
+    &kCheckModified,    &kCheckConflicts, &kKeepBackup,     &kPathInTitle,     &kSpecifyName,
+    &kShowAllFiles,     &kNlInSize,       &kShowSize,       &kTabChars,        &kRecentListSize,
+    &kShowMacroFormula, &kHideDlLink,     &kDefaultWinSize, &kWrappedReadOnly, &kShutdownTimeoutEnabled,
+    &kShutdownTimeout,  &kLanguage};
 inline constexpr const Setting* kGeneralPageReadOnly[] = {&kThemeNo, &kLastLanguage};
 
 }  // namespace prefig::schema

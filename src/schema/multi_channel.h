@@ -81,9 +81,8 @@ inline constexpr Setting kTestValue{.scope = kType,
                                     .page = kLeftUnchanged,
                                     .held_by = kIniFile};
 
-inline constexpr const Setting* kMultiChannelPage[] = {&kMultiChannelMode, &kSyncUsingChNo, &kMultiChannelEnable,
-                                                       &kAutoStart,        &kChannelOrder,  &kChannelStart,
-                                                       &kSyncCommand,      &kSyncCommandNumber, &kChannelEnd,
-                                                       &kTestValue};
+inline constexpr const Setting* kMultiChannelPage[] = {
+    &kMultiChannelMode, &kSyncUsingChNo, &kMultiChannelEnable, &kAutoStart,  &kChannelOrder,
+    &kChannelStart,     &kSyncCommand,   &kSyncCommandNumber,  &kChannelEnd, &kTestValue};
 
 }  // namespace prefig::schema

@@ -28,9 +28,15 @@ inline constexpr Setting kAxisSubstitutionTolerance{.scope = kType,
 inline constexpr Setting kAxisSubstitutionName{
     .scope = kType, .section = "PLANAR", .key = "AXISSUBSTITUTIONNAME", .kind = kText, .length = 1023, .loader = "B"};
 inline constexpr Setting kGridOn{.scope = kType, .section = "PLANAR", .key = "GRIDON", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kGridSize{
-    .scope = kType, .section = "PLANAR", .key = "GRIDSIZE", .kind = kDouble, .min = 1, .max = 10000000, .loader = "10.000000"};
-inline constexpr Setting kShowSubGrid{.scope = kType, .section = "PLANAR", .key = "SHOWSUBGRID", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kGridSize{.scope = kType,
+                                   .section = "PLANAR",
+                                   .key = "GRIDSIZE",
+                                   .kind = kDouble,
+                                   .min = 1,
+                                   .max = 10000000,
+                                   .loader = "10.000000"};
+inline constexpr Setting kShowSubGrid{
+    .scope = kType, .section = "PLANAR", .key = "SHOWSUBGRID", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kAxisOn{.scope = kType, .section = "PLANAR", .key = "AXISON", .kind = kYesNo, .loader = "Yes"};
 // The post processor script (*.js); a bare name of a file beside the
 // program is loaded as its full path.
@@ -39,19 +45,25 @@ inline constexpr Setting kDefaultPostProcessor{
 
 // Kept by the drawing function without a page; defaults are ours: the
 // conventions of an ISO milling control in the metric system.
-inline constexpr Setting kTurnNegativeX{.scope = kType, .section = "PLANAR", .key = "TURNNEGATIVEX", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kTurnNegativeZ{.scope = kType, .section = "PLANAR", .key = "TURNNEGATIVEZ", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kTurnNegativeX{
+    .scope = kType, .section = "PLANAR", .key = "TURNNEGATIVEX", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kTurnNegativeZ{
+    .scope = kType, .section = "PLANAR", .key = "TURNNEGATIVEZ", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kTurnDiameterArc{
     .scope = kType, .section = "PLANAR", .key = "TURNDIAMETERARC", .kind = kYesNo, .loader = "No"};
 // How arcs are written: 0 I/J/K centre, 1 absolute centre, 2 radius.
 inline constexpr Setting kPlanarArcType{
     .scope = kType, .section = "PLANAR", .key = "ARCTYPE", .kind = kInteger, .min = 0, .max = 4, .loader = "0"};
-inline constexpr Setting kModalXy{.scope = kType, .section = "PLANAR", .key = "MODALXY", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kModalXy{
+    .scope = kType, .section = "PLANAR", .key = "MODALXY", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kModalZ{.scope = kType, .section = "PLANAR", .key = "MODALZ", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kAlwaysSign{.scope = kType, .section = "PLANAR", .key = "ALWAYSSIGN", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kTrailZeros{.scope = kType, .section = "PLANAR", .key = "TRAILZEROS", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kAlwaysSign{
+    .scope = kType, .section = "PLANAR", .key = "ALWAYSSIGN", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kTrailZeros{
+    .scope = kType, .section = "PLANAR", .key = "TRAILZEROS", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kUseG0X{.scope = kType, .section = "PLANAR", .key = "USEG0X", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kFMax9999{.scope = kType, .section = "PLANAR", .key = "FMAX9999", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kFMax9999{
+    .scope = kType, .section = "PLANAR", .key = "FMAX9999", .kind = kYesNo, .loader = "No"};
 // The control family of the post processor; read for every type (not only
 // for Heidenhain ones), so that a new file holds it too.
 inline constexpr Setting kPlanarMachineType{
@@ -66,14 +78,21 @@ inline constexpr Setting kMetricImperial{.scope = kType,
                                          .loader = "0",
                                          .loader_imperial = "1"};
 // Lines the post processor writes before and after a drawn contour.
-inline constexpr Setting kMacroHead{.scope = kType, .section = "PLANAR", .key = "MACROHEAD", .kind = kText, .length = 1023};
-inline constexpr Setting kMacroTail{.scope = kType, .section = "PLANAR", .key = "MACROTAIL", .kind = kText, .length = 1023};
+inline constexpr Setting kMacroHead{
+    .scope = kType, .section = "PLANAR", .key = "MACROHEAD", .kind = kText, .length = 1023};
+inline constexpr Setting kMacroTail{
+    .scope = kType, .section = "PLANAR", .key = "MACROTAIL", .kind = kText, .length = 1023};
 // 0 climb, 1 conventional.
 inline constexpr Setting kDrawDir{
     .scope = kType, .section = "PLANAR", .key = "DRAWDIR", .kind = kInteger, .min = 0, .max = 1, .loader = "0"};
 // Arcs above this angle (degrees) are split.
-inline constexpr Setting kMaxArcAngle{
-    .scope = kType, .section = "PLANAR", .key = "MAXARCANGLE", .kind = kDouble, .min = 1, .max = 360, .loader = "360.000000"};
+inline constexpr Setting kMaxArcAngle{.scope = kType,
+                                      .section = "PLANAR",
+                                      .key = "MAXARCANGLE",
+                                      .kind = kDouble,
+                                      .min = 1,
+                                      .max = 360,
+                                      .loader = "360.000000"};
 inline constexpr Setting kRotaryAxis{
     .scope = kType, .section = "PLANAR", .key = "ROTARYAXIS", .kind = kText, .length = 15, .loader = "A"};
 inline constexpr Setting kRotaryLinTol{.scope = kType,
@@ -84,12 +103,20 @@ inline constexpr Setting kRotaryLinTol{.scope = kType,
                                        .max = 100,
                                        .loader = "0.001000"};
 
-inline constexpr const Setting* kPlanarPage[] = {
-    &kIsTurn,  &kTurnDiameterPrg, &kPlanarDecimals, &kSplineSubstitutionTolerance, &kAxisSubstitutionTolerance,
-    &kAxisSubstitutionName, &kGridOn, &kGridSize,   &kShowSubGrid, &kAxisOn,     &kDefaultPostProcessor};
+inline constexpr const Setting* kPlanarPage[] = {&kIsTurn,
+                                                 &kTurnDiameterPrg,
+                                                 &kPlanarDecimals,
+                                                 &kSplineSubstitutionTolerance,
+                                                 &kAxisSubstitutionTolerance,
+                                                 &kAxisSubstitutionName,
+                                                 &kGridOn,
+                                                 &kGridSize,
+                                                 &kShowSubGrid,
+                                                 &kAxisOn,
+                                                 &kDefaultPostProcessor};
 inline constexpr const Setting* kPlanarKept[] = {
-    &kTurnNegativeX, &kTurnNegativeZ, &kTurnDiameterArc, &kPlanarArcType, &kModalXy,   &kModalZ,
+    &kTurnNegativeX, &kTurnNegativeZ, &kTurnDiameterArc, &kPlanarArcType, &kModalXy,           &kModalZ,
     &kAlwaysSign,    &kTrailZeros,    &kUseG0X,          &kFMax9999,      &kPlanarMachineType, &kMetricImperial,
-    &kMacroHead,     &kMacroTail,     &kDrawDir,         &kMaxArcAngle,   &kRotaryAxis, &kRotaryLinTol};
+    &kMacroHead,     &kMacroTail,     &kDrawDir,         &kMaxArcAngle,   &kRotaryAxis,        &kRotaryLinTol};
 
 }  // namespace prefig::schema

@@ -12,19 +12,24 @@ inline constexpr Setting kPrintHeader{.section = "PRINTERSETUP", .key = "PRINTHE
 inline constexpr Setting kPrintHeaderFirst{
     .section = "PRINTERSETUP", .key = "PRINTHEADERFIRST", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kPrintFooter{.section = "PRINTERSETUP", .key = "PRINTFOOTER", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kSendFormFeed{.section = "PRINTERSETUP", .key = "SENDFORMFEED", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kFormFeedLast{.section = "PRINTERSETUP", .key = "FORMFEEDLAST", .kind = kYesNo, .loader = "No"};
-inline constexpr Setting kEndlessPaper{.section = "PRINTERSETUP", .key = "ENDLESSPAPER", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kSendFormFeed{
+    .section = "PRINTERSETUP", .key = "SENDFORMFEED", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kFormFeedLast{
+    .section = "PRINTERSETUP", .key = "FORMFEEDLAST", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kEndlessPaper{
+    .section = "PRINTERSETUP", .key = "ENDLESSPAPER", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kPaperWidth{
     .section = "PRINTERSETUP", .key = "PAPERWIDTH", .kind = kInteger, .min = 10, .max = 300, .loader = "78"};
 inline constexpr Setting kPaperHeight{
     .section = "PRINTERSETUP", .key = "PAPERHEIGHT", .kind = kInteger, .min = 10, .max = 300, .loader = "64"};
 // Header and footer format texts; the host's printing expands the %-codes.
-inline constexpr Setting kHeadLeft{.section = "PRINTERSETUP", .key = "HEADLEFT", .kind = kText, .length = 255, .loader = "%F"};
+inline constexpr Setting kHeadLeft{
+    .section = "PRINTERSETUP", .key = "HEADLEFT", .kind = kText, .length = 255, .loader = "%F"};
 inline constexpr Setting kHeadCenter{.section = "PRINTERSETUP", .key = "HEADCENTER", .kind = kText, .length = 255};
 inline constexpr Setting kHeadRight{
     .section = "PRINTERSETUP", .key = "HEADRIGHT", .kind = kText, .length = 255, .loader = "%t / %d"};
-inline constexpr Setting kFootLeft{.section = "PRINTERSETUP", .key = "FOOTLEFT", .kind = kText, .length = 255, .loader = "%c"};
+inline constexpr Setting kFootLeft{
+    .section = "PRINTERSETUP", .key = "FOOTLEFT", .kind = kText, .length = 255, .loader = "%c"};
 inline constexpr Setting kFootCenter{.section = "PRINTERSETUP", .key = "FOOTCENTER", .kind = kText, .length = 255};
 inline constexpr Setting kFootRight{
     .section = "PRINTERSETUP", .key = "FOOTRIGHT", .kind = kText, .length = 255, .loader = "%p / %P"};
@@ -54,10 +59,28 @@ inline constexpr Setting kRightMargin{.section = "PRINTERSETUP",
 inline constexpr Setting kRightMarginInch{
     .section = "PRINTERSETUP", .key = "RIGHTMARGININCH", .kind = kYesNo, .loader = "No"};
 
-inline constexpr const Setting* kPrinterPage[] = {
-    &kRaw,        &kUseColors,  &kUseSyntaxColors, &kPrintHeader, &kPrintHeaderFirst, &kPrintFooter,
-    &kSendFormFeed, &kFormFeedLast, &kEndlessPaper, &kPaperWidth,  &kPaperHeight,      &kHeadLeft,
-    &kHeadCenter, &kHeadRight,  &kFootLeft,        &kFootCenter,  &kFootRight,        &kPrintFont,
-    &kPrintMultiColumnFont, &kLeftMargin, &kLeftMarginInch, &kRightMargin, &kRightMarginInch};
+inline constexpr const Setting* kPrinterPage[] = {&kRaw,
+                                                  &kUseColors,
+                                                  &kUseSyntaxColors,
+                                                  &kPrintHeader,
+                                                  &kPrintHeaderFirst,
+                                                  &kPrintFooter,
+                                                  &kSendFormFeed,
+                                                  &kFormFeedLast,
+                                                  &kEndlessPaper,
+                                                  &kPaperWidth,
+                                                  &kPaperHeight,
+                                                  &kHeadLeft,
+                                                  &kHeadCenter,
+                                                  &kHeadRight,
+                                                  &kFootLeft,
+                                                  &kFootCenter,
+                                                  &kFootRight,
+                                                  &kPrintFont,
+                                                  &kPrintMultiColumnFont,
+                                                  &kLeftMargin,
+                                                  &kLeftMarginInch,
+                                                  &kRightMargin,
+                                                  &kRightMarginInch};
 
 }  // namespace prefig::schema

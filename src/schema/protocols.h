@@ -53,7 +53,7 @@ inline constexpr Setting kProtocolVer{.section = "PROTOCOLS",
                                       .held_by = kProtocolList};
 
 // The order in which a rebuilt list writes each protocol, COUNT last.
-inline constexpr const Setting* kProtocolKeys[] = {&kProtocolDll, &kProtocolDesc, &kProtocolName, &kProtocolTime,
-                                                   &kProtocolVer, &kProtocolCount};
+inline constexpr const Setting* kProtocolKeys[] = {&kProtocolDll,  &kProtocolDesc, &kProtocolName,
+                                                   &kProtocolTime, &kProtocolVer,  &kProtocolCount};
 
 }  // namespace prefig::schema

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <unordered_map>
 
-#include "schema/font_description.h"
 #include "ini/ini_text.h"
+#include "schema/font_description.h"
 
 namespace prefig {
 namespace {

@@ -29,10 +29,10 @@
 #include "schema/protocols.h"
 #include "schema/quiver.h"
 #include "schema/renumber.h"
+#include "schema/setting.h"
 #include "schema/syntax_colors.h"
 #include "schema/tool_list.h"
 #include "schema/tool_scan.h"
-#include "schema/setting.h"
 
 namespace prefig {
 

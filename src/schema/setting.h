@@ -85,7 +85,7 @@ struct Setting {
   // The loader's default, and its variants.
   const char* loader = "";
   ByBasicType loader_by_type{};
-  const char* loader_imperial = nullptr;        // when the user's locale measures in inches
+  const char* loader_imperial = nullptr;         // when the user's locale measures in inches
   const char* const* member_defaults = nullptr;  // one per member of a numbered family
   DefaultFrom from = DefaultFrom::kDeclared;
   const Setting* default_from = nullptr;  // a text setting whose value, when not empty, is the default

@@ -12,8 +12,10 @@ class SettingIndex {
  public:
   void Add(const Setting* s, int number) {
     entries_.push_back({s, number});
-    if (entries_.size() * 2 > slots_.size()) Rehash(slots_.empty() ? 64 : slots_.size() * 2);
-    else Place(entries_.size() - 1);
+    if (entries_.size() * 2 > slots_.size())
+      Rehash(slots_.empty() ? 64 : slots_.size() * 2);
+    else
+      Place(entries_.size() - 1);
   }
   // -1 when the declaration has no number here.
   int Find(const Setting* s) const {

@@ -40,8 +40,8 @@ inline constexpr Setting kColourCount{.scope = kType,
 // The fourteen fixed colours (entries 0 to 13 of the colour table). The
 // page's Default resets 0 to 12 to these and leaves 13 as it is.
 inline constexpr const char* kFixColourDefaults[] = {"0x000000", "0xFFFFFF", "0x00FFFF", "0xC00000", "0x800000",
-                                                      "0x0000C0", "0x00C000", "0xC00000", "0xC00000", "0xE0E0E0",
-                                                      "0xFF00FF", "0x0000FF", "0xCCCCCC", "0xD9D9D9"};
+                                                     "0x0000C0", "0x00C000", "0xC00000", "0xC00000", "0xE0E0E0",
+                                                     "0xFF00FF", "0x0000FF", "0xCCCCCC", "0xD9D9D9"};
 inline constexpr Setting kFixColor{.scope = kType,
                                    .section = "GLOBALCOLORLIST",
                                    .key = "FIXCOLOR%d",
@@ -69,7 +69,7 @@ inline constexpr Setting kOldColourCount{.scope = kType,
                                          .loader = "30",
                                          .held_by = kColourList};
 
-inline constexpr const Setting* kSyntaxColoursPage[] = {&kUse,      &kInBlock,    &kUseModalColors,
+inline constexpr const Setting* kSyntaxColoursPage[] = {&kUse,         &kInBlock,  &kUseModalColors,
                                                         &kColourCount, &kFixColor, &kUserColour};
 inline constexpr const Setting* kOldSyntaxColours[] = {&kOldColourCount};
 

@@ -30,15 +30,20 @@ inline constexpr Setting kToolPrefix{.scope = kType,
                                      .loader = "T",
                                      .default_from = &kToolChange,
                                      .page = "T"};
-inline constexpr Setting kTrigger1{.scope = kType, .section = "TOOLLIST", .key = "TRIGGER1", .kind = kText, .length = 1023};
-inline constexpr Setting kTrigger2{.scope = kType, .section = "TOOLLIST", .key = "TRIGGER2", .kind = kText, .length = 1023};
+inline constexpr Setting kTrigger1{
+    .scope = kType, .section = "TOOLLIST", .key = "TRIGGER1", .kind = kText, .length = 1023};
+inline constexpr Setting kTrigger2{
+    .scope = kType, .section = "TOOLLIST", .key = "TRIGGER2", .kind = kText, .length = 1023};
 inline constexpr Setting kCommentFilter{
     .scope = kType, .section = "TOOLLIST", .key = "COMMENTFILTER", .kind = kText, .length = 1023};
-inline constexpr Setting kToolListSort{.scope = kType, .section = "TOOLLIST", .key = "SORT", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kToolListIgnore0{.scope = kType, .section = "TOOLLIST", .key = "IGNORE0", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kToolListSort{
+    .scope = kType, .section = "TOOLLIST", .key = "SORT", .kind = kYesNo, .loader = "Yes"};
+inline constexpr Setting kToolListIgnore0{
+    .scope = kType, .section = "TOOLLIST", .key = "IGNORE0", .kind = kYesNo, .loader = "Yes"};
 inline constexpr Setting kToolListIgnoreDup{
     .scope = kType, .section = "TOOLLIST", .key = "IGNOREDUP", .kind = kYesNo, .loader = "Yes"};
-inline constexpr Setting kToolListTwoLine{.scope = kType, .section = "TOOLLIST", .key = "TWOLINE", .kind = kYesNo, .loader = "No"};
+inline constexpr Setting kToolListTwoLine{
+    .scope = kType, .section = "TOOLLIST", .key = "TWOLINE", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kToolListNextLine{
     .scope = kType, .section = "TOOLLIST", .key = "NEXTLINE", .kind = kYesNo, .loader = "No"};
 inline constexpr Setting kMultiLineRegex{
@@ -47,8 +52,7 @@ inline constexpr Setting kUseNewToolList{
     .scope = kType, .section = "TOOLLIST", .key = "USENEWTOOLLIST", .kind = kYesNo, .loader = "No"};
 
 inline constexpr const Setting* kToolListPage[] = {
-    &kTemplate,        &kToolPrefix,      &kTrigger1,          &kTrigger2,        &kCommentFilter,
-    &kToolListSort,    &kToolListIgnore0, &kToolListIgnoreDup, &kToolListTwoLine, &kToolListNextLine,
-    &kMultiLineRegex,  &kUseNewToolList};
+    &kTemplate,        &kToolPrefix,        &kTrigger1,        &kTrigger2,         &kCommentFilter,  &kToolListSort,
+    &kToolListIgnore0, &kToolListIgnoreDup, &kToolListTwoLine, &kToolListNextLine, &kMultiLineRegex, &kUseNewToolList};
 
 }  // namespace prefig::schema

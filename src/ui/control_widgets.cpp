@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "context/message_ids.h"
 #include "controls/auto_checkbox.h"
 #include "controls/color_indicator.h"
 #include "controls/combo_box.h"
@@ -41,7 +42,6 @@
 #include "controls/slider.h"
 #include "controls/spin_value.h"
 #include "controls/swatch_row.h"
-#include "context/message_ids.h"
 #include "ui/icons.h"
 #include "ui/qt_font.h"
 #include "ui/qt_text.h"
@@ -149,8 +149,7 @@ class ModelSpinBox : public QAbstractSpinBox {
         digits = std::max(digits, static_cast<int>(QString::number(bound).size()));
       }
     }
-    QSize text(fontMetrics().horizontalAdvance(QString(digits + 1, QLatin1Char('0'))),
-               lineEdit()->sizeHint().height());
+    QSize text(fontMetrics().horizontalAdvance(QString(digits + 1, QLatin1Char('0'))), lineEdit()->sizeHint().height());
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
@@ -216,7 +215,8 @@ class EditAdapter : public TypedAdapter<WEdit, QLineEdit> {
     });
     connect(edit, &QLineEdit::selectionChanged, this, &EditAdapter::TakeSelection);
     connect(edit, &QLineEdit::cursorPositionChanged, this, &EditAdapter::TakeSelection);
-    if (model.Kind() == ControlKind::kEditField) edit->setValidator(new FieldValidator(static_cast<WEditField&>(model), edit));
+    if (model.Kind() == ControlKind::kEditField)
+      edit->setValidator(new FieldValidator(static_cast<WEditField&>(model), edit));
   }
   void Show() override {
     QString text = ToQt(model_.Text());
@@ -237,14 +237,10 @@ class EditAdapter : public TypedAdapter<WEdit, QLineEdit> {
 
 const char* MarkIcon(WEditAscii::Mark mark) {
   switch (mark) {
-    case WEditAscii::Mark::kFirstMode:
-      return "mode-text";
-    case WEditAscii::Mark::kSecondMode:
-      return "mode-plain";
-    case WEditAscii::Mark::kValidExpression:
-      return "regex-valid";
-    case WEditAscii::Mark::kInvalidExpression:
-      return "regex-invalid";
+    case WEditAscii::Mark::kFirstMode: return "mode-text";
+    case WEditAscii::Mark::kSecondMode: return "mode-plain";
+    case WEditAscii::Mark::kValidExpression: return "regex-valid";
+    case WEditAscii::Mark::kInvalidExpression: return "regex-invalid";
   }
   return "mode-text";
 }
@@ -325,9 +321,8 @@ class PathLabel : public QLabel {
   void Refresh() {
     QFontMetrics metrics = fontMetrics();
     int width = contentsRect().width() - 2 * margin() - metrics.averageCharWidth() / 2;
-    setText(ToQt(model_.DisplayText(width, [&metrics](std::string_view text) {
-      return metrics.horizontalAdvance(ToQt(text));
-    })));
+    setText(ToQt(model_.DisplayText(
+        width, [&metrics](std::string_view text) { return metrics.horizontalAdvance(ToQt(text)); })));
     setToolTip(ToQt(model_.Path()));
   }
   QSize minimumSizeHint() const override { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
@@ -550,9 +545,7 @@ class SwatchRowBox : public QWidget {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   }
-  QSize sizeHint() const override {
-    return {std::max(1, model_.Count()) * (Side() + kGap) + kGap, Side() + 2 * kGap};
-  }
+  QSize sizeHint() const override { return {std::max(1, model_.Count()) * (Side() + kGap) + kGap, Side() + 2 * kGap}; }
   QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
@@ -645,9 +638,7 @@ Widget* Bind(Model& model, Widget* widget) {
 QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
   QWidget* widget = nullptr;
   switch (control.Kind()) {
-    case ControlKind::kStatic:
-      widget = Bind<StaticAdapter>(static_cast<WStatic&>(control), new QLabel(parent));
-      break;
+    case ControlKind::kStatic: widget = Bind<StaticAdapter>(static_cast<WStatic&>(control), new QLabel(parent)); break;
     case ControlKind::kCheckBox:
       widget = Bind<CheckAdapter>(static_cast<WAutoCheckbox&>(control), new QCheckBox(parent));
       break;
@@ -690,17 +681,13 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
     case ControlKind::kList:
       widget = Bind<ListAdapter>(static_cast<WHeaderCtrl&>(control), new QTreeWidget(parent));
       break;
-    case ControlKind::kIcon:
-      widget = Bind<IconAdapter>(static_cast<WIcon&>(control), new QLabel(parent));
-      break;
+    case ControlKind::kIcon: widget = Bind<IconAdapter>(static_cast<WIcon&>(control), new QLabel(parent)); break;
     case ControlKind::kFontSample: {
       auto& sample = static_cast<WFontSample&>(control);
       widget = Bind<FontSampleAdapter>(sample, new FontSampleBox(sample, parent));
       break;
     }
-    case ControlKind::kSlider:
-      widget = Bind<SliderAdapter>(static_cast<WSlider&>(control), new QSlider(parent));
-      break;
+    case ControlKind::kSlider: widget = Bind<SliderAdapter>(static_cast<WSlider&>(control), new QSlider(parent)); break;
     case ControlKind::kSwatchRow: {
       auto& row = static_cast<WSwatchRow&>(control);
       widget = Bind<SwatchRowAdapter>(row, new SwatchRowBox(row, parent));
@@ -719,9 +706,7 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
 
 QWidget* WidgetOf(const WControl* control) { return Widgets().value(control, nullptr); }
 
-QWidget* LabelWidgetOf(const WControl* control) {
-  return control == nullptr ? nullptr : WidgetOf(control->Label());
-}
+QWidget* LabelWidgetOf(const WControl* control) { return control == nullptr ? nullptr : WidgetOf(control->Label()); }
 
 WControl* ControlOf(const QWidget* widget) {
   for (; widget != nullptr; widget = widget->parentWidget()) {

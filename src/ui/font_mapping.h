@@ -40,9 +40,9 @@ inline std::string ScreenFamily(std::string_view face) {
       {"Times New Roman", "Liberation Serif"},
   }};
   for (const auto& [original, substitute] : kSubstitutes) {
-    if (face.size() == original.size() &&
-        std::equal(face.begin(), face.end(), original.begin(),
-                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); })) {
+    if (face.size() == original.size() && std::equal(face.begin(), face.end(), original.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        })) {
       return std::string(substitute);
     }
   }

@@ -28,11 +28,8 @@ class HelpTip : public QLabel {
       case QEvent::MouseButtonPress:
       case QEvent::KeyPress:
       case QEvent::Wheel:
-      case QEvent::WindowDeactivate:
-        close();
-        break;
-      default:
-        break;
+      case QEvent::WindowDeactivate: close(); break;
+      default: break;
     }
     return false;
   }

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-
 namespace prefig::ui {
 
 QIcon Icon(const char* name) { return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name))); }

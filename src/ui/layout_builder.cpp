@@ -94,8 +94,7 @@ QLayout* MakeLayout(const layout::Item& item, QWidget* parent) {
       }
       return box;
     }
-    default:
-      return nullptr;
+    default: return nullptr;
   }
 }
 
@@ -110,9 +109,7 @@ void AddLayoutItem(const layout::Item& item, QBoxLayout* box, QWidget* parent) {
       box->addWidget(widget);
       return;
     }
-    case Kind::kStretch:
-      box->addStretch(1);
-      return;
+    case Kind::kStretch: box->addStretch(1); return;
     case Kind::kGroup: {
       auto* group = new QGroupBox(Message(item.title_id), parent);
       auto* inside = new QVBoxLayout(group);
@@ -120,9 +117,7 @@ void AddLayoutItem(const layout::Item& item, QBoxLayout* box, QWidget* parent) {
       box->addWidget(group);
       return;
     }
-    default:
-      box->addLayout(MakeLayout(item, parent));
-      return;
+    default: box->addLayout(MakeLayout(item, parent)); return;
   }
 }
 

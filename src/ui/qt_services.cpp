@@ -10,9 +10,9 @@
 #include <QPointer>
 
 #include "pages/editor_setup_main.h"
+#include "pages/form_dialog.h"
 #include "pages/get_config_password.h"
 #include "platform/module_log.h"
-#include "pages/form_dialog.h"
 #include "ui/control_widgets.h"
 #include "ui/form_dialog_window.h"
 #include "ui/help_tip.h"
@@ -29,30 +29,21 @@ QObject* HostWindow() { return qApp->property(kHostWindowProperty).value<QObject
 
 QMessageBox::Icon ToQt(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::kStop:
-      return QMessageBox::Critical;
-    case MessageIcon::kQuestion:
-      return QMessageBox::Question;
-    case MessageIcon::kExclamation:
-      return QMessageBox::Warning;
-    case MessageIcon::kInformation:
-      return QMessageBox::Information;
-    case MessageIcon::kNone:
-      break;
+    case MessageIcon::kStop: return QMessageBox::Critical;
+    case MessageIcon::kQuestion: return QMessageBox::Question;
+    case MessageIcon::kExclamation: return QMessageBox::Warning;
+    case MessageIcon::kInformation: return QMessageBox::Information;
+    case MessageIcon::kNone: break;
   }
   return QMessageBox::NoIcon;
 }
 
 int ToCode(QMessageBox::StandardButton button) {
   switch (button) {
-    case QMessageBox::Ok:
-      return kIdOk;
-    case QMessageBox::Yes:
-      return kIdYes;
-    case QMessageBox::No:
-      return kIdNo;
-    default:
-      return kIdCancel;
+    case QMessageBox::Ok: return kIdOk;
+    case QMessageBox::Yes: return kIdYes;
+    case QMessageBox::No: return kIdNo;
+    default: return kIdCancel;
   }
 }
 
@@ -69,17 +60,10 @@ int QtServices::MessageBox(const MessageBoxRequest& request) {
   if (request.owner == MessageOwner::kHostWindow) parent = qobject_cast<QWidget*>(HostWindow());
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
   switch (request.buttons) {
-    case MessageButtons::kOk:
-      break;
-    case MessageButtons::kOkCancel:
-      buttons = QMessageBox::Ok | QMessageBox::Cancel;
-      break;
-    case MessageButtons::kYesNo:
-      buttons = QMessageBox::Yes | QMessageBox::No;
-      break;
-    case MessageButtons::kYesNoCancel:
-      buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-      break;
+    case MessageButtons::kOk: break;
+    case MessageButtons::kOkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case MessageButtons::kYesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case MessageButtons::kYesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
   }
   QMessageBox box(ToQt(request.icon), Message(request.caption_id, true), ui::ToQt(request.text), buttons, parent);
   box.setWindowModality(parent == nullptr ? Qt::ApplicationModal : Qt::WindowModal);
@@ -150,16 +134,16 @@ bool QtServices::ChooseFile(FileRequest& request) {
     return joined;
   }());
   QString caption = Message(request.caption_id, true);
-  QString path = request.save
-                     ? QFileDialog::getSaveFileName(DialogParent(), caption, ui::ToQt(request.path), filters)
-                     : QFileDialog::getOpenFileName(DialogParent(), caption, ui::ToQt(request.path), filters);
+  QString path = request.save ? QFileDialog::getSaveFileName(DialogParent(), caption, ui::ToQt(request.path), filters)
+                              : QFileDialog::getOpenFileName(DialogParent(), caption, ui::ToQt(request.path), filters);
   if (path.isEmpty()) return false;
   request.path = FromQt(path);
   return true;
 }
 
 bool QtServices::ChooseFolder(FolderRequest& request) {
-  QString path = QFileDialog::getExistingDirectory(DialogParent(), Message(request.caption_id, true), ui::ToQt(request.path));
+  QString path =
+      QFileDialog::getExistingDirectory(DialogParent(), Message(request.caption_id, true), ui::ToQt(request.path));
   if (path.isEmpty()) return false;
   request.path = FromQt(path);
   return true;

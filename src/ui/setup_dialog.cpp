@@ -1,19 +1,19 @@
 #include "ui/setup_dialog.h"
 
 #include <QApplication>
-#include <QSignalBlocker>
-#include <algorithm>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "pages/editor_setup_main.h"
 #include "module/services.h"
+#include "pages/editor_setup_main.h"
 #include "ui/banner.h"
 #include "ui/page_widget.h"
 #include "ui/qt_text.h"
@@ -21,8 +21,12 @@
 namespace prefig::ui {
 
 SetupDialog::SetupDialog(DEditorSetupMain& model, QWidget* parent)
-    : QDialog(parent), model_(model), tree_(new QTreeWidget(this)), banner_(new Banner(this)),
-      stack_(new QStackedWidget(this)), buttons_(new QDialogButtonBox(this)) {
+    : QDialog(parent),
+      model_(model),
+      tree_(new QTreeWidget(this)),
+      banner_(new Banner(this)),
+      stack_(new QStackedWidget(this)),
+      buttons_(new QDialogButtonBox(this)) {
   setObjectName(QStringLiteral("setupDialog"));
   tree_->setObjectName(QStringLiteral("pageTree"));
   tree_->header()->hide();

@@ -13,8 +13,8 @@ TEST(ChannelCli, PrintsOneResultPerLine) {
   EXPECT_EQ(Prefig({"channel", "--mode", "10", "N10 WAITM(1,1,2)", "%_N_A_MPF"}).out,
             "start=no end=no sync=3 number=1 channels=1,2\n"
             "start=yes end=no sync=0 number=-1 channels=\n");
-  EXPECT_EQ(Prefig({"channel", "--start", "1:O", "--end", "2:M30$", "--sync", "2:M<3[0-9]{2}>", "--sync-number",
-                    "1:P", "N10 O1000", "M30", "M310 P4"})
+  EXPECT_EQ(Prefig({"channel", "--start", "1:O", "--end", "2:M30$", "--sync", "2:M<3[0-9]{2}>", "--sync-number", "1:P",
+                    "N10 O1000", "M30", "M310 P4"})
                 .out,
             "start=yes end=no sync=0 number=-1 channels=\n"
             "start=no end=yes sync=0 number=-1 channels=\n"

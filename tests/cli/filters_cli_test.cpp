@@ -20,7 +20,8 @@ TEST(FiltersCli, PrintsTheFilledTableInTheLanguageOfTheConfiguration) {
   ASSERT_EQ(english.exit_code, 0) << english.err;
   // The table's entries are the store's; here: one line each, tab-separated.
   EXPECT_EQ(english.out.rfind("ISO Milling\tMILLFANUCISO\tncfilter_fanuc\thttps://ns.prefig.example/namespace/nc/"
-                              "format/iso/mill-fanuc\tNo\nISO Turning\t", 0),
+                              "format/iso/mill-fanuc\tNo\nISO Turning\t",
+                              0),
             0u);
   EXPECT_EQ(std::count(english.out.begin(), english.out.end(), '\n'), 12);
 

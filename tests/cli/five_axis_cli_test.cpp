@@ -30,8 +30,9 @@ TEST(FiveAxisCli, ShowPrintsFieldsIdentityAndWhatTheDialogShows) {
 }
 
 TEST(FiveAxisCli, BuildPrintsTheDialogsRecordOrRefusesTheLetters) {
-  auto built = Prefig({"5axis", "build", "--type", "8", "--axis1", "B+", "--axis2", "C+", "--l1", "155", "--min1",
-                       "0", "--max1", "180", "--min2", "-99999", "--max2", "99999", "--name", "DMU-70"});
+  auto built =
+      Prefig({"5axis",  "build", "--type", "8",   "--axis1", "B+",     "--axis2", "C+",    "--l1",   "155",
+              "--min1", "0",     "--max1", "180", "--min2",  "-99999", "--max2",  "99999", "--name", "DMU-70"});
   EXPECT_EQ(built.exit_code, 0);
   EXPECT_EQ(built.out, std::string(kDefault) + "$0\n");
   auto refused = Prefig({"5axis", "build", "--type", "2", "--axis1", "A+", "--axis2", "A+", "--l1", "100"});

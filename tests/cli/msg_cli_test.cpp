@@ -56,8 +56,9 @@ TEST(MsgCli, SourcesAndFilesThatCannotBeUsedAreRefused) {
 
 TEST(MsgCli, TranslationDocumentsArePackedAfterACheck) {
   test::TempDir dir;
-  const std::string xml = "<translation language=\"sv-SE\"><text><source>Milling</source>"
-                          "<target>Fr\xC3\xA4sning</target></text></translation>\n";
+  const std::string xml =
+      "<translation language=\"sv-SE\"><text><source>Milling</source>"
+      "<target>Fr\xC3\xA4sning</target></text></translation>\n";
   test::WriteFile(dir.File("sv.xml"), xml);
   ASSERT_EQ(Prefig({"msg", "pack", dir.File("sv.xml"), dir.File("msg_sv-SE.xmlz")}).exit_code, 0);
   EXPECT_EQ(Prefig({"msg", "unpack", dir.File("msg_sv-SE.xmlz")}).out, xml);

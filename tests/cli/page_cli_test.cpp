@@ -86,8 +86,8 @@ TEST_F(PageCli, PagesAreNamedByClassNumberOrTitleAndSeeTheirEdits) {
   EXPECT_EQ(Page({"show", "1"}).out, by_class);
   EXPECT_EQ(Page({"show", "General"}).out, by_class);
   // An enable rule follows the edit, in the order given; Default first.
-  std::string edited = Page({"show", "1", "TABCHARS=4", "--click", "SYSTEM/SHUTDOWNTIMEOUTENABLED",
-                             "SHUTDOWNTIMEOUT=30"}).out;
+  std::string edited =
+      Page({"show", "1", "TABCHARS=4", "--click", "SYSTEM/SHUTDOWNTIMEOUTENABLED", "SHUTDOWNTIMEOUT=30"}).out;
   EXPECT_NE(edited.find("SYSTEM/TABCHARS\tspin\t4\tenabled\n"), std::string::npos) << edited;
   EXPECT_NE(edited.find("SYSTEM/SHUTDOWNTIMEOUT\tspin\t30\tenabled\n"), std::string::npos) << edited;
   std::string reset = Page({"show", "1", "TABCHARS=4", "--defaults"}).out;
@@ -124,8 +124,8 @@ TEST_F(PageCli, MachineTypePagesWriteTheChosenTypesFile) {
 // selected one.
 TEST_F(PageCli, FiveAxisOkWritesTheUsersMachinesAndPrintsTheChosenOne) {
   auto expected = Snapshot(root.path());
-  test::ProgramResult set = Page({"set", "5axis", "--current", kHostMachine, "L1=250", "--click", "#448", "--answer",
-                                  " Second ", "axis1.box=B-"});
+  test::ProgramResult set = Page(
+      {"set", "5axis", "--current", kHostMachine, "L1=250", "--click", "#448", "--answer", " Second ", "axis1.box=B-"});
   ASSERT_EQ(set.exit_code, 0) << set.err;
   const std::string second =
       "1$Second$1$0$1$0.0000000$-1.0000000$0.0000000$0.0000000$0.0000000$250.0000000$110.0000000$-110.0000000$1$0$2"

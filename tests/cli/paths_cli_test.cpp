@@ -32,19 +32,31 @@ class PathsCli : public ::testing::Test {
 };
 
 TEST_F(PathsCli, ListsEveryKeyWithItsTextAndDirectory) {
-  WriteFile(ProgramDir() + "/ConfigPaths.cfg", "cfg = /srv/cfg # shared\r\nROOTDIR=%EXEDIR%/root\r\nSPOOL=%ROOTDIR%/spool\r\n");
+  WriteFile(ProgramDir() + "/ConfigPaths.cfg",
+            "cfg = /srv/cfg # shared\r\nROOTDIR=%EXEDIR%/root\r\nSPOOL=%ROOTDIR%/spool\r\n");
   test::ProgramResult result = Prefig({"paths", "--program", Program()});
   EXPECT_EQ(result.exit_code, 0) << result.err;
   const std::string p = ProgramDir();
-  EXPECT_EQ(result.out,
-            "ROOTDIR\t%EXEDIR%/root\t" + p + "/root\n"
-            "CFG\t/srv/cfg\t/srv/cfg\n"
-            "SPOOL\t%ROOTDIR%/spool\t" + p + "/root/spool\n"
-            "DATA\t\t" + p + "/root/DATA\n"
-            "MACHINES\t\t" + p + "/root/MACHINES\n"
-            "TYPES\t\t" + p + "/root/TYPES\n"
-            "TOOLLIBS\t\t" + p + "/root/TOOLLIBS\n"
-            "LOG\t\t" + p + "/root/LOG\n");
+  EXPECT_EQ(result.out, "ROOTDIR\t%EXEDIR%/root\t" + p +
+                            "/root\n"
+                            "CFG\t/srv/cfg\t/srv/cfg\n"
+                            "SPOOL\t%ROOTDIR%/spool\t" +
+                            p +
+                            "/root/spool\n"
+                            "DATA\t\t" +
+                            p +
+                            "/root/DATA\n"
+                            "MACHINES\t\t" +
+                            p +
+                            "/root/MACHINES\n"
+                            "TYPES\t\t" +
+                            p +
+                            "/root/TYPES\n"
+                            "TOOLLIBS\t\t" +
+                            p +
+                            "/root/TOOLLIBS\n"
+                            "LOG\t\t" +
+                            p + "/root/LOG\n");
 }
 
 TEST_F(PathsCli, GetHonoursAPathsFileThatPointsCfgElsewhere) {
@@ -81,7 +93,8 @@ TEST_F(PathsCli, ElevatedInstallationPassesPathsAsArguments) {
 
   GConfigPathHandler handler(program_dir + "/editor");
   bool changed = false;
-  DConfigPaths dialog(handler, &changed, {.can_write = [](const std::string&) { return false; }, .program = PREFIG_CLI});
+  DConfigPaths dialog(handler, &changed,
+                      {.can_write = [](const std::string&) { return false; }, .program = PREFIG_CLI});
   dialog.Path().UserEdit("/srv/" + hostile);  // ROOTDIR is selected
   dialog.Ok();
   EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kInstalled);

@@ -16,13 +16,25 @@ using test::Prefig;
 namespace fs = std::filesystem;
 
 std::string ExpectedList(const std::string& types) {
-  return "1\t49534F4D\tISO Milling\t" + types + "/ISO Mill.MAC\n"
-         "2\t49534F4C\tISO Turning\t" + types + "/ISO Lathe.MAC\n"
-         "3\t48454944\tHeidenhain\t" + types + "/HEIDENHAIN.MAC\n"
-         "4\t4841534D\tHaas Milling\t" + types + "/Haas Milling.MAC\n"
-         "5\t4841534C\tHaas Turning\t" + types + "/Haas Lathe.MAC\n"
-         "6\t54455854\tText file\t" + types + "/TEXTFILE.MAC\n"
-         "7\t464F524D\tFormulas\t" + types + "/Formulas.MAC\n";
+  return "1\t49534F4D\tISO Milling\t" + types +
+         "/ISO Mill.MAC\n"
+         "2\t49534F4C\tISO Turning\t" +
+         types +
+         "/ISO Lathe.MAC\n"
+         "3\t48454944\tHeidenhain\t" +
+         types +
+         "/HEIDENHAIN.MAC\n"
+         "4\t4841534D\tHaas Milling\t" +
+         types +
+         "/Haas Milling.MAC\n"
+         "5\t4841534C\tHaas Turning\t" +
+         types +
+         "/Haas Lathe.MAC\n"
+         "6\t54455854\tText file\t" +
+         types +
+         "/TEXTFILE.MAC\n"
+         "7\t464F524D\tFormulas\t" +
+         types + "/Formulas.MAC\n";
 }
 
 class TypesCli : public ::testing::Test {

@@ -6,9 +6,9 @@
 
 #include "context/config_path_handler.h"
 #include "context/message_ids.h"
-#include "platform/module_log.h"
 #include "module/module_state.h"
 #include "pages/scripted_services.h"
+#include "platform/module_log.h"
 #include "schema/general.h"
 #include "support/scoped_env.h"
 #include "support/test_configuration.h"
@@ -117,7 +117,6 @@ TEST_F(ConfigurationTest, MissingOrDamagedMessagesStopTheStartWithALogLine) {
   std::string lines = test::ReadFile(log);
   EXPECT_NE(lines.find("INIT  : Error loading msg file: " + dir.File("msg/msg_de-DE.bin")), std::string::npos);
   EXPECT_NE(lines.find("INIT  : Default language not found"), std::string::npos);
-
 }
 
 TEST_F(ConfigurationTest, WithThePathTableTheMainFileLiesInTheConfigurationDirectory) {

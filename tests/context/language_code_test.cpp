@@ -10,9 +10,19 @@ namespace {
 // comes out as the one file name.
 TEST(LanguageCodeTest, CodesBecomeCultureNamesAndOnlyPlainOnesNameAFile) {
   const std::pair<const char*, const char*> cases[] = {
-      {"us", "en-US"},         {"DE", "de-DE"},           {"po", "pt-BR"},   {"tc", "zh-CHT"}, {"Cz", "cs-CZ"},
-      {"EN-us", "en-US"},      {"de-de", "de-DE"},        {"ZH-cht", "zh-CHT"}, {"SR-LATN-rs", "sr-Latn-RS"},
-      {"es-419", "es-419"},    {"pt_br", "pt_BR"},        {"xx", "xx"},      {"", ""},
+      {"us", "en-US"},
+      {"DE", "de-DE"},
+      {"po", "pt-BR"},
+      {"tc", "zh-CHT"},
+      {"Cz", "cs-CZ"},
+      {"EN-us", "en-US"},
+      {"de-de", "de-DE"},
+      {"ZH-cht", "zh-CHT"},
+      {"SR-LATN-rs", "sr-Latn-RS"},
+      {"es-419", "es-419"},
+      {"pt_br", "pt_BR"},
+      {"xx", "xx"},
+      {"", ""},
   };
   for (auto [code, expected] : cases) EXPECT_EQ(NormalizeLanguageCode(code), expected) << code;
   // Only plain codes may name a file.

@@ -24,7 +24,9 @@ class LanguageListTest : public ::testing::Test {
 
 TEST_F(LanguageListTest, FilesAreListedInNameOrderWhateverTheirCase) {
   Write("msg_en-US.bin", Language("English", "en-US"));
-  Write("MSG_FR-FR.BIN", Language("Fran\xC3\xA7" "ais", "fr-FR"));
+  Write("MSG_FR-FR.BIN", Language("Fran\xC3\xA7"
+                                  "ais",
+                                  "fr-FR"));
   Write("msg_de-DE.bin", Language("Deutsch", "de-DE"));
   std::filesystem::create_directory(msg + "/msg_dir.bin");
   auto languages = ListLanguages(dir.path());
@@ -33,16 +35,18 @@ TEST_F(LanguageListTest, FilesAreListedInNameOrderWhateverTheirCase) {
   EXPECT_EQ(languages[0].name, "Deutsch");
   EXPECT_EQ(languages[1].code, "en-US");
   EXPECT_EQ(languages[2].code, "fr-FR");
-  EXPECT_EQ(languages[2].name, "Fran\xC3\xA7" "ais");
+  EXPECT_EQ(languages[2].name,
+            "Fran\xC3\xA7"
+            "ais");
   EXPECT_TRUE(ListLanguages(dir.File("nowhere")).empty());
 }
 
 TEST_F(LanguageListTest, EmptyShortAndDamagedFilesAreSkipped) {
-  Write("msg_a.bin", BuildMessageFile({}));                    // N = 0
-  Write("msg_c.bin", BuildMessageFile({{318, "Short"}}));      // no text 319
-  Write("msg_d.bin", Language("Cut", "de-DE").substr(0, 1200)); // block cut inside the offsets
+  Write("msg_a.bin", BuildMessageFile({}));                      // N = 0
+  Write("msg_c.bin", BuildMessageFile({{318, "Short"}}));        // no text 319
+  Write("msg_d.bin", Language("Cut", "de-DE").substr(0, 1200));  // block cut inside the offsets
   std::string outside = Language("Outside", "de-DE");
-  outside[8 + 4 * 318] = '\x7F';                                // offset of 318 beyond the block
+  outside[8 + 4 * 318] = '\x7F';  // offset of 318 beyond the block
   Write("msg_e.bin", outside);
   Write("msg_f.bin", Language("Unsafe", "../x"));
   Write("msg_z.bin", Language("Good", "pl-PL"));

@@ -22,8 +22,8 @@ std::string Bytes(std::initializer_list<int> values) {
 
 // Texts 0 = "A" and 2 = "BC", id 1 without a text: N = 3, S = 6, the block
 // "\0A\0BC\0" combined with the key 0xA7.
-const std::string kSmallFile = Bytes({0x03, 0, 0, 0, 0x06, 0, 0, 0,  // N, S
-                                      0x01, 0, 0, 0, 0x00, 0, 0, 0, 0x03, 0, 0, 0,  // offsets
+const std::string kSmallFile = Bytes({0x03, 0,    0,    0,    0x06, 0,   0, 0,                 // N, S
+                                      0x01, 0,    0,    0,    0x00, 0,   0, 0, 0x03, 0, 0, 0,  // offsets
                                       0xA7, 0xE6, 0xA7, 0xE5, 0xE4, 0xA7});
 
 TEST(MessageFileTest, WriterProducesTheExactLayout) {
@@ -42,7 +42,6 @@ TEST(MessageFileTest, ReaderGivesEveryIdItsTextAndRoomForEveryId) {
   EXPECT_EQ(catalog.Text(3), nullptr);
   // The table can be indexed with any id in use, however short the file.
   EXPECT_EQ(catalog.Table()[kMessageIdLimit - 1], nullptr);
-
 }
 
 TEST(MessageFileTest, DamagedFilesAreRefusedAndLeaveTheCatalogAlone) {

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/module_log.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
-#include "platform/module_log.h"
 
 namespace prefig {
 namespace {
@@ -61,17 +61,17 @@ TEST_F(IniFileTest, OpenCreatesOnlyTheVersionBlockThenReadsFillTheFile) {
   EXPECT_FALSE(ini.IsReadOnly());
   EXPECT_EQ(ReadFile(path), kVersionBlock);
   EXPECT_EQ(ini.GetString("GLOBAL", "LANGUAGE", "en-US"), "en-US");
-  EXPECT_EQ(ReadFile(path), kVersionBlock + "\r\n## GLOBAL " + std::string(69, '#') +
-                                "\r\n\r\n[GLOBAL]\r\nLANGUAGE\t= en-US\r\n");
+  EXPECT_EQ(ReadFile(path),
+            kVersionBlock + "\r\n## GLOBAL " + std::string(69, '#') + "\r\n\r\n[GLOBAL]\r\nLANGUAGE\t= en-US\r\n");
 }
 
 TEST_F(IniFileTest, OpenOnAFileThatAlreadySaysVersion200ChangesNothing) {
   WriteFile(path, "[INIFILEVERSION]\nversion=200\n[A]\nK=1\n");
-  struct stat before{};
+  struct stat before {};
   ::stat(path.c_str(), &before);
   GIniFile ini;
   ini.Open(path);
-  struct stat after{};
+  struct stat after {};
   ::stat(path.c_str(), &after);
   EXPECT_FALSE(ini.IsReadOnly());
   EXPECT_EQ(ReadFile(path), "[INIFILEVERSION]\nversion=200\n[A]\nK=1\n");
@@ -106,8 +106,9 @@ TEST_F(IniFileTest, TypedReadsWriteBackWhatTheyCouldNotUse) {
   EXPECT_TRUE(ini.GetBool("N", "Y", false));
   EXPECT_FALSE(ini.GetBool("N", "Z", true));
   EXPECT_FALSE(ini.GetBool("N", "H", false));
-  EXPECT_EQ(ReadFile(path), kVersionBlock + "[N]\r\nA= 3\r\nB=x0\r\nC= 10\r\nD= 20\r\nE= 12 mm\r\nR=2,5\r\nS= 1.250000\r\n"
-                                            "Y=yes\r\nZ=true\r\nMISSING\t\t= 10\r\nH\t\t= No\r\n");
+  EXPECT_EQ(ReadFile(path), kVersionBlock +
+                                "[N]\r\nA= 3\r\nB=x0\r\nC= 10\r\nD= 20\r\nE= 12 mm\r\nR=2,5\r\nS= 1.250000\r\n"
+                                "Y=yes\r\nZ=true\r\nMISSING\t\t= 10\r\nH\t\t= No\r\n");
 }
 
 TEST_F(IniFileTest, TextRoundTripsWithQuotes) {
@@ -178,7 +179,8 @@ TEST_F(IniFileTest, SectionsWithBracketsOrBlanksInsideAreFoundByEveryOperation) 
   EXPECT_TRUE(ini.WriteString("[sub", "KEY", "NEW"));
   EXPECT_EQ(ini.GetInt("[sub", "NUMBER", 7, 0, 10), 7);
   EXPECT_TRUE(ini.WriteBool("RENUM DEFAULT", "AUTO", true));
-  EXPECT_EQ(ReadFile(path), "[A]\r\n[[sub]]\r\nKEY = NEW\r\nNUMBER\t\t= 7\r\n[RENUM DEFAULT]\r\nAUTO = Yes\r\n" + kVersionBlock);
+  EXPECT_EQ(ReadFile(path),
+            "[A]\r\n[[sub]]\r\nKEY = NEW\r\nNUMBER\t\t= 7\r\n[RENUM DEFAULT]\r\nAUTO = Yes\r\n" + kVersionBlock);
   EXPECT_TRUE(ini.DeleteKey("[sub", "KEY"));
   EXPECT_TRUE(ini.DeleteSection("RENUM DEFAULT"));
   EXPECT_TRUE(ini.WriteRaw("CLI Server", "PORT", "8080"));
@@ -257,7 +259,7 @@ TEST_F(IniFileTest, ReadOnlyFileIsMadeWritableByTheProbe) {
     GIniFile ini;
     ini.Open(path);
     ::chmod(dir.path().c_str(), 0755);
-    struct stat st{};
+    struct stat st {};
     ::stat(path.c_str(), &st);
     return !ini.IsReadOnly() && (st.st_mode & S_IWUSR) && ini.GetInt("A", "K", 0, 0, 9) == 1 &&
            ini.GetInt("INIFILEVERSION", "VERSION", 0, 0, 999) == 200;

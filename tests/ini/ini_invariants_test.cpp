@@ -110,7 +110,8 @@ TEST(IniInvariants, WritesChangeOnlyTheEditedLineAndReadBack) {
     auto found = ini::Locate(after, nullptr, op.section, op.key);
     ASSERT_TRUE(found.has_value());
     std::string expected = op.value;
-    if (expected.size() >= 2 && expected.front() == '"' && expected.back() == '"') expected = expected.substr(1, expected.size() - 2);
+    if (expected.size() >= 2 && expected.front() == '"' && expected.back() == '"')
+      expected = expected.substr(1, expected.size() - 2);
     EXPECT_EQ(ini::ReadValue(after, *found), expected);
   }
 }
@@ -157,7 +158,7 @@ TEST(IniInvariants, ReadingOrRewritingExistingKeysWritesNothing) {
   for (const char* section : kSections) {
     for (const char* key : kKeys) writer.WriteString(section, key, "v");
   }
-  struct stat before{};
+  struct stat before {};
   ::stat(path.c_str(), &before);
   GIniFile reader;
   reader.Open(path);
@@ -168,7 +169,7 @@ TEST(IniInvariants, ReadingOrRewritingExistingKeysWritesNothing) {
   reader.WriteString("A", "K", "v");
   reader.Flush();
   reader.SetCached(false);
-  struct stat after{};
+  struct stat after {};
   ::stat(path.c_str(), &after);
   EXPECT_EQ(before.st_ino, after.st_ino);
   EXPECT_EQ(before.st_mtim.tv_nsec, after.st_mtim.tv_nsec);

@@ -8,10 +8,8 @@
 namespace prefig::ini {
 namespace {
 
-const std::string kVersionBanner =
-    "## INIFILEVERSION #############################################################";
-const std::string kEditorBanner =
-    "## EDITOR #####################################################################";
+const std::string kVersionBanner = "## INIFILEVERSION #############################################################";
+const std::string kEditorBanner = "## EDITOR #####################################################################";
 
 std::string Set(std::string text, std::string_view section, std::string_view key, std::string_view value) {
   ApplyEdit(text, nullptr, EditKind::kSet, section, key, value);
@@ -24,8 +22,8 @@ std::string ValueOf(std::string_view text, std::string_view section, std::string
 }
 
 TEST(IniText, SeparatorDependsOnKeyLength) {
-  EXPECT_EQ(KeyLine("PADTABS", "No"), "PADTABS\t\t= No\r\n");             // 7
-  EXPECT_EQ(KeyLine("TABCHARS", "4"), "TABCHARS\t= 4\r\n");               // 8
+  EXPECT_EQ(KeyLine("PADTABS", "No"), "PADTABS\t\t= No\r\n");              // 7
+  EXPECT_EQ(KeyLine("TABCHARS", "4"), "TABCHARS\t= 4\r\n");                // 8
   EXPECT_EQ(KeyLine("ABCDEFGHIJKLMNO", "1"), "ABCDEFGHIJKLMNO\t= 1\r\n");  // 15
   EXPECT_EQ(KeyLine("ABCDEFGHIJKLMNOP", "1"), "ABCDEFGHIJKLMNOP= 1\r\n");  // 16
   EXPECT_EQ(KeyLine(" lower ", "x"), "LOWER\t\t= x\r\n");
@@ -35,8 +33,8 @@ TEST(IniText, NewSectionsAreAppendedWithBanner) {
   std::string text = Set("", "INIFILEVERSION", "VERSION", "200");
   EXPECT_EQ(text, "\r\n" + kVersionBanner + "\r\n\r\n[INIFILEVERSION]\r\nVERSION\t\t= 200\r\n");
   text = Set(text, "editor", "padtabs", "No");
-  EXPECT_EQ(text, "\r\n" + kVersionBanner + "\r\n\r\n[INIFILEVERSION]\r\nVERSION\t\t= 200\r\n" + "\r\n" + kEditorBanner +
-                      "\r\n\r\n[EDITOR]\r\nPADTABS\t\t= No\r\n");
+  EXPECT_EQ(text, "\r\n" + kVersionBanner + "\r\n\r\n[INIFILEVERSION]\r\nVERSION\t\t= 200\r\n" + "\r\n" +
+                      kEditorBanner + "\r\n\r\n[EDITOR]\r\nPADTABS\t\t= No\r\n");
 }
 
 // What a reader finds: {text, section, key, value or "<missing>"}.

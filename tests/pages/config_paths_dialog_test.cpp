@@ -100,8 +100,8 @@ TEST_F(PathsDialog, OkWritesTheFileTakesItIntoUseAndCopiesTheFiles) {
   EXPECT_EQ(dialog.EndCode(), kIdOk);
   EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kInstalled);
   EXPECT_TRUE(changed);
-  EXPECT_EQ(ReadFile(PathsFile()), kHeader +
-                                       "ROOTDIR = " + new_root + "\r\n"
+  EXPECT_EQ(ReadFile(PathsFile()), kHeader + "ROOTDIR = " + new_root +
+                                       "\r\n"
                                        "CFG = %ROOTDIR%/Cfg\r\n"
                                        "DATA = %ROOTDIR%/Data\r\n"
                                        "MACHINES = %ROOTDIR%/Machines\r\n"

@@ -59,7 +59,8 @@ TEST_F(MachinePages, EachShowingLoadsTheCurrentTypeAndHidingSavesIntoIt) {
   page.ShowPage(false);
   EXPECT_EQ(Type(0).Values().Int(kColIndicator), 1000);
   EXPECT_TRUE(Type(0).IsChanged());
-  EXPECT_EQ(test::StoredValue(Type(0).Path(), "GENERAL", "COLINDICATOR"), file_before);  // the type's saver writes it on OK
+  EXPECT_EQ(test::StoredValue(Type(0).Path(), "GENERAL", "COLINDICATOR"),
+            file_before);  // the type's saver writes it on OK
 
   Type(1).Values().SetInt(kColIndicator, 80);
   SetupSession().current_type = 1;

@@ -39,7 +39,8 @@ class MachineTypeList : public ::testing::Test {
   // the first type, and the page shown.
   void Open(int current = 0, size_t copies = 0) {
     SetupSessionState& session = SetupSession();
-    for (int i = 0; i < record.MachineTypes().Count(); ++i) session.working_types.push_back(&record.MachineTypes().At(i));
+    for (int i = 0; i < record.MachineTypes().Count(); ++i)
+      session.working_types.push_back(&record.MachineTypes().At(i));
     session.working_types.insert(session.working_types.end(), copies, session.working_types.front());
     session.current_type = current;
     page = std::make_unique<DMch>();
@@ -49,7 +50,8 @@ class MachineTypeList : public ::testing::Test {
   WHeaderCtrl& List() { return test::FindControl<WHeaderCtrl>(*page); }
   WPushButton& Button(int text_id) { return test::ButtonWithText(*page, text_id); }
   WIcoButton& Arrow(const char* icon_name) {
-    return test::FindControl<WIcoButton>(*page, [icon_name](const WIcoButton& b) { return std::string(b.IconName()) == icon_name; });
+    return test::FindControl<WIcoButton>(
+        *page, [icon_name](const WIcoButton& b) { return std::string(b.IconName()) == icon_name; });
   }
   WPushButton& AddButton() { return Button(448); }
   WPushButton& RenameButton() { return Button(455); }
@@ -82,8 +84,8 @@ class MachineTypeList : public ::testing::Test {
 
 TEST_F(MachineTypeList, ShowsTheWorkingListWithTheCurrentTypeSelected) {
   Open(2);
-  EXPECT_EQ(Descriptions(),
-            (Rows{"ISO Milling", "ISO Turning", "Heidenhain", "Haas Milling", "Haas Turning", "Text file", "Formulas"}));
+  EXPECT_EQ(Descriptions(), (Rows{"ISO Milling", "ISO Turning", "Heidenhain", "Haas Milling", "Haas Turning",
+                                  "Text file", "Formulas"}));
   EXPECT_EQ(List().Selected(), 2);
   List().UserSelect(4);
   EXPECT_EQ(Current().Description(), "Haas Turning");
@@ -174,13 +176,13 @@ TEST_F(MachineTypeList, TheAddDialogOffersTypesTemplatesWithADescriptionAndBasic
     selected = add.Source().SelectedText();
   });
   AddButton().Click();
-  EXPECT_EQ(offered, (std::vector<std::string>{
-                         "ISO Milling", "ISO Turning", "Heidenhain", "Haas Milling", "Haas Turning", "Text file",
-                         "Formulas", "Formulas Template (template)", "Heidenhain Template (template)",
-                         "Haas Turning Template (template)", "Haas Milling Template (template)",
-                         "ISO Turning Template (template)", "ISO Milling Template (template)",
-                         "Text file Template (template)", "Empty ISO machine type", "Empty Heidenhain machine type",
-                         "Empty text file type", "Empty APT machine type"}));
+  EXPECT_EQ(offered,
+            (std::vector<std::string>{
+                "ISO Milling", "ISO Turning", "Heidenhain", "Haas Milling", "Haas Turning", "Text file", "Formulas",
+                "Formulas Template (template)", "Heidenhain Template (template)", "Haas Turning Template (template)",
+                "Haas Milling Template (template)", "ISO Turning Template (template)",
+                "ISO Milling Template (template)", "Text file Template (template)", "Empty ISO machine type",
+                "Empty Heidenhain machine type", "Empty text file type", "Empty APT machine type"}));
   EXPECT_EQ(selected, "Heidenhain");
   EXPECT_EQ(List().Count(), 7);  // cancelled
   EXPECT_FALSE(SetupSession().list_changed);
@@ -255,7 +257,6 @@ TEST_F(MachineTypeList, RenameMovesTheFileWithItsContents) {
   EXPECT_EQ(test::StoredValue(type.Path(), "MINE", "KEPT"), "yes");
   EXPECT_TRUE(SetupSession().list_changed);
   EXPECT_TRUE(record.Host().machine_types_changed);
-
 }
 
 TEST_F(MachineTypeList, ARenameThatCannotMoveTheFileChangesNothingAndSaysSo) {
@@ -270,7 +271,8 @@ TEST_F(MachineTypeList, ARenameThatCannotMoveTheFileChangesNothingAndSaysSo) {
     fs::permissions(types_dir, fs::perms::owner_write, fs::perm_options::add);
     return type.Path() == path && type.Description() == "ISO Turning" && Descriptions()[1] == "ISO Turning" &&
            fs::exists(path) && services.message_boxes.size() == 1 &&
-           services.message_boxes[0].text == "The machine type file \"" + types_dir + "/Lathe.MAC\" could not be written." &&
+           services.message_boxes[0].text ==
+               "The machine type file \"" + types_dir + "/Lathe.MAC\" could not be written." &&
            !SetupSession().list_changed;
   });
   EXPECT_TRUE(kept);

@@ -9,11 +9,11 @@
 
 #include "controls/combo_box.h"
 #include "controls/edit.h"
-#include "pages/editor_setup_main.h"
-#include "pages/get_config_password.h"
 #include "module/host_interface.h"
 #include "module/module_state.h"
 #include "pages/config_base.h"
+#include "pages/editor_setup_main.h"
+#include "pages/get_config_password.h"
 #include "pages/machine_types/add_machine_type.h"
 #include "pages/machine_types/rename_machine_type.h"
 #include "pages/setup_session.h"
@@ -195,8 +195,8 @@ TEST_F(RunSetupTest, AMachineTypeMadeInOneSessionComesBackWithItsSettings) {
   services.dialog_scripts.push_back([](ModalDialog& dialog) {
     DEditorSetupMain& setup = SetupOf(dialog);
     WConfigBase& types = *setup.CurrentPage();
-    test::ButtonWithText(types, 448).Click();  // the add dialog's script follows
-    test::ButtonWithText(types, 455).Click();  // and the rename dialog's
+    test::ButtonWithText(types, 448).Click();      // the add dialog's script follows
+    test::ButtonWithText(types, 455).Click();      // and the rename dialog's
     test::FindControl<WIcoButton>(types).Click();  // up comes first
     setup.Select(EntryOf(setup, PageId::kLoadSave));
     EXPECT_EQ(setup.Banner(), "Load/Save - Lathe 2");

@@ -96,11 +96,12 @@ TEST_F(SchemaTie, EverySettingOfAPagesTablesHasOneControlOrItsHooks) {
       ASSERT_NE(table, nullptr) << "a page's table is one of the schema's";
       EXPECT_TRUE(table->saved == (table->scope == Scope::kType ? Saved::kWhenChanged : Saved::kByPage)) << table->name;
       for (const Setting* s : list) {
-        bool by_hooks = std::find(page->HookSettings().begin(), page->HookSettings().end(), s) !=
-                        page->HookSettings().end();
+        bool by_hooks =
+            std::find(page->HookSettings().begin(), page->HookSettings().end(), s) != page->HookSettings().end();
         for (int member = 0; member < s->count; ++member) {
           EXPECT_NE(by_hooks, bound.count({s, member}) == 1)
-              << KeyName(*s, member) << (by_hooks ? ": bound, yet named as the hooks'" : ": neither bound nor the hooks'");
+              << KeyName(*s, member)
+              << (by_hooks ? ": bound, yet named as the hooks'" : ": neither bound nor the hooks'");
         }
       }
     }

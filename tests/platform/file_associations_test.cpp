@@ -23,7 +23,8 @@ using test::ReadFile;
 using test::WriteFile;
 
 constexpr const char* kUserClasses = "HKEY_CURRENT_USER\\Software\\Classes\\";
-constexpr const char* kFileExts = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+constexpr const char* kFileExts =
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 
 class Associations : public ::testing::Test {
  protected:
@@ -68,10 +69,12 @@ TEST_F(Associations, ANormalUserGetsPerUserEntriesAndDesktopFilesOnly) {
             "[Desktop Entry]\n"
             "Type=Application\n"
             "Name=editor\n"
-            "Exec=" + program_ + " %f\n"
-            "MimeType=text/x-velmo-nc;text/x-velmo-tap;\n"
-            "NoDisplay=true\n"
-            "Terminal=false\n");
+            "Exec=" +
+                program_ +
+                " %f\n"
+                "MimeType=text/x-velmo-nc;text/x-velmo-tap;\n"
+                "NoDisplay=true\n"
+                "Terminal=false\n");
   EXPECT_EQ(ReadFile(home_.DataHome() + "/mime/packages/velmo-nc.xml"),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
@@ -99,7 +102,8 @@ TEST_F(Associations, TheDesktopOpensNcFilesWithUs) {
   std::filesystem::permissions(program_, std::filesystem::perms::owner_all);
   ASSERT_TRUE(RegisterExtensions("nc,.tap", {}, program_));
   if (FindProgram("xdg-mime").empty()) GTEST_SKIP() << "xdg-mime is not installed (Debian package xdg-utils)";
-  test::ProgramResult result = test::RunProgram(FindProgram("xdg-mime"), {"query", "default", MimeTypeOfExtension("nc")});
+  test::ProgramResult result =
+      test::RunProgram(FindProgram("xdg-mime"), {"query", "default", MimeTypeOfExtension("nc")});
   EXPECT_EQ(result.out, "VELMO.editor.v8.desktop\n") << result.err;
 }
 

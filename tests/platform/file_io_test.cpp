@@ -37,7 +37,7 @@ TEST(FileIo, ReplaceLeavesNoTemporaryFilesAndKeepsPermissions) {
   EXPECT_EQ(CountEntries(dir.path()), 1u);
   ::chmod(path.c_str(), 0604);
   ASSERT_EQ(ReplaceFile(path, "new"), 0);
-  struct stat st{};
+  struct stat st {};
   ::stat(path.c_str(), &st);
   EXPECT_EQ(st.st_mode & 07777, 0604u);
 }
@@ -50,7 +50,7 @@ TEST(FileIo, ReplaceThroughALinkReplacesTheTargetAndKeepsTheLink) {
   std::string link = dir.File("link.ini");
   ASSERT_EQ(::symlink("shared/real.ini", link.c_str()), 0);
   ASSERT_EQ(ReplaceFile(link, "new"), 0);
-  struct stat st{};
+  struct stat st {};
   ASSERT_EQ(::lstat(link.c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(ReadFile(target), "new");

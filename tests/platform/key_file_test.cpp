@@ -49,7 +49,7 @@ TEST(KeyFile, AddedLinesGoAfterTheGroupsLastEntryAndComeOutAgain) {
 
 TEST(KeyFile, AGroupWeAddedGoesWhenItsLastEntryGoes) {
   for (const std::string& before : {std::string(), std::string("[Default Applications]\nx=y\n"),
-                                   std::string("[Default Applications]\nx=y\n\n[Other]\nz=1\n")}) {
+                                    std::string("[Default Applications]\nx=y\n\n[Other]\nz=1\n")}) {
     std::string text = before;
     EXPECT_TRUE(SetValue(text, "Added Associations", "text/x-velmo-nc", "ours.desktop;"));
     EXPECT_TRUE(RemoveValue(text, "Added Associations", "text/x-velmo-nc"));

@@ -23,7 +23,8 @@ class ModuleLogTest : public ::testing::Test {
 TEST_F(ModuleLogTest, LineHasTickDateTimeThreadAndMessageAndNoFileNameMeansOff) {
   LogLine("DLLINI: DllInit OK: %s", "PrefigDLL");
   std::string text = test::ReadFile(log);
-  EXPECT_TRUE(std::regex_match(text, std::regex(R"(\d{8,} \[\d\d/\d\d/\d\d \d\d:\d\d:\d\d\] \d+\tDLLINI: DllInit OK: PrefigDLL\n)")))
+  EXPECT_TRUE(std::regex_match(
+      text, std::regex(R"(\d{8,} \[\d\d/\d\d/\d\d \d\d:\d\d:\d\d\] \d+\tDLLINI: DllInit OK: PrefigDLL\n)")))
       << text;
   // Without a file name the log is off.
   SetLogFileName("");

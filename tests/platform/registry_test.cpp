@@ -29,7 +29,8 @@ TEST(RegistryPathText, RootKeyAndValueName) {
     const char *key, *value;
   } cases[] = {
       {"HKEY_CURRENT_USER\\Software\\Classes\\.nc\\", RegistryRoot::kCurrentUser, "Software\\Classes\\.nc", ""},
-      {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Install Dir", RegistryRoot::kLocalMachine, "SOFTWARE\\Vendor", "Install Dir"},
+      {"HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Install Dir", RegistryRoot::kLocalMachine, "SOFTWARE\\Vendor",
+       "Install Dir"},
       {"HKEY_USERS\\a/b\\c", RegistryRoot::kUsers, "a/b", "c"},  // with a backslash, a slash is part of a name
   };
   for (const Case& c : cases) {

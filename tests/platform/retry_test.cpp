@@ -30,7 +30,12 @@ TEST_F(RetryTest, BusyFilesAreRetriedAfterEachWaitInTurnUntilTheLastLastingError
   // Lasting errors are not waited for.
   g_waits.clear();
   calls = 0;
-  EXPECT_EQ(RetryTransient(kFileRetryWaitsMs, [&] { ++calls; return EACCES; }), EACCES);
+  EXPECT_EQ(RetryTransient(kFileRetryWaitsMs,
+                           [&] {
+                             ++calls;
+                             return EACCES;
+                           }),
+            EACCES);
   EXPECT_EQ(calls, 1);
   EXPECT_TRUE(g_waits.empty());
 }

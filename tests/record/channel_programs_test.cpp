@@ -63,8 +63,8 @@ TEST(ChannelPrograms, SiemensWaitmByChannelNumbers) {
   EXPECT_EQ(scan.starts, (std::vector<int>{1, 15, 27}));
   // Channels 1,2 are 3, channels 1,2,3 are 7; the WAITM behind ";" on line 12
   // is a comment.
-  EXPECT_EQ(scan.syncs, (std::vector<std::string>{"7: 3 #1", "10: 3 #2", "13: 7 #3", "20: 3 #1", "23: 3 #2",
-                                                  "25: 7 #3", "29: 7 #3"}));
+  EXPECT_EQ(scan.syncs, (std::vector<std::string>{"7: 3 #1", "10: 3 #2", "13: 7 #3", "20: 3 #1", "23: 3 #2", "25: 7 #3",
+                                                  "29: 7 #3"}));
   // Without comment characters (as in the page's test field) it counts.
   EXPECT_EQ(ScanProgram("siemens_waitm.mpf", Method(10)).syncs.size(), 8u);
 }

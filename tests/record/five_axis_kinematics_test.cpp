@@ -86,8 +86,8 @@ TEST(FiveAxisKinematics, EveryTypeReadsBackAsBuilt) {
             FiveAxisRecord r;
             ApplyFiveAxisShape({type, box1, box2, l1, l2}, r);
             FiveAxisShape s = DeriveFiveAxisShape(r);
-            SCOPED_TRACE(::testing::Message() << "type " << type << " boxes " << box1 << "," << box2 << " L " << l1
-                                              << "," << l2);
+            SCOPED_TRACE(::testing::Message()
+                         << "type " << type << " boxes " << box1 << "," << box2 << " L " << l1 << "," << l2);
             if (type == 1 && l2 == 0) {
               // Without its lateral offset type 1 is the same machine as type 0.
               EXPECT_EQ(s.type, 0);

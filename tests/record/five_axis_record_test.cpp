@@ -66,8 +66,8 @@ TEST(FiveAxisRecord, RejectsLinesThatAreNoRecord) {
     EXPECT_FALSE(ParseFiveAxisRecord(WithField(6, number))) << number;
   }
   EXPECT_TRUE(ParseFiveAxisRecord(WithField(6, "1000000000")));
-  EXPECT_FALSE(ParseFiveAxisRecord(WithField(4, "3")));    // letter
-  EXPECT_FALSE(ParseFiveAxisRecord(WithField(2, "2")));    // used
+  EXPECT_FALSE(ParseFiveAxisRecord(WithField(4, "3")));     // letter
+  EXPECT_FALSE(ParseFiveAxisRecord(WithField(2, "2")));     // used
   EXPECT_FALSE(ParseFiveAxisRecord(WithField(14, "1.0")));  // table
   EXPECT_FALSE(ParseFiveAxisRecord(WithField(27, "99999999999")));
 }
@@ -105,8 +105,13 @@ TEST(FiveAxisRecord, WrittenLinesReadBackToTheSameLine) {
     FiveAxisRecord r;
     r.name = "M" + std::to_string(i);
     for (FiveAxisRotary* axis : {&r.axis1, &r.axis2}) {
-      *axis = {flag(random), flag(random), letter(random), {small(random), small(random), small(random)},
-               {number(random), small(random), number(random) / 1e6}, number(random), number(random)};
+      *axis = {flag(random),
+               flag(random),
+               letter(random),
+               {small(random), small(random), small(random)},
+               {number(random), small(random), number(random) / 1e6},
+               number(random),
+               number(random)};
     }
     r.tool = {small(random), 0, 1};
     r.reserved = static_cast<int>(random());

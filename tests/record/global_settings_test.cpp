@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "record/dnc_config.h"
 #include "ini/ini_file.h"
+#include "record/dnc_config.h"
 #include "schema/registry.h"
 #include "support/temp_dir.h"
 
@@ -27,8 +27,9 @@ std::string SectionText(const std::string& text, const std::string& name) {
 TEST(GlobalSettingsTest, LoadingCompletesTheMainFileAndTheEditingStateWritesOnlyItsKeys) {
   TempDir dir;
   GIniFile main;
-  WriteFile(dir.File("main.ini"), "[SYSTEM]\r\nTABCHARS=4\r\n[INSPECT]\r\nTOOLCOUNT=1\r\n"
-                                  "TOOL000=3|1|0|0|A|B|6|0|0|1|2|3|6|0|H|1|2|3|4|2|||||L|0\r\n");
+  WriteFile(dir.File("main.ini"),
+            "[SYSTEM]\r\nTABCHARS=4\r\n[INSPECT]\r\nTOOLCOUNT=1\r\n"
+            "TOOL000=3|1|0|0|A|B|6|0|0|1|2|3|6|0|H|1|2|3|4|2|||||L|0\r\n");
   main.Open(dir.File("main.ini"));
   GlobalSettings settings;
   settings.Load(main, LoadContext{.language = "de-DE"});

@@ -37,7 +37,8 @@ class MachineListTest : public ::testing::Test {
 
   void WriteType(const std::string& file, const std::string& name, int load_order) {
     WriteFile(places.types_directory + "/" + file,
-              "[GENERAL]\r\nTYPENAME=" + name + "\r\nDESCRIPTION=" + file + "\r\nLOADORDER=" + std::to_string(load_order) +
+              "[GENERAL]\r\nTYPENAME=" + name + "\r\nDESCRIPTION=" + file +
+                  "\r\nLOADORDER=" + std::to_string(load_order) +
                   "\r\nVERSION=80402\r\nLANGUAGE=en-US\r\n[INSPECT]\r\nFILTERURI=u\r\nFILTERTYPE=MILLFANUC\r\n");
   }
 

@@ -39,11 +39,13 @@ class MachineTypeTest : public ::testing::Test {
   }
 };
 
-const std::string kCurrentHeader = "[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Mill\r\nLANGUAGE=en-US\r\nVERSION=80402\r\n";
+const std::string kCurrentHeader =
+    "[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Mill\r\nLANGUAGE=en-US\r\nVERSION=80402\r\n";
 
 TEST_F(MachineTypeTest, AVersionBeforeThePlanarChangeLosesItsDefinitionsAndIsTranslatedOnce) {
-  auto type = LoadFile("[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Fraese\r\nLANGUAGE=en-US\r\nVERSION=51000\r\n"
-                       "[PLANARDEF]\r\nA=1\r\n");
+  auto type = LoadFile(
+      "[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Fraese\r\nLANGUAGE=en-US\r\nVERSION=51000\r\n"
+      "[PLANARDEF]\r\nA=1\r\n");
   ASSERT_TRUE(type->IsValid());
   GIniFile ini;
   ini.Open(path);
@@ -70,8 +72,9 @@ TEST_F(MachineTypeTest, AnotherLanguageIsTranslatedUnlessTranslationIsDisabled) 
   EXPECT_EQ(german->Values().Text(kTypeLanguage), "en-US");
 
   translated.clear();
-  auto kept = LoadFile("[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Fraese\r\nLANGUAGE=de-DE\r\nVERSION=80402\r\n"
-                       "[MACROINF]\r\nDISABLETRANSLATE=Yes\r\n");
+  auto kept = LoadFile(
+      "[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Fraese\r\nLANGUAGE=de-DE\r\nVERSION=80402\r\n"
+      "[MACROINF]\r\nDISABLETRANSLATE=Yes\r\n");
   EXPECT_EQ(kept->Description(), "Fraese");
   EXPECT_TRUE(translated.empty());
 }
@@ -112,8 +115,9 @@ TEST_F(MachineTypeTest, ANewFileReadOnceHoldsEveryKeyAndReadingAgainChangesNothi
 }
 
 TEST_F(MachineTypeTest, ControlSyntaxAndFilterFollowTheBasicType) {
-  auto heidenhain = LoadFile("[GENERAL]\r\nTYPENAME=H\r\nDESCRIPTION=TNC\r\nBASICTYPE=1\r\n"
-                             "[MACHINETYPE]\r\nBLOCKSKIP=\r\nDECIMAL=\r\n");
+  auto heidenhain = LoadFile(
+      "[GENERAL]\r\nTYPENAME=H\r\nDESCRIPTION=TNC\r\nBASICTYPE=1\r\n"
+      "[MACHINETYPE]\r\nBLOCKSKIP=\r\nDECIMAL=\r\n");
   const SettingValues& v = heidenhain->Values();
   EXPECT_EQ(v.Text(kCommentStart), ";");
   EXPECT_EQ(v.Text(kBlockSkip), "/");  // empty in the file
@@ -126,7 +130,8 @@ TEST_F(MachineTypeTest, ControlSyntaxAndFilterFollowTheBasicType) {
   EXPECT_EQ(lathe->Values().Text(kFilterType), "TURNFANUCA");
   EXPECT_TRUE(lathe->IsTurning());
 
-  auto stored = LoadFile(kCurrentHeader + "[INSPECT]\r\nFILTERURI=u\r\nFILTERTYPE=turnhaas\r\nFILTERDLL=lib\r\nTURNPRG=No\r\n");
+  auto stored =
+      LoadFile(kCurrentHeader + "[INSPECT]\r\nFILTERURI=u\r\nFILTERTYPE=turnhaas\r\nFILTERDLL=lib\r\nTURNPRG=No\r\n");
   EXPECT_FALSE(stored->IsChanged());
   EXPECT_EQ(stored->Values().Text(kFilterDll), "lib");
   EXPECT_TRUE(stored->IsTurning());
@@ -136,13 +141,13 @@ TEST_F(MachineTypeTest, ControlSyntaxAndFilterFollowTheBasicType) {
 }
 
 TEST_F(MachineTypeTest, AnOlderColourSectionIsTakenOverOnce) {
-  auto type = LoadFile("[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Mill\r\nVERSION=50000\r\n"
-                       "[COLORS]\r\nCOUNT=31\r\nUSE=0\r\nFIXCOLOR3=255\r\nUSRCOLOR0=33554560:14:G\r\nUSRCOLOR1=broken\r\n"
-                       "USRCOLOR30=16711680:15:X\r\nUSRCOLOR31=1:16:beyond the count\r\n");
+  auto type = LoadFile(
+      "[GENERAL]\r\nTYPENAME=T1\r\nDESCRIPTION=Mill\r\nVERSION=50000\r\n"
+      "[COLORS]\r\nCOUNT=31\r\nUSE=0\r\nFIXCOLOR3=255\r\nUSRCOLOR0=33554560:14:G\r\nUSRCOLOR1=broken\r\n"
+      "USRCOLOR30=16711680:15:X\r\nUSRCOLOR31=1:16:beyond the count\r\n");
   EXPECT_TRUE(type->IsChanged());
   EXPECT_EQ(type->Values().Colour(kFixColor, 3), 255u);
-  EXPECT_EQ(type->Colours().Entries(),
-            (std::vector<UserColour>{{"G", 33554560, 14}, {"X", 16711680, 15}}));
+  EXPECT_EQ(type->Colours().Entries(), (std::vector<UserColour>{{"G", 33554560, 14}, {"X", 16711680, 15}}));
   type->Save();
   GIniFile ini;
   ini.Open(path);
@@ -152,8 +157,9 @@ TEST_F(MachineTypeTest, AnOlderColourSectionIsTakenOverOnce) {
 
 TEST_F(MachineTypeTest, OlderAndShortPathsAreCompleted) {
   WriteFile(dir.File("post.js"), "");
-  auto type = LoadFile(kCurrentHeader + "[TOOLLIST]\r\nTEMPLATE=C:\\VELMO\\Sys\\Toollist.txt\r\n"
-                                        "[PLANAR]\r\nDEFAULTPOSTPROCESSORFILENAME=post.js\r\n");
+  auto type = LoadFile(kCurrentHeader +
+                       "[TOOLLIST]\r\nTEMPLATE=C:\\VELMO\\Sys\\Toollist.txt\r\n"
+                       "[PLANAR]\r\nDEFAULTPOSTPROCESSORFILENAME=post.js\r\n");
   EXPECT_EQ(type->Values().Text(kTemplate), "/data/ToolList.txt");
   EXPECT_EQ(type->Values().Text(kDefaultPostProcessor), dir.File("post.js"));
   auto own = LoadFile(kCurrentHeader + "[PLANAR]\r\nDEFAULTPOSTPROCESSORFILENAME=missing.js\r\n");
@@ -177,23 +183,25 @@ TEST_F(MachineTypeTest, TheSaverWritesTheAlwaysPartEveryTimeAndTheRestWhenChange
   EXPECT_FALSE(type->IsChanged());
   EXPECT_EQ(ini.GetString("RENUM", "PRECEEDESTR"), "O");
   std::string text = ReadFile(path);
-  EXPECT_NE(text.find("[GLOBALCOLORLIST]\r\n"
-                      "USE\t\t= 1\r\nINBLOCK\t\t= 1\r\nUSEMODALCOLORS\t= 1\r\nCOUNT\t\t= 2\r\n"
-                      "FIXCOLOR0\t= 0\r\nFIXCOLOR1\t= 16777215\r\nFIXCOLOR2\t= 65535\r\nFIXCOLOR3\t= 12582912\r\n"
-                      "FIXCOLOR4\t= 8388608\r\nFIXCOLOR5\t= 192\r\nFIXCOLOR6\t= 49152\r\nFIXCOLOR7\t= 12582912\r\n"
-                      "FIXCOLOR8\t= 12582912\r\nFIXCOLOR9\t= 14737632\r\nFIXCOLOR10\t= 16711935\r\nFIXCOLOR11\t= 255\r\n"
-                      "FIXCOLOR12\t= 13421772\r\nFIXCOLOR13\t= 14277081\r\n"
-                      "USRCOLOR0\t= 41975872:14:G\r\nUSRCOLOR1\t= 33587200:15:M\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("[GLOBALCOLORLIST]\r\n"
+                "USE\t\t= 1\r\nINBLOCK\t\t= 1\r\nUSEMODALCOLORS\t= 1\r\nCOUNT\t\t= 2\r\n"
+                "FIXCOLOR0\t= 0\r\nFIXCOLOR1\t= 16777215\r\nFIXCOLOR2\t= 65535\r\nFIXCOLOR3\t= 12582912\r\n"
+                "FIXCOLOR4\t= 8388608\r\nFIXCOLOR5\t= 192\r\nFIXCOLOR6\t= 49152\r\nFIXCOLOR7\t= 12582912\r\n"
+                "FIXCOLOR8\t= 12582912\r\nFIXCOLOR9\t= 14737632\r\nFIXCOLOR10\t= 16711935\r\nFIXCOLOR11\t= 255\r\n"
+                "FIXCOLOR12\t= 13421772\r\nFIXCOLOR13\t= 14277081\r\n"
+                "USRCOLOR0\t= 41975872:14:G\r\nUSRCOLOR1\t= 33587200:15:M\r\n"),
+      std::string::npos)
       << text;
 }
 
 TEST_F(MachineTypeTest, ToolListsKeepTheirRecordsAndDropWhatIsNotOne) {
-  auto type = LoadFile(kCurrentHeader +
-                       "[INSPECT]\r\nFILTERURI=u\r\nFILTERTYPE=MILLFANUC\r\nTOOLCOUNT=3\r\n"
-                       "TOOL000=3|12|1|0|END MILL#10|roughing|10|0|0|25|30|60|10|255|HSK63|63|80|10|118|4|||||LIB7|0\r\n"
-                       "TOOL001=garbage\r\n"
-                       "TOOL002=3|14|2|0|DRILL|x|8.5|0|118|40|45|90|8.5|65280|ER32|32|60|8.5|118|2|||||LIB9|1\r\n");
+  auto type =
+      LoadFile(kCurrentHeader +
+               "[INSPECT]\r\nFILTERURI=u\r\nFILTERTYPE=MILLFANUC\r\nTOOLCOUNT=3\r\n"
+               "TOOL000=3|12|1|0|END MILL#10|roughing|10|0|0|25|30|60|10|255|HSK63|63|80|10|118|4|||||LIB7|0\r\n"
+               "TOOL001=garbage\r\n"
+               "TOOL002=3|14|2|0|DRILL|x|8.5|0|118|40|45|90|8.5|65280|ER32|32|60|8.5|118|2|||||LIB9|1\r\n");
   ASSERT_EQ(type->MillTools().Tools().size(), 2u);
   ToolRecord& first = type->MillTools().Tools()[0];
   EXPECT_EQ(first.name, "END MILL#10");

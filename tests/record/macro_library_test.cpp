@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "context/message_ids.h"
-#include "module/module_state.h"
 #include "ini/ini_file.h"
+#include "module/module_state.h"
 #include "record/machine_type.h"
 #include "schema/macro_library.h"
 #include "support/temp_dir.h"
@@ -47,16 +47,18 @@ class MacroLibraryTest : public ::testing::Test {
     std::string out;
     for (size_t i = 0; i < macro.parameters.size(); ++i) {
       const MacroFields& f = macro.parameters[i].fields;
-      out += std::to_string(i + 1) + ":" + f.Text(kParameterDescription) + (f.Bool(kParameterIsFunction) ? "@" : "") + " ";
+      out +=
+          std::to_string(i + 1) + ":" + f.Text(kParameterDescription) + (f.Bool(kParameterIsFunction) ? "@" : "") + " ";
     }
     return out;
   }
 };
 
 TEST_F(MacroLibraryTest, OnlyReferencedParametersStayNumberedFromOneAndTheLinesFollow) {
-  Load("[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Drill\r\nTEXT=G81 Z$2 R@5\xFFG80 (depth $2)\xFF#101=$9\r\n"
-       "PARAMCOUNT=5\r\n000DESC=One\r\n001DESC=Depth\r\n002DESC=Three\r\n003DESC=Four\r\n004DESC=Retract\r\n"
-       "004DEFAULT=2.5\r\n");
+  Load(
+      "[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Drill\r\nTEXT=G81 Z$2 R@5\xFFG80 (depth $2)\xFF#101=$9\r\n"
+      "PARAMCOUNT=5\r\n000DESC=One\r\n001DESC=Depth\r\n002DESC=Three\r\n003DESC=Four\r\n004DESC=Retract\r\n"
+      "004DEFAULT=2.5\r\n");
   ASSERT_EQ(library.Macros().size(), 1u);
   const Macro& drill = library.Macros()[0];
   EXPECT_EQ(Parameters(drill), "1:Depth 2:Retract@ ");
@@ -64,8 +66,9 @@ TEST_F(MacroLibraryTest, OnlyReferencedParametersStayNumberedFromOneAndTheLinesF
   EXPECT_EQ(drill.lines, (std::vector<std::string>{"G81 Z$1 R@2", "G80 (depth $1)", "#101=$9"}))
       << "a reference to a parameter the macro lacks stays as written";
 
-  Load("[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Both\r\nTEXT=$1 @1 $3\r\nPARAMCOUNT=3\r\n"
-       "000DESC=A\r\n001DESC=B\r\n001ISFUNC=Yes\r\n002DESC=C\r\n002ISFUNC=Yes\r\n");
+  Load(
+      "[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Both\r\nTEXT=$1 @1 $3\r\nPARAMCOUNT=3\r\n"
+      "000DESC=A\r\n001DESC=B\r\n001ISFUNC=Yes\r\n002DESC=C\r\n002ISFUNC=Yes\r\n");
   EXPECT_EQ(Parameters(library.Macros()[0]), "1:A@ 2:C@ ") << "ISFUNC is kept where the file sets it";
   EXPECT_EQ(library.Macros()[0].lines, std::vector<std::string>{"$1 @1 $2"});
 }
@@ -80,8 +83,12 @@ TEST_F(MacroLibraryTest, MissingSectionsAreSkippedWithoutBeingCreated) {
 
 TEST_F(MacroLibraryTest, TextIsSplitAtEveryJointIntoAtMost2048Lines) {
   EXPECT_EQ(SplitMacroText(""), std::vector<std::string>{""});
-  EXPECT_EQ(SplitMacroText("a\xFF\xFF" "b\xFF"), (std::vector<std::string>{"a", "", "b", ""}));
-  EXPECT_EQ(JoinMacroLines({"a", "", "b", ""}), "a\xFF\xFF" "b\xFF");
+  EXPECT_EQ(SplitMacroText("a\xFF\xFF"
+                           "b\xFF"),
+            (std::vector<std::string>{"a", "", "b", ""}));
+  EXPECT_EQ(JoinMacroLines({"a", "", "b", ""}),
+            "a\xFF\xFF"
+            "b\xFF");
   EXPECT_EQ(SplitMacroText(std::string(3000, '\xFF')).size(), 2048u) << "lines past 2048 are not kept";
 }
 
@@ -103,42 +110,40 @@ TEST_F(MacroLibraryTest, AChangedLibraryIsWrittenWholeInTheOrderOfItsKeys) {
 
   // The sections of the macros and the groups are written anew at the end;
   // the favourites, which loading completed, did not change.
-  const std::string expected =
-      "[MACROINF]\r\nCOUNT= 1\r\nCURRENT=0\r\n" + kProbe +
-      Appended("FAVORITE") + "COUNT\t\t= 0\r\n" +
-      Appended("MACRO000") +
-      "NAME\t\t= Pocket\r\n"
-      "PICTURE\t\t= \r\n"
-      "ATTACHMENT\t= \r\n"
-      "HIDEFORMULAS\t= No\r\n"
-      "GROUPID\t\t= 1\r\n"
-      "TEXT\t\t= G0 X$1\xFF (end)\r\n"
-      "PARAMCOUNT\t= 1\r\n"
-      "000DESC\t\t= Width\r\n"
-      "000REQUIRED\t= No\r\n"
-      "000ISFUNC\t= No\r\n"
-      "000USESIGN\t= No\r\n"
-      "000UPPERCASE\t= Yes\r\n"
-      "000ALLOWNEG\t= Yes\r\n"
-      "000NOEMPTYLINE\t= No\r\n"
-      "000ALLOWALPHA\t= No\r\n"
-      "000REMEBER\t= Yes\r\n"
-      "000DEFAULT\t= \r\n"
-      "000PREFIX\t= \r\n"
-      "000SUFFIX\t= \r\n"
-      "000MIN\t\t= \r\n"
-      "000MAX\t\t= \r\n"
-      "000DECIMALS\t= 3\r\n"
-      "000DIGITS\t= 0\r\n"
-      "000LASTVAL\t= \r\n"
-      "000INPUTORDER\t= 0\r\n"
-      "000PARAMPICTURE\t= \r\n"
-      "000COMBOBOXENABLED= No\r\n"
-      "000COMBOBOXCFG\t= \r\n" +
-      Appended("MACROGRP") +
-      "COUNT\t\t= 2\r\n"
-      "GRP000\t\t= General\r\n"
-      "GRP001\t\t= Pockets\r\n";
+  const std::string expected = "[MACROINF]\r\nCOUNT= 1\r\nCURRENT=0\r\n" + kProbe + Appended("FAVORITE") +
+                               "COUNT\t\t= 0\r\n" + Appended("MACRO000") +
+                               "NAME\t\t= Pocket\r\n"
+                               "PICTURE\t\t= \r\n"
+                               "ATTACHMENT\t= \r\n"
+                               "HIDEFORMULAS\t= No\r\n"
+                               "GROUPID\t\t= 1\r\n"
+                               "TEXT\t\t= G0 X$1\xFF (end)\r\n"
+                               "PARAMCOUNT\t= 1\r\n"
+                               "000DESC\t\t= Width\r\n"
+                               "000REQUIRED\t= No\r\n"
+                               "000ISFUNC\t= No\r\n"
+                               "000USESIGN\t= No\r\n"
+                               "000UPPERCASE\t= Yes\r\n"
+                               "000ALLOWNEG\t= Yes\r\n"
+                               "000NOEMPTYLINE\t= No\r\n"
+                               "000ALLOWALPHA\t= No\r\n"
+                               "000REMEBER\t= Yes\r\n"
+                               "000DEFAULT\t= \r\n"
+                               "000PREFIX\t= \r\n"
+                               "000SUFFIX\t= \r\n"
+                               "000MIN\t\t= \r\n"
+                               "000MAX\t\t= \r\n"
+                               "000DECIMALS\t= 3\r\n"
+                               "000DIGITS\t= 0\r\n"
+                               "000LASTVAL\t= \r\n"
+                               "000INPUTORDER\t= 0\r\n"
+                               "000PARAMPICTURE\t= \r\n"
+                               "000COMBOBOXENABLED= No\r\n"
+                               "000COMBOBOXCFG\t= \r\n" +
+                               Appended("MACROGRP") +
+                               "COUNT\t\t= 2\r\n"
+                               "GRP000\t\t= General\r\n"
+                               "GRP001\t\t= Pockets\r\n";
   EXPECT_EQ(ReadFile(path), expected);
 
   GIniFile again;
@@ -190,9 +195,10 @@ TEST_F(MacroLibraryTest, ReadingInOnePassAnswersAsReadingKeyByKeyForOddFiles) {
 TEST_F(MacroLibraryTest, EnteredValuesGoWhereTheFileHoldsTheParameter) {
   // The first section has no name, and the first parameter of the second is
   // dropped: the loaded macro 0, parameter 1 is MACRO001, 001 in the file.
-  const std::string before = "[MACROINF]\r\nCOUNT=2\r\nCURRENT=0\r\n[MACRO000]\r\nNAME=\r\n"
-                             "[MACRO001]\r\nNAME=Tap\r\nTEXT=M29 S$2\r\nPARAMCOUNT=2\r\n000DESC=Unused\r\n"
-                             "000LASTVAL=keep\r\n001DESC=Speed\r\n001LASTVAL=100\r\n";
+  const std::string before =
+      "[MACROINF]\r\nCOUNT=2\r\nCURRENT=0\r\n[MACRO000]\r\nNAME=\r\n"
+      "[MACRO001]\r\nNAME=Tap\r\nTEXT=M29 S$2\r\nPARAMCOUNT=2\r\n000DESC=Unused\r\n"
+      "000LASTVAL=keep\r\n001DESC=Speed\r\n001LASTVAL=100\r\n";
   Load(before);
   ini.Flush();
   std::string loaded = ReadFile(path);
@@ -209,24 +215,27 @@ TEST_F(MacroLibraryTest, EnteredValuesGoWhereTheFileHoldsTheParameter) {
 
 TEST_F(MacroLibraryTest, NamesAndPromptsAreTranslatedAndWrittenBack) {
   context.translate = [](std::string_view text) { return text == "Bohren" ? "Drill" : text == "Tiefe" ? "Depth" : ""; };
-  Load("[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Bohren\r\nTEXT=$1$2\r\nPARAMCOUNT=2\r\n000DESC=Tiefe\r\n"
-       "001DESC=Vorschub\r\n");
+  Load(
+      "[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Bohren\r\nTEXT=$1$2\r\nPARAMCOUNT=2\r\n000DESC=Tiefe\r\n"
+      "001DESC=Vorschub\r\n");
   EXPECT_EQ(Parameters(library.Macros()[0]), "1:Depth 2:Vorschub ");
   ini.Flush();
   EXPECT_NE(ReadFile(path).find("NAME= Drill\r\n"), std::string::npos);
 }
 
 TEST_F(MacroLibraryTest, GroupsFavouritesAndTheDatabaseMarker) {
-  Load("[MACROINF]\r\nCOUNT=2\r\n[MACRO000]\r\nNAME=A\r\nTEXT=X$DB\r\n[MACRO001]\r\nNAME=B\r\nPARAMCOUNT=1\r\n"
-       "000DEFAULT=$DB.ID\r\nTEXT=$1\r\n");
+  Load(
+      "[MACROINF]\r\nCOUNT=2\r\n[MACRO000]\r\nNAME=A\r\nTEXT=X$DB\r\n[MACRO001]\r\nNAME=B\r\nPARAMCOUNT=1\r\n"
+      "000DEFAULT=$DB.ID\r\nTEXT=$1\r\n");
   EXPECT_TRUE(library.Macros()[0].uses_database);
   EXPECT_TRUE(library.Macros()[1].uses_database);
   EXPECT_EQ(library.Groups(), std::vector<std::string>{"General"});
 
-  Load("[MACROINF]\r\nCOUNT=2\r\n[MACRO000]\r\nNAME=A\r\n[MACRO001]\r\nNAME=B\r\n"
-       "[MACROGRP]\r\nCOUNT=2\r\nGRP000=Drilling\r\nGRP001=Milling\r\n"
-       "[FAVORITE]\r\nCOUNT=4\r\nFAVGROUP0=1\r\nFAVMAC0=1\r\nFAVGROUP1=0\r\nFAVMAC1=2\r\nFAVMAC2=-1\r\n"
-       "FAVGROUP3=0\r\nFAVMAC3=0\r\n");
+  Load(
+      "[MACROINF]\r\nCOUNT=2\r\n[MACRO000]\r\nNAME=A\r\n[MACRO001]\r\nNAME=B\r\n"
+      "[MACROGRP]\r\nCOUNT=2\r\nGRP000=Drilling\r\nGRP001=Milling\r\n"
+      "[FAVORITE]\r\nCOUNT=4\r\nFAVGROUP0=1\r\nFAVMAC0=1\r\nFAVGROUP1=0\r\nFAVMAC1=2\r\nFAVMAC2=-1\r\n"
+      "FAVGROUP3=0\r\nFAVMAC3=0\r\n");
   EXPECT_EQ(library.Groups(), (std::vector<std::string>{"Drilling", "Milling"}));
   EXPECT_EQ(library.Favourites(), (std::vector<MacroFavourite>{{1, 1}, {0, 0}}))
       << "favourites of macros that are not there are dropped";
@@ -242,8 +251,9 @@ TEST_F(MacroLibraryTest, GroupsFavouritesAndTheDatabaseMarker) {
 }
 
 TEST_F(MacroLibraryTest, SortedViews) {
-  Load("[MACROINF]\r\nCOUNT=4\r\n[MACRO000]\r\nNAME=drill\r\nGROUPID=1\r\n[MACRO001]\r\nNAME=Bore\r\nGROUPID=1\r\n"
-       "[MACRO002]\r\nNAME=Chamfer\r\nGROUPID=0\r\n[MACRO003]\r\nNAME=Align\r\nGROUPID=1\r\n");
+  Load(
+      "[MACROINF]\r\nCOUNT=4\r\n[MACRO000]\r\nNAME=drill\r\nGROUPID=1\r\n[MACRO001]\r\nNAME=Bore\r\nGROUPID=1\r\n"
+      "[MACRO002]\r\nNAME=Chamfer\r\nGROUPID=0\r\n[MACRO003]\r\nNAME=Align\r\nGROUPID=1\r\n");
   EXPECT_EQ(library.ByName(), (std::vector<int>{3, 1, 2, 0}));
   EXPECT_EQ(library.ByGroup(), (std::vector<int>{2, 3, 1, 0}));
   EXPECT_EQ(library.ByGroupAndPosition(), (std::vector<int>{2, 0, 1, 3}));
@@ -255,8 +265,9 @@ TEST_F(MacroLibraryTest, AMachineTypeLoadsItsMacrosInItsLanguageWithTheDefaultGr
   table[kDefaultMacroGroupMessageId] = "Allgemein";
   Module() = ModuleState{};
   InitModule(table.data());
-  WriteFile(path, "[GENERAL]\r\nTYPENAME=T\r\nDESCRIPTION=D\r\nLANGUAGE=de-DE\r\nVERSION=80402\r\n"
-                  "[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Bohren\r\nTEXT=$1\r\nPARAMCOUNT=1\r\n000DESC=Tiefe\r\n");
+  WriteFile(path,
+            "[GENERAL]\r\nTYPENAME=T\r\nDESCRIPTION=D\r\nLANGUAGE=de-DE\r\nVERSION=80402\r\n"
+            "[MACROINF]\r\nCOUNT=1\r\n[MACRO000]\r\nNAME=Bohren\r\nTEXT=$1\r\nPARAMCOUNT=1\r\n000DESC=Tiefe\r\n");
   TypeContext type_context;
   type_context.load.language = "en-US";
   std::vector<std::string> asked;

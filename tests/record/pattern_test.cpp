@@ -36,8 +36,8 @@ TEST(PatternTranslation, WritesWhatTheCLibraryUnderstands) {
 TEST(Pattern, ValueIsTheMatchedValueGroupThatStartsFirst) {
   EXPECT_EQ(ValueOf("M<3[0-9][0-9]>($|[^0-9])", "N20 G01 M310 X5"), "310");
   EXPECT_EQ(ValueOf("(P<[0-9]+>)|(Q<[0-9]+>)", "G04 Q12"), "12");  // the first group did not take part
-  EXPECT_EQ(ValueOf("<X<[0-9]>>", "X7"), "X7");                     // outer and inner: the outer starts first
-  EXPECT_EQ(ValueOf("(<a>|<b>)+", "ba"), "b");                      // the later group starts first
+  EXPECT_EQ(ValueOf("<X<[0-9]>>", "X7"), "X7");                    // outer and inner: the outer starts first
+  EXPECT_EQ(ValueOf("(<a>|<b>)+", "ba"), "b");                     // the later group starts first
 
   auto plain = Compiled("WAITM").Find("N10 WAITM(1,1,2)");
   ASSERT_TRUE(plain);
@@ -100,14 +100,10 @@ TEST(Pattern, ErrorsTellWhyAndLeaveThePatternUnset) {
     const char* text;
     const char* error;
   } cases[] = {
-      {"M[0-9]>", "Unmatched < or >"},
-      {"(M<[0-9])>", "Unmatched < or >"},
-      {"M)", "Unmatched ) or \\)"},
-      {"(|M1)", "Empty alternative"},
-      {"", "Empty regular expression"},
-      {"*M", "Invalid preceding regular expression"},
-      {"M\\", "Trailing backslash"},
-      {"(a{100}){100}", "Regular expression too big"},
+      {"M[0-9]>", "Unmatched < or >"},  {"(M<[0-9])>", "Unmatched < or >"},
+      {"M)", "Unmatched ) or \\)"},     {"(|M1)", "Empty alternative"},
+      {"", "Empty regular expression"}, {"*M", "Invalid preceding regular expression"},
+      {"M\\", "Trailing backslash"},    {"(a{100}){100}", "Regular expression too big"},
   };
   for (const Case& c : cases) {
     GPattern pattern;

@@ -8,8 +8,8 @@
 
 #include <filesystem>
 
-#include "module/module_state.h"
 #include "ini/ini_file.h"
+#include "module/module_state.h"
 #include "support/temp_dir.h"
 
 namespace prefig {
@@ -63,7 +63,9 @@ TEST_F(ProtocolListTest, PlugInsAreAskedOnceAndTheListReusedWhileTheFolderIsUnch
   ASSERT_EQ(again.Load(main, protocols), 1);
   EXPECT_FALSE(again.Rescanned());
 
-  struct utimbuf times{1000000000, 1000000000};
+  struct utimbuf times {
+    1000000000, 1000000000
+  };
   ::utime(serial.library.c_str(), &times);
   GProtocolList touched;
   touched.Load(main, protocols);

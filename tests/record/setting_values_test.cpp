@@ -37,31 +37,33 @@ TEST_F(SettingValuesTest, AnEmptyFileIsCompletedMemberByMemberWithQuotedDefaults
   ini.Open(path);
   SettingValues values(kMain);
   values.Load(ini, *FindTable("external commands"), context);
-  EXPECT_EQ(ReadFile(path), kVersionBlock +
-                                "\r\n## EXTCMD #####################################################################\r\n"
-                                "\r\n[EXTCMD]\r\n"
-                                "TITLE00\t\t= \r\n"
-                                "WAITOUTPUT00\t= Yes\r\n"
-                                "OUTPUT00\t= $PATH/$FILENOEXT.OUT\r\n"
-                                "EXE00\t\t= \r\n"
-                                "PARAM00\t\t= \"\"$PATH/$FILE\" \"$OUTFILE\"\"\r\n"
-                                "TITLE01\t\t= \r\n"
-                                "WAITOUTPUT01\t= Yes\r\n"
-                                "OUTPUT01\t= $PATH/$FILENOEXT.OUT\r\n"
-                                "EXE01\t\t= \r\n"
-                                "PARAM01\t\t= \"\"$PATH/$FILE\" \"$OUTFILE\"\"\r\n");
+  EXPECT_EQ(ReadFile(path),
+            kVersionBlock +
+                "\r\n## EXTCMD #####################################################################\r\n"
+                "\r\n[EXTCMD]\r\n"
+                "TITLE00\t\t= \r\n"
+                "WAITOUTPUT00\t= Yes\r\n"
+                "OUTPUT00\t= $PATH/$FILENOEXT.OUT\r\n"
+                "EXE00\t\t= \r\n"
+                "PARAM00\t\t= \"\"$PATH/$FILE\" \"$OUTFILE\"\"\r\n"
+                "TITLE01\t\t= \r\n"
+                "WAITOUTPUT01\t= Yes\r\n"
+                "OUTPUT01\t= $PATH/$FILENOEXT.OUT\r\n"
+                "EXE01\t\t= \r\n"
+                "PARAM01\t\t= \"\"$PATH/$FILE\" \"$OUTFILE\"\"\r\n");
   SettingValues again(kMain);
   again.Load(ini, *FindTable("external commands"), context);
   EXPECT_EQ(again.Text(kExtParam, 0), "\"$PATH/$FILE\" \"$OUTFILE\"");
 }
 
 TEST_F(SettingValuesTest, NumbersAreClampedOrReplacedAndWrittenBackInTheirOwnForm) {
-  OpenWith("[SYSTEM]\r\nTABCHARS=99\r\nNLINSIZE=abc\r\nSHUTDOWNTIMEOUT=300\r\n"
-           "[INSPECT]\r\nDEFAULTWINSIZE=0,29\r\n"
-           "[PRINTERSETUP]\r\nLEFTMARGIN=3,25\r\nRIGHTMARGIN=x\r\n");
+  OpenWith(
+      "[SYSTEM]\r\nTABCHARS=99\r\nNLINSIZE=abc\r\nSHUTDOWNTIMEOUT=300\r\n"
+      "[INSPECT]\r\nDEFAULTWINSIZE=0,29\r\n"
+      "[PRINTERSETUP]\r\nLEFTMARGIN=3,25\r\nRIGHTMARGIN=x\r\n");
   SettingValues values(kMain);
-  for (const Setting* s : {&kTabChars, &kNlInSize, &kShutdownTimeout, &kDefaultWinSize, &kLeftMargin, &kRightMargin,
-                           &kShowMacroFormula}) {
+  for (const Setting* s :
+       {&kTabChars, &kNlInSize, &kShutdownTimeout, &kDefaultWinSize, &kLeftMargin, &kRightMargin, &kShowMacroFormula}) {
     values.Load(ini, *s, context);
   }
   EXPECT_EQ(values.Int(kTabChars), 50);
@@ -96,11 +98,12 @@ TEST_F(SettingValuesTest, AFontIsFourteenKeysWithBytesAndFaceNameKeptInBounds) {
   const FontDescription& font = values.Font(kEditorFont);
   EXPECT_EQ(font.quality, 255);
   EXPECT_EQ(font.face_name, std::string(31, 'F'));
-  EXPECT_EQ(ReadFile(path), "[EDITOR]\r\nFONTWEIGHT=400\r\nFONTQUALITY= 255\r\nFONTFACENAME=" + std::string(40, 'F') +
-                                "\r\nFONTHEIGHT\t= -16\r\nFONTWIDTH\t= 0\r\nFONTESCAPEMENT\t= 0\r\n"
-                                "FONTORIENTATION\t= 0\r\nFONTITALIC\t= 0\r\nFONTUNDERLINE\t= 0\r\nFONTSTRIKEOUT\t= 0\r\n"
-                                "FONTCHARSET\t= 0\r\nFONTOUTPREC\t= 3\r\nFONTCLIPPREC\t= 2\r\nFONTPITCHFAMILY\t= 49\r\n" +
-                                kVersionBlock);
+  EXPECT_EQ(ReadFile(path),
+            "[EDITOR]\r\nFONTWEIGHT=400\r\nFONTQUALITY= 255\r\nFONTFACENAME=" + std::string(40, 'F') +
+                "\r\nFONTHEIGHT\t= -16\r\nFONTWIDTH\t= 0\r\nFONTESCAPEMENT\t= 0\r\n"
+                "FONTORIENTATION\t= 0\r\nFONTITALIC\t= 0\r\nFONTUNDERLINE\t= 0\r\nFONTSTRIKEOUT\t= 0\r\n"
+                "FONTCHARSET\t= 0\r\nFONTOUTPREC\t= 3\r\nFONTCLIPPREC\t= 2\r\nFONTPITCHFAMILY\t= 49\r\n" +
+                kVersionBlock);
 }
 
 TEST_F(SettingValuesTest, PasswordIsStoredAsHexAndReadBackAsText) {
@@ -128,8 +131,9 @@ TEST_F(SettingValuesTest, DefaultsFollowBasicTypeLocaleAndPlace) {
 }
 
 TEST_F(SettingValuesTest, ReadingRulesBetweenSettings) {
-  OpenWith("[MACHINETYPE]\r\nTOOLCHANGE=TOOL CALL\r\nDECIMAL=\r\nCOMMENTEND=\r\n"
-           "[LOADSAVE]\r\nUNIPROMPT=Yes\r\nUNIALWAYS=Yes\r\nLOADEXT= nc, .iso ,,TAP,\r\n");
+  OpenWith(
+      "[MACHINETYPE]\r\nTOOLCHANGE=TOOL CALL\r\nDECIMAL=\r\nCOMMENTEND=\r\n"
+      "[LOADSAVE]\r\nUNIPROMPT=Yes\r\nUNIALWAYS=Yes\r\nLOADEXT= nc, .iso ,,TAP,\r\n");
   SettingValues values(kType);
   for (const Setting* s : {&kToolChange, &kToolPrefix, &kDecimal, &kCommentEnd, &kUniAlways, &kLoadExt}) {
     values.Load(ini, *s, context);

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "record/colour_list.h"
 #include "ini/ini_file.h"
-#include "schema/registry.h"
+#include "record/colour_list.h"
 #include "record/setting_tables.h"
 #include "record/tool_table.h"
+#include "schema/registry.h"
 #include "support/temp_dir.h"
 
 namespace prefig {

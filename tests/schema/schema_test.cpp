@@ -7,8 +7,8 @@
 #include <set>
 
 #include "ini/ini_text.h"
-#include "schema/registry.h"
 #include "record/setting_values.h"
+#include "schema/registry.h"
 #include "support/temp_dir.h"
 
 namespace prefig {

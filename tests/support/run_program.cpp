@@ -1,7 +1,7 @@
 #include "support/run_program.h"
 
-#include <spawn.h>
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

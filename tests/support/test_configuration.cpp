@@ -4,8 +4,8 @@
 
 #include "context/config_path_handler.h"
 #include "context/message_file.h"
-#include "module/module_state.h"
 #include "ini/ini_file.h"
+#include "module/module_state.h"
 #include "pages/setup_session.h"
 #include "support/temp_dir.h"
 

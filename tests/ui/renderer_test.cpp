@@ -11,21 +11,21 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "context/config_path_handler.h"
-#include "pages/config_paths_dialog.h"
-#include "pages/editor_setup_main.h"
-#include "pages/five_axis_dialog.h"
 #include "controls/header_ctrl.h"
 #include "controls/push_button.h"
 #include "module/plugin_abi.h"
-#include "pages/scripted_services.h"
+#include "pages/config_paths_dialog.h"
+#include "pages/editor_setup_main.h"
+#include "pages/five_axis_dialog.h"
 #include "pages/machine_types/rename_machine_type.h"
+#include "pages/scripted_services.h"
 #include "support/message_table.h"
 #include "support/temp_dir.h"
 #include "support/test_page.h"

@@ -2,10 +2,10 @@
 
 #include "context/language_code.h"
 #include "context/message_file.h"
-#include "module/module_state.h"
-#include "platform/machine_type_extensions.h"
 #include "ini/ini_text.h"
+#include "module/module_state.h"
 #include "pages/setup_session.h"
+#include "platform/machine_type_extensions.h"
 #include "record/prefiguration.h"
 #include "schema/general.h"
 #include "schema/load_save.h"

@@ -40,8 +40,8 @@ class DGlobal : public WPrefigBase {
   WSpinValue line_feeds_{this, 1070, schema::kNlInSize};
   WComboBox size_unit_{this, 1071, schema::kShowSize, {1072, 1073, 1074}};
   WSpinValue tab_width_{this, 1075, schema::kTabChars};
-  WComboBox recent_list_{this, 1084, schema::kRecentListSize, {"4", "8", "12", "16", "20", "24", "28", "32"},
-                         WComboBox::Value::kNumber};
+  WComboBox recent_list_{
+      this, 1084, schema::kRecentListSize, {"4", "8", "12", "16", "20", "24", "28", "32"}, WComboBox::Value::kNumber};
   WAutoCheckbox hide_formula_results_{this, 1081, schema::kShowMacroFormula};
   WAutoCheckbox hide_download_link_{this, 1082, schema::kHideDlLink};
   WSpinValue window_size_{this, 1089, schema::kDefaultWinSize, {.scale = 100}};

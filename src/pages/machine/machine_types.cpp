@@ -46,9 +46,9 @@ DMch::DMch() : WPrefigBase(kTitleId) {
   EnableWhen(remove_, [selected] { return selected() >= 0 && Count() > 1; }, {&list_});
   UpdateOnChange({&up_, &down_, &add_, &rename_, &remove_});
 
-  SetLayout(Column{Group{kTitleId,
-                         {Row{list_, Column{up_, down_, Stretch{}}},
-                          Row{add_, rename_, remove_, Stretch{}, legend_icon_, legend_}}}});
+  SetLayout(Column{Group{
+      kTitleId,
+      {Row{list_, Column{up_, down_, Stretch{}}}, Row{add_, rename_, remove_, Stretch{}, legend_icon_, legend_}}}});
 }
 
 void DMch::OnLoad(bool first_time) {
@@ -130,8 +130,8 @@ void DMch::Add() {
   if (dialog.Run() != kIdOk) return;
   std::string identifier = record->MachineTypes().NewIdentifier(session.working_types);
   std::string path = type_file::PathFor(record->TypesDirectory(), dialog.NewDescription(), identifier);
-  auto type = type_file::Create(dialog.Chosen(), path, dialog.NewDescription(), identifier,
-                                record->MachineTypeContext());
+  auto type =
+      type_file::Create(dialog.Chosen(), path, dialog.NewDescription(), identifier, record->MachineTypeContext());
   if (type == nullptr) {
     ShowTypeFileError(path);
     return;

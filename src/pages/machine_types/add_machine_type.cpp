@@ -4,11 +4,11 @@
 #include <filesystem>
 
 #include "context/message_ids.h"
+#include "ini/ini_text.h"
+#include "ini/profile_value.h"
 #include "module/services.h"
 #include "pages/machine_types/machine_type_texts.h"
-#include "ini/ini_text.h"
 #include "record/machine_list.h"
-#include "ini/profile_value.h"
 #include "schema/machine_general.h"
 
 namespace prefig {
@@ -30,7 +30,8 @@ std::vector<TemplateFile> TemplateFiles(const std::string& directory) {
   std::error_code error;
   for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
     std::error_code type_error;
-    if (!it->is_regular_file(type_error) || !ini::SameName(it->path().extension().string(), kTemplateExtension)) continue;
+    if (!it->is_regular_file(type_error) || !ini::SameName(it->path().extension().string(), kTemplateExtension))
+      continue;
     std::string path = it->path().string();
     const Setting& key = schema::kDescription;
     std::string description(ini::Trim(ReadProfileValue(key.section, key.key, {}, path)));

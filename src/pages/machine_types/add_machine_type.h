@@ -16,8 +16,8 @@ class GMachineType;
 struct NewTypeSource {
   enum class Kind { kBasicType, kTemplateFile, kListedType };
   Kind kind = Kind::kBasicType;
-  int basic_type = 0;                  // kBasicType: an empty file of this basic type
-  std::string template_path;           // kTemplateFile: a copy of this template
+  int basic_type = 0;                   // kBasicType: an empty file of this basic type
+  std::string template_path;            // kTemplateFile: a copy of this template
   GMachineType* listed_type = nullptr;  // kListedType: a copy of this type's file
 };
 

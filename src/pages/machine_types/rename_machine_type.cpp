@@ -1,9 +1,9 @@
 #include "pages/machine_types/rename_machine_type.h"
 
 #include "context/message_ids.h"
+#include "ini/ini_text.h"
 #include "module/services.h"
 #include "pages/machine_types/machine_type_texts.h"
-#include "ini/ini_text.h"
 
 namespace prefig {
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "platform/module_log.h"
-#include "platform/file_io.h"
 #include "ini/ini_text.h"
+#include "platform/file_io.h"
+#include "platform/module_log.h"
 #include "record/machine_list.h"
 #include "schema/machine_general.h"
 #include "schema/quiver.h"
@@ -32,9 +32,8 @@ std::string PathFor(const std::string& types_directory, std::string_view descrip
   return path;
 }
 
-std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::string& path,
-                                     std::string_view description, std::string_view identifier,
-                                     const TypeContext& context) {
+std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::string& path, std::string_view description,
+                                     std::string_view identifier, const TypeContext& context) {
   using Kind = NewTypeSource::Kind;
   std::string copy_from;
   if (source.kind == Kind::kTemplateFile) copy_from = source.template_path;

@@ -21,9 +21,8 @@ std::string PathFor(const std::string& types_directory, std::string_view descrip
 // the source's (a listed type is saved first), with the basic type when one
 // was chosen, the description, the identifier and no database storage; then
 // loads it, marked modified. Null when the file cannot be made.
-std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::string& path,
-                                     std::string_view description, std::string_view identifier,
-                                     const TypeContext& context);
+std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::string& path, std::string_view description,
+                                     std::string_view identifier, const TypeContext& context);
 
 // Moves a type's file to `path` and attaches the type to it; false, with
 // the type as it was, when the file cannot be moved.

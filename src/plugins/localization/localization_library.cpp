@@ -52,7 +52,8 @@ extern "C" __attribute__((visibility("default"))) LocalizationTranslateList* Loc
   return list;
 }
 
-extern "C" __attribute__((visibility("default"))) void Localization_DeleteTranslateList(LocalizationTranslateList* list) {
+extern "C" __attribute__((visibility("default"))) void Localization_DeleteTranslateList(
+    LocalizationTranslateList* list) {
   Lists().erase(list);
 }
 

@@ -53,12 +53,14 @@ std::string PackTranslation(std::string_view xml) {
 
 bool ParseTranslation(std::string_view xml, Translation& translation, std::string* error) {
   pugi::xml_document document;
-  pugi::xml_parse_result parsed = document.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
+  pugi::xml_parse_result parsed =
+      document.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
   if (!parsed) {
     return SetError(error, std::string(parsed.description()) + " at byte " + std::to_string(parsed.offset)), false;
   }
   pugi::xml_node root = document.document_element();
-  if (std::string_view(root.name()) != "translation") return SetError(error, "the root element is not <translation>"), false;
+  if (std::string_view(root.name()) != "translation")
+    return SetError(error, "the root element is not <translation>"), false;
   pugi::xml_attribute language = root.attribute("language");
   if (language.empty() || *language.value() == '\0') {
     return SetError(error, "<translation> has no language"), false;
