@@ -5,13 +5,13 @@
 // view, uses it too.
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "platform/text.h"
 #include "schema/font_description.h"
 
 namespace prefig::ui {
@@ -40,11 +40,7 @@ inline std::string ScreenFamily(std::string_view face) {
       {"Times New Roman", "Liberation Serif"},
   }};
   for (const auto& [original, substitute] : kSubstitutes) {
-    if (face.size() == original.size() && std::equal(face.begin(), face.end(), original.begin(), [](char a, char b) {
-          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-        })) {
-      return std::string(substitute);
-    }
+    if (platform::SameIgnoringCase(face, original)) return std::string(substitute);
   }
   return std::string(face);
 }
