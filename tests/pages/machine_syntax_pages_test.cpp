@@ -379,6 +379,12 @@ TEST_F(MultiChannelPage, UserDefinedPatternsAndTheirEnabling) {
   BoundControl<WEdit>(page, kTestValue).UserEdit("P42");
   EXPECT_EQ(Sync(), "Sync 43");
 
+  Pattern(1558).UserEdit(std::string(1100, '7'));
+  page.ShowPage(false);
+  EXPECT_EQ(Type(0).Values().Text(kSyncCommandNumber), "1:" + std::string(1021, '7'));  // as the setting keeps it
+  EXPECT_EQ(Type(0).Values().Text(kSyncCommand), "2:P<[0-9]+>");
+  page.ShowPage(true);
+
   BoundControl<WComboBox>(page, kMultiChannelMode).UserSelect(3);
   EXPECT_FALSE(Pattern(1561).IsEnabled());
   EXPECT_FALSE(BoundControl<WAutoCheckbox>(page, kSyncUsingChNo).IsEnabled());

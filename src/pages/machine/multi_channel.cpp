@@ -29,6 +29,8 @@ WMchMultiChannel::WMchMultiChannel() : WMachinePage(kTitleId, schema::kMultiChan
   using namespace layout;
   HandledInHooks({&schema::kChannelStart, &schema::kSyncCommand, &schema::kSyncCommandNumber, &schema::kChannelEnd});
   order_.SetSaveRule(&CompactChannelOrder);
+  // The prefix takes two of the setting's characters.
+  for (WEditAscii* field : {&start_, &end_, &sync_, &sync_number_}) field->SetMaximumLength(kMaxStoredPatternText + 1);
   auto_start_.Show(false);
   start_end_.SetControlName("channel");
   sync_result_.SetControlName("sync");
