@@ -3,6 +3,7 @@
 // shows, what Default and Cancel leave alone and what OK writes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "controls/combo_box.h"
@@ -293,6 +294,12 @@ TEST_F(MachineTypePages, CadCamPostEnableRulesKeepTheChecks) {
   // No manual beside the program: the button does nothing and says nothing.
   test::ButtonWithText(page, 13035).Click();
   EXPECT_TRUE(services.message_boxes.empty());
+  EXPECT_TRUE(services.opened_documents.empty());
+  std::string manual = record.ProgramDirectory() + "/Posts/Post Processor Manual.pdf";
+  std::filesystem::create_directories(record.ProgramDirectory() + "/Posts");
+  test::WriteFile(manual, "%PDF-1.4\n");
+  test::ButtonWithText(page, 13035).Click();
+  EXPECT_EQ(services.opened_documents, std::vector<std::string>{manual});
 }
 
 // The chosen post processor reaches the file only with OK.

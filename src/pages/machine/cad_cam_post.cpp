@@ -3,7 +3,6 @@
 #include "ini/ini_text.h"
 #include "module/services.h"
 #include "platform/file_io.h"
-#include "platform/run_program.h"
 #include "record/fixed_number.h"
 #include "record/machine_type.h"
 #include "record/prefiguration.h"
@@ -18,7 +17,6 @@ constexpr int kAxisGroupId = 2712;
 constexpr int kChooserCaptionId = 2718;
 constexpr int kPostProcessorFilterId = 2717;
 constexpr char kManualPath[] = "/Posts/Post Processor Manual.pdf";
-constexpr char kOpenProgram[] = "xdg-open";
 
 // At least `decimals` decimals, more where the value needs them: a
 // tolerance of 0.0005 must not show, and then be saved, as 0.001.
@@ -94,7 +92,7 @@ void DMchPlanar::OpenManual() {
   if (record == nullptr) return;
   std::string manual = record->ProgramDirectory() + kManualPath;
   if (!platform::FileExists(manual)) return;
-  platform::RunProgram(kOpenProgram, {manual});
+  GetServices().OpenDocument(manual);
 }
 
 }  // namespace prefig
