@@ -1,6 +1,7 @@
 #include "record/global_settings.h"
 
 #include "ini/ini_file.h"
+#include "record/external_command.h"
 #include "record/setting_tables.h"
 #include "schema/registry.h"
 
@@ -13,6 +14,7 @@ void GlobalSettings::Load(GIniFile& main, const LoadContext& context) {
   bool was_cached = main.SetCached(true);
   SettingHolders holders{values_, nullptr, {&mill_tools_, &turn_tools_}};
   for (const SettingTable& table : schema::kMainTables) LoadTable(main, table, holders, context);
+  NormalizeExternalCommands(values_);
   main.SetCached(was_cached);
 }
 
