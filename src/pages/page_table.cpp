@@ -1,6 +1,9 @@
 #include "pages/page_table.h"
 
+#include "pages/global/editor.h"
+#include "pages/global/external_commands.h"
 #include "pages/global/general.h"
+#include "pages/global/printer.h"
 #include "pages/machine/file_compare.h"
 #include "pages/machine/cad_cam_post.h"
 #include "pages/machine/load_save.h"
@@ -28,8 +31,8 @@ const std::array<PageEntry, kPageCount>& PageTable() {
   using P = PageId;
   static const std::array<PageEntry, kPageCount> kTable{{
       {P::kGeneral, "DGlobal", P::kGeneral, 1, &Make<DGlobal>, false},
-      {P::kEditor, "DEditor", P::kGeneral, 2, nullptr, false},
-      {P::kPrinter, "DPrinter", P::kGeneral, 3, nullptr, true},
+      {P::kEditor, "DEditor", P::kGeneral, 2, &Make<DEditor>, false},
+      {P::kPrinter, "DPrinter", P::kGeneral, 3, &Make<DPrinter>, true},
       {P::kMachineTypes, "DMch", P::kMachineTypes, 4, &Make<DMch>, false},
       {P::kSyntaxColours, "DMchColors", P::kMachineTypes, 5, &Make<DMchColors>, false},
       {P::kRenumbering, "DMchRenum", P::kMachineTypes, 6, &Make<DMchRenum>, false},
@@ -45,7 +48,7 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, nullptr, false},
       {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, nullptr, false},
       {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, nullptr, false},
-      {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, nullptr, false},
+      {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, &Make<DExternalCmd>, false},
       {P::kMazatrolView, "DSetupMazakView", P::kMazatrolView, 0, nullptr, false},
       {P::kFeatureSelection, "DPlugingSelect", P::kFeatureSelection, 0, nullptr, false},
   }};

@@ -54,7 +54,7 @@ class PageCli : public ::testing::Test {
 TEST_F(PageCli, ShowOfEveryPageMatchesTheGoldenFile) {
   test::ProgramResult list = Page({"list"});
   ASSERT_EQ(list.exit_code, 0) << list.err;
-  EXPECT_EQ(list.out.rfind("1\tGeneral\tDGlobal\n4\tMachine types\tDMch\n", 0), 0u) << list.out;
+  EXPECT_EQ(list.out.rfind("1\tGeneral\tDGlobal\n2\tEditor\tDEditor\n3\tPrinter\tDPrinter\n4\tMachine types\tDMch\n", 0), 0u) << list.out;
   const auto before = Snapshot(root.path());
   std::string dump;
   std::istringstream lines(list.out);
