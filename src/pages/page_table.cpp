@@ -3,6 +3,7 @@
 #include "pages/global/editor.h"
 #include "pages/global/external_commands.h"
 #include "pages/global/general.h"
+#include "pages/global/mazak_view.h"
 #include "pages/global/printer.h"
 #include "pages/machine/file_compare.h"
 #include "pages/machine/cad_cam_post.h"
@@ -49,7 +50,7 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, nullptr, false},
       {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, nullptr, false},
       {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, &Make<DExternalCmd>, false},
-      {P::kMazatrolView, "DSetupMazakView", P::kMazatrolView, 0, nullptr, false},
+      {P::kMazatrolView, "DSetupMazakView", P::kMazatrolView, 0, &Make<DSetupMazakView>, false},
       {P::kFeatureSelection, "DPlugingSelect", P::kFeatureSelection, 0, nullptr, false},
   }};
   return kTable;

@@ -10,10 +10,12 @@ inline constexpr Setting kMazakDecimals{
 inline constexpr Setting kMazakLang{
     .section = "SYSTEM", .key = "MAZAKLANG", .kind = kInteger, .min = 0, .max = 100, .loader = "0"};
 inline constexpr Setting kMazakShowTpc{.section = "SYSTEM", .key = "MAZAKSHOWTPC", .kind = kYesNo, .loader = "Yes"};
-// The page's Default takes "MS UI Gothic" as face name when the record's
-// language code is "jp".
+// The page's Default takes kMazakJapaneseFace as face name when the
+// record's language is Japanese.
 inline constexpr Setting kMazakViewFont{
     .section = "MAZAKVIEW", .key = "FONT*", .kind = kFont, .loader = "-16,0,0,0,700,0,0,0,0,3,2,1,49,Courier New"};
+
+inline constexpr char kMazakJapaneseFace[] = "MS UI Gothic";
 
 inline constexpr const Setting* kMazakViewPage[] = {&kMazakDecimals, &kMazakLang, &kMazakShowTpc, &kMazakViewFont};
 
