@@ -2,6 +2,7 @@
 
 #include "pages/global/editor.h"
 #include "pages/global/external_commands.h"
+#include "pages/global/feature_selection.h"
 #include "pages/global/general.h"
 #include "pages/global/mazak_view.h"
 #include "pages/global/printer.h"
@@ -51,7 +52,7 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, nullptr, false},
       {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, &Make<DExternalCmd>, false},
       {P::kMazatrolView, "DSetupMazakView", P::kMazatrolView, 0, &Make<DSetupMazakView>, false},
-      {P::kFeatureSelection, "DPlugingSelect", P::kFeatureSelection, 0, nullptr, false},
+      {P::kFeatureSelection, "DPlugingSelect", P::kFeatureSelection, 0, &Make<DPlugingSelect>, false},
   }};
   return kTable;
 }

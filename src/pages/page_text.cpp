@@ -294,7 +294,8 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
     case ControlKind::kEditAscii: {
       auto& edit = static_cast<WEdit&>(control);
       edit.UserEdit(value);
-      if (edit.Value() != value)
+      // Blanks around a value are never stored: dropping them loses nothing.
+      if (edit.Value() != ini::Trim(value))
         return Refuse(error, "cannot take '" + std::string(value) + "' (it would show '" + edit.Value() + "')");
       edit.UserLeave();
       return true;

@@ -212,6 +212,27 @@ TEST_F(Renderer, TheFiveAxisAndPathsDialogsAreDrawnFromTheirLayouts) {
   EXPECT_FALSE(std::filesystem::exists(dir.File("ConfigPaths.cfg")));
 }
 
+// OK in the window installs what was typed in its field.
+TEST_F(Renderer, ThePathsWindowsOkInstallsAChangedPathsFile) {
+  test::TempDir dir;
+  GConfigPathHandler handler(dir.File("editor"));
+  bool changed = false;
+  DConfigPaths paths(handler, &changed, {[](const std::string&) { return true; }, ""});
+  ui::FormDialogWindow window(paths, nullptr);
+  auto* keys = qobject_cast<QComboBox*>(ui::WidgetOf(&paths.Keys()));
+  auto* path = qobject_cast<QLineEdit*>(ui::WidgetOf(&paths.Path()));
+  ASSERT_TRUE(keys != nullptr && path != nullptr);
+  keys->setCurrentIndex(2);
+  emit keys->activated(2);
+  path->setText(QString::fromStdString(dir.File("data")));
+  emit path->textEdited(path->text());
+  window.accept();
+  EXPECT_EQ(paths.LastOutcome(), DConfigPaths::Outcome::kInstalled);
+  EXPECT_TRUE(changed);
+  EXPECT_NE(test::ReadFile(dir.File("ConfigPaths.cfg")).find("DATA = " + dir.File("data")), std::string::npos)
+      << test::ReadFile(dir.File("ConfigPaths.cfg"));
+}
+
 // The program's folder chooser, as the Load/save page calls it: the answer
 // goes into the caller's buffer, Cancel leaves the buffer alone.
 TEST_F(Renderer, TheFolderChooserPlugInWritesTheChosenFolderBack) {
