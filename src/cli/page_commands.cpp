@@ -25,6 +25,7 @@
 #include "pages/five_axis_dialog.h"
 #include "pages/page_text.h"
 #include "pages/run_setup.h"
+#include "record/dnc_config.h"
 #include "record/five_axis_files.h"
 #include "record/prefiguration.h"
 
@@ -126,12 +127,13 @@ class PageSession {
     if (!args.type.empty()) record_.Host().current_machine_type = FindType(args.type);
     Module().record = &record_;
     Module().restart_notice = false;
-    dialog_ = std::make_unique<DEditorSetupMain>(FeatureSwitchesOf(record_), false);
+    dialog_ = std::make_unique<DEditorSetupMain>(FeatureSwitchesOf(record_), true);
     dialog_->Open(0);
   }
   ~PageSession() {
     dialog_.reset();
     Module().record = nullptr;
+    Module().dnc_config = nullptr;
   }
 
   DEditorSetupMain& Dialog() { return *dialog_; }
@@ -139,8 +141,16 @@ class PageSession {
   AnswerServices& Services() { return services_; }
 
   // Shows the page and runs the steps.
+  // As the host, which gives its DNC client's object, the DNC pages are in
+  // the tree; the object's file is read (and so completed) only for them.
   WConfigBase& Run(const std::string& page_name, const std::vector<Step>& steps) {
-    dialog_->Select(FindPage(*dialog_, page_name));
+    int index = FindPage(*dialog_, page_name);
+    PageId id = dialog_->Tree()[static_cast<size_t>(index)].id;
+    if (id == PageId::kDncAdministration || id == PageId::kDncPortList) {
+      record_.InitDncConfig(dnc_);
+      Module().dnc_config = &dnc_;
+    }
+    dialog_->Select(index);
     WConfigBase& page = *dialog_->CurrentPage();
     RunSteps(
         steps, services_, [&page] { return page_text::Describe(page); }, [&page] { page.ResetToDefaults(); });
@@ -157,6 +167,7 @@ class PageSession {
 
   std::optional<ScratchConfiguration> scratch_;
   GPrefiguration record_;
+  GDncConfig dnc_;
   AnswerServices services_;
   std::unique_ptr<DEditorSetupMain> dialog_;
 };

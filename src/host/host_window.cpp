@@ -31,7 +31,7 @@
 
 namespace prefig::host {
 
-HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig& dnc_config)
+HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig* dnc_config)
     : module_(module),
       record_(record),
       dnc_config_(dnc_config),
@@ -79,7 +79,7 @@ HostWindow::~HostWindow() {
 void HostWindow::OpenSettings(int start_page) {
   std::vector<GMachineType*> types(kMachineListOutMax, nullptr);
   int count = -2;
-  module_.RunSetup(start_page, types.data(), &count, &record_, &dnc_config_);
+  module_.RunSetup(start_page, types.data(), &count, &record_, dnc_config_);
   if (count == -2) {
     Log(QStringLiteral("Settings: not opened (password refused)"));
     return;

@@ -17,7 +17,8 @@ class PrefigModule;
 // settings, a log of what the module sends, and menus that call the module.
 class HostWindow : public QMainWindow {
  public:
-  HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig& dnc_config);
+  // `dnc_config` may be null: an editor without a DNC client.
+  HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig* dnc_config);
   ~HostWindow() override;
 
   void OpenSettings(int start_page);
@@ -39,7 +40,7 @@ class HostWindow : public QMainWindow {
 
   PrefigModule& module_;
   GPrefiguration& record_;
-  GDncConfig& dnc_config_;
+  GDncConfig* dnc_config_;
   QPlainTextEdit* editor_;
   QPlainTextEdit* log_;
 };

@@ -35,7 +35,9 @@ int main(int argc, char** argv) {
       QStringLiteral("Save a PNG of every settings page into DIR and quit (works offscreen)."), QStringLiteral("DIR"));
   QCommandLineOption quiver(QStringLiteral("quiver"),
                             QStringLiteral("Act as if the NC program database could store machine types."));
-  options.addOptions({config, page, screenshots, quiver});
+  QCommandLineOption no_dnc(QStringLiteral("no-dnc"),
+                            QStringLiteral("Act as an editor without a DNC client: no DNC configuration object."));
+  options.addOptions({config, page, screenshots, quiver, no_dnc});
   options.process(application);
 
   // A configuration folder of its own: the paths resolve as if the editor
@@ -74,7 +76,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  prefig::host::HostWindow window(module, record, dnc_config);
+  prefig::host::HostWindow window(module, record, options.isSet(no_dnc) ? nullptr : &dnc_config);
   if (options.isSet(screenshots)) {
     QString directory = options.value(screenshots);
     int written = window.SaveScreenshots(directory);

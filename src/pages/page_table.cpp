@@ -1,5 +1,6 @@
 #include "pages/page_table.h"
 
+#include "pages/global/dnc_administration.h"
 #include "pages/global/editor.h"
 #include "pages/global/external_commands.h"
 #include "pages/global/feature_selection.h"
@@ -48,8 +49,8 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kToolList, "DMchToollist", P::kMachineTypes, 19, &Make<DMchToollist>, false},
       {P::kMachineGeneral, "DMchGeneral", P::kMachineTypes, 13, &Make<DMchGeneral>, true},
       {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, nullptr, false},
-      {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, nullptr, false},
-      {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, nullptr, false},
+      {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, &Make<DDNCAdm>, false},
+      {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, &Make<DDNCAdmPortlist>, false},
       {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, &Make<DExternalCmd>, false},
       {P::kMazatrolView, "DSetupMazakView", P::kMazatrolView, 0, &Make<DSetupMazakView>, false},
       {P::kFeatureSelection, "DPlugingSelect", P::kFeatureSelection, 0, &Make<DPlugingSelect>, false},

@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <set>
 
+#include "module/module_state.h"
 #include "pages/binding.h"
 #include "pages/page_table.h"
 #include "pages/setup_session.h"
+#include "record/dnc_config.h"
 #include "record/machine_list.h"
 #include "schema/registry.h"
 #include "support/ini_keys.h"
@@ -76,10 +78,17 @@ class SchemaTie : public ::testing::Test {
       SetupSession().working_types.push_back(&record.MachineTypes().At(i));
     }
     SetupSession().current_type = 0;
+    dnc_path = dnc_dir.File(schema::kDncConfigFileName);
+    dnc.Load(dnc_path, record.SettingsContext());
+    Module().dnc_config = &dnc;
   }
+  void TearDown() override { Module().dnc_config = nullptr; }
 
   test::TestConfiguration configuration;
   GPrefiguration& record = configuration.Start();
+  test::TempDir dnc_dir;
+  std::string dnc_path;
+  GDncConfig dnc;
 };
 
 TEST_F(SchemaTie, EverySettingOfAPagesTablesHasOneControlOrItsHooks) {
@@ -123,16 +132,19 @@ TEST_F(SchemaTie, OkWritesThePagesKeysInTheOrderOfItsTables) {
     std::unique_ptr<WConfigBase> page = entry.make();
     SCOPED_TRACE(page->GetTitle(true));
     page->ShowPage(true);
-    std::vector<Key> main_keys, type_keys;
+    std::vector<Key> main_keys, type_keys, dnc_keys;
     for (SettingList list : page->Tables()) {
       const SettingTable* table = TableOf(list);
       ASSERT_NE(table, nullptr);
       std::vector<Key> keys = KeysInSaveOrder(*table);
-      std::vector<Key>& to = table->scope == Scope::kType ? type_keys : main_keys;
+      std::vector<Key>& to = table->scope == Scope::kType  ? type_keys
+                             : table->scope == Scope::kDnc ? dnc_keys
+                                                           : main_keys;
       to.insert(to.end(), keys.begin(), keys.end());
     }
     for (const Key& key : main_keys) record.DeleteKey(key.section, key.key);
     for (const Key& key : type_keys) type.Ini().DeleteKey(key.section, key.key);
+    for (const Key& key : dnc_keys) dnc.Ini().DeleteKey(key.section, key.key);
     page->SaveValues();  // OK: the global pages write the main file, the machine-type pages the type
     ASSERT_TRUE(type.Save());
     // The user colours are written for the entries there are.
@@ -160,6 +172,7 @@ TEST_F(SchemaTie, OkWritesThePagesKeysInTheOrderOfItsTables) {
     };
     check(configuration.MainIniText(), main_keys);
     check(test::ReadFile(type.Path()), type_keys);
+    check(test::ReadFile(dnc_path), dnc_keys);
   }
 }
 
