@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "context/config_path_handler.h"
 #include "module/module_state.h"
 #include "pages/config_paths_dialog.h"
+#include "support/temp_dir.h"
 #include "support/test_configuration.h"
 #include "support/test_page.h"
 
@@ -105,6 +107,26 @@ TEST_F(FeatureSelectionPage, TheButtonOpensThePathsDialogAndCancelChangesNothing
   test::ButtonWithText(page, 1610).Click();
   EXPECT_TRUE(opened);
   EXPECT_FALSE(Module().restart_notice);
+}
+
+// New paths take effect at the next start.
+TEST_F(FeatureSelectionPage, PathsInstalledFromTheDialogAskForARestart) {
+  configuration.Start();
+  test::TempDir program;
+  ConfigPaths().SetProgramFile(program.File("editor"));
+  DPlugingSelect page;
+  page.ShowPage(true);
+  configuration.services.dialog_scripts.push_back([&program](ModalDialog& dialog) {
+    auto& paths = dynamic_cast<DConfigPaths&>(dialog);
+    paths.CopyFiles().Click();  // nothing to copy from
+    paths.Keys().UserSelect(2);
+    paths.Path().UserEdit(program.File("data"));
+    paths.Ok();
+  });
+  test::ButtonWithText(page, 1610).Click();
+  ConfigPaths().SetProgramFile("");
+  EXPECT_TRUE(Module().restart_notice);
+  EXPECT_NE(test::ReadFile(program.File("ConfigPaths.cfg")).find("DATA = " + program.File("data")), std::string::npos);
 }
 
 }  // namespace

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "context/message_file.h"
+#include "record/prefiguration.h"
+
 #include "support/test_configuration.h"
 #include "support/test_page.h"
 
@@ -76,6 +81,21 @@ TEST_F(MazakViewPage, TheChosenFontIsNeverItalic) {
   page.SaveValues();
   EXPECT_EQ(Stored("MAZAKVIEW", "FONTFACENAME"), "Liberation Sans");
   EXPECT_EQ(Stored("MAZAKVIEW", "FONTITALIC"), "0");
+}
+
+// The record's code is normalised ("ja-JP"): its Default still takes the
+// Japanese face.
+TEST_F(MazakViewPage, AJapaneseRecordsDefaultIsTheJapaneseFace) {
+  std::filesystem::copy_file(configuration.directory() + "/msg/" + MessageFileName("en-US"),
+                             configuration.directory() + "/msg/" + MessageFileName("ja-JP"));
+  GPrefiguration& record = configuration.Start("[GLOBAL]\nLANGUAGE=jp\n");
+  ASSERT_EQ(record.Language(), "ja-JP");
+  DSetupMazakView page;
+  page.ShowPage(true);
+  page.ResetToDefaults();
+  page.SaveValues();
+  EXPECT_EQ(Stored("MAZAKVIEW", "FONTFACENAME"), kMazakJapaneseFace);
+  EXPECT_EQ(Stored("MAZAKVIEW", "FONTHEIGHT"), "-16");
 }
 
 // The stored codes are normalised: "ja-JP" is Japanese as much as "jp".
