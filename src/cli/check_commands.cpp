@@ -40,13 +40,18 @@ struct CheckedType {
   GMachineType* type;
   std::string file, text;
   int Line(const Setting& s) const { return KeyLine(text, s.section, s.key); }
+  // The value as the file holds it, when it does.
+  std::optional<std::string> Stored(const Setting& s) const {
+    std::optional<ini::SectionSpan> section = ini::FindSection(text, s.section);
+    std::optional<ini::KeySpan> key = section ? ini::FindKey(text, *section, s.key) : std::nullopt;
+    if (!key) return std::nullopt;
+    return std::string(ini::ReadValue(text, *key));
+  }
   // The loaded value; a setting that the loader reads only while another is
   // on, as the file holds it, since turning that on brings it into use.
   std::string Text(const Setting& s) const {
     if (type->Values().IsHeld(s)) return type->Values().Text(s);
-    std::optional<ini::SectionSpan> section = ini::FindSection(text, s.section);
-    std::optional<ini::KeySpan> key = section ? ini::FindKey(text, *section, s.key) : std::nullopt;
-    return key ? std::string(ini::ReadValue(text, *key)) : std::string();
+    return Stored(s).value_or(std::string());
   }
 };
 
@@ -168,8 +173,11 @@ void CheckAcrossTypes(const std::vector<CheckedType>& types, CheckReport& report
         report.Warning(t.file, t.Line(s), message, check);
       }
     };
-    claim(names, t.type->Name(), schema::kTypeName, "TYPENAME", "duplicate-type", true);
-    claim(descriptions, t.type->Description(), schema::kDescription, "the description", "duplicate-type", true);
+    // As written: the loader makes names unique, and the editor then shows another name than the file has.
+    claim(names, t.Stored(schema::kTypeName).value_or(t.type->Name()), schema::kTypeName, "TYPENAME", "duplicate-type",
+          true);
+    claim(descriptions, t.Stored(schema::kDescription).value_or(t.type->Description()), schema::kDescription,
+          "the description", "duplicate-type", true);
     if (values.Bool(schema::kRegDefaultExt) && !values.Text(schema::kSaveExt).empty()) {
       claim(extensions, values.Text(schema::kSaveExt), schema::kSaveExt, "the extension", "extension-claimed", false);
     }
@@ -178,9 +186,8 @@ void CheckAcrossTypes(const std::vector<CheckedType>& types, CheckReport& report
         claim(extensions, extension, schema::kLoadExt, "the extension", "extension-claimed", false);
       }
     }
-    std::optional<ini::SectionSpan> general = ini::FindSection(t.text, schema::kLoadOrder.section);
-    std::optional<ini::KeySpan> order = general ? ini::FindKey(t.text, *general, schema::kLoadOrder.key) : std::nullopt;
-    orders.emplace_back(order ? ini::DecodeInt(ini::ReadValue(t.text, *order)) : t.type->LoadOrder(), &t);
+    std::optional<std::string> order = t.Stored(schema::kLoadOrder);
+    orders.emplace_back(order ? ini::DecodeInt(*order) : t.type->LoadOrder(), &t);
   }
   std::stable_sort(orders.begin(), orders.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   for (size_t i = 0; i < orders.size(); ++i) {
