@@ -261,31 +261,33 @@ bool IsChosen(const GMachineType& type, const std::string& chosen) {
   return chosen.empty() || ini::SameName(type.Name(), chosen) || ini::SameName(type.Description(), chosen);
 }
 
-int RunCheck(const CheckArgs& args) {
+}  // namespace
+
+int CheckConfiguration(const std::string& root, const std::string& chosen, bool fix) {
   CheckReport report;
-  SelectConfiguration(args.root);
-  if (args.type.empty()) CheckConfigPaths(report);
+  SelectConfiguration(root);
+  if (chosen.empty()) CheckConfigPaths(report);
   std::string main_ini = ConfigPaths().GetPath(kCfgKey, std::string(kMainIniName) + ".ini");
   std::string types_directory = ConfigPaths().GetPath(kTypesKey);
 
   // The loader works on copies; the files checked and fixed are the real ones.
-  ScratchConfiguration scratch(args.root);
+  ScratchConfiguration scratch(root);
   GPrefiguration record;
   StartRecord(record);
   record.NcFilters().Fill();
   GMachineList& list = record.MachineTypes();
   std::set<std::string> chosen_files;
   for (int i = 0; i < list.Count(); ++i) {
-    if (IsChosen(list.At(i), args.type)) chosen_files.insert(platform::FileNameOf(list.At(i).Path()));
+    if (IsChosen(list.At(i), chosen)) chosen_files.insert(platform::FileNameOf(list.At(i).Path()));
   }
-  if (chosen_files.empty()) throw Failure("no machine type " + args.type, kExitNo);
+  if (chosen_files.empty()) throw Failure("no machine type " + chosen, kExitNo);
 
-  if (args.type.empty() && platform::FileExists(main_ini)) CheckSettingsFile(main_ini, Scope::kMain, args.fix, report);
+  if (chosen.empty() && platform::FileExists(main_ini)) CheckSettingsFile(main_ini, Scope::kMain, fix, report);
   std::map<std::string, std::string> texts;  // file name -> its text after the fixes
   for (const std::string& file : TypeFiles(types_directory)) {
     std::string name = platform::FileNameOf(file);
-    if (args.type.empty() || chosen_files.count(name)) {
-      texts[name] = CheckSettingsFile(file, Scope::kType, args.fix, report);
+    if (chosen.empty() || chosen_files.count(name)) {
+      texts[name] = CheckSettingsFile(file, Scope::kType, fix, report);
     }
   }
 
@@ -302,16 +304,18 @@ int RunCheck(const CheckArgs& args) {
     types.push_back(std::move(checked));
   }
   for (const CheckedType& t : types) {
-    if (!IsChosen(*t.type, args.type)) continue;
+    if (!IsChosen(*t.type, chosen)) continue;
     CheckSyntaxCharacters(t, report);
     CheckChannelPatterns(t, report);
     CheckFiveAxis(t, report);
     CheckFilesAndFilter(t, record.NcFilters(), report);
   }
-  if (args.type.empty()) CheckAcrossTypes(types, report);
+  if (chosen.empty()) CheckAcrossTypes(types, report);
   std::fputs(report.Text().c_str(), stdout);
   return report.Errors() > 0 ? kExitNo : kExitOk;
 }
+
+namespace {
 
 void AddCheckCommands(CLI::App& app, int& exit_code) {
   auto args = std::make_shared<CheckArgs>();
@@ -322,7 +326,7 @@ void AddCheckCommands(CLI::App& app, int& exit_code) {
   check->add_option("--root", args->root, kRootHelp);
   check->add_option("--type", args->type, "Only this machine type (TYPENAME or DESCRIPTION)");
   check->add_flag("--fix", args->fix, "Write back the repairs the loader would make anyway, each printed");
-  check->callback([args, &exit_code] { exit_code = RunCheck(*args); });
+  check->callback([args, &exit_code] { exit_code = CheckConfiguration(args->root, args->type, args->fix); });
 }
 
 const CommandGroup kCheck{"check", &AddCheckCommands};

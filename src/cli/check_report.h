@@ -26,6 +26,10 @@ class CheckReport {
   int errors_ = 0;
 };
 
+// prefig check: prints the findings of the configuration under `root` (or
+// the editor's), of one type when `type` is given; the exit code.
+int CheckConfiguration(const std::string& root, const std::string& type, bool fix);
+
 // The line (from 1) on which the byte at `offset` lies.
 int LineAt(std::string_view text, size_t offset);
 
