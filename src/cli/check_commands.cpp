@@ -257,10 +257,6 @@ std::vector<std::string> TypeFiles(const std::string& directory) {
   return files;
 }
 
-bool IsChosen(const GMachineType& type, const std::string& chosen) {
-  return chosen.empty() || ini::SameName(type.Name(), chosen) || ini::SameName(type.Description(), chosen);
-}
-
 }  // namespace
 
 int CheckConfiguration(const std::string& root, const std::string& chosen, bool fix) {
@@ -276,17 +272,14 @@ int CheckConfiguration(const std::string& root, const std::string& chosen, bool 
   StartRecord(record);
   record.NcFilters().Fill();
   GMachineList& list = record.MachineTypes();
-  std::set<std::string> chosen_files;
-  for (int i = 0; i < list.Count(); ++i) {
-    if (IsChosen(list.At(i), chosen)) chosen_files.insert(platform::FileNameOf(list.At(i).Path()));
-  }
-  if (chosen_files.empty()) throw Failure("no machine type " + chosen, kExitNo);
+  const GMachineType* only = chosen.empty() ? nullptr : &FindType(list, chosen);
+  std::string only_file = only ? platform::FileNameOf(only->Path()) : std::string();
 
   if (chosen.empty() && platform::FileExists(main_ini)) CheckSettingsFile(main_ini, Scope::kMain, fix, report);
   std::map<std::string, std::string> texts;  // file name -> its text after the fixes
   for (const std::string& file : TypeFiles(types_directory)) {
     std::string name = platform::FileNameOf(file);
-    if (chosen.empty() || chosen_files.count(name)) {
+    if (!only || name == only_file) {
       texts[name] = CheckSettingsFile(file, Scope::kType, fix, report);
     }
   }
@@ -304,13 +297,13 @@ int CheckConfiguration(const std::string& root, const std::string& chosen, bool 
     types.push_back(std::move(checked));
   }
   for (const CheckedType& t : types) {
-    if (!IsChosen(*t.type, chosen)) continue;
+    if (only && t.type != only) continue;
     CheckSyntaxCharacters(t, report);
     CheckChannelPatterns(t, report);
     CheckFiveAxis(t, report);
     CheckFilesAndFilter(t, record.NcFilters(), report);
   }
-  if (chosen.empty()) CheckAcrossTypes(types, report);
+  if (!only) CheckAcrossTypes(types, report);
   std::fputs(report.Text().c_str(), stdout);
   return report.Errors() > 0 ? kExitNo : kExitOk;
 }
@@ -324,7 +317,7 @@ void AddCheckCommands(CLI::App& app, int& exit_code) {
       "Read the whole configuration as the editor's loader does and report what it would refuse, misread or "
       "repair, one finding a line (FILE:LINE: error|warning: message [check]); exit 1 with errors");
   check->add_option("--root", args->root, kRootHelp);
-  check->add_option("--type", args->type, "Only this machine type (TYPENAME or DESCRIPTION)");
+  check->add_option("--type", args->type, "Only this machine type (TYPENAME, DESCRIPTION or position)");
   check->add_flag("--fix", args->fix, "Write back the repairs the loader would make anyway, each printed");
   check->callback([args, &exit_code] { exit_code = CheckConfiguration(args->root, args->type, args->fix); });
 }
