@@ -41,12 +41,7 @@ struct CheckedType {
   std::string file, text;
   int Line(const Setting& s) const { return KeyLine(text, s.section, s.key); }
   // The value as the file holds it, when it does.
-  std::optional<std::string> Stored(const Setting& s) const {
-    std::optional<ini::SectionSpan> section = ini::FindSection(text, s.section);
-    std::optional<ini::KeySpan> key = section ? ini::FindKey(text, *section, s.key) : std::nullopt;
-    if (!key) return std::nullopt;
-    return std::string(ini::ReadValue(text, *key));
-  }
+  std::optional<std::string> Stored(const Setting& s) const { return StoredKeyValue(text, s.section, s.key); }
   // The loaded value; a setting that the loader reads only while another is
   // on, as the file holds it, since turning that on brings it into use.
   std::string Text(const Setting& s) const {

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,10 @@ int CheckConfiguration(const std::string& root, const std::string& type, bool fi
 
 // The line (from 1) on which the byte at `offset` lies.
 int LineAt(std::string_view text, size_t offset);
+
+// The value of SECTION/KEY as a read of the store gives it, when the text
+// holds the key.
+std::optional<std::string> StoredKeyValue(std::string_view text, std::string_view section, std::string_view key);
 
 // The line of SECTION/KEY as the store finds it; the section's header when
 // the key is not there, else 1.

@@ -92,10 +92,7 @@ bool ComputeRepairs(const std::string& text, const LoadContext& context, std::ve
 }
 
 int StoredBasicType(std::string_view text) {
-  std::optional<ini::SectionSpan> section = ini::FindSection(text, schema::kBasicType.section);
-  if (!section) return 0;
-  std::optional<ini::KeySpan> key = ini::FindKey(text, *section, schema::kBasicType.key);
-  return key ? ini::DecodeInt(ini::ReadValue(text, *key)) : 0;
+  return ini::DecodeInt(StoredKeyValue(text, schema::kBasicType.section, schema::kBasicType.key).value_or("0"));
 }
 
 bool IsCommentLine(std::string_view text, size_t start) { return text[start] == ';' || text[start] == '#'; }
@@ -109,7 +106,7 @@ std::string CheckSettingsFile(const std::string& path, Scope scope, bool fix, Ch
     return text;
   }
   const ScopeDeclarations& declared = DeclarationsOf(scope);
-  std::set<std::string> seen;
+  std::set<std::string> seen, seen_sections;
   std::vector<ini::KeySpan> duplicates;
   std::vector<Repair> repairs;
   std::string section;
@@ -125,6 +122,11 @@ std::string CheckSettingsFile(const std::string& path, Scope scope, bool fix, Ch
       if (!line.header) {
         report.Error(path, line_number, "a section header the store cannot read; its keys are never read",
                      "ini-syntax");
+      } else if (!seen_sections.insert(ini::UpperCase(section)).second) {
+        // The store finds a section by its first header only.
+        report.Warning(path, line_number, "[" + section + "] is written again; its keys here are never read",
+                       "duplicate-section");
+        in_section = false;
       }
       continue;
     }

@@ -111,6 +111,22 @@ struct ImportPlan {
   std::vector<Carried> files;
 };
 
+// The deepest folder on the way that exists, links followed, lies in the
+// configuration folder (or, while that is not made yet, above it).
+bool StaysInside(const std::string& folder, const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path existing = fs::path(path).parent_path();
+  while (!fs::exists(existing, error) && existing.has_parent_path() && existing != existing.parent_path()) {
+    existing = existing.parent_path();
+  }
+  fs::path real = fs::weakly_canonical(existing, error), base = fs::weakly_canonical(folder, error);
+  auto within = [](const fs::path& inner, const fs::path& outer) {
+    return std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end()).first == outer.end();
+  };
+  return within(real, base) || within(base, real);
+}
+
 ImportPlan PlanImport(const std::vector<ArchiveMember>& members, const std::vector<PathTable::Entry>& folders) {
   ImportPlan plan;
   auto refuse = [](const ArchiveMember& member, const std::string& why) {
@@ -136,7 +152,9 @@ ImportPlan PlanImport(const std::vector<ArchiveMember>& members, const std::vect
                                  [&key](const PathTable::Entry& entry) { return ini::SameName(entry.key, key); });
       if (slash == std::string_view::npos || folder == folders.end() || folder->value.empty())
         refuse(member, "names no folder of this configuration");
-      plan.files.push_back({&member, folder->value + std::string(rest.substr(slash))});
+      std::string path = folder->value + std::string(rest.substr(slash));
+      if (!StaysInside(folder->value, path)) refuse(member, "leads out of its folder through a link");
+      plan.files.push_back({&member, path});
     } else {
       refuse(member, "has no place in a configuration");
     }
@@ -167,9 +185,7 @@ std::string FreePathFor(const std::string& path, const std::string& data, bool& 
 }
 
 std::string ArchiveStoredValue(std::string_view text, const Setting& s) {
-  std::optional<ini::SectionSpan> section = ini::FindSection(text, s.section);
-  std::optional<ini::KeySpan> key = section ? ini::FindKey(text, *section, s.key) : std::nullopt;
-  return key ? std::string(ini::ReadValue(text, *key)) : std::string();
+  return StoredKeyValue(text, s.section, s.key).value_or(std::string());
 }
 
 void ArchiveSetValue(std::string& text, const Setting& s, std::string_view value) {

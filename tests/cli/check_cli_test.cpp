@@ -194,12 +194,15 @@ TEST_F(CheckCli, FixWritesTheLoadersRepairsAndNothingElse) {
   EXPECT_EQ(test::ReadFile(main_ini), before + "TABCHARS\t= 50\r\n  ; kept as it is\r\nTABCHRS=3\r\n" + after);
   EXPECT_EQ(Findings(Check({"--fix"}).out, "range"), "");
 
-  test::WriteFile(main_ini, "[SYSTEM]\r\ngarbage\r\n[bad\r\nTABCHARS=4\r\n");
+  test::WriteFile(main_ini, "[SYSTEM]\r\ngarbage\r\n[bad\r\nTABCHARS=4\r\n[system]\r\nTABCHARS=5\r\n");
   check = Check();
   EXPECT_EQ(check.exit_code, 1);
   EXPECT_EQ(Findings(check.out, "ini-syntax"),
             main_ini + ":2: error: a line that is neither a section header, a key nor a comment [ini-syntax]\n" +
                 main_ini + ":3: error: a section header the store cannot read; its keys are never read [ini-syntax]\n");
+  EXPECT_EQ(Findings(check.out, "duplicate-section"),
+            main_ini + ":5: warning: [system] is written again; its keys here are never read [duplicate-section]\n");
+  EXPECT_EQ(Findings(check.out, "duplicate-key"), "");
 }
 
 }  // namespace

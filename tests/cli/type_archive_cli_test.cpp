@@ -116,6 +116,20 @@ TEST_F(TypeArchiveCli, ArchivesWhoseMembersWouldLandOutsideAreRefusedWithoutWrit
     EXPECT_TRUE(fs::is_empty(to.path())) << i;
   }
   EXPECT_FALSE(fs::exists(fs::path(to.path()).parent_path().parent_path() / "evil"));
+  // A folder of the configuration that links elsewhere takes nothing.
+  test::TempDir outside;
+  fs::create_directories(to.File("DATA"));
+  fs::create_directory_symlink(outside.path(), to.File("DATA/link"));
+  std::string linked = from.File("linked.zip");
+  ASSERT_EQ(WriteTypeArchive(linked, {{"type/ISO.MAC", type}, {"files/DATA/link/evil", "x"}}), "");
+  test::ProgramResult through = Prefig({"types", "import", linked, "--root", to.path()});
+  EXPECT_EQ(through.exit_code, 2);
+  EXPECT_EQ(through.err,
+            "prefig: the archive cannot be imported: member \"files/DATA/link/evil\" leads out of its folder through "
+            "a link\n");
+  EXPECT_TRUE(fs::is_empty(outside.path()));
+  fs::remove_all(to.File("DATA"));
+
   test::WriteFile(from.File("not.zip"), "no archive");
   EXPECT_EQ(Prefig({"types", "import", from.File("not.zip"), "--root", to.path()}).exit_code, 2);
   EXPECT_TRUE(fs::is_empty(to.path()));
