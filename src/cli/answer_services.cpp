@@ -5,6 +5,7 @@
 #include "controls/control.h"
 #include "controls/edit.h"
 #include "ini/ini_text.h"
+#include "module/host_interface.h"
 #include "pages/form_dialog.h"
 #include "pages/modal_dialog.h"
 
@@ -76,7 +77,14 @@ intptr_t AnswerServices::SendToHost(uint32_t message, uintptr_t wparam, intptr_t
   return 0;
 }
 
+// There is no host to own an open-file record: it is named and freed here.
 void AnswerServices::PostToHost(uint32_t message, uintptr_t wparam, intptr_t lparam) {
+  if (message == kMsgOpenFile) {
+    auto* open = reinterpret_cast<OpenFileRecord*>(wparam);
+    std::fprintf(stderr, "prefig: to the host: open %s\n", open->path);
+    delete open;
+    return;
+  }
   SendToHost(message, wparam, lparam);
 }
 

@@ -64,6 +64,8 @@ class ControlOwner {
   virtual void AddControl(WControl& control) = 0;
   virtual void ControlEdited(WControl& control) = 0;
   virtual void HelpRequested(const HelpRequest& request) = 0;
+  // The user left a field (the focus went elsewhere); most owners need not know.
+  virtual void ControlLeft(WControl& control) { (void)control; }
 
  protected:
   ~ControlOwner() = default;

@@ -58,4 +58,8 @@ void WEdit::UserEdit(std::string_view text) {
   if (SetText(text)) Edited();
 }
 
+void WEdit::UserLeave() {
+  if (ControlOwner* owner = Owner()) owner->ControlLeft(*this);
+}
+
 }  // namespace prefig

@@ -56,6 +56,8 @@ class WEdit : public WControl {
 
   // What the user types.
   virtual void UserEdit(std::string_view text);
+  // The focus left the field.
+  void UserLeave();
 
  protected:
   // The edit fields of other kinds.

@@ -35,6 +35,11 @@ void WHeaderCtrl::SetRows(std::vector<Row> rows) {
   Changed();
 }
 
+void WHeaderCtrl::SetSwatches(std::vector<Rgba> colours) {
+  swatches_ = std::move(colours);
+  Changed();
+}
+
 void WHeaderCtrl::Select(int row) {
   if (row < 0 || row >= static_cast<int>(rows_.size())) row = -1;
   if (row == selected_) return;
@@ -59,6 +64,12 @@ void WHeaderCtrl::UserCheck(int row, bool checked) {
   rows_[row].checked = checked;
   Changed();
   Edited();
+}
+
+void WHeaderCtrl::UserActivate(int row) {
+  if (row < 0 || row >= Count()) return;
+  UserSelect(row);
+  if (on_activate_) on_activate_();
 }
 
 }  // namespace prefig

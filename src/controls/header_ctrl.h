@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "controls/control.h"
+#include "controls/rgba.h"
 
 namespace prefig {
 
@@ -34,6 +36,10 @@ class WHeaderCtrl : public WControl {
 
   const std::vector<Row>& Rows() const { return rows_; }
   void SetRows(std::vector<Row> rows);
+  // A colour square in front of each row's first cell (none: no squares);
+  // given after the rows, one per row.
+  const std::vector<Rgba>& Swatches() const { return swatches_; }
+  void SetSwatches(std::vector<Rgba> colours);
   int Count() const { return static_cast<int>(rows_.size()); }
   int Selected() const { return selected_; }  // -1: none
   void Select(int row);
@@ -43,12 +49,17 @@ class WHeaderCtrl : public WControl {
   void SetCheckBoxes(bool on);
   // The user's click on a row's check box.
   void UserCheck(int row, bool checked);
+  // A double click (or Return) on a row runs the action, if the page gave one.
+  void SetOnActivate(std::function<void()> action) { on_activate_ = std::move(action); }
+  void UserActivate(int row);
 
  private:
   std::vector<Column> columns_;
   std::vector<Row> rows_;
+  std::vector<Rgba> swatches_;
   int selected_ = -1;
   bool check_boxes_ = false;
+  std::function<void()> on_activate_;
 };
 
 }  // namespace prefig

@@ -33,6 +33,8 @@ inline constexpr const char* kDown = "arrow-down";
 inline constexpr const char* kSetup = "setup";
 inline constexpr const char* kPassword = "password";
 inline constexpr const char* kStore = "store";
+inline constexpr const char* kEdit = "edit";
+inline constexpr const char* kPalette = "palette";
 }  // namespace icon
 
 // A button that shows an icon and explains itself in a tooltip.

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "platform/module_log.h"
+#include "platform/run_program.h"
 
 namespace prefig {
 namespace {
@@ -37,6 +38,7 @@ class HeadlessServices final : public Services {
   void ShowToolkitHelp(std::string_view topic, uint32_t) override {
     LogLine("HELP  : %.*s", static_cast<int>(topic.size()), topic.data());
   }
+  bool OpenDocument(const std::string&) override { return false; }
 };
 
 HeadlessServices g_headless;
@@ -58,6 +60,11 @@ bool ReadFontAnswer(std::string_view text, FontRequest& font) {
   read.italic = italic != 0;
   font = read;
   return true;
+}
+
+// No shell sees the path: it is the opener's only argument.
+bool Services::OpenDocument(const std::string& path) {
+  return platform::RunProgram(kDocumentOpener, {path}).error == 0;
 }
 
 Services& GetServices() { return *g_services; }

@@ -118,7 +118,13 @@ class Services {
   virtual void ShowHelpPopup(const HelpPopupRequest& request) = 0;
   // The toolkit's own help, when the host did not show any.
   virtual void ShowToolkitHelp(std::string_view topic, uint32_t command) = 0;
+  // Opens a document with the desktop's default application; false when
+  // that could not be started.
+  virtual bool OpenDocument(const std::string& path);
 };
+
+// The desktop's opener, started with the path as its one argument.
+inline constexpr char kDocumentOpener[] = "xdg-open";
 
 // The installed services; until something is installed, a headless set that
 // logs message boxes and answers each with its safe choice (OK, Cancel or

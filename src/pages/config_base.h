@@ -93,6 +93,7 @@ class WConfigBase : public ControlOwner {
   // The page help handler: the control's help text in a tooltip, hover help
   // in the help pop-up, or else help from the host.
   void HelpRequested(const HelpRequest& request) override;
+  void ControlLeft(WControl& control) override { OnLeft(control); }
 
  protected:
   void SetLayout(layout::Item root);
@@ -115,6 +116,8 @@ class WConfigBase : public ControlOwner {
   virtual void OnUpdate() {}
   // A control that a page handles itself was changed by the user.
   virtual void OnEdited(WControl& control) { (void)control; }
+  // The focus left a field of the page (a text checked once it is complete).
+  virtual void OnLeft(WControl& control) { (void)control; }
 
   // Where a bound setting lives. The base knows the settings of the main
   // INI file (the record's values); machine-type pages add their type's.

@@ -72,7 +72,8 @@ DEditorSetupMain::DEditorSetupMain(const FeatureSwitches& switches, bool has_dnc
   caption_ = MessageString(kCaptionId);
 }
 
-DEditorSetupMain::~DEditorSetupMain() = default;
+// The session must not call a dialog that is gone.
+DEditorSetupMain::~DEditorSetupMain() { SetupSession().close_with_ok = nullptr; }
 
 int DEditorSetupMain::Run(int start_page, GMachineType** list_out, int* count_out) {
   SetupSession().list_changed = false;
@@ -88,6 +89,9 @@ void DEditorSetupMain::Open(int start_page) {
   session.removed_types.clear();
   session.new_types.clear();
   session.current_type = -1;
+  session.close_with_ok = [this] {
+    if (!HasEnded()) Ok();
+  };
   if (GPrefiguration* record = Module().record) {
     record->NcFilters().Fill();  // the control types that the backplot page offers
     GMachineList& list = record->MachineTypes();
@@ -174,6 +178,7 @@ void DEditorSetupMain::Cancel() { EndDialog(kIdCancel); }
 
 void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
   SetupSessionState& session = SetupSession();
+  session.close_with_ok = nullptr;
   GPrefiguration* record = Module().record;
   if (record != nullptr) {
     if (EndCode() != kIdOk) RestoreEditedTypes(*record);

@@ -5,6 +5,9 @@
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"
 #include "pages/machine/machine_types.h"
+#include "pages/machine/syntax_colors.h"
+#include "pages/machine/tool_list.h"
+#include "pages/machine/tool_scan.h"
 
 namespace prefig {
 namespace {
@@ -24,16 +27,16 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kEditor, "DEditor", P::kGeneral, 2, nullptr, false},
       {P::kPrinter, "DPrinter", P::kGeneral, 3, nullptr, true},
       {P::kMachineTypes, "DMch", P::kMachineTypes, 4, &Make<DMch>, false},
-      {P::kSyntaxColours, "DMchColors", P::kMachineTypes, 5, nullptr, false},
+      {P::kSyntaxColours, "DMchColors", P::kMachineTypes, 5, &Make<DMchColors>, false},
       {P::kRenumbering, "DMchRenum", P::kMachineTypes, 6, nullptr, false},
       {P::kLoadSave, "DMchFile", P::kMachineTypes, 8, &Make<DMchFile>, false},
       {P::kFileCompare, "DMchFilecompare", P::kMachineTypes, 9, &Make<DMchFilecompare>, false},
       {P::kMachine, "DMchMachine", P::kMachineTypes, 12, nullptr, false},
       {P::kBackplot, "DMchInspect", P::kMachineTypes, 10, nullptr, false},
-      {P::kToolScan, "DMchInspectToolscan", P::kMachineTypes, 0, nullptr, false},
+      {P::kToolScan, "DMchInspectToolscan", P::kMachineTypes, 0, &Make<DMchInspectToolscan>, false},
       {P::kCadCamPost, "DMchPlanar", P::kMachineTypes, 11, nullptr, false},
       {P::kMultiChannel, "WMchMultiChannel", P::kMachineTypes, 20, nullptr, false},
-      {P::kToolList, "DMchToollist", P::kMachineTypes, 19, nullptr, false},
+      {P::kToolList, "DMchToollist", P::kMachineTypes, 19, &Make<DMchToollist>, false},
       {P::kMachineGeneral, "DMchGeneral", P::kMachineTypes, 13, &Make<DMchGeneral>, true},
       {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, nullptr, false},
       {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, nullptr, false},

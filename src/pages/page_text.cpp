@@ -94,9 +94,11 @@ std::string FontText(const FontDescription& font) {
 
 std::string ListText(const WHeaderCtrl& list) {
   std::string text;
-  for (const WHeaderCtrl::Row& row : list.Rows()) {
+  for (size_t i = 0; i < list.Rows().size(); ++i) {
+    const WHeaderCtrl::Row& row = list.Rows()[i];
     if (!text.empty()) text += " | ";
     if (list.HasCheckBoxes()) text += row.checked ? "[x] " : "[ ] ";
+    if (i < list.Swatches().size()) text += ColourText(list.Swatches()[i]) + " ";
     text += ini::JoinCommaList(row.cells, ", ");
   }
   return text;
@@ -294,6 +296,7 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
       edit.UserEdit(value);
       if (edit.Value() != value)
         return Refuse(error, "cannot take '" + std::string(value) + "' (it would show '" + edit.Value() + "')");
+      edit.UserLeave();
       return true;
     }
     case ControlKind::kColorIndicator: return EditColour(static_cast<WColorIndicator&>(control), value, error);
@@ -302,6 +305,13 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
       int position = 0;
       if (!EditNumber(value, slider.Minimum(), slider.Maximum(), position, error)) return false;
       slider.UserMove(position);
+      return true;
+    }
+    case ControlKind::kList: {
+      auto& list = static_cast<WHeaderCtrl&>(control);
+      int row = 0;
+      if (!EditNumber(value, 0, list.Count() - 1, row, error)) return false;
+      list.UserSelect(row);
       return true;
     }
     case ControlKind::kSwatchRow: {

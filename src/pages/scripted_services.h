@@ -47,6 +47,7 @@ class ScriptedServices : public Services {
   std::vector<PromptRequest> prompts;
   std::vector<ColorRequest> color_requests;  // as the choosers were started
   std::vector<FontRequest> font_requests;
+  std::vector<std::string> opened_documents;
 
   int MessageBox(const MessageBoxRequest& request) override;
   intptr_t SendToHost(uint32_t message, uintptr_t wparam, intptr_t lparam) override;
@@ -60,6 +61,10 @@ class ScriptedServices : public Services {
   void ShowTooltip(const TooltipRequest& request) override;
   void ShowHelpPopup(const HelpPopupRequest& request) override;
   void ShowToolkitHelp(std::string_view topic, uint32_t command) override;
+  bool OpenDocument(const std::string& path) override {
+    opened_documents.push_back(path);
+    return true;
+  }
 };
 
 // Installs scripted services for the life of the object.

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct SetupSessionState {
   std::vector<GMachineType*> removed_types;
   std::vector<std::unique_ptr<GMachineType>> new_types;
   bool list_changed = false;  // the machine type list changed while the dialog was open
+  // Ends the open setup dialog as its OK button does (every page saved, the
+  // changed machine types written); empty while no dialog is open.
+  std::function<void()> close_with_ok;
 };
 inline constexpr size_t kRemovedTypesMax = 1024;
 

@@ -33,6 +33,7 @@ void ColourList::LoadEntries(GIniFile& ini, std::string_view section, int count)
       entries_.push_back(std::move(entry));
     }
   }
+  BuildLetterIndex();
 }
 
 void ColourList::Load(GIniFile& ini, const DeclaredValues* scan) {
@@ -50,6 +51,7 @@ void ColourList::Load(GIniFile& ini, const DeclaredValues* scan) {
       entries_.push_back(std::move(entry));
     }
   }
+  BuildLetterIndex();
 }
 
 bool ColourList::TakeOverOlderSection(GIniFile& ini, SettingValues& values) {
@@ -84,6 +86,48 @@ void ColourList::Save(GIniFile& ini, const Setting& s) const {
 void ColourList::SetEntries(std::vector<UserColour> entries) {
   if (entries.size() > static_cast<size_t>(kEntriesMax)) entries.resize(kEntriesMax);
   entries_ = std::move(entries);
+  BuildLetterIndex();
+}
+
+namespace {
+
+bool StartsWithLetter(const UserColour& entry) {
+  return !entry.text.empty() && entry.text[0] >= 'A' && entry.text[0] <= 'Z';
+}
+
+// Whether `a` belongs behind `b` in the lookup order.
+bool LooksUpAfter(const UserColour& a, const UserColour& b) {
+  if (!StartsWithLetter(b)) return false;
+  if (!StartsWithLetter(a)) return true;
+  if (a.text[0] != b.text[0]) return a.text[0] > b.text[0];
+  return a.text.size() < b.text.size();
+}
+
+}  // namespace
+
+// An exchange sort, as the editor's table has always been ordered: stable,
+// and equal entries never swap.
+void SortForLookup(std::vector<UserColour>& entries) {
+  for (size_t end = entries.size(); end > 1; --end) {
+    bool swapped = false;
+    for (size_t i = 0; i + 1 < end; ++i) {
+      if (LooksUpAfter(entries[i], entries[i + 1])) {
+        std::swap(entries[i], entries[i + 1]);
+        swapped = true;
+      }
+    }
+    if (!swapped) break;
+  }
+}
+
+void ColourList::BuildLetterIndex() {
+  letter_index_.fill(0);
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    const std::string& text = entries_[i].text;
+    if (text.empty()) continue;
+    int slot = text[0] >= 'A' && text[0] <= 'Z' ? text[0] - 'A' : kLetterSlots - 1;
+    if (letter_index_[slot] == 0) letter_index_[slot] = static_cast<int>(i) + 1;
+  }
 }
 
 }  // namespace prefig

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,13 +41,28 @@ class ColourList {
   void Save(GIniFile& ini, const Setting& s) const;
 
   const std::vector<UserColour>& Entries() const { return entries_; }
+  // Takes the entries as they are (the stored order) and rebuilds the index.
   void SetEntries(std::vector<UserColour> entries);
+
+  // For each first letter A to Z (slot 26: any other first character) the
+  // number of the first entry with it plus one, 0 for none: the editor's
+  // lookup starts there.
+  static constexpr int kLetterSlots = 27;
+  const std::array<int, kLetterSlots>& LetterIndex() const { return letter_index_; }
 
  private:
   void LoadEntries(GIniFile& ini, std::string_view section, int count);
 
+  void BuildLetterIndex();
+
   std::vector<UserColour> entries_;
+  std::array<int, kLetterSlots> letter_index_{};
 };
+
+// The order in which the editor looks entries up: entries starting with a
+// letter first, by letter, and with the same letter the longer text first
+// (so "G0" is found before "G"); the others keep their order behind. Stable.
+void SortForLookup(std::vector<UserColour>& entries);
 
 // "%d:%d:%s" -> entry; false when it lacks two colons or a text after them.
 bool ParseUserColour(std::string_view value, UserColour& entry);

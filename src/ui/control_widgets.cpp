@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QSignalBlocker>
@@ -217,6 +218,11 @@ class EditAdapter : public TypedAdapter<WEdit, QLineEdit> {
     connect(edit, &QLineEdit::cursorPositionChanged, this, &EditAdapter::TakeSelection);
     if (model.Kind() == ControlKind::kEditField)
       edit->setValidator(new FieldValidator(static_cast<WEditField&>(model), edit));
+    edit->installEventFilter(this);
+  }
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (object == view_ && event->type() == QEvent::FocusOut) model_.UserLeave();
+    return false;
   }
   void Show() override {
     QString text = ToQt(model_.Text());
@@ -419,6 +425,18 @@ class SwatchAdapter : public TypedAdapter<WColorIndicator, Swatch> {
   void Show() override { view_->update(); }
 };
 
+// A 16 by 16 square: a transparent outer ring, a grey one, the colour inside,
+// so that a colour like the list's background still shows its edge.
+QIcon SwatchIcon(Rgba colour) {
+  QPixmap square(16, 16);
+  square.fill(Qt::transparent);
+  QPainter painter(&square);
+  painter.fillRect(1, 1, 14, 14, QColor(0x60, 0x60, 0x60));
+  painter.fillRect(2, 2, 12, 12, QColor(colour.red, colour.green, colour.blue));
+  painter.end();
+  return QIcon(square);
+}
+
 class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
  public:
   ListAdapter(WHeaderCtrl& model, QTreeWidget* list) : TypedAdapter(model, list) {
@@ -431,6 +449,8 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
     connect(list, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
       model_.UserSelect(item == nullptr ? -1 : view_->indexOfTopLevelItem(item));
     });
+    connect(list, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { model_.UserActivate(view_->indexOfTopLevelItem(item)); });
     connect(list, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
       if (column == 0) model_.UserCheck(view_->indexOfTopLevelItem(item), item->checkState(0) == Qt::Checked);
     });
@@ -446,7 +466,12 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
       view_->clear();
       for (size_t i = 0; i < rows.size(); ++i) view_->addTopLevelItem(new QTreeWidgetItem);
     }
-    for (size_t i = 0; i < rows.size(); ++i) ShowRow(view_->topLevelItem(static_cast<int>(i)), rows[i]);
+    const auto& swatches = model_.Swatches();
+    for (size_t i = 0; i < rows.size(); ++i) {
+      QTreeWidgetItem* item = view_->topLevelItem(static_cast<int>(i));
+      ShowRow(item, rows[i]);
+      item->setIcon(0, i < swatches.size() ? SwatchIcon(swatches[i]) : QIcon());
+    }
     view_->setCurrentItem(model_.Selected() >= 0 ? view_->topLevelItem(model_.Selected()) : nullptr);
     Widths();
   }

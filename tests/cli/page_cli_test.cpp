@@ -62,6 +62,10 @@ TEST_F(PageCli, ShowOfEveryPageMatchesTheGoldenFile) {
     std::string class_name = line.substr(line.rfind('\t') + 1);
     test::ProgramResult show = Page({"show", class_name, "--type", "ISO Milling"});
     ASSERT_EQ(show.exit_code, 0) << class_name << ": " << show.err;
+    // Paths under the configuration (the tool list's template) name it ROOT.
+    for (size_t at; (at = show.out.find(root.path())) != std::string::npos;) {
+      show.out.replace(at, root.path().size(), "ROOT");
+    }
     dump += "== " + class_name + "\n" + show.out;
   }
   // The dialogs that are no page of the tree: the 5-axis machines of the
@@ -117,6 +121,25 @@ TEST_F(PageCli, MachineTypePagesWriteTheChosenTypesFile) {
     }
   }
   EXPECT_NE(after["TYPES/HEIDENHAIN.MAC"].find("SHOWALL\t\t= Yes\r\n"), std::string::npos);
+}
+
+// Two entries "G" and "G0" in that order: the file holds the editor's
+// lookup order (the longer text first), the page still the user's order.
+TEST_F(PageCli, SyntaxColoursStoreTheLookupOrderAndShowTheUsersOrder) {
+  test::ProgramResult set = Page({"set", "DMchColors", "--type", "ISO Milling", "--defaults", "--click", "#1282",
+                                  "#1280=G", "--click", "#1282", "#1280=G0"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  std::string file = test::ReadFile(root.File("TYPES/ISO Mill.MAC"));
+  size_t section = file.find("[GLOBALCOLORLIST]\r\n");
+  ASSERT_NE(section, std::string::npos);
+  EXPECT_EQ(file.substr(section),
+            "[GLOBALCOLORLIST]\r\nUSE\t\t= 1\r\nINBLOCK\t\t= 1\r\nUSEMODALCOLORS\t= 1\r\nCOUNT\t\t= 2\r\n"
+            "FIXCOLOR0\t= 0\r\nFIXCOLOR1\t= 16777215\r\nFIXCOLOR2\t= 65535\r\nFIXCOLOR3\t= 12582912\r\n"
+            "FIXCOLOR4\t= 8388608\r\nFIXCOLOR5\t= 192\r\nFIXCOLOR6\t= 49152\r\nFIXCOLOR7\t= 12582912\r\n"
+            "FIXCOLOR8\t= 12582912\r\nFIXCOLOR9\t= 14737632\r\nFIXCOLOR10\t= 16711935\r\nFIXCOLOR11\t= 255\r\n"
+            "FIXCOLOR12\t= 13421772\r\nFIXCOLOR13\t= 14277081\r\nUSRCOLOR0\t= 0:15:G0\r\nUSRCOLOR1\t= 0:14:G\r\n");
+  std::string shown = Page({"show", "DMchColors", "--type", "ISO Milling"}).out;
+  EXPECT_NE(shown.find(" | #D9D9D9 Column indicator | #000000 G | #000000 G0\tenabled\n"), std::string::npos) << shown;
 }
 
 // The host's machine is added to the list as a user machine; a second one

@@ -39,20 +39,25 @@ void AddKeys(const Setting& s, int member, std::vector<Key>& keys) {
   for (const char* field : kFontFieldNames) keys.push_back({s.section, FontKeyName(s, field)});
 }
 
+// The members a family has: the user colours as many as there are entries.
+int Members(const Setting& s, int user_colours) {
+  return s.count > 1 && s.held_by == HeldBy::kColourList ? std::min(s.count, user_colours) : s.count;
+}
+
 // The keys of a table as its saver orders them.
-std::vector<Key> KeysInSaveOrder(const SettingTable& table) {
+std::vector<Key> KeysInSaveOrder(const SettingTable& table, int user_colours = ColourList::kEntriesMax) {
   std::vector<Key> keys;
   int members = 0;
-  for (const Setting* s : table.settings) members = std::max(members, s->count);
+  for (const Setting* s : table.settings) members = std::max(members, Members(*s, user_colours));
   if (table.by_member) {
     for (int member = 0; member < members; ++member) {
       for (const Setting* s : table.settings) {
-        if (member < s->count) AddKeys(*s, member, keys);
+        if (member < Members(*s, user_colours)) AddKeys(*s, member, keys);
       }
     }
   } else {
     for (const Setting* s : table.settings) {
-      for (int member = 0; member < s->count; ++member) AddKeys(*s, member, keys);
+      for (int member = 0; member < Members(*s, user_colours); ++member) AddKeys(*s, member, keys);
     }
   }
   return keys;
@@ -130,6 +135,14 @@ TEST_F(SchemaTie, OkWritesThePagesKeysInTheOrderOfItsTables) {
     for (const Key& key : type_keys) type.Ini().DeleteKey(key.section, key.key);
     page->SaveValues();  // OK: the global pages write the main file, the machine-type pages the type
     ASSERT_TRUE(type.Save());
+    // The user colours are written for the entries there are.
+    type_keys.clear();
+    for (SettingList list : page->Tables()) {
+      const SettingTable* table = TableOf(list);
+      if (table->scope != Scope::kType) continue;
+      std::vector<Key> keys = KeysInSaveOrder(*table, static_cast<int>(type.Colours().Entries().size()));
+      type_keys.insert(type_keys.end(), keys.begin(), keys.end());
+    }
 
     auto check = [](const std::string& text, const std::vector<Key>& expected) {
       std::set<std::string> sections;

@@ -1,5 +1,5 @@
-// The slider, swatch row, picture, font sample and colour swatch drawn by the
-// renderer and kept in step with their models both ways.
+// The slider, swatch row, picture, font sample, colour swatch, field and list
+// drawn by the renderer and kept in step with their models both ways.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,9 +9,12 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "controls/color_indicator.h"
+#include "controls/edit.h"
 #include "controls/font_sample.h"
+#include "controls/header_ctrl.h"
 #include "controls/picture.h"
 #include "controls/slider.h"
 #include "controls/swatch_row.h"
@@ -29,13 +32,22 @@ class KindsPage : public WPrefigBase {
  public:
   KindsPage() : WPrefigBase(900) {
     using namespace layout;
-    SetLayout(Column{Form{red, swatches, font, colour}, picture, Stretch{}});
+    SetLayout(Column{Form{red, swatches, font, colour, word}, list, picture, Stretch{}});
+    list.AddColumn(905, 0);
+    list.SetOnActivate([this] { ++activated; });
+  }
+  void OnLeft(WControl& control) override {
+    if (&control == &word) ++left;
   }
   WSlider red{this, 901, 0, 255, {.page_step = 32, .tick_interval = 32}};
   WSwatchRow swatches{this, 902};
   WFontSample font{this, 903, {.sample_text = "G0 X100.0"}};
   WColorIndicator colour{this, 904, schema::kColToolpathRapid};
   WPicture picture{this, {"folder", "no-such-picture"}};
+  WEdit word{this, 906};
+  WHeaderCtrl list{this};
+  int left = 0;
+  int activated = 0;
 };
 
 void Click(QWidget* widget, QPoint at) {
@@ -102,6 +114,26 @@ TEST_F(ControlKinds, ClicksChooseSwatchesAndColoursAndPicturesSwitchByIndex) {
   EXPECT_FALSE(picture->pixmap().isNull());
   page.picture.Select(1);
   EXPECT_TRUE(picture->pixmap().isNull());
+}
+
+// A field checked when it is complete hears of the focus leaving it; a
+// row's squares show its colour, and a double click runs the row's action.
+TEST_F(ControlKinds, LeavingAFieldReachesThePageAndListRowsShowTheirColours) {
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(ui::WidgetOf(&page.word), &out);
+  EXPECT_EQ(page.left, 1);
+
+  page.list.SetRows({{.cells = {"red"}}, {.cells = {"none"}}});
+  page.list.SetSwatches({{255, 0, 0, 255}});
+  auto* tree = qobject_cast<QTreeWidget*>(ui::WidgetOf(&page.list));
+  ASSERT_NE(tree, nullptr);
+  QImage square = tree->topLevelItem(0)->icon(0).pixmap(16, 16).toImage();
+  EXPECT_EQ(square.pixelColor(8, 8), QColor(255, 0, 0));
+  EXPECT_EQ(square.pixelColor(0, 0).alpha(), 0);
+  EXPECT_TRUE(tree->topLevelItem(1)->icon(0).isNull());
+  Q_EMIT tree->itemActivated(tree->topLevelItem(1), 0);
+  EXPECT_EQ(page.list.Selected(), 1);
+  EXPECT_EQ(page.activated, 1);
 }
 
 }  // namespace
