@@ -15,7 +15,9 @@
 #include "cli/settings_file_check.h"
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
+#include "controls/control.h"
 #include "ini/ini_text.h"
+#include "pages/machine/tool_scan.h"
 #include "platform/file_io.h"
 #include "record/channel_parser.h"
 #include "record/five_axis_record.h"
@@ -106,6 +108,19 @@ void CheckChannelPatterns(const CheckedType& t, CheckReport& report) {
     if (!error.empty()) {
       report.Error(t.file, t.Line(schema::kToolPrefix),
                    "tool-list prefix " + Quoted(t.Text(schema::kToolPrefix)) + ": " + error, "tool-prefix");
+    }
+  }
+}
+
+// The words the tool scan page would refuse, with the page's own reason.
+void CheckToolScanWords(const CheckedType& t, CheckReport& report) {
+  for (const Setting* s : schema::kToolScanPage) {
+    std::optional<ToolScanWord> word = ToolScanWordOf(*s);
+    if (!word) continue;
+    std::string text = t.Text(*s);
+    if (int refusal = ToolScanRefusal(*word, text)) {
+      report.Error(t.file, t.Line(*s), std::string(s->key) + " " + Quoted(text) + ": " + MessageString(refusal),
+                   "tool-scan");
     }
   }
 }
@@ -295,6 +310,7 @@ int CheckConfiguration(const std::string& root, const std::string& chosen, bool 
     if (only && t.type != only) continue;
     CheckSyntaxCharacters(t, report);
     CheckChannelPatterns(t, report);
+    CheckToolScanWords(t, report);
     CheckFiveAxis(t, report);
     CheckFilesAndFilter(t, record.NcFilters(), report);
   }

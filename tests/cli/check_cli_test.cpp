@@ -104,6 +104,24 @@ TEST_F(CheckCli, PatternsTheEngineRefusesAndTheirFix) {
   EXPECT_EQ(Check().exit_code, 0);
 }
 
+TEST_F(CheckCli, ToolScanWordsThePageWouldRefuse) {
+  std::string mill = Type("ISO Mill.MAC");
+  Set(mill, "TOOLSCAN", "TOOLLINETRIGGER", "TOOL1");
+  Set(mill, "TOOLSCAN", "TYPEDRILL", "5\" DRILL");
+  test::ProgramResult result = Check();
+  EXPECT_EQ(result.exit_code, 1);
+  std::string found = Findings(result.out, "tool-scan");
+  EXPECT_NE(found.find(": error: TOOLLINETRIGGER \"TOOL1\": The tool line trigger may contain letters only."),
+            std::string::npos)
+      << result.out;
+  EXPECT_NE(found.find(": error: TYPEDRILL \"5\" DRILL\": A tool type word must not contain a double quote."),
+            std::string::npos)
+      << found;
+  Set(mill, "TOOLSCAN", "TOOLLINETRIGGER", "TOOL");
+  Set(mill, "TOOLSCAN", "TYPEDRILL", "DRILL 2");
+  EXPECT_EQ(Findings(Check().out, "tool-scan"), "");
+}
+
 TEST_F(CheckCli, FiveAxisRecordsNcFiltersAndFilesOfAType) {
   std::string haas = Type("Haas Milling.MAC");
   Set(haas, "INSPECT", "CFG5AXIS", "1$broken");
