@@ -285,7 +285,9 @@ int CheckConfiguration(const std::string& root, const std::string& chosen, bool 
   const GMachineType* only = chosen.empty() ? nullptr : &FindType(list, chosen);
   std::string only_file = only ? platform::FileNameOf(only->Path()) : std::string();
 
+  std::string dnc_ini = platform::DirectoryOf(main_ini) + "/" + schema::kDncConfigFileName;
   if (chosen.empty() && platform::FileExists(main_ini)) CheckSettingsFile(main_ini, Scope::kMain, fix, report);
+  if (chosen.empty() && platform::FileExists(dnc_ini)) CheckSettingsFile(dnc_ini, Scope::kDnc, fix, report);
   std::map<std::string, std::string> texts;  // file name -> its text after the fixes
   for (const std::string& file : TypeFiles(types_directory)) {
     std::string name = platform::FileNameOf(file);

@@ -55,7 +55,8 @@ ScopeDeclarations CollectDeclarations(std::span<const SettingTable> tables) {
 const ScopeDeclarations& DeclarationsOf(Scope scope) {
   static const ScopeDeclarations main = CollectDeclarations(schema::kMainTables);
   static const ScopeDeclarations type = CollectDeclarations(schema::kTypeTables);
-  return scope == Scope::kMain ? main : type;
+  static const ScopeDeclarations dnc = CollectDeclarations(schema::kDncTables);
+  return scope == Scope::kMain ? main : scope == Scope::kDnc ? dnc : type;
 }
 
 // Only numbers are ever repaired by a read; every other kind reads as it is.
@@ -161,7 +162,7 @@ std::string CheckSettingsFile(const std::string& path, Scope scope, bool fix, Ch
 
   if (!repairs.empty()) {
     LoadContext context;
-    if (scope != Scope::kMain) context.basic_type = StoredBasicType(text);
+    if (scope == Scope::kType) context.basic_type = StoredBasicType(text);
     if (!ComputeRepairs(text, context, repairs)) {
       report.Error(path, 1, "no temporary file for the values the loader would repair", "unreadable");
       return text;

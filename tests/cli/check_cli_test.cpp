@@ -184,6 +184,13 @@ TEST_F(CheckCli, ConfigPathsThatReferToThemselvesOrCannotBeMade) {
                                                        " cannot be created [config-paths]\n");
 }
 
+TEST_F(CheckCli, TheDncFileIsCheckedAgainstItsOwnSettings) {
+  std::string dnc = root.File("CFG/DNCClient.ini");
+  test::WriteFile(dnc, "[CLIENT]\r\nSHOWLOG=Yes\r\nSHOWLOGG=Yes\r\n");
+  EXPECT_EQ(Findings(Check().out, "unknown-key"),
+            dnc + ":3: warning: unknown key SHOWLOGG in [CLIENT] (a typing error?) [unknown-key]\n");
+}
+
 // What the store reads of a hand-edited main file, and --fix writing back
 // only what the loader would, every other byte kept.
 TEST_F(CheckCli, FixWritesTheLoadersRepairsAndNothingElse) {
