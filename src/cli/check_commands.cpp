@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -243,9 +244,32 @@ void CheckConfigPaths(CheckReport& report) {
     }
     return 1;
   };
+  // A key reaches itself directly or through other keys of the file.
+  auto refers = [&table](const std::string& from, const std::string& to) {
+    const std::string* value = table.Find(from);
+    return value && ini::UpperCase(*value).find("%" + ini::UpperCase(to) + "%") != std::string::npos;
+  };
+  auto cycle = [&](const std::string& start) {
+    std::vector<std::string> path = {start};
+    std::set<std::string> visited;
+    std::function<bool(const std::string&)> reaches = [&](const std::string& key) {
+      for (const PathTable::Entry& next : table) {
+        if (!refers(key, next.key)) continue;
+        if (ini::SameName(next.key, start)) return true;
+        if (!visited.insert(next.key).second) continue;
+        path.push_back(next.key);
+        if (reaches(next.key)) return true;
+        path.pop_back();
+      }
+      return false;
+    };
+    return reaches(start) ? path : std::vector<std::string>();
+  };
   for (const PathTable::Entry& entry : table) {
-    if (ini::UpperCase(entry.value).find("%" + entry.key + "%") != std::string::npos) {
-      report.Error(file, line_of(entry.key), entry.key + " refers to itself", "config-paths");
+    if (std::vector<std::string> through = cycle(entry.key); !through.empty()) {
+      std::string via;
+      for (size_t i = 1; i < through.size(); ++i) via += (i == 1 ? " through " : ", ") + through[i];
+      report.Error(file, line_of(entry.key), entry.key + " refers to itself" + via, "config-paths");
       continue;
     }
     std::string directory = ConfigPaths().GetPath(entry.key);

@@ -177,6 +177,10 @@ TEST_F(CheckCli, ConfigPathsThatReferToThemselvesOrCannotBeMade) {
   EXPECT_EQ(Findings(result.out, "config-paths"),
             root.File("ConfigPaths.cfg") + ":3: error: LOG refers to itself [config-paths]\n")
       << result.out << result.err;
+  test::WriteFile(root.File("ConfigPaths.cfg"), "DATA = %LOG%/data\r\nLOG = %TOOLLIBS%/x\r\nTOOLLIBS = %DATA%\r\n");
+  EXPECT_NE(Findings(Check().out, "config-paths")
+                .find(root.File("ConfigPaths.cfg") + ":1: error: DATA refers to itself through LOG, TOOLLIBS"),
+            std::string::npos);
   test::WriteFile(root.File("blocker"), "a file, not a folder");
   test::WriteFile(root.File("ConfigPaths.cfg"), "CFG = %ROOTDIR%/CFG\r\nLOG = %ROOTDIR%/blocker/log\r\n");
   EXPECT_EQ(Findings(Check().out, "config-paths"), root.File("ConfigPaths.cfg") + ":2: error: LOG: the folder " +
