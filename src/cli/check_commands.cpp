@@ -53,7 +53,7 @@ struct CheckedType {
   }
 };
 
-bool IsTypeFile(const fs::path& path) { return ini::SameName(path.extension().string(), ".mac"); }
+bool IsTypeFile(const fs::path& path) { return ini::SameName(path.extension().string(), kTypeFileExtension); }
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 

@@ -136,8 +136,9 @@ ImportPlan PlanImport(const std::vector<ArchiveMember>& members, const std::vect
     std::string_view name = member.name;
     if (name.starts_with(kArchiveTypeFolder)) {
       std::string_view file = name.substr(kArchiveTypeFolder.size());
-      if (plan.type || file.find('/') != std::string_view::npos || file.size() < 5 ||
-          !ini::SameName(file.substr(file.size() - 4), ".mac"))
+      std::string_view extension = kTypeFileExtension;
+      if (plan.type || file.find('/') != std::string_view::npos || file.size() <= extension.size() ||
+          !ini::SameName(file.substr(file.size() - extension.size()), extension))
         refuse(member, "is not the one machine type file (type/NAME.MAC)");
       plan.type = &member;
     } else if (name.starts_with(kArchiveFiveAxisFolder)) {
@@ -195,7 +196,7 @@ void ArchiveSetValue(std::string& text, const Setting& s, std::string_view value
 bool HasTypeFiles(const std::string& directory) {
   std::error_code error;
   for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
-    if (ini::SameName(it->path().extension().string(), ".mac")) return true;
+    if (ini::SameName(it->path().extension().string(), kTypeFileExtension)) return true;
   }
   return false;
 }
