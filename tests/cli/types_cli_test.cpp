@@ -118,6 +118,30 @@ TEST_F(TypesCli, DiffPrintsTheSettingsInWhichTwoTypesDiffer) {
             "GLOBALCOLORLIST/FIXCOLOR1\t16777215\t255\nRENUM/SKIP\t%,O,:\t\n");
 }
 
+TEST_F(TypesCli, DiffComparesMacrosByNameAndText) {
+  ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  std::string copy = root.File("TYPES/Copy.MAC");
+  fs::copy_file(root.File("TYPES/ISO Mill.MAC"), copy);
+  ASSERT_EQ(Prefig({"ini", "set", copy, "GENERAL", "DESCRIPTION", "ISO Copy"}).exit_code, 0);
+  auto add_macro = [](const std::string& file, const char* name, const char* text) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"MACROINF", "COUNT", "1"}, std::vector<std::string>{"MACRO000", "NAME", name},
+          std::vector<std::string>{"MACRO000", "TEXT", text}}) {
+      args.insert(args.begin(), {"ini", "set-raw", file});
+      ASSERT_EQ(Prefig(args).exit_code, 0);
+    }
+  };
+  add_macro(root.File("TYPES/ISO Mill.MAC"), "Drill", "G81 Z$1\xFFG80");
+  add_macro(copy, "Drill", "G81 Z$1\xFFG80");
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out, "");
+  add_macro(copy, "Drill", "G83 Z$1\xFFG80");
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out,
+            "MACRO/Drill\tG81 Z$1\\nG80\tG83 Z$1\\nG80\n");
+  add_macro(copy, "Bore", "G85");
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out,
+            "MACRO/Drill\tG81 Z$1\\nG80\t\nMACRO/Bore\t\tG85\n");
+}
+
 TEST_F(TypesCli, DiffWithoutASecondTypeComparesWithANewTypeOfTheSameBasicType) {
   ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
   test::ProgramResult diff = Prefig({"types", "diff", "ISO Milling", "--root", root.path()});
