@@ -16,7 +16,9 @@ inline constexpr char kListSeparator[] = ", ";
 // its own).
 class WEdit : public WControl {
  public:
-  static constexpr size_t kLengthMax = 4095;
+  // The longest text setting (8447 characters, a renumbering skip list)
+  // and its terminator: a field takes what its setting keeps.
+  static constexpr size_t kLengthMax = 8448;
 
   WEdit(ControlOwner* owner, int label_id, Help help = {}) : WEdit(owner, label_id, ControlKind::kEdit, help) {}
   // A text setting within its length, or a comma list in list mode.

@@ -2,9 +2,13 @@
 
 #include "pages/global/general.h"
 #include "pages/machine/file_compare.h"
+#include "pages/machine/cad_cam_post.h"
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"
+#include "pages/machine/machine_syntax.h"
 #include "pages/machine/machine_types.h"
+#include "pages/machine/multi_channel.h"
+#include "pages/machine/renumbering.h"
 #include "pages/machine/syntax_colors.h"
 #include "pages/machine/tool_list.h"
 #include "pages/machine/tool_scan.h"
@@ -28,14 +32,14 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kPrinter, "DPrinter", P::kGeneral, 3, nullptr, true},
       {P::kMachineTypes, "DMch", P::kMachineTypes, 4, &Make<DMch>, false},
       {P::kSyntaxColours, "DMchColors", P::kMachineTypes, 5, &Make<DMchColors>, false},
-      {P::kRenumbering, "DMchRenum", P::kMachineTypes, 6, nullptr, false},
+      {P::kRenumbering, "DMchRenum", P::kMachineTypes, 6, &Make<DMchRenum>, false},
       {P::kLoadSave, "DMchFile", P::kMachineTypes, 8, &Make<DMchFile>, false},
       {P::kFileCompare, "DMchFilecompare", P::kMachineTypes, 9, &Make<DMchFilecompare>, false},
-      {P::kMachine, "DMchMachine", P::kMachineTypes, 12, nullptr, false},
+      {P::kMachine, "DMchMachine", P::kMachineTypes, 12, &Make<DMchMachine>, false},
       {P::kBackplot, "DMchInspect", P::kMachineTypes, 10, nullptr, false},
       {P::kToolScan, "DMchInspectToolscan", P::kMachineTypes, 0, &Make<DMchInspectToolscan>, false},
-      {P::kCadCamPost, "DMchPlanar", P::kMachineTypes, 11, nullptr, false},
-      {P::kMultiChannel, "WMchMultiChannel", P::kMachineTypes, 20, nullptr, false},
+      {P::kCadCamPost, "DMchPlanar", P::kMachineTypes, 11, &Make<DMchPlanar>, false},
+      {P::kMultiChannel, "WMchMultiChannel", P::kMachineTypes, 20, &Make<WMchMultiChannel>, false},
       {P::kToolList, "DMchToollist", P::kMachineTypes, 19, &Make<DMchToollist>, false},
       {P::kMachineGeneral, "DMchGeneral", P::kMachineTypes, 13, &Make<DMchGeneral>, true},
       {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, nullptr, false},

@@ -16,6 +16,7 @@ std::string_view Message(int id) {
     case kChannelStartMessageId: return "Channel start";
     case kChannelEndMessageId: return "Channel end";
     case kSyncWithoutNumberMessageId: return "Sync. %d";
+    case kSyncWithoutChannelsMessageId: return "no channel";
   }
   return {};
 }
@@ -81,6 +82,7 @@ std::string SyncResultText(const ChannelEvaluation& evaluation, bool by_channel_
   if (evaluation.result == 0) return {};
   if (by_channel_numbers) {
     std::string list = ChannelListText(evaluation.result);
+    if (list.empty()) list = Message(kSyncWithoutChannelsMessageId);
     return evaluation.number >= 0 ? std::to_string(evaluation.number) + ": " + list : list;
   }
   if (evaluation.number >= 0) return std::to_string(evaluation.number);

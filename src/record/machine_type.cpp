@@ -8,7 +8,9 @@
 #include "platform/file_io.h"
 #include "record/nc_filter_table.h"
 #include "record/setting_tables.h"
+#include "schema/control_syntax.h"
 #include "schema/declared_values.h"
+#include "schema/multi_channel.h"
 #include "schema/nc_filter_names.h"
 #include "schema/registry.h"
 
@@ -153,10 +155,25 @@ bool GMachineType::Load(const TypeContext& context) {
     UpgradeNcFilter();
     LoadMacroLibrary(context, scan ? &*scan : nullptr);
     RebuildBackplotParameters();
+    RebuildChannelParser();
   }
   values_.UseScan(nullptr);
   ini_.SetCached(was_cached);
   return valid_;
+}
+
+void GMachineType::RebuildChannelParser() {
+  ChannelSettings settings;
+  settings.mode = values_.Int(kMultiChannelMode);
+  settings.by_channel_numbers = values_.Bool(kSyncUsingChNo);
+  settings.start = ParseStoredPattern(values_.Text(kChannelStart));
+  settings.end = ParseStoredPattern(values_.Text(kChannelEnd));
+  settings.sync = ParseStoredPattern(values_.Text(kSyncCommand));
+  settings.sync_number = ParseStoredPattern(values_.Text(kSyncCommandNumber));
+  settings.comment_start = values_.Char(kCommentStart);
+  settings.comment_end = values_.Char(kCommentEnd);
+  settings.block_skip = values_.Text(kBlockSkip);
+  channel_parser_ = GChannelParser(settings);
 }
 
 bool GMachineType::Save() {
@@ -175,6 +192,7 @@ bool GMachineType::Save() {
     }
     changed_ = false;
   }
+  RebuildChannelParser();
   ini_.SetCached(was_cached);
   return ini_.WriteError() == 0;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ini/ini_file.h"
+#include "record/channel_parser.h"
 #include "record/colour_list.h"
 #include "record/macro_library.h"
 #include "record/setting_values.h"
@@ -59,6 +60,12 @@ class GMachineType {
   // After loading, and whenever the backplot or tool scan settings were
   // saved into the type. Normalises the map letters.
   void RebuildBackplotParameters();
+  // The parser that the multi-channel view splits the type's programs with,
+  // built from its multi-channel settings, comment characters and block
+  // skip; rebuilt after loading, saving, and whenever the multi-channel
+  // settings were saved into the type.
+  const GChannelParser& ChannelParser() const { return channel_parser_; }
+  void RebuildChannelParser();
 
   const std::string& Name() const;         // TYPENAME
   const std::string& Description() const;  // DESCRIPTION
@@ -97,6 +104,7 @@ class GMachineType {
   ToolTable turn_tools_;
   GMacroLibrary macros_;
   std::string backplot_parameters_;
+  GChannelParser channel_parser_;
   bool valid_ = false;
   bool changed_ = false;
   bool translate_ = false;

@@ -71,15 +71,15 @@ inline constexpr Setting kChannelEnd{.scope = kType,
                                      .length = 1023,
                                      .only_when = &kMultiChannelEnable,
                                      .page = kLeftUnchanged};
-// The page's test line, read and written directly in the file.
+// The page's test line; held with the other values, so that only OK
+// writes it and Cancel leaves the file as it was.
 inline constexpr Setting kTestValue{.scope = kType,
                                     .section = "MULTICHANNEL",
                                     .key = "TESTVALUE",
                                     .kind = kText,
                                     .length = 1023,
                                     .loader = "O1000 P100",
-                                    .page = kLeftUnchanged,
-                                    .held_by = kIniFile};
+                                    .page = kLeftUnchanged};
 
 inline constexpr const Setting* kMultiChannelPage[] = {
     &kMultiChannelMode, &kSyncUsingChNo, &kMultiChannelEnable, &kAutoStart,  &kChannelOrder,

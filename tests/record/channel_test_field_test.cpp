@@ -51,7 +51,9 @@ TEST_F(ChannelTestField, SynchronisationByChannelNumbers) {
   EXPECT_EQ(SyncResultText({0, 1}, true), "");
   EXPECT_EQ(ChannelListText(0xFFFFFFFFu),
             "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31");
-  EXPECT_EQ(SyncResultText({0x80000000u, 3}, true), "3: ");
+  // Only a channel digit 0: a synchronisation all the same, without channels.
+  EXPECT_EQ(SyncResultText({0x80000000u, 3}, true), "3: no channel");
+  EXPECT_EQ(SyncResultText({0x80000000u, -1}, true), "no channel");
 }
 
 TEST(StoredPattern, PrefixTellsPlainOrRegularExpression) {
