@@ -41,9 +41,12 @@ DConfigPaths::DConfigPaths(GConfigPathHandler& handler, bool* changed, Installer
   if (!installer_.can_write)
     installer_.can_write = [](const std::string& target) { return platform::CanReplaceFile(target); };
   using namespace layout;
+  table_.SetControlName("table");
+  table_.AddColumn(kKeyColumnId, -25);
+  table_.AddColumn(kPathColumnId, 0);
   keys_.SetControlName("key");
   path_.SetControlName("path");
-  SetLayout(Column{explanation_, Row{keys_, path_}, copy_files_, Row{default_, Stretch{}}}, keys_);
+  SetLayout(Column{explanation_, table_, Row{keys_, Stretch{}}, path_, copy_files_, Row{default_, Stretch{}}}, keys_);
 
   copy_files_.SetCheck(true);
   FillDefaults();
@@ -69,6 +72,14 @@ void DConfigPaths::RefillKeys() {
 void DConfigPaths::ShowSelected() {
   const std::string* value = keys_.Selected() >= 0 ? edited_.Find(keys_.SelectedText()) : nullptr;
   path_.SetText(value != nullptr ? *value : std::string());
+  RefillTable();
+}
+
+void DConfigPaths::RefillTable() {
+  std::vector<WHeaderCtrl::Row> rows;
+  for (const PathTable::Entry& entry : edited_) rows.push_back({{entry.key, entry.value}});
+  table_.SetRows(std::move(rows));
+  table_.Select(keys_.Selected());
 }
 
 // On every change rather than when the field is left: nothing reads the
@@ -76,10 +87,14 @@ void DConfigPaths::ShowSelected() {
 void DConfigPaths::StorePath() {
   if (keys_.Selected() < 0) return;
   edited_.Set(keys_.SelectedText(), GConfigPathHandler::NormalisePath(path_.Text()));
+  RefillTable();
 }
 
 void DConfigPaths::OnEdited(WControl& control) {
-  if (&control == &keys_) {
+  if (&control == &table_ && table_.Selected() >= 0) {
+    keys_.Select(table_.Selected());
+    ShowSelected();
+  } else if (&control == &keys_) {
     if (keys_.Selected() < 0) keys_.Select(0);
     ShowSelected();
   } else if (&control == &path_) {

@@ -7,6 +7,7 @@
 #include "controls/auto_checkbox.h"
 #include "controls/combo_box.h"
 #include "controls/edit.h"
+#include "controls/header_ctrl.h"
 #include "controls/push_button.h"
 #include "pages/form_dialog.h"
 
@@ -23,6 +24,8 @@ class GConfigPathHandler;
 class DConfigPaths : public FormDialog {
  public:
   static constexpr int kCaptionId = 1610;
+  static constexpr int kKeyColumnId = 1623;
+  static constexpr int kPathColumnId = 1624;
   static constexpr const char* kTemporaryPrefix = "~CC";
   // The program, beside the editor, that installs a new ConfigPaths.cfg
   // when it has to run as administrator ("prefig paths install").
@@ -52,6 +55,8 @@ class DConfigPaths : public FormDialog {
   // and taken into use.
   DConfigPaths(GConfigPathHandler& handler, bool* changed, Installer installer = {});
 
+  // Every key with its path; choosing a row chooses its key.
+  WHeaderCtrl& Table() { return table_; }
   WComboBox& Keys() { return keys_; }
   // The selected key's path; what the user types is stored, normalised, as
   // that key's path.
@@ -73,6 +78,7 @@ class DConfigPaths : public FormDialog {
   void FillDefaults();
   void RefillKeys();
   void ShowSelected();
+  void RefillTable();
   void StorePath();
   void Default();
   bool Differs() const;
@@ -80,6 +86,7 @@ class DConfigPaths : public FormDialog {
   void CopyChangedDirectories();
 
   WStatic explanation_{this, 1611};
+  WHeaderCtrl table_{this, 0};
   WComboBox keys_{this, 0};
   WEdit path_{this, 0};
   WAutoCheckbox copy_files_{this, 1612};

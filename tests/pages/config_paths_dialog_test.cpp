@@ -149,3 +149,31 @@ TEST_F(PathsDialog, AProtectedProgramDirectoryWithoutPkexecKeepsTheOldPaths) {
 
 }  // namespace
 }  // namespace prefig
+
+namespace prefig {
+namespace {
+
+class PathsTable : public PathsDialog {};
+
+// The table shows every key with its raw path and follows the field.
+TEST_F(PathsTable, ARowChoosesItsKeyAndAnEditedPathShowsInItsRow) {
+  GConfigPathHandler handler(ProgramDir() + "/editor");
+  DConfigPaths dialog(handler, nullptr);
+  WHeaderCtrl& table = dialog.Table();
+  ASSERT_EQ(table.Count(), static_cast<int>(kDefaultKeys.size()));
+  EXPECT_EQ(table.Rows()[1].cells, (std::vector<std::string>{"CFG", "%ROOTDIR%/Cfg"}));
+  EXPECT_EQ(table.Selected(), 0);
+  table.UserSelect(4);
+  EXPECT_EQ(dialog.Keys().SelectedText(), "TYPES");
+  EXPECT_EQ(dialog.Path().Text(), "%ROOTDIR%/Types");
+  dialog.Path().UserEdit("%ROOTDIR%\\Types2\\");
+  EXPECT_EQ(table.Rows()[4].cells[1], "%ROOTDIR%/Types2");
+  EXPECT_EQ(table.Selected(), 4);
+  dialog.Keys().UserSelect(2);
+  EXPECT_EQ(table.Selected(), 2);
+  dialog.DefaultButton().Click();
+  EXPECT_EQ(table.Rows()[4].cells[1], "%ROOTDIR%/Types");
+}
+
+}  // namespace
+}  // namespace prefig

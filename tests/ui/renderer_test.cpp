@@ -219,11 +219,14 @@ TEST_F(Renderer, ThePathsWindowsOkInstallsAChangedPathsFile) {
   bool changed = false;
   DConfigPaths paths(handler, &changed, {[](const std::string&) { return true; }, ""});
   ui::FormDialogWindow window(paths, nullptr);
+  auto* table = qobject_cast<QTreeWidget*>(ui::WidgetOf(&paths.Table()));
   auto* keys = qobject_cast<QComboBox*>(ui::WidgetOf(&paths.Keys()));
   auto* path = qobject_cast<QLineEdit*>(ui::WidgetOf(&paths.Path()));
-  ASSERT_TRUE(keys != nullptr && path != nullptr);
+  ASSERT_TRUE(table != nullptr && keys != nullptr && path != nullptr);
+  EXPECT_EQ(table->topLevelItemCount(), 7);
   keys->setCurrentIndex(2);
   emit keys->activated(2);
+  EXPECT_EQ(table->indexOfTopLevelItem(table->currentItem()), 2);
   path->setText(QString::fromStdString(dir.File("data")));
   emit path->textEdited(path->text());
   window.accept();
