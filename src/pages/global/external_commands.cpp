@@ -15,7 +15,7 @@ constexpr int kProgramChooserCaptionId = 1622;
 constexpr int kProgramFilesId = 343;
 constexpr int kAllFilesId = 579;
 
-std::string TrimmedTitle(std::string_view text) {
+std::string TrimmedField(std::string_view text) {
   size_t start = text.find_first_not_of(" \t");
   if (start == std::string_view::npos) return {};
   size_t end = text.find_last_not_of(" \t");
@@ -32,13 +32,13 @@ CommandFields::CommandFields(ControlOwner* owner, int command)
       wait_for_output(owner, 1618, Member(schema::kExtWaitOutput, command)),
       output(owner, 1619, Member(schema::kExtOutput, command)) {}
 
-bool CommandFields::HasTitle() const { return !TrimmedTitle(title.Text()).empty(); }
+bool CommandFields::HasTitle() const { return !TrimmedField(title.Text()).empty(); }
 
 // Programs on this system carry no extension: both filters show every file.
 void CommandFields::Browse() {
   FileRequest request;
   request.caption_id = kProgramChooserCaptionId;
-  request.path = TrimmedTitle(executable.Text());
+  request.path = TrimmedField(executable.Text());
   request.filters = {MessageString(kProgramFilesId) + " (*)", MessageString(kAllFilesId) + " (*)"};
   if (!GetServices().ChooseFile(request) || !platform::FileExists(request.path)) return;
   executable.UserEdit(request.path.substr(0, schema::kExtExe.length));
@@ -72,7 +72,7 @@ void DExternalCmd::Remember() {
   GPrefiguration* record = Record();
   if (record == nullptr) return;
   for (int command = 0; command < schema::kExternalCommands; ++command) {
-    loaded_titles_[command] = TrimmedTitle(record->Global().Values().Text(schema::kExtTitle, command));
+    loaded_titles_[command] = TrimmedField(record->Global().Values().Text(schema::kExtTitle, command));
     loaded_states_[command] = ExternalCommandState(record->Global().Values(), command);
   }
 }
@@ -82,7 +82,7 @@ void DExternalCmd::OnSave() {
   if (record == nullptr) return;
   SettingValues& values = record->Global().Values();
   for (int command = 0; command < schema::kExternalCommands; ++command) {
-    bool retitled = TrimmedTitle(values.Text(schema::kExtTitle, command)) != loaded_titles_[command];
+    bool retitled = TrimmedField(values.Text(schema::kExtTitle, command)) != loaded_titles_[command];
     bool came_into_being =
         loaded_states_[command] == CommandState::kNone && ExternalCommandState(values, command) != CommandState::kNone;
     if (retitled || came_into_being) Module().restart_notice = true;
