@@ -33,7 +33,9 @@ TEST_F(MazakViewPage, LanguageNumbersBeyondTheListAreTheLastEntryWrittenAs100) {
     DSetupMazakView page;
     page.ShowPage(true);
     auto& language = BoundControl<WComboBox>(page, kMazakLang);
-    if (std::string(written) == "100") EXPECT_EQ(language.SelectedText(), "Other") << stored;
+    if (std::string(written) == "100") {
+      EXPECT_EQ(language.SelectedText(), "Other") << stored;
+    }
     page.SaveValues();
     EXPECT_EQ(Stored("SYSTEM", "MAZAKLANG"), written) << stored;
   }
