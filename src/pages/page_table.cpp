@@ -2,6 +2,7 @@
 
 #include "pages/global/general.h"
 #include "pages/machine/file_compare.h"
+#include "pages/machine/backplot.h"
 #include "pages/machine/cad_cam_post.h"
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"
@@ -36,7 +37,7 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kLoadSave, "DMchFile", P::kMachineTypes, 8, &Make<DMchFile>, false},
       {P::kFileCompare, "DMchFilecompare", P::kMachineTypes, 9, &Make<DMchFilecompare>, false},
       {P::kMachine, "DMchMachine", P::kMachineTypes, 12, &Make<DMchMachine>, false},
-      {P::kBackplot, "DMchInspect", P::kMachineTypes, 10, nullptr, false},
+      {P::kBackplot, "DMchInspect", P::kMachineTypes, 10, &Make<DMchInspect>, false},
       {P::kToolScan, "DMchInspectToolscan", P::kMachineTypes, 0, &Make<DMchInspectToolscan>, false},
       {P::kCadCamPost, "DMchPlanar", P::kMachineTypes, 11, &Make<DMchPlanar>, false},
       {P::kMultiChannel, "WMchMultiChannel", P::kMachineTypes, 20, &Make<WMchMultiChannel>, false},

@@ -49,6 +49,12 @@ class GNcFilterTable {
   int Fill();
 
   int Count() const { return static_cast<int>(entries_.size()); }
+  // The entry that a machine type's stored (or default) URI and control key
+  // name: both equal (without regard to case); else the key alone; else a
+  // Heidenhain key (other than Heidenhain ISO) finds the Heidenhain filter
+  // and APT the APT filter, since older files and the page defaults name
+  // them so; else entry 0. -1 for an empty table.
+  int Find(std::string_view uri, std::string_view control_key) const;
   const std::vector<NcFilter>& Entries() const { return entries_; }
 
  private:

@@ -215,6 +215,28 @@ TEST_F(PageCli, FiveAxisTypeChangeGivesTheRecordOfTheTypeRules) {
   for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(fields[i], expected[i].second) << expected[i].first;
 }
 
+// A turning filter: the lathe controls on, 5-axis plotting and the tool
+// library off; OK stores the filter's keys and the turning flag.
+TEST_F(PageCli, BackplotWithATurningFilter) {
+  test::ProgramResult shown = Page({"show", "DMchInspect", "--type", "ISO Milling", "filter=ISO Turning"});
+  ASSERT_EQ(shown.exit_code, 0) << shown.err;
+  for (const char* line :
+       {"#2591\tbutton\tTool library\tdisabled\n", "INSPECT/DIAPRG\tcheck\ton\tenabled\n",
+        "INSPECT/IS5AXIS\tcheck\ton\tdisabled\n", "INSPECT/LATHEFLIP\tcombo\tX+ up, Z+ right\tenabled\n",
+        "5-axis machine\tcombo\tDMU-70\tdisabled\n"}) {
+    EXPECT_NE(shown.out.find(line), std::string::npos) << line << shown.out;
+  }
+  auto before = Snapshot(root.path());
+  test::ProgramResult set = Page({"set", "DMchInspect", "--type", "ISO Milling", "filter=ISO Turning"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  std::string type_file;
+  for (const auto& [path, text] : Snapshot(root.path())) {
+    if (before[path] != text && path.starts_with("TYPES/")) type_file = text;
+  }
+  EXPECT_NE(type_file.find("FILTERTYPE\t= TURNFANUCAISO\r\n"), std::string::npos) << type_file;
+  EXPECT_NE(type_file.find("TURNPRG\t\t= Yes\r\n"), std::string::npos) << type_file;
+}
+
 // OK writes ConfigPaths.cfg beside the program (here the root's) and copies
 // the files of the one directory that moved.
 TEST_F(PageCli, PathsOkWritesConfigPathsAndCopiesTheMovedDirectory) {
