@@ -3,6 +3,7 @@
 #include "pages/global/general.h"
 #include "pages/machine/file_compare.h"
 #include "pages/machine/backplot.h"
+#include "pages/machine/backplot_colors.h"
 #include "pages/machine/cad_cam_post.h"
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"
@@ -43,7 +44,7 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kMultiChannel, "WMchMultiChannel", P::kMachineTypes, 20, &Make<WMchMultiChannel>, false},
       {P::kToolList, "DMchToollist", P::kMachineTypes, 19, &Make<DMchToollist>, false},
       {P::kMachineGeneral, "DMchGeneral", P::kMachineTypes, 13, &Make<DMchGeneral>, true},
-      {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, nullptr, false},
+      {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, &Make<DInspectColors>, false},
       {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, nullptr, false},
       {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, nullptr, false},
       {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, nullptr, false},
