@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "module/host_interface.h"
+#include "pages/editor_setup_main.h"
+#include "pages/five_axis_dialog.h"
+#include "pages/run_setup.h"
 #include "pages/setup_session.h"
 #include "record/five_axis_files.h"
+#include "record/five_axis_record.h"
 #include "record/nc_filter_table.h"
 #include "schema/backplot_view.h"
 #include "schema/control_syntax.h"
@@ -76,7 +80,50 @@ TEST_F(BackplotPage, DefaultSelectsTheFilterThatTheBasicTypeMeans) {
     const NcFilter& chosen = record.NcFilters().Entries()[entry];
     EXPECT_EQ(Type(0).Values().Text(kFilterType), chosen.control_key);
     EXPECT_EQ(Type(0).Values().Text(kFilterUri), chosen.uri);
+    // The page's own defaults, unlike the loader's.
+    EXPECT_TRUE(Type(0).Values().Bool(kDiaArc));
+    EXPECT_FALSE(Type(0).Values().Bool(kIgnoreTool0));
+    EXPECT_FALSE(Type(0).Values().Bool(kNoRadiusComp));
   }
+}
+
+// Setup opens the 5-axis dialog on the type's machine; what OK hands back
+// becomes the type's definition, and Cancel changes nothing.
+TEST_F(BackplotPage, SetupEditsTheTypesFiveAxisMachine) {
+  const std::string before = Type(0).Values().Text(kCfg5Axis);
+  DMchInspect page;
+  page.ShowPage(true);
+  ASSERT_EQ(page.FiveAxisMachine().SelectedText(), "DMU-70");
+  services.dialog_scripts.push_back([](ModalDialog& dialog) { dialog.Cancel(); });
+  page.FiveAxisSetup().Click();
+  page.ShowPage(false);
+  EXPECT_EQ(Type(0).Values().Text(kCfg5Axis), before);
+
+  page.ShowPage(true);
+  services.dialog_scripts.push_back([](ModalDialog& dialog) {
+    auto& five_axis = dynamic_cast<WInspect5Axis&>(dialog);
+    EXPECT_EQ(five_axis.Entries()[five_axis.Selection()].name, "DMU-70");
+    five_axis.L1().UserEdit("200");
+    five_axis.Ok();
+  });
+  page.FiveAxisSetup().Click();
+  EXPECT_EQ(services.dialogs_run, 2);
+  page.ShowPage(false);
+  std::optional<FiveAxisRecord> stored = ParseFiveAxisRecord(Type(0).Values().Text(kCfg5Axis));
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->name, "DMU-70");
+  EXPECT_EQ(stored->axis1.offset[2], -200);
+}
+
+// A definition that cannot be read is kept as it is, not replaced by
+// whichever machine the list would show.
+TEST_F(BackplotPage, AnUnreadableFiveAxisDefinitionIsKept) {
+  Type(0).Values().SetText(kCfg5Axis, "1$broken");
+  DMchInspect page;
+  page.ShowPage(true);
+  EXPECT_EQ(page.FiveAxisMachine().Selected(), -1);
+  page.ShowPage(false);
+  EXPECT_EQ(Type(0).Values().Text(kCfg5Axis), "1$broken");
 }
 
 TEST_F(BackplotPage, ATurningFilterEnablesTheLatheControlsAndDisablesFiveAxis) {
@@ -142,6 +189,27 @@ TEST_F(BackplotPage, TheMainIniKeysAreWrittenOnOkOnlyAndSolidAnimationIsKept) {
   page.DialogAccepted();
   EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "INSPECT", "MAPPING"), "1");
   EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "INSPECT", "SOLIDANIMATIONOPTS"), "7");
+}
+
+// The whole dialog: Cancel after a change of the mapping leaves the main INI
+// file as it was, OK writes it.
+TEST_F(BackplotPage, TheMappingReachesTheFileOnlyThroughTheDialogsOk) {
+  SetupSession() = {};
+  const std::string before = configuration.MainIniText();
+  std::vector<GMachineType*> list(256, nullptr);
+  int count = 0;
+  for (bool ok : {false, true}) {
+    services.dialog_scripts.push_back([ok](ModalDialog& dialog) {
+      auto& setup = dynamic_cast<DEditorSetupMain&>(dialog);
+      auto* page = dynamic_cast<DMchInspect*>(setup.CurrentPage());
+      ASSERT_NE(page, nullptr);
+      BoundControl<WComboBox>(*page, kMapping).UserSelect(1);
+      ok ? setup.Ok() : setup.Cancel();
+    });
+    RunSetupSession(-10, list.data(), &count, &record, nullptr);
+    if (!ok) EXPECT_EQ(configuration.MainIniText(), before);
+  }
+  EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "INSPECT", "MAPPING"), "1");
 }
 
 TEST_F(BackplotPage, TheToolLibraryButtonPostsTheTypeToTheHost) {
