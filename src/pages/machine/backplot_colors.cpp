@@ -51,7 +51,6 @@ DInspectColors::DInspectColors() : WPrefigBase(kBackplotColoursTitleId, kBackplo
       Group{kColourGroupId,
             {Row{list_, Column{preview_, Form{red_, green_, blue_, opacity_, lightness_}, Row{select_, default_},
                                no_gradient_, Stretch{}}}}},
-      Stretch{},
   });
 }
 
