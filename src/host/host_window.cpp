@@ -219,10 +219,13 @@ bool HostWindow::event(QEvent* event) {
       Log(QStringLiteral("Machine type removed from the NC program database: %1")
               .arg(QString::fromStdString(reinterpret_cast<GMachineType*>(message->WParam())->Description())));
       break;
-    case kMsgOpenToolLibrary:
-      Log(QStringLiteral("Tool library requested for %1")
-              .arg(QString::fromStdString(reinterpret_cast<GMachineType*>(message->WParam())->Description())));
+    case kMsgOpenToolLibrary: {
+      auto* type = reinterpret_cast<GMachineType*>(message->WParam());
+      Log(QStringLiteral("Tool library requested for %1").arg(QString::fromStdString(type->Description())));
+      type->SetToolLibraryRequested(false);
+      record_.Host().tool_library_requested = false;
       break;
+    }
     case kMsgOpenFile: {
       auto* record = reinterpret_cast<OpenFileRecord*>(message->WParam());
       Log(QStringLiteral("Open file: %1").arg(QString::fromUtf8(record->path)));

@@ -220,6 +220,7 @@ TEST_F(BackplotPage, TheToolLibraryButtonPostsTheTypeToTheHost) {
   EXPECT_EQ(services.host_messages[0].message, kMsgOpenToolLibrary);
   EXPECT_EQ(services.host_messages[0].wparam, reinterpret_cast<uintptr_t>(&Type(0)));
   EXPECT_TRUE(record.Host().tool_library_requested);
+  EXPECT_TRUE(Type(0).ToolLibraryRequested());
 }
 
 }  // namespace

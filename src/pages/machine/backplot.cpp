@@ -190,7 +190,9 @@ void DMchInspect::SetupFiveAxis() {
 void DMchInspect::OpenToolLibrary() {
   GMachineType* type = CurrentType();
   if (type == nullptr) return;
+  // The setup dialog's window is the renderer's; the host needs the type.
   GetServices().PostToHost(kMsgOpenToolLibrary, reinterpret_cast<uintptr_t>(type), 0);
+  type->SetToolLibraryRequested(true);
   if (GPrefiguration* record = Record()) record->Host().tool_library_requested = true;
 }
 
