@@ -120,6 +120,11 @@ bool IsTurningControl(std::string_view control_key) {
   return control_key.size() >= prefix.size() && ini::SameName(control_key.substr(0, prefix.size()), prefix);
 }
 
+bool IsHeidenhainControl(std::string_view control_key) {
+  std::string_view prefix = kHeidenhainKeyPrefix;
+  return control_key.size() >= prefix.size() && ini::SameName(control_key.substr(0, prefix.size()), prefix);
+}
+
 NcFilter DeriveNcFilter(std::string_view control_key, std::string_view uri, std::string_view library) {
   const DerivationRow& row = RowOf(control_key);
   NcFilter filter;
@@ -158,10 +163,8 @@ int GNcFilterTable::Find(std::string_view uri, std::string_view control_key) con
       first([&](const NcFilter& f) { return ini::SameName(f.uri, uri) && ini::SameName(f.control_key, control_key); });
   if (found < 0) found = first([&](const NcFilter& f) { return ini::SameName(f.control_key, control_key); });
   if (found < 0) {
-    std::string_view prefix = kHeidenhainKeyPrefix;
     std::string_view stands_for;
-    if (control_key.size() >= prefix.size() && ini::SameName(control_key.substr(0, prefix.size()), prefix) &&
-        !ini::SameName(control_key, kHeidenhainIsoKey)) {
+    if (IsHeidenhainControl(control_key) && !ini::SameName(control_key, kHeidenhainIsoKey)) {
       stands_for = kHeidenhainKey;
     } else if (ini::SameName(control_key, kControlKeyApt)) {
       stands_for = kAptKey;

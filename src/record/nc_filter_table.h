@@ -27,6 +27,8 @@ struct NcFilter {
 std::string NcFormatUri(std::string_view path);
 // A control key that begins with TURN (any case) names a turning control.
 bool IsTurningControl(std::string_view control_key);
+// A control key that begins with HEID (any case) names a Heidenhain control.
+bool IsHeidenhainControl(std::string_view control_key);
 
 // The filter of a control key: the library and URI of the first derivation
 // row that the key matches (exactly, case-sensitive); a URI or library

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ini/ini_text.h"
 #include "module/host_interface.h"
 #include "module/module_state.h"
 #include "module/services.h"
@@ -24,8 +23,9 @@ constexpr int kToolSetupGroupId = 2547;
 constexpr int kUvwMovesId = 2539;
 constexpr int kUwMovesId = 2541;  // a lathe has no V
 constexpr const char* kSolidAnimationLabel = "Solid animation options:";
-constexpr const char* kHeidenhainPrefix = "HEID";
 
+// The setup dialog fills the table when it opens; a page shown without it
+// (prefig page, a test) has the default entries.
 const GNcFilterTable* FilterTable() {
   GPrefiguration* record = Module().record;
   if (record == nullptr) return nullptr;
@@ -89,9 +89,7 @@ bool DMchInspect::TurningFilter() const {
 
 bool DMchInspect::HeidenhainFilter() const {
   const NcFilter* filter = SelectedFilter(filter_);
-  std::string_view prefix = kHeidenhainPrefix;
-  return filter != nullptr && filter->control_key.size() >= prefix.size() &&
-         ini::SameName(std::string_view(filter->control_key).substr(0, prefix.size()), prefix);
+  return filter != nullptr && IsHeidenhainControl(filter->control_key);
 }
 
 void DMchInspect::OnLoad(bool first_time) {
