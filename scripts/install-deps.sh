@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-  zlib1g-dev libpugixml-dev libinih-dev libsimpleini-dev
+  zlib1g-dev libzip-dev libpugixml-dev libinih-dev libsimpleini-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 xdg-utils
 )
 missing=()

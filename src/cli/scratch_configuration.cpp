@@ -28,6 +28,13 @@ void StartRecord(GPrefiguration& record) {
   }
 }
 
+GMachineType& FindType(GMachineList& types, const std::string& name_or_position) {
+  bool number = !name_or_position.empty() && name_or_position.find_first_not_of("0123456789") == std::string::npos;
+  int position = number ? std::atoi(name_or_position.c_str()) - 1 : types.Find(name_or_position);
+  if (position < 0 || position >= types.Count()) throw Failure("no machine type " + name_or_position, kExitNo);
+  return types.At(position);
+}
+
 ScratchConfiguration::ScratchConfiguration(const std::string& root) {
   SelectConfiguration(root);
   types_ = ConfigPaths().GetPath(kTypesKey);

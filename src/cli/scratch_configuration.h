@@ -3,7 +3,9 @@
 
 namespace prefig {
 class GPrefiguration;
-}
+class GMachineList;
+class GMachineType;
+}  // namespace prefig
 
 namespace prefig::cli {
 
@@ -22,6 +24,10 @@ void SelectConfiguration(const std::string& root);
 // Initialises the record as the editor does when it starts: context,
 // protocols, machine types; a Failure when it cannot.
 void StartRecord(GPrefiguration& record);
+
+// A machine type by TYPENAME, DESCRIPTION or position from 1; a Failure
+// with exit code 1 when there is none.
+GMachineType& FindType(GMachineList& types, const std::string& name_or_position);
 
 // A configuration of our own in a temporary folder, holding copies of the
 // main INI file and the machine types of the real one, its DATA being the

@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 
 #include "cli/cli_common.h"
 #include "cli/scratch_configuration.h"
 #include "ini/ini_text.h"
+#include "pages/machine_types/type_file.h"
 #include "platform/file_io.h"
 #include "record/prefiguration.h"
 #include "schema/registry.h"
@@ -18,7 +20,7 @@ namespace prefig::cli {
 namespace {
 
 struct TypesArgs {
-  std::string root, type, section;
+  std::string root, type, section, other;
 };
 
 void PrintList(const GMachineList& types, const std::string& types_directory) {
@@ -29,19 +31,21 @@ void PrintList(const GMachineList& types, const std::string& types_directory) {
   }
 }
 
-GMachineType& FindType(GMachineList& types, const std::string& name_or_position) {
-  bool number = !name_or_position.empty() && name_or_position.find_first_not_of("0123456789") == std::string::npos;
-  int position = number ? std::atoi(name_or_position.c_str()) - 1 : types.Find(name_or_position);
-  if (position < 0 || position >= types.Count()) throw Failure("no machine type " + name_or_position, kExitNo);
-  return types.At(position);
-}
+struct ShownSetting {
+  std::string key;  // SECTION/KEY
+  std::string value;
+};
 
-void PrintSetting(const Setting& s, const std::string& key, const std::string& value) {
-  std::printf("%s/%s=%s\n", s.section, key.c_str(), value.c_str());
-}
-
-// Every setting of the type, table by table as the saver writes them.
-void PrintType(GMachineType& type, const std::string& section) {
+// Every setting of the type, table by table as the saver writes them. With
+// a load context, a setting the loader did not read (its file lacks it, or
+// it is read only while another is on) is given its loaded default, so that
+// two types compare equal where their files differ only by what is missing.
+std::vector<ShownSetting> TypeSettings(GMachineType& type, const std::string& section,
+                                       const LoadContext* defaults = nullptr) {
+  std::vector<ShownSetting> shown;
+  auto show = [&shown](const Setting& s, const std::string& key, std::string value) {
+    shown.push_back({std::string(s.section) + "/" + key, std::move(value)});
+  };
   std::set<const Setting*> printed;
   for (const SettingTable& table : schema::kTypeTables) {
     for (const Setting* s : table.settings) {
@@ -49,27 +53,32 @@ void PrintType(GMachineType& type, const std::string& section) {
       switch (s->held_by) {
         case HeldBy::kValues:
           for (int member = 0; member < s->count; ++member) {
-            if (type.Values().IsHeld(*s, member))
-              PrintSetting(*s, KeyName(*s, member), type.Values().Format(*s, member));
+            if (type.Values().IsHeld(*s, member)) {
+              show(*s, KeyName(*s, member), type.Values().Format(*s, member));
+            } else if (defaults) {
+              LoadContext context = *defaults;
+              context.basic_type = type.BasicType();
+              show(*s, KeyName(*s, member), DefaultText(*s, context, member, &type.Values()));
+            }
           }
           break;
-        case HeldBy::kIniFile: PrintSetting(*s, s->key, type.Ini().GetString(s->section, s->key, s->loader)); break;
+        case HeldBy::kIniFile: show(*s, s->key, type.Ini().GetString(s->section, s->key, s->loader)); break;
         case HeldBy::kColourList:
           if (s == &schema::kColourCount) {
-            PrintSetting(*s, s->key, std::to_string(type.Colours().Entries().size()));
+            show(*s, s->key, std::to_string(type.Colours().Entries().size()));
           } else if (s == &schema::kUserColour) {
             for (size_t i = 0; i < type.Colours().Entries().size(); ++i) {
-              PrintSetting(*s, KeyName(*s, static_cast<int>(i)), FormatUserColour(type.Colours().Entries()[i]));
+              show(*s, KeyName(*s, static_cast<int>(i)), FormatUserColour(type.Colours().Entries()[i]));
             }
           }
           break;
         case HeldBy::kToolTable: {
           ToolTable& tools = s == &schema::kToolCount || s == &schema::kTool ? type.MillTools() : type.TurnTools();
           if (s->count == 1) {
-            PrintSetting(*s, s->key, std::to_string(tools.Tools().size()));
+            show(*s, s->key, std::to_string(tools.Tools().size()));
           } else {
             for (size_t i = 0; i < tools.Tools().size(); ++i) {
-              PrintSetting(*s, KeyName(*s, static_cast<int>(i)), FormatToolRecord(tools.Tools()[i]));
+              show(*s, KeyName(*s, static_cast<int>(i)), FormatToolRecord(tools.Tools()[i]));
             }
           }
           break;
@@ -78,6 +87,13 @@ void PrintType(GMachineType& type, const std::string& section) {
         case HeldBy::kMacroLibrary: break;  // prefig types macros
       }
     }
+  }
+  return shown;
+}
+
+void PrintType(GMachineType& type, const std::string& section) {
+  for (const ShownSetting& setting : TypeSettings(type, section)) {
+    std::printf("%s=%s\n", setting.key.c_str(), setting.value.c_str());
   }
 }
 
@@ -97,6 +113,66 @@ void PrintMacros(const GMacroLibrary& library) {
                   fields.Text(schema::kParameterDescription).c_str());
     }
   }
+}
+
+// The macros as name and text; the lines of a text joined by "\n".
+std::vector<ShownSetting> MacroTexts(const GMacroLibrary& library) {
+  std::vector<ShownSetting> macros;
+  for (const Macro& macro : library.Macros()) {
+    std::string text;
+    for (const std::string& line : macro.lines) text += (text.empty() ? "" : "\\n") + line;
+    macros.push_back({"MACRO/" + macro.Name(), std::move(text)});
+  }
+  return macros;
+}
+
+// The identity is what the machine type list gives every type of its own.
+bool IsIdentity(const std::string& key) {
+  for (const Setting* s : schema::kTypeIdentity) {
+    if (ini::SameName(key, std::string(s->section) + "/" + s->key)) return true;
+  }
+  return false;
+}
+
+// SECTION/KEY TAB value in A TAB value in B for every setting in which they
+// differ, in A's order (the saver's), then what only B has.
+void PrintDifferences(const std::vector<ShownSetting>& a, const std::vector<ShownSetting>& b) {
+  std::map<std::string, const ShownSetting*> in_b;
+  for (const ShownSetting& setting : b) in_b.emplace(ini::UpperCase(setting.key), &setting);
+  std::set<std::string> seen;
+  for (const ShownSetting& setting : a) {
+    std::string id = ini::UpperCase(setting.key);
+    seen.insert(id);
+    auto other = in_b.find(id);
+    std::string value_b = other == in_b.end() ? std::string() : other->second->value;
+    if ((other == in_b.end() || value_b != setting.value) && !IsIdentity(setting.key)) {
+      std::printf("%s\t%s\t%s\n", setting.key.c_str(), setting.value.c_str(), value_b.c_str());
+    }
+  }
+  for (const ShownSetting& setting : b) {
+    if (!seen.count(ini::UpperCase(setting.key)) && !IsIdentity(setting.key)) {
+      std::printf("%s\t\t%s\n", setting.key.c_str(), setting.value.c_str());
+    }
+  }
+}
+
+void DiffTypes(GPrefiguration& record, GMachineType& a, GMachineType* b) {
+  std::unique_ptr<GMachineType> fresh;
+  if (!b) {
+    TypeContext context = record.MachineTypeContext();
+    NewTypeSource source;
+    source.basic_type = a.BasicType();
+    std::string path = type_file::PathFor(platform::DirectoryOf(a.Path()), "new", "new");
+    fresh = type_file::Create(source, path, "new", record.MachineTypes().NewIdentifier(), context);
+    if (!fresh) throw Failure("cannot make a new machine type in " + platform::DirectoryOf(a.Path()));
+    b = fresh.get();
+  }
+  LoadContext defaults = record.MachineTypeContext().load;
+  std::vector<ShownSetting> settings_a = TypeSettings(a, {}, &defaults), settings_b = TypeSettings(*b, {}, &defaults);
+  std::vector<ShownSetting> macros_a = MacroTexts(a.Macros()), macros_b = MacroTexts(b->Macros());
+  settings_a.insert(settings_a.end(), macros_a.begin(), macros_a.end());
+  settings_b.insert(settings_b.end(), macros_b.begin(), macros_b.end());
+  PrintDifferences(settings_a, settings_b);
 }
 
 // A subcommand that prints something of one machine type, loaded as the
@@ -144,6 +220,19 @@ void AddTypesCommands(CLI::App& app, int& /*exit_code*/) {
   AddTypeCommand(types, args, "show", "Print every setting of a type as SECTION/KEY=value", [args](GMachineType& type) {
     PrintType(type, args->section);
   })->add_option("SECTION", args->section, "Only this section");
+  CLI::App* diff = AddTypeCommand(
+      types, args, "diff",
+      "Print the settings in which type A differs from B, or from a new type of A's basic type: SECTION/KEY, value in "
+      "A and value in B, tab-separated, in the saver's order; macros by name and text",
+      [args](GMachineType&) {});
+  diff->add_option("B", args->other, "The type to compare with (TYPENAME, DESCRIPTION or position)");
+  diff->callback([args] {
+    ScratchConfiguration scratch(args->root);
+    GPrefiguration record;
+    StartRecord(record);
+    GMachineType& a = FindType(record.MachineTypes(), args->type);
+    DiffTypes(record, a, args->other.empty() ? nullptr : &FindType(record.MachineTypes(), args->other));
+  });
   AddTypeCommand(types, args, "backplot", "Print the backplot parameter string of a type",
                  [](GMachineType& type) { std::printf("%s\n", type.BackplotParameters().c_str()); });
   AddTypeCommand(types, args, "macros",

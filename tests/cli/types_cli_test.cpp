@@ -92,5 +92,66 @@ TEST_F(TypesCli, BackplotPrintsTheParameterStringOfAType) {
   EXPECT_EQ(Prefig({"types", "backplot", "99", "--root", root.path()}).exit_code, 1);
 }
 
+TEST_F(TypesCli, DiffPrintsTheSettingsInWhichTwoTypesDiffer) {
+  ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  std::string copy = root.File("TYPES/Copy.MAC");
+  fs::copy_file(root.File("TYPES/ISO Mill.MAC"), copy);
+  ASSERT_EQ(Prefig({"ini", "set", copy, "GENERAL", "DESCRIPTION", "ISO Copy"}).exit_code, 0);
+  test::ProgramResult same = Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()});
+  ASSERT_EQ(same.exit_code, 0) << same.err;
+  EXPECT_EQ(same.out, "");
+
+  ASSERT_EQ(Prefig({"ini", "set-raw", copy, "GLOBALCOLORLIST", "FIXCOLOR1", "255"}).exit_code, 0);
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out,
+            "GLOBALCOLORLIST/FIXCOLOR1\t16777215\t255\n");
+
+  // A key the file lacks is its loaded default, as in a file of an older
+  // version: BLOCKSKIPAFTER holds its default, SKIP does not.
+  std::string text = test::ReadFile(copy);
+  for (const char* line : {"BLOCKSKIPAFTER\t= Yes\r\n", "SKIP\t\t= %,O,:\r\n"}) {
+    size_t at = text.find(line);
+    ASSERT_NE(at, std::string::npos) << line;
+    text.erase(at, std::string(line).size());
+  }
+  test::WriteFile(copy, text);
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out,
+            "GLOBALCOLORLIST/FIXCOLOR1\t16777215\t255\nRENUM/SKIP\t%,O,:\t\n");
+}
+
+TEST_F(TypesCli, DiffComparesMacrosByNameAndText) {
+  ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  std::string copy = root.File("TYPES/Copy.MAC");
+  fs::copy_file(root.File("TYPES/ISO Mill.MAC"), copy);
+  ASSERT_EQ(Prefig({"ini", "set", copy, "GENERAL", "DESCRIPTION", "ISO Copy"}).exit_code, 0);
+  auto add_macro = [](const std::string& file, const char* name, const char* text) {
+    for (std::vector<std::string> args :
+         {std::vector<std::string>{"MACROINF", "COUNT", "1"}, std::vector<std::string>{"MACRO000", "NAME", name},
+          std::vector<std::string>{"MACRO000", "TEXT", text}}) {
+      args.insert(args.begin(), {"ini", "set-raw", file});
+      ASSERT_EQ(Prefig(args).exit_code, 0);
+    }
+  };
+  add_macro(root.File("TYPES/ISO Mill.MAC"), "Drill", "G81 Z$1\xFFG80");
+  add_macro(copy, "Drill", "G81 Z$1\xFFG80");
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out, "");
+  add_macro(copy, "Drill", "G83 Z$1\xFFG80");
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out,
+            "MACRO/Drill\tG81 Z$1\\nG80\tG83 Z$1\\nG80\n");
+  add_macro(copy, "Bore", "G85");
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "ISO Copy", "--root", root.path()}).out,
+            "MACRO/Drill\tG81 Z$1\\nG80\t\nMACRO/Bore\t\tG85\n");
+}
+
+TEST_F(TypesCli, DiffWithoutASecondTypeComparesWithANewTypeOfTheSameBasicType) {
+  ASSERT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
+  test::ProgramResult diff = Prefig({"types", "diff", "ISO Milling", "--root", root.path()});
+  ASSERT_EQ(diff.exit_code, 0) << diff.err;
+  EXPECT_NE(diff.out.find("\nLOADSAVE/LOADEXT\tNCL,ISO,TAP,NC1\tNCL,ISO\n"), std::string::npos) << diff.out;
+  EXPECT_NE(diff.out.find("\nRENUM/SKIP\t%,O,:\t\n"), std::string::npos);
+  EXPECT_EQ(diff.out.find("GENERAL/DESCRIPTION"), std::string::npos);
+  EXPECT_FALSE(fs::exists(root.File("TYPES/new.MAC")));
+  EXPECT_EQ(Prefig({"types", "diff", "ISO Milling", "99", "--root", root.path()}).exit_code, 1);
+}
+
 }  // namespace
 }  // namespace prefig

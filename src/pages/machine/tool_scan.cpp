@@ -27,7 +27,7 @@ constexpr const Setting* kDimensionWords[DMchInspectToolscan::kDimensionCount] =
 enum DimensionPosition { kFlute, kTaper, kShoulder, kCorner, kDiameter, kBody, kArbor, kMetric, kImperial };
 constexpr int kFirstInchUnit = 4;  // PATHUNITS from here on are inch units
 
-bool LettersOnly(const std::string& text) {
+bool LettersOnly(std::string_view text) {
   for (char c : text) {
     if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) return false;
   }
@@ -40,6 +40,26 @@ std::string CommentChar(const GMachineType* type, const Setting& s) {
 }
 
 }  // namespace
+
+std::optional<ToolScanWord> ToolScanWordOf(const Setting& s) {
+  if (&s == &schema::kToolLineTrigger) return ToolScanWord::kTrigger;
+  for (const Setting* word : kTypeWords) {
+    if (word == &s) return ToolScanWord::kType;
+  }
+  for (const Setting* word : kDimensionWords) {
+    if (word == &s) return ToolScanWord::kDimension;
+  }
+  return std::nullopt;
+}
+
+int ToolScanRefusal(ToolScanWord word, std::string_view text) {
+  switch (word) {
+    case ToolScanWord::kType: return text.find('"') != std::string_view::npos ? 2653 : 0;
+    case ToolScanWord::kDimension: return LettersOnly(text) ? 0 : 2654;
+    case ToolScanWord::kTrigger: return LettersOnly(text) ? 0 : 2655;
+  }
+  return 0;
+}
 
 DMchInspectToolscan::DMchInspectToolscan() : WMachinePage(kToolScanTitleId, schema::kToolScanPage) {
   using namespace layout;
@@ -129,9 +149,10 @@ void DMchInspectToolscan::TakeOverWords() {
   std::string dimension_word = dimension_word_.GetText(kWordSize);
   std::string trigger = trigger_.GetText(kWordSize);
   bool refused = false;
-  if (type_word.find('"') != std::string::npos) refused |= Refused(type_word, refused_type_, 2653);
-  if (!LettersOnly(dimension_word)) refused |= Refused(dimension_word, refused_dimension_, 2654);
-  if (!LettersOnly(trigger)) refused |= Refused(trigger, refused_trigger_, 2655);
+  if (int id = ToolScanRefusal(ToolScanWord::kType, type_word)) refused |= Refused(type_word, refused_type_, id);
+  if (int id = ToolScanRefusal(ToolScanWord::kDimension, dimension_word))
+    refused |= Refused(dimension_word, refused_dimension_, id);
+  if (int id = ToolScanRefusal(ToolScanWord::kTrigger, trigger)) refused |= Refused(trigger, refused_trigger_, id);
   if (refused) return;
   refused_type_.clear();
   refused_dimension_.clear();

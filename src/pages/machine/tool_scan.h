@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "controls/auto_checkbox.h"
 #include "controls/combo_box.h"
@@ -9,6 +11,15 @@
 #include "schema/tool_scan.h"
 
 namespace prefig {
+
+// The words the tool scan page checks when a field is left, and its rule
+// for each (the configuration check applies the same).
+enum class ToolScanWord { kType, kDimension, kTrigger };
+// Which word a setting of the page is, if any.
+std::optional<ToolScanWord> ToolScanWordOf(const Setting& s);
+// The message id with which the page refuses `text` as such a word; 0 when
+// it takes it.
+int ToolScanRefusal(ToolScanWord word, std::string_view text);
 
 // Tool scan: the keyword of a tool definition line in an NC program's
 // comments, the words of the tool types and dimensions in such a line, and
