@@ -31,5 +31,7 @@ inline constexpr int kSelectAllMessageId = 16865;
 // The tooltips of the two axis icons of the 5-axis dialog.
 inline constexpr int kShowVectorsMessageId = 16866;
 inline constexpr int kDeriveTypeMessageId = 16867;
+// A file that a dialog's OK could not write: "%s" the file.
+inline constexpr int kNotWrittenMessageId = 16882;
 
 }  // namespace prefig

@@ -1,9 +1,12 @@
 // The C functions that the host editor finds in the Prefig module.
+#include <cstring>
+#include <string>
 #include <type_traits>
 
 #include "module/module_abi.h"
 #include "module/module_state.h"
 #include "pages/get_config_password.h"
+#include "pages/run_five_axis.h"
 #include "pages/run_setup.h"
 #include "platform/module_log.h"
 #include "ui/ui_session.h"
@@ -25,10 +28,20 @@ PREFIG_EXPORT bool CheckCfgPass(const char* password) {
   return prefig::CheckConfigPassword(password != nullptr ? password : "");
 }
 
+PREFIG_EXPORT bool Run5AxisMchSetup(char* definition, prefig::GPrefiguration* record) {
+  if (definition == nullptr) return false;
+  prefig::ui::UiSession session;
+  std::string text(definition, ::strnlen(definition, prefig::kFiveAxisDefinitionSize - 1));
+  if (!prefig::RunFiveAxisSetup(text, record) || text.size() >= prefig::kFiveAxisDefinitionSize) return false;
+  std::memcpy(definition, text.c_str(), text.size() + 1);
+  return true;
+}
+
 // The host calls these through the types it was given.
 static_assert(std::is_same_v<decltype(&DllVersion), DllVersionFunction>);
 static_assert(std::is_same_v<decltype(&CheckCfgPass), CheckCfgPassFunction>);
 static_assert(std::is_same_v<decltype(&RunSetup), RunSetupFunction>);
+static_assert(std::is_same_v<decltype(&Run5AxisMchSetup), Run5AxisMchSetupFunction>);
 
 namespace {
 

@@ -20,7 +20,10 @@
 #include "module/host_interface.h"
 #include "module/module_abi.h"
 #include "record/dnc_config.h"
+#include "record/five_axis_kinematics.h"
+#include "record/five_axis_record.h"
 #include "record/prefiguration.h"
+#include "schema/backplot.h"
 #include "schema/editor.h"
 #include "schema/features.h"
 #include "schema/general.h"
@@ -30,6 +33,24 @@
 #include "ui/qt_font.h"
 
 namespace prefig::host {
+namespace {
+
+// A machine of the kinematic type for the screenshots; type 10 a nutating
+// head, which no other type can describe.
+FiveAxisRecord ScreenshotFiveAxisRecord(int type) {
+  FiveAxisRecord record = DefaultFiveAxisRecord();
+  record.name = "Example of type " + std::to_string(type);
+  if (type == kFreeType) {
+    record.axis1 = {1, 0, kLetterB, {0, 0.7071068, 0.7071068}, {0, 0, 120}, -180, 180};
+    record.axis2 = {1, 0, kLetterC, {0, 0, 1}, {0, 0, 0}, 0, 0};
+    return record;
+  }
+  bool two_tilts = FiveAxisType(type).letters == FiveAxisLetterRule::kTwoTilts;
+  ApplyFiveAxisShape({type, BoxIndex(kLetterA, 0), BoxIndex(two_tilts ? kLetterB : kLetterC, 0), 150, 80}, record);
+  return record;
+}
+
+}  // namespace
 
 HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig* dnc_config)
     : module_(module),
@@ -59,6 +80,7 @@ HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig*
   settings->addAction(QStringLiteral("&Settings..."), QKeySequence(Qt::CTRL | Qt::Key_Comma), this,
                       [this] { OpenSettings(1); });
   settings->addAction(QStringLiteral("&Machine types..."), this, [this] { OpenSettings(4); });
+  settings->addAction(QStringLiteral("&5-axis machines..."), this, [this] { OpenFiveAxis(); });
   settings->addSeparator();
   settings->addAction(QStringLiteral("Check &password..."), this, [this] { CheckPassword(); });
   settings->addSeparator();
@@ -134,9 +156,25 @@ void HostWindow::CheckPassword() {
   Log(accepted ? QStringLiteral("Password accepted") : QStringLiteral("Password refused"));
 }
 
+// An editor keeps the record for its own backplot; this one only shows it.
+void HostWindow::OpenFiveAxis() {
+  const GMachineType* type = CurrentType();
+  std::string definition = type != nullptr ? type->Values().Text(schema::kCfg5Axis) : std::string(kDefaultFiveAxisText);
+  if (module_.Run5AxisMchSetup(definition, &record_)) {
+    Log(QStringLiteral("5-axis machine chosen: %1").arg(QString::fromStdString(definition)));
+  } else {
+    Log(QStringLiteral("5-axis machines closed without a choice"));
+  }
+}
+
 int HostWindow::SaveScreenshots(const QString& directory) {
   int written = SaveDialogPictures(directory, QStringLiteral("settings"), [this] { OpenSettings(-1); });
   written += SaveDialogPictures(directory, QStringLiteral("password"), [this] { module_.CheckCfgPass(""); });
+  for (int type : {0, 8, 10}) {
+    std::string definition = FormatFiveAxisRecord(ScreenshotFiveAxisRecord(type));
+    written += SaveDialogPictures(directory, QStringLiteral("5axis-type-%1").arg(type),
+                                  [&] { module_.Run5AxisMchSetup(definition, nullptr); });
+  }
   show();
   QApplication::processEvents();
   if (grab().save(QDir(directory).filePath(QStringLiteral("host.png")))) ++written;
@@ -181,10 +219,13 @@ bool HostWindow::event(QEvent* event) {
       Log(QStringLiteral("Machine type removed from the NC program database: %1")
               .arg(QString::fromStdString(reinterpret_cast<GMachineType*>(message->WParam())->Description())));
       break;
-    case kMsgOpenToolLibrary:
-      Log(QStringLiteral("Tool library requested for %1")
-              .arg(QString::fromStdString(reinterpret_cast<GMachineType*>(message->WParam())->Description())));
+    case kMsgOpenToolLibrary: {
+      auto* type = reinterpret_cast<GMachineType*>(message->WParam());
+      Log(QStringLiteral("Tool library requested for %1").arg(QString::fromStdString(type->Description())));
+      type->SetToolLibraryRequested(false);
+      record_.Host().tool_library_requested = false;
       break;
+    }
     case kMsgOpenFile: {
       auto* record = reinterpret_cast<OpenFileRecord*>(message->WParam());
       Log(QStringLiteral("Open file: %1").arg(QString::fromUtf8(record->path)));

@@ -25,6 +25,8 @@ class HostWindow : public QMainWindow {
   // Opens an NC program of the current machine type into the editor.
   void OpenProgram();
   void CheckPassword();
+  // The 5-axis machines, opened on the current machine type's definition.
+  void OpenFiveAxis();
   // A PNG of every settings page and of the password dialog; the number written.
   int SaveScreenshots(const QString& directory);
   void Log(const QString& line);

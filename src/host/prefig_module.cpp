@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <vector>
+
 #include "module/module_abi.h"
 #include "module/plugin_abi.h"
 #include "module/plugin_loader.h"
@@ -40,6 +42,16 @@ int PrefigModule::RunSetup(int start_page, GMachineType** list_out, int* count_o
                            GDncConfig* dnc_config) const {
   auto run = reinterpret_cast<RunSetupFunction>(Function(kRunSetupExport));
   return run == nullptr ? -1 : run(start_page, list_out, count_out, record, dnc_config);
+}
+
+bool PrefigModule::Run5AxisMchSetup(std::string& definition, GPrefiguration* record) const {
+  auto run = reinterpret_cast<Run5AxisMchSetupFunction>(Function(kRun5AxisMchSetupExport));
+  if (run == nullptr) return false;
+  std::vector<char> buffer(kFiveAxisDefinitionSize, '\0');
+  definition.copy(buffer.data(), buffer.size() - 1);
+  if (!run(buffer.data(), record)) return false;
+  definition = buffer.data();
+  return true;
 }
 
 }  // namespace prefig::host

@@ -26,6 +26,8 @@ class PrefigModule {
   bool CheckCfgPass(const char* password) const;
   int RunSetup(int start_page, GMachineType** list_out, int* count_out, GPrefiguration* record,
                GDncConfig* dnc_config) const;
+  // `definition` in and, after OK, out; true after OK.
+  bool Run5AxisMchSetup(std::string& definition, GPrefiguration* record) const;
 
  private:
   void* Function(const char* name) const;

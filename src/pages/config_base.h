@@ -64,6 +64,10 @@ class WConfigBase : public ControlOwner {
   void ShowPage(bool show);
   // Saves a loaded page as if it were hidden.
   void Commit();
+  // The setup dialog's OK, after every page saved: what a page keeps back
+  // until then (a machine-type page saves when hidden, yet a setting of the
+  // whole configuration must not reach its file before OK).
+  virtual void DialogAccepted() {}
 
   int TitleId() const { return title_id_; }
   bool IsLoaded() const { return !not_yet_loaded_; }

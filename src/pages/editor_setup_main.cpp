@@ -159,6 +159,9 @@ void DEditorSetupMain::Ok() {
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id)) page->SaveValues();
   }
+  for (PageId id : SaveOrder()) {
+    if (WConfigBase* page = Page(id); page != nullptr && page->IsLoaded()) page->DialogAccepted();
+  }
   GPrefiguration* record = Module().record;
   for (GMachineType* type : SetupSession().working_types) {
     if (!type->IsChanged()) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <span>
 
 #include "ini/ini_text.h"
@@ -319,7 +320,15 @@ bool WInspect5Axis::Check() { return Update(true); }
 void WInspect5Axis::Ok() {
   if (!Check()) return;
   std::span<const FiveAxisRecord> user(list_.entries.data(), static_cast<size_t>(list_.user_count));
-  if (WriteFiveAxisFile(user_file_, user) != 0) return;
+  if (int error = WriteFiveAxisFile(user_file_, user); error != 0) {
+    // Without the reason the user could only guess why OK does nothing.
+    std::string text = MessageText(kNotWrittenMessageId) ? MessageWithText(kNotWrittenMessageId, user_file_)
+                                                         : "The file \"" + user_file_ + "\" could not be written.";
+    MessageBoxRequest message{text + "\n" + std::strerror(error), kErrorCaptionId, MessageIcon::kStop,
+                              MessageButtons::kOk, MessageOwner::kDialog};
+    GetServices().MessageBox(message);
+    return;
+  }
   result_ = list_.entries[list_.selection];
   EndDialog(kIdOk);
 }

@@ -8,6 +8,8 @@
 #include "pages/global/mazak_view.h"
 #include "pages/global/printer.h"
 #include "pages/machine/file_compare.h"
+#include "pages/machine/backplot.h"
+#include "pages/machine/backplot_colors.h"
 #include "pages/machine/cad_cam_post.h"
 #include "pages/machine/load_save.h"
 #include "pages/machine/machine_general.h"
@@ -42,13 +44,13 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {P::kLoadSave, "DMchFile", P::kMachineTypes, 8, &Make<DMchFile>, false},
       {P::kFileCompare, "DMchFilecompare", P::kMachineTypes, 9, &Make<DMchFilecompare>, false},
       {P::kMachine, "DMchMachine", P::kMachineTypes, 12, &Make<DMchMachine>, false},
-      {P::kBackplot, "DMchInspect", P::kMachineTypes, 10, nullptr, false},
+      {P::kBackplot, "DMchInspect", P::kMachineTypes, 10, &Make<DMchInspect>, false},
       {P::kToolScan, "DMchInspectToolscan", P::kMachineTypes, 0, &Make<DMchInspectToolscan>, false},
       {P::kCadCamPost, "DMchPlanar", P::kMachineTypes, 11, &Make<DMchPlanar>, false},
       {P::kMultiChannel, "WMchMultiChannel", P::kMachineTypes, 20, &Make<WMchMultiChannel>, false},
       {P::kToolList, "DMchToollist", P::kMachineTypes, 19, &Make<DMchToollist>, false},
       {P::kMachineGeneral, "DMchGeneral", P::kMachineTypes, 13, &Make<DMchGeneral>, true},
-      {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, nullptr, false},
+      {P::kBackplotColours, "DInspectColors", P::kBackplotColours, 16, &Make<DInspectColors>, false},
       {P::kDncAdministration, "DDNCAdm", P::kDncAdministration, 14, &Make<DDNCAdm>, false},
       {P::kDncPortList, "DDNCAdmPortlist", P::kDncAdministration, 0, &Make<DDNCAdmPortlist>, false},
       {P::kExternalCommands, "DExternalCmd", P::kExternalCommands, 0, &Make<DExternalCmd>, false},

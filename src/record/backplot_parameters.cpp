@@ -72,7 +72,7 @@ std::string BuildBackplotParameters(SettingValues& values) {
   const bool turning = IsTurningControl(control_key);
   const std::string tool_change = values.Text(kToolChange);
   const std::string tool_load = values.Text(kToolLoad);
-  values.SetText(kMapLetters, ini::NormaliseCommaList(Without(values.Text(kMapLetters), ';'), ","));
+  values.SetText(kMapLetters, NormaliseMapLetters(values.Text(kMapLetters)));
 
   Pairs pairs;
   pairs.Text("PLOTTYPE", control_key);
@@ -116,5 +116,7 @@ std::string BuildBackplotParameters(SettingValues& values) {
   pairs.Text("MAPLETTER", values.Text(kMapLetters));
   return pairs.Take();
 }
+
+std::string NormaliseMapLetters(std::string_view text) { return ini::NormaliseCommaList(Without(text, ';'), ","); }
 
 }  // namespace prefig

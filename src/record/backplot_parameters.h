@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace prefig {
 
@@ -9,5 +10,9 @@ class SettingValues;
 // settings as NAME=value; pairs in the order the host's backplot reads
 // them. The map letters are normalised in `values` on the way.
 std::string BuildBackplotParameters(SettingValues& values);
+
+// The map letters as stored: no ";", a comma list without blanks around
+// its items and without empty items.
+std::string NormaliseMapLetters(std::string_view text);
 
 }  // namespace prefig

@@ -76,6 +76,11 @@ class GMachineType {
   void SetName(std::string_view name);
   void SetLoadOrder(int order);
 
+  // The Backplot page asked the host to open the type's tool library; the
+  // host takes notice and clears it.
+  bool ToolLibraryRequested() const { return tool_library_requested_; }
+  void SetToolLibraryRequested(bool requested) { tool_library_requested_ = requested; }
+
   bool IsValid() const { return valid_; }
   bool IsChanged() const { return changed_; }
   void SetChanged(bool changed = true) { changed_ = changed; }
@@ -107,6 +112,7 @@ class GMachineType {
   GChannelParser channel_parser_;
   bool valid_ = false;
   bool changed_ = false;
+  bool tool_library_requested_ = false;
   bool translate_ = false;
   std::string text_language_;
 };

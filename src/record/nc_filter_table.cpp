@@ -67,6 +67,12 @@ struct DefaultEntry {
   const char* path;
 };
 
+// What a control key stands for where no entry bears it.
+constexpr char kHeidenhainKeyPrefix[] = "HEID";
+constexpr char kHeidenhainIsoKey[] = "HEIDENHAINISO";
+constexpr char kHeidenhainKey[] = "HEIDENHAINNEW";
+constexpr char kAptKey[] = "MILLTURNAPT";
+
 constexpr char kMazakIsoLibrary[] = "ncfilter_mazakiso";
 constexpr char kMazakIsoPath[] = "/namespace/nc/format/iso/mazakiso";
 
@@ -81,8 +87,8 @@ constexpr DefaultEntry kDefaultEntries[] = {
     {"Mazak ISO Turning", "TURNMAZAKISO", kMazakIsoLibrary, kMazakIsoPath},
     {"Siemens 840D Mill (Adv)", "MILLS840DNEW", "", ""},
     {"Siemens 840D Turn (Adv)", "TURNS840DNEW", "", ""},
-    {"Heidenhain", "HEIDENHAINNEW", "ncfilter_heidenhain", "/namespace/nc/format/iso/heidenhain"},
-    {"Heidenhain ISO", "HEIDENHAINISO", "", ""},
+    {"Heidenhain", kHeidenhainKey, "ncfilter_heidenhain", "/namespace/nc/format/iso/heidenhain"},
+    {"Heidenhain ISO", kHeidenhainIsoKey, "", ""},
 };
 
 // The first "Milling" replaced by the word of the message files, or else
@@ -114,6 +120,11 @@ bool IsTurningControl(std::string_view control_key) {
   return control_key.size() >= prefix.size() && ini::SameName(control_key.substr(0, prefix.size()), prefix);
 }
 
+bool IsHeidenhainControl(std::string_view control_key) {
+  std::string_view prefix = kHeidenhainKeyPrefix;
+  return control_key.size() >= prefix.size() && ini::SameName(control_key.substr(0, prefix.size()), prefix);
+}
+
 NcFilter DeriveNcFilter(std::string_view control_key, std::string_view uri, std::string_view library) {
   const DerivationRow& row = RowOf(control_key);
   NcFilter filter;
@@ -139,6 +150,28 @@ int GNcFilterTable::Fill() {
     Add(entry.display_name, entry.control_key, *entry.path ? NcFormatUri(entry.path) : std::string(), entry.library);
   }
   return Count();
+}
+
+int GNcFilterTable::Find(std::string_view uri, std::string_view control_key) const {
+  auto first = [this](auto matches) {
+    for (int i = 0; i < Count(); ++i) {
+      if (matches(entries_[i])) return i;
+    }
+    return -1;
+  };
+  int found =
+      first([&](const NcFilter& f) { return ini::SameName(f.uri, uri) && ini::SameName(f.control_key, control_key); });
+  if (found < 0) found = first([&](const NcFilter& f) { return ini::SameName(f.control_key, control_key); });
+  if (found < 0) {
+    std::string_view stands_for;
+    if (IsHeidenhainControl(control_key) && !ini::SameName(control_key, kHeidenhainIsoKey)) {
+      stands_for = kHeidenhainKey;
+    } else if (ini::SameName(control_key, kControlKeyApt)) {
+      stands_for = kAptKey;
+    }
+    if (!stands_for.empty()) found = first([&](const NcFilter& f) { return ini::SameName(f.control_key, stands_for); });
+  }
+  return found < 0 && Count() > 0 ? 0 : found;
 }
 
 }  // namespace prefig

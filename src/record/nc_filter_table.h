@@ -27,6 +27,8 @@ struct NcFilter {
 std::string NcFormatUri(std::string_view path);
 // A control key that begins with TURN (any case) names a turning control.
 bool IsTurningControl(std::string_view control_key);
+// A control key that begins with HEID (any case) names a Heidenhain control.
+bool IsHeidenhainControl(std::string_view control_key);
 
 // The filter of a control key: the library and URI of the first derivation
 // row that the key matches (exactly, case-sensitive); a URI or library
@@ -49,6 +51,12 @@ class GNcFilterTable {
   int Fill();
 
   int Count() const { return static_cast<int>(entries_.size()); }
+  // The entry that a machine type's stored (or default) URI and control key
+  // name: both equal (without regard to case); else the key alone; else a
+  // Heidenhain key (other than Heidenhain ISO) finds the Heidenhain filter
+  // and APT the APT filter, since older files and the page defaults name
+  // them so; else entry 0. -1 for an empty table.
+  int Find(std::string_view uri, std::string_view control_key) const;
   const std::vector<NcFilter>& Entries() const { return entries_; }
 
  private:

@@ -46,6 +46,8 @@ class GPrefiguration : public GEditorDNCCfg {
     // Set when the setup dialog added, renamed or removed a type, or saved
     // one that a page changed; the host clears it when it has taken notice.
     bool machine_types_changed = false;
+    // The Backplot page asked the host to open its tool library.
+    bool tool_library_requested = false;
   };
   HostFields& Host() { return host_; }
 

@@ -36,9 +36,14 @@ inline constexpr Setting kColToolHolder{
 // other background corners default to what the page derives from the
 // upper-left default (lightness and saturation raised by 20/12 % and 40/25 %,
 // lowered to 90/93 %); the other derived entries default to their source's
-// default, with the opacities the page gives them.
-inline constexpr Setting kColMainBackground{
-    .section = "INSPECTCOLOR", .key = "COL000", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFF3F3F3F"};
+// default, with the opacities the page gives them. The page's Default resets
+// the listed entries and what it derives from them, and leaves the rest.
+inline constexpr Setting kColMainBackground{.section = "INSPECTCOLOR",
+                                            .key = "COL000",
+                                            .kind = kColour,
+                                            .max = 0xFFFFFFFF,
+                                            .loader = "0xFF3F3F3F",
+                                            .page = kLeftUnchanged};
 inline constexpr Setting kColBackgroundLowerLeft{
     .section = "INSPECTCOLOR", .key = "COL001", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFFE36262"};
 inline constexpr Setting kColBackgroundLowerRight{
@@ -47,8 +52,12 @@ inline constexpr Setting kColBackgroundUpperRight{
     .section = "INSPECTCOLOR", .key = "COL004", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFFCB3030"};
 inline constexpr Setting kColToolpathCutting{
     .section = "INSPECTCOLOR", .key = "COL025", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xE0E5E5E5"};
-inline constexpr Setting kColToolPosition{
-    .section = "INSPECTCOLOR", .key = "COL026", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFF00FFFF"};
+inline constexpr Setting kColToolPosition{.section = "INSPECTCOLOR",
+                                          .key = "COL026",
+                                          .kind = kColour,
+                                          .max = 0xFFFFFFFF,
+                                          .loader = "0xFF00FFFF",
+                                          .page = kLeftUnchanged};
 inline constexpr Setting kColToolDirection{
     .section = "INSPECTCOLOR", .key = "COL027", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFF00FFFF"};
 inline constexpr Setting kColHighlightedLinear{
@@ -61,12 +70,20 @@ inline constexpr Setting kColBoundingSide{
     .section = "INSPECTCOLOR", .key = "COL054", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0x26FFFFFF"};
 inline constexpr Setting kColBoundingCorner{
     .section = "INSPECTCOLOR", .key = "COL055", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xBFFFFFFF"};
-inline constexpr Setting kColRapidCollision{
-    .section = "INSPECTCOLOR", .key = "COL064", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFF0000FF"};
+inline constexpr Setting kColRapidCollision{.section = "INSPECTCOLOR",
+                                            .key = "COL064",
+                                            .kind = kColour,
+                                            .max = 0xFFFFFFFF,
+                                            .loader = "0xFF0000FF",
+                                            .page = kLeftUnchanged};
 inline constexpr Setting kColLeadCollision{
     .section = "INSPECTCOLOR", .key = "COL065", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFF0000FF"};
-inline constexpr Setting kColShoulderCollision{
-    .section = "INSPECTCOLOR", .key = "COL066", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFF0080FF"};
+inline constexpr Setting kColShoulderCollision{.section = "INSPECTCOLOR",
+                                               .key = "COL066",
+                                               .kind = kColour,
+                                               .max = 0xFFFFFFFF,
+                                               .loader = "0xFF0080FF",
+                                               .page = kLeftUnchanged};
 inline constexpr Setting kColShaftCollision{
     .section = "INSPECTCOLOR", .key = "COL067", .kind = kColour, .max = 0xFFFFFFFF, .loader = "0xFF0080FF"};
 

@@ -163,6 +163,80 @@ TEST_F(PageCli, FiveAxisOkWritesTheUsersMachinesAndPrintsTheChosenOne) {
   EXPECT_EQ(Snapshot(root.path()), expected);
 }
 
+// The default record is type 8 (B+ on a 45° table, L1 155); as type 4 the B
+// axis tilts the head about y at L1 above the table, which turns about z.
+TEST_F(PageCli, FiveAxisTypeChangeGivesTheRecordOfTheTypeRules) {
+  const std::string kDefaultRecord =
+      "1$DMU-70$1$1$1$0.0000000$1.0000000$-1.0000000$0.0000000$0.0000000$-155.0000000$180.0000000$0.0000000$1$1$2"
+      "$0.0000000$0.0000000$1.0000000$0.0000000$0.0000000$0.0000000$-99999.0000000$99999.0000000$0.0000000"
+      "$0.0000000$1.0000000$0";
+  test::ProgramResult shown = Page({"show", "5axis", "--current", kDefaultRecord});
+  ASSERT_EQ(shown.exit_code, 0) << shown.err;
+  EXPECT_NE(shown.out.find("Table/table: 45° table on rotary table C"), std::string::npos) << shown.out;
+
+  test::ProgramResult set =
+      Page({"set", "5axis", "--current", kDefaultRecord, "type=Head/table: tilting head, rotary table C"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  std::vector<std::string> fields;
+  std::stringstream line(set.out.substr(0, set.out.find('\n')));
+  for (std::string field; std::getline(line, field, '$');) fields.push_back(field);
+  const std::vector<std::pair<const char*, const char*>> expected = {
+      {"tag", "1"},
+      {"name", "DMU-70"},
+      {"axis 1 used", "1"},
+      {"axis 1 on the table (no: the head tilts)", "0"},
+      {"axis 1 letter B", "1"},
+      {"axis 1 direction x", "0.0000000"},
+      {"axis 1 direction y (B+ along y)", "1.0000000"},
+      {"axis 1 direction z", "0.0000000"},
+      {"axis 1 offset x", "0.0000000"},
+      {"axis 1 offset y", "0.0000000"},
+      {"axis 1 offset z (L1)", "155.0000000"},
+      {"axis 1 maximum (kept)", "180.0000000"},
+      {"axis 1 minimum (kept)", "0.0000000"},
+      {"axis 2 used", "1"},
+      {"axis 2 on the table", "1"},
+      {"axis 2 letter C", "2"},
+      {"axis 2 direction x", "0.0000000"},
+      {"axis 2 direction y", "0.0000000"},
+      {"axis 2 direction z (C+)", "1.0000000"},
+      {"axis 2 offset x", "0.0000000"},
+      {"axis 2 offset y", "0.0000000"},
+      {"axis 2 offset z", "0.0000000"},
+      {"axis 2 minimum (kept)", "-99999.0000000"},
+      {"axis 2 maximum (kept)", "99999.0000000"},
+      {"tool x", "0.0000000"},
+      {"tool y", "0.0000000"},
+      {"tool z", "1.0000000"},
+      {"reserved (carried)", "0"},
+      {"second reserved (written 0)", "0"},
+  };
+  ASSERT_EQ(fields.size(), expected.size()) << set.out;
+  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(fields[i], expected[i].second) << expected[i].first;
+}
+
+// A turning filter: the lathe controls on, 5-axis plotting and the tool
+// library off; OK stores the filter's keys and the turning flag.
+TEST_F(PageCli, BackplotWithATurningFilter) {
+  test::ProgramResult shown = Page({"show", "DMchInspect", "--type", "ISO Milling", "filter=ISO Turning"});
+  ASSERT_EQ(shown.exit_code, 0) << shown.err;
+  for (const char* line :
+       {"#2591\tbutton\tTool library\tdisabled\n", "INSPECT/DIAPRG\tcheck\ton\tenabled\n",
+        "INSPECT/IS5AXIS\tcheck\ton\tdisabled\n", "INSPECT/LATHEFLIP\tcombo\tX+ up, Z+ right\tenabled\n",
+        "5-axis machine\tcombo\tDMU-70\tdisabled\n"}) {
+    EXPECT_NE(shown.out.find(line), std::string::npos) << line << shown.out;
+  }
+  auto before = Snapshot(root.path());
+  test::ProgramResult set = Page({"set", "DMchInspect", "--type", "ISO Milling", "filter=ISO Turning"});
+  ASSERT_EQ(set.exit_code, 0) << set.err;
+  std::string type_file;
+  for (const auto& [path, text] : Snapshot(root.path())) {
+    if (before[path] != text && path.starts_with("TYPES/")) type_file = text;
+  }
+  EXPECT_NE(type_file.find("FILTERTYPE\t= TURNFANUCAISO\r\n"), std::string::npos) << type_file;
+  EXPECT_NE(type_file.find("TURNPRG\t\t= Yes\r\n"), std::string::npos) << type_file;
+}
+
 // OK writes ConfigPaths.cfg beside the program (here the root's) and copies
 // the files of the one directory that moved.
 TEST_F(PageCli, PathsOkWritesConfigPathsAndCopiesTheMovedDirectory) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "pages/page_text.h"
@@ -312,6 +314,10 @@ TEST(FiveAxisDialog, OkWritesEveryUserMachineInListOrderAndCancelWritesNothing) 
   TypeIntoField(dialog.L1(), "12.34567");
   dialog.Ok();  // no directory for the file yet
   EXPECT_FALSE(dialog.HasEnded());
+  ASSERT_EQ(services.message_boxes.size(), 1u);
+  EXPECT_NE(services.message_boxes[0].text.find(file), std::string::npos);
+  EXPECT_NE(services.message_boxes[0].text.find(std::strerror(ENOENT)), std::string::npos);
+  EXPECT_EQ(services.message_boxes[0].icon, MessageIcon::kStop);
   std::filesystem::create_directory(dir.File("Types"));
   services.dialog_scripts.push_back([](ModalDialog& shown) { dynamic_cast<WInspect5Axis&>(shown).Ok(); });
   ASSERT_EQ(dialog.Run(), kIdOk);

@@ -146,6 +146,7 @@ TEST_F(SchemaTie, OkWritesThePagesKeysInTheOrderOfItsTables) {
     for (const Key& key : type_keys) type.Ini().DeleteKey(key.section, key.key);
     for (const Key& key : dnc_keys) dnc.Ini().DeleteKey(key.section, key.key);
     page->SaveValues();  // OK: the global pages write the main file, the machine-type pages the type
+    page->DialogAccepted();
     ASSERT_TRUE(type.Save());
     // The user colours are written for the entries there are.
     type_keys.clear();

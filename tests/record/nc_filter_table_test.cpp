@@ -112,5 +112,35 @@ TEST(NcFilterTableTest, DisplayNamesTakeTheWordsOfTheMessageFiles) {
   EXPECT_EQ(table.Entries().back().display_name, "Fräsen or Turning") << "only the first word that is there";
 }
 
+// The loader's upgrade and the page defaults name filters by pairs that no
+// entry bears; they must still find the filter they mean.
+TEST(NcFilterTableTest, FindMatchesThePairThenTheKeyThenWhatTheKeyStandsFor) {
+  GNcFilterTable table;
+  table.Fill();
+  const std::string heidenhain = kHost + "/namespace/nc/format/iso/heidenhain";
+  EXPECT_EQ(table.Find(heidenhain, "HEIDENHAINNEW"), 10);
+  EXPECT_EQ(table.Find(kHost + "/namespace/nc/format/iso/mill-fanuc", "millfanuc"), 2);
+  EXPECT_EQ(table.Find(kHost + "/namespace/nc/format/iso/advanced", "MILLFANUC"), 2);
+  EXPECT_EQ(table.Find(kHost + "/namespace/nc/format/heidenhain", "HEIDENHAIN"), 10);
+  EXPECT_EQ(table.Find("", "heidenhain-tnc"), 10);
+  EXPECT_EQ(table.Find("", "HEIDENHAINISO"), 11);
+  EXPECT_EQ(table.Find("", "TURNS840DNEW"), 9);
+  EXPECT_EQ(table.Find(kHost + "/namespace/nc/format/apt/generic", "APT"), 0);  // no APT entry
+  EXPECT_EQ(table.Find("", "UNKNOWN"), 0);
+  table.Add("APT", "MILLTURNAPT");
+  EXPECT_EQ(table.Find(kHost + "/namespace/nc/format/apt/generic", "APT"), 12);
+
+  GNcFilterTable only_iso;
+  only_iso.Add("Heidenhain ISO", "HEIDENHAINISO");
+  only_iso.Add("ISO Milling", "MILLFANUCISO");
+  only_iso.Add("Heidenhain", "HEIDENHAINNEW");
+  EXPECT_EQ(only_iso.Find("", "HEIDENHAIN"), 2);
+  GNcFilterTable without_iso;
+  without_iso.Add("ISO Milling", "MILLFANUCISO");
+  without_iso.Add("Heidenhain", "HEIDENHAINNEW");
+  EXPECT_EQ(without_iso.Find("", "HEIDENHAINISO"), 0);  // not the conversational filter
+  EXPECT_EQ(GNcFilterTable().Find("", "MILLFANUC"), -1);
+}
+
 }  // namespace
 }  // namespace prefig
