@@ -5,29 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "support/run_program.h"
-#include "support/scoped_env.h"
-#include "support/temp_dir.h"
+#include "support/page_cli_test_base.h"
 
 namespace prefig {
 namespace {
 
 using test::Prefig;
 
-class MachineTypePagesCli : public ::testing::Test {
+class MachineTypePagesCli : public test::PageCliTest {
  protected:
-  test::IsolatedHome home;
-  test::TempDir root;
-  MachineTypePagesCli() {
-    home.env().Set("LC_ALL", "C");
-    home.env().Set("LANG", "en_US.UTF-8");
-    EXPECT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
-  }
-  test::ProgramResult Page(std::vector<std::string> args) {
-    args.insert(args.begin(), "page");
-    args.insert(args.end(), {"--root", root.path()});
-    return Prefig(args);
-  }
   std::string TypeFile() { return test::ReadFile(root.path() + "/TYPES/ISO Mill.MAC"); }
 };
 

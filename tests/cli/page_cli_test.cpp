@@ -7,9 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "support/run_program.h"
-#include "support/scoped_env.h"
-#include "support/temp_dir.h"
+#include "support/page_cli_test_base.h"
 
 namespace prefig {
 namespace {
@@ -34,21 +32,7 @@ constexpr const char* kHostMachine =
     "$0.0000000$0.0000000$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000"
     "$1.0000000$3";
 
-class PageCli : public ::testing::Test {
- protected:
-  test::IsolatedHome home;
-  test::TempDir root;
-  PageCli() {
-    home.env().Set("LC_ALL", "C");
-    home.env().Set("LANG", "en_US.UTF-8");
-    EXPECT_EQ(Prefig({"init", "--root", root.path()}).exit_code, 0);
-  }
-  test::ProgramResult Page(std::vector<std::string> args) {
-    args.insert(args.begin(), "page");
-    args.insert(args.end(), {"--root", root.path()});
-    return Prefig(args);
-  }
-};
+using PageCli = test::PageCliTest;
 
 // The show output of every page of the tree, byte for byte.
 TEST_F(PageCli, ShowOfEveryPageMatchesTheGoldenFile) {
