@@ -273,6 +273,14 @@ void CheckConfigPaths(CheckReport& report) {
       continue;
     }
     std::string directory = ConfigPaths().GetPath(entry.key);
+    // The site folder is the administrator's: read where it is, never made.
+    if (entry.key == kSiteKey) {
+      if (!platform::IsDirectory(directory)) {
+        report.Warning(file, line_of(entry.key), "SITE: the folder " + directory + " is not there (no site defaults)",
+                       "config-paths");
+      }
+      continue;
+    }
     if (!directory.empty() && !CanBeCreated(directory)) {
       report.Error(file, line_of(entry.key), entry.key + ": the folder " + directory + " cannot be created",
                    "config-paths");

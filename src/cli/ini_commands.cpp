@@ -7,7 +7,10 @@
 #include <memory>
 
 #include "cli/cli_common.h"
+#include "cli/configuration_site.h"
+#include "cli/scratch_configuration.h"
 #include "ini/ini_file.h"
+#include "ini/ini_overlay.h"
 #include "ini/ini_text.h"
 #include "platform/file_io.h"
 
@@ -15,7 +18,7 @@ namespace prefig::cli {
 namespace {
 
 struct IniArgs {
-  std::string file, section, key, value, default_text, bool_text;
+  std::string file, section, key, value, default_text, bool_text, root;
   int int_default = 0, int_min = 0, int_max = 0;
   double double_default = 0, double_min = 0, double_max = 0;
 };
@@ -42,9 +45,21 @@ bool ParseYesNo(const std::string& text) {
   throw Failure("expected yes or no, got '" + text + "'");
 }
 
+// A change that the site's lock forbids is refused before anything is written.
+void CheckNotLocked(const GIniFile& file, const IniArgs& x) {
+  const GIniOverlay* site = file.Overlay();
+  if (site == nullptr) return;
+  bool locked = x.key.empty() ? site->IsSectionLocked(x.section) : site->IsLocked(x.section, x.key);
+  if (!locked) return;
+  std::string name = x.key.empty() ? x.section : x.section + "/" + x.key;
+  throw Failure(name + " is locked by the site file " + site->Source());
+}
+
 // Opens the file as the store does; a file that exists but cannot be read,
-// or one that must be written and cannot, is an error.
-std::unique_ptr<GIniFile> OpenFile(const std::string& path, bool must_write) {
+// or one that must be written and cannot, is an error. The main INI file and
+// the machine types of the configuration (the editor's, or the one under
+// --root) are read and written over their site files, as the editor does.
+std::unique_ptr<GIniFile> OpenFile(const std::string& path, bool must_write, const std::string& root) {
   std::string text;
   platform::ReadStatus status = platform::ReadWholeFile(path, text);
   if (status == platform::ReadStatus::kOpenFailed || status == platform::ReadStatus::kReadFailed) {
@@ -52,11 +67,17 @@ std::unique_ptr<GIniFile> OpenFile(const std::string& path, bool must_write) {
   }
   auto file = std::make_unique<GIniFile>();
   file->Open(path);
+  SelectConfiguration(root);
+  if (IsConfigurationFile(path)) file->UseSite(ReadConfigurationSite().site);
   if (file->IsReadOnly() && (must_write || status == platform::ReadStatus::kMissing)) {
     throw Failure("cannot write " + path);
   }
   return file;
 }
+
+constexpr const char* kSiteRootHelp =
+    "The configuration whose site defaults and locks apply when FILE is its main INI file or one of its "
+    "machine types (default: as the editor's ConfigPaths.cfg says)";
 
 void Print(const std::string& value) { std::printf("%s\n", value.c_str()); }
 
@@ -65,6 +86,7 @@ CLI::App* Command(CLI::App& ini, const char* name, const char* help, IniArgs& ar
   cmd->add_option("FILE", args.file, "INI file")->required();
   cmd->add_option("SECTION", args.section, "Section name")->required();
   if (with_key) cmd->add_option("KEY", args.key, "Key name")->required();
+  cmd->add_option("--root", args.root, kSiteRootHelp);
   return cmd;
 }
 
@@ -80,13 +102,14 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
 
   CLI::App* open = ini->add_subcommand("open", "Open a file (creating it) and tell whether it is writable");
   open->add_option("FILE", a.file, "INI file")->required();
-  open->callback([args] { Print(OpenFile(args->file, false)->IsReadOnly() ? "read-only" : "read-write"); });
+  open->add_option("--root", a.root, kSiteRootHelp);
+  open->callback([args] { Print(OpenFile(args->file, false, args->root)->IsReadOnly() ? "read-only" : "read-write"); });
 
   CLI::App* get = Command(*ini, "get", "Print a text value (a missing key gets the default written)", a, true);
   get->add_option("--default", a.default_text, "Default text");
   get->callback([args] {
     CheckNames(*args, true);
-    Print(OpenFile(args->file, false)->GetString(args->section, args->key, args->default_text));
+    Print(OpenFile(args->file, false, args->root)->GetString(args->section, args->key, args->default_text));
   });
 
   CLI::App* get_int = Command(*ini, "get-int", "Print an integer value, clamped to MIN..MAX", a, true);
@@ -96,7 +119,7 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
   get_int->callback([args] {
     auto& x = *args;
     CheckNames(x, true);
-    std::printf("%d\n", OpenFile(x.file, false)->GetInt(x.section, x.key, x.int_default, x.int_min, x.int_max));
+    std::printf("%d\n", OpenFile(x.file, false, x.root)->GetInt(x.section, x.key, x.int_default, x.int_min, x.int_max));
   });
 
   CLI::App* get_double = Command(*ini, "get-double", "Print a number value, clamped to MIN..MAX", a, true);
@@ -107,7 +130,7 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
     auto& x = *args;
     CheckNames(x, true);
     Print(ini::EncodeDouble(
-        OpenFile(x.file, false)->GetDouble(x.section, x.key, x.double_default, x.double_min, x.double_max)));
+        OpenFile(x.file, false, x.root)->GetDouble(x.section, x.key, x.double_default, x.double_min, x.double_max)));
   });
 
   CLI::App* get_bool = Command(*ini, "get-bool", "Print yes or no", a, true);
@@ -116,7 +139,7 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
     auto& x = *args;
     CheckNames(x, true);
     bool def = ParseYesNo(x.bool_text);
-    Print(OpenFile(x.file, false)->GetBool(x.section, x.key, def) ? "yes" : "no");
+    Print(OpenFile(x.file, false, x.root)->GetBool(x.section, x.key, def) ? "yes" : "no");
   });
 
   struct Setter {
@@ -152,7 +175,8 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
     auto write = setter.write;
     cmd->callback([args, write] {
       CheckNames(*args, true);
-      auto file = OpenFile(args->file, true);
+      auto file = OpenFile(args->file, true, args->root);
+      CheckNotLocked(*file, *args);
       CheckWritten(write(*file, *args), *file);
     });
   }
@@ -161,7 +185,8 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
   del->add_option("KEY", a.key, "Key name");
   del->callback([args] {
     CheckNames(*args, !args->key.empty());
-    auto file = OpenFile(args->file, true);
+    auto file = OpenFile(args->file, true, args->root);
+    CheckNotLocked(*file, *args);
     CheckWritten(args->key.empty() ? file->DeleteSection(args->section) : file->DeleteKey(args->section, args->key),
                  *file);
   });
@@ -174,7 +199,7 @@ void AddIniCommands(CLI::App& app, int& exit_code) {
       exit_code = kExitNo;
       return;
     }
-    auto file = OpenFile(args->file, false);
+    auto file = OpenFile(args->file, false, args->root);
     bool found = args->key.empty() ? file->SectionExists(args->section) : file->KeyExists(args->section, args->key);
     exit_code = found ? kExitOk : kExitNo;
   });

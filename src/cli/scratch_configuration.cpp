@@ -7,6 +7,7 @@
 #include "cli/host_program.h"
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
+#include "context/site_folder.h"
 #include "platform/file_io.h"
 #include "record/prefiguration.h"
 
@@ -47,6 +48,8 @@ ScratchConfiguration::ScratchConfiguration(const std::string& root) {
   table.Set(kCfgKey, dir_ + "/Cfg");
   table.Set(kTypesKey, dir_ + "/Types");
   table.Set(kDataKey, data);
+  // The copy reads as the configuration does, with its site's defaults and locks.
+  if (std::string site = SiteFolderOf(ConfigPaths()); !site.empty()) table.Set(kSiteKey, site);
   if (!GConfigPathHandler::WritePathsFile(table, dir_ + "/ConfigPaths.cfg")) {
     std::error_code error;
     fs::remove_all(dir_, error);

@@ -13,6 +13,8 @@ inline constexpr std::string_view kMachinesKey = "MACHINES";
 inline constexpr std::string_view kTypesKey = "TYPES";
 inline constexpr std::string_view kToolLibsKey = "TOOLLIBS";
 inline constexpr std::string_view kLogKey = "LOG";
+// The administrator's folder of site defaults and locks; no default (none).
+inline constexpr std::string_view kSiteKey = "SITE";
 
 struct ConfigPathDefault {
   std::string_view key;

@@ -10,6 +10,7 @@
 #include "context/localization.h"
 #include "context/message_file.h"
 #include "context/message_ids.h"
+#include "context/site_folder.h"
 #include "ini/ini_text.h"
 #include "module/module_state.h"
 #include "platform/command_line.h"
@@ -82,6 +83,12 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
   platform::MakeOwnerWritable(path);
   Open(path);
   if (IsReadOnly()) LogLine("INIT  : Inifile is readonly '%s'.", path.c_str());
+  // Read once per start, before the first setting is read.
+  site_.reset();
+  if (std::string site = use_path_table ? SiteFolderOf(ConfigPaths()) : std::string(); !site.empty()) {
+    site_ = ReadSiteFolder(site, file_name).site;
+  }
+  UseSite(site_);
 
   // 3. and 4. The language and its messages. Units follow the user's
   // locale, whatever language the texts are in.

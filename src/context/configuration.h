@@ -1,9 +1,11 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ini/ini_file.h"
+#include "ini/ini_site.h"
 
 namespace prefig {
 
@@ -52,6 +54,10 @@ class GConfiguration : public GIniFile {
   bool LanguageChanged() const { return language_changed_; }
   // The user's locale is one of the American ones, which measure in inches.
   bool UsesInches() const { return uses_inches_; }
+  // The site defaults and locks that Init read from the folder that
+  // ConfigPaths.cfg names (null: none). The main INI file uses them; every
+  // other file of the configuration that has a site file should too.
+  const std::shared_ptr<const GIniSite>& Site() const { return site_; }
 
  private:
   std::string ChooseLanguage(const std::string& default_language);
@@ -67,6 +73,7 @@ class GConfiguration : public GIniFile {
   bool initialized_ = false;
   bool language_changed_ = false;
   bool uses_inches_ = false;
+  std::shared_ptr<const GIniSite> site_;
 };
 
 }  // namespace prefig

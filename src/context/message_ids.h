@@ -13,6 +13,9 @@ inline constexpr int kCancelButtonMessageId = 338;
 // Default of the setup dialog and of the configuration paths dialog.
 inline constexpr int kDefaultButtonMessageId = 328;
 
+// The tooltip of a control whose setting the site locks: "%s" the site file.
+inline constexpr int kSiteLockedMessageId = 16300;
+
 // Texts that the settings need but that no dialog names, under ids of our
 // own choosing.
 inline constexpr int kDefaultMachineTypeNameMessageId = 16850;  // the type made when none exists

@@ -38,10 +38,18 @@ void WControl::SetTextFromId(int id, bool strip_mnemonics) {
 }
 
 void WControl::Enable(bool on) {
-  if (label_) label_->Enable(on);
+  if (label_) label_->Enable(on && !lock_);
   if (enabled_ == on) return;
   enabled_ = on;
   Changed();
+}
+
+void WControl::SetLock(std::optional<ControlLock> lock) {
+  bool same = lock_.has_value() == lock.has_value() &&
+              (!lock || (lock_->key == lock->key && lock_->site_file == lock->site_file));
+  lock_ = std::move(lock);
+  if (label_) label_->Enable(IsEnabled());
+  if (!same) Changed();
 }
 
 void WControl::Show(bool on) {
@@ -64,7 +72,7 @@ void WControl::SetLabelText(std::string_view text) {
   if (!label_) {
     label_ = std::make_unique<WStatic>(nullptr, 0);
     label_->SetPartner(this);
-    label_->Enable(enabled_);
+    label_->Enable(IsEnabled());
     label_->Show(visible_);
   }
   label_->SetText(text);

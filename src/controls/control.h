@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,12 @@ enum class HelpSource {
   kControl,     // F1 on the control that has the focus
   kHelpButton,  // the setup dialog's Help button
   kHover,       // the mouse rested on a control that offers hover help (the 0xBABE mark)
+};
+
+// What keeps a control from being changed: a site file fixes the setting.
+struct ControlLock {
+  std::string key;        // SECTION/KEY
+  std::string site_file;  // the file that locks it
 };
 
 struct HelpRequest {
@@ -110,9 +117,13 @@ class WControl {
   const std::string& ControlName() const { return control_name_; }
   void SetControlName(std::string_view name) { control_name_ = name; }
 
-  // Enabling and showing carry over to the label.
+  // Enabling and showing carry over to the label. A locked control is never
+  // enabled, whatever its page's rules say, and shows why.
   void Enable(bool on);
-  bool IsEnabled() const { return enabled_; }
+  bool IsEnabled() const { return enabled_ && !lock_; }
+  void SetLock(std::optional<ControlLock> lock);
+  bool IsLocked() const { return lock_.has_value(); }
+  const std::optional<ControlLock>& Lock() const { return lock_; }
   void Show(bool on);
   bool IsVisible() const { return visible_; }
   virtual bool IsTabStop() const { return true; }
@@ -154,6 +165,7 @@ class WControl {
   std::string text_;
   std::unique_ptr<WStatic> label_;
   bool enabled_ = true;
+  std::optional<ControlLock> lock_;
   bool visible_ = true;
   int help_id_ = 0;
   int text_id_ = 0;

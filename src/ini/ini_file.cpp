@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "ini/ini_edit.h"
+#include "ini/ini_overlay.h"
 #include "platform/file_io.h"
 #include "platform/module_log.h"
 
@@ -34,6 +35,7 @@ GIniFile::~GIniFile() { Flush(); }
 
 void GIniFile::Open(std::string_view path) {
   Flush();
+  overlay_ = nullptr;
   read_only_ = true;
   path_.clear();
   if (path.size() > kPathMax) {
@@ -47,6 +49,7 @@ void GIniFile::Open(std::string_view path) {
   // cache, so that bulk loading reads and indexes it once.
   if (cached_ && ProbeCached()) {
     read_only_ = false;
+    AttachOverlay();
     return;
   }
   bool was_cached = SetCached(false);
@@ -55,6 +58,7 @@ void GIniFile::Open(std::string_view path) {
   // The probe's failed write is what IsReadOnly reports; it is not a failed
   // write of the caller's.
   write_error_ = 0;
+  AttachOverlay();
 }
 
 // A scan of the text, not the index: a bulk reader may not need the index.
@@ -112,12 +116,16 @@ const std::string* GIniFile::LoadText(platform::ReadStatus* status) {
 GIniFile::Lookup GIniFile::Find(std::string_view section, std::string_view key) {
   Lookup result;
   if (path_.empty() || !IsUsable(section, key)) return result;
+  if (overlay_ && IsLocked(section, key)) return SiteLookup(section, key);
   const std::string* text = LoadText(nullptr);
-  if (!text) return result;
+  if (!text) return overlay_ ? SiteLookup(section, key) : result;
   result.found = Found::kMissing;
   if (auto span = ini::Locate(*text, cached_ ? &index_ : nullptr, section, key)) {
     result.found = Found::kValue;
     result.value = ini::ReadValue(*text, *span);
+  } else if (overlay_) {
+    Lookup site = SiteLookup(section, key);
+    if (site.found == Found::kValue) return site;
   }
   return result;
 }
@@ -127,6 +135,10 @@ bool GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_vi
   if (!ini::IsUsableSectionName(section)) return Failed(EINVAL);
   if (kind != ini::EditKind::kDeleteSection && !ini::IsUsableKeyName(key)) return Failed(EINVAL);
   std::string clean = ini::CleanRawValue(value);
+  if (overlay_) {
+    SiteVerdict verdict = SiteCheck(kind, section, key, clean);
+    if (verdict != SiteVerdict::kGoOn) return verdict == SiteVerdict::kUnchanged;
+  }
   if (cached_) {
     if (!LoadText(nullptr)) {
       LogLine("INI   : Change of [%.*s] dropped, '%s' cannot be read", static_cast<int>(section.size()), section.data(),
@@ -167,7 +179,8 @@ size_t GIniFile::GetString(std::string_view section, std::string_view key, std::
   Lookup found = Find(section, key);
   if (found.found == Found::kValue) return CopyToBuffer(found.value, buffer, size);
   size_t n = CopyToBuffer(default_copy, buffer, size);
-  if (found.found == Found::kMissing) Edit(ini::EditKind::kSetIfMissing, section, key, default_copy);
+  if (found.found == Found::kMissing && !found.from_site)
+    Edit(ini::EditKind::kSetIfMissing, section, key, default_copy);
   return n;
 }
 
@@ -181,15 +194,16 @@ std::string GIniFile::GetString(std::string_view section, std::string_view key, 
   Lookup found = Find(section, key);
   if (found.found == Found::kValue) return std::string(found.value.substr(0, max));
   std::string result(def.substr(0, max));
-  if (found.found == Found::kMissing) Edit(ini::EditKind::kSetIfMissing, section, key, def);
+  if (found.found == Found::kMissing && !found.from_site) Edit(ini::EditKind::kSetIfMissing, section, key, def);
   return result;
 }
 
 // GetInt and GetDouble: an unusable or missing value becomes the default, a
-// value out of range the nearest limit, and either is written back.
+// value out of range the nearest limit, and either is written back, unless
+// the site gave it (its file is not the user's to repair).
 template <typename Number, typename Decode, typename Encode>
-static Number ReadNumberWithDefault(GIniFile& file, bool found, std::string_view value, Number def, Number min,
-                                    Number max, Decode decode, Encode encode, std::string_view section,
+static Number ReadNumberWithDefault(GIniFile& file, bool found, bool from_site, std::string_view value, Number def,
+                                    Number min, Number max, Decode decode, Encode encode, std::string_view section,
                                     std::string_view key) {
   Number n = def;
   bool write_back = true;
@@ -206,7 +220,7 @@ static Number ReadNumberWithDefault(GIniFile& file, bool found, std::string_view
     n = max;
     write_back = true;
   }
-  if (write_back) file.WriteRaw(section, key, encode(n));
+  if (write_back && !from_site) file.WriteRaw(section, key, encode(n));
   return n;
 }
 
@@ -215,7 +229,7 @@ int GIniFile::GetInt(std::string_view section, std::string_view key, int def, in
   Lookup found = Find(section, key);
   if (found.found == Found::kUnreadable) return def < min ? min : (def > max ? max : def);
   return ReadNumberWithDefault<int>(
-      *this, found.found == Found::kValue, found.value, def, min, max, ini::DecodeInt,
+      *this, found.found == Found::kValue, found.from_site, found.value, def, min, max, ini::DecodeInt,
       [](int n) { return std::to_string(n); }, section, key);
 }
 
@@ -223,7 +237,7 @@ double GIniFile::GetDouble(std::string_view section, std::string_view key, doubl
   if (section.empty()) return def;
   Lookup found = Find(section, key);
   if (found.found == Found::kUnreadable) return def < min ? min : (def > max ? max : def);
-  return ReadNumberWithDefault<double>(*this, found.found == Found::kValue, found.value, def, min, max,
+  return ReadNumberWithDefault<double>(*this, found.found == Found::kValue, found.from_site, found.value, def, min, max,
                                        ini::DecodeDouble, ini::EncodeDouble, section, key);
 }
 
@@ -231,7 +245,9 @@ bool GIniFile::GetBool(std::string_view section, std::string_view key, bool def)
   if (section.empty()) return def;
   Lookup found = Find(section, key);
   if (found.found == Found::kValue) return ini::DecodeBool(found.value);
-  if (found.found == Found::kMissing) Edit(ini::EditKind::kSetIfMissing, section, key, def ? "Yes" : "No");
+  if (found.found == Found::kMissing && !found.from_site) {
+    Edit(ini::EditKind::kSetIfMissing, section, key, def ? "Yes" : "No");
+  }
   return def;
 }
 
@@ -280,6 +296,7 @@ bool GIniFile::KeyExists(std::string_view section, std::string_view key) {
 
 bool GIniFile::SectionExists(std::string_view section) {
   if (section.empty() || path_.empty()) return true;
+  if (overlay_ && ini::IsUsableSectionName(section) && overlay_->HasSection(section)) return true;
   platform::ReadStatus status;
   const std::string* text = LoadText(&status);
   if (!text) return status == platform::ReadStatus::kOpenFailed;

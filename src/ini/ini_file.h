@@ -1,6 +1,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +13,9 @@ namespace platform {
 enum class ReadStatus;
 }
 
+class GIniOverlay;
 class GIniSection;
+class GIniSite;
 
 // One INI file, edited in place: a write changes one line, inserts one line or
 // appends one section; comments, unknown keys and hand-made spelling survive.
@@ -81,6 +85,20 @@ class GIniFile {
   // default (a string read leaves the buffer alone) and writes do nothing.
   GIniSection Current();
 
+  // The site defaults and locks that lie under this file (ini_site.h): a
+  // read takes the site's value where the file has none, and a locked key's
+  // value (or the read's default) always. A site value never reaches the
+  // file: it is not written back as a default, and a write of the value the
+  // site gives for a key the file lacks changes nothing. A change of a
+  // locked key or of a locked section is refused: false, yet no WriteError,
+  // so that a save goes on with its other keys. The overlay follows the
+  // file's name through every Open; the writability probe ignores it.
+  void UseSite(std::shared_ptr<const GIniSite> site);
+  const GIniOverlay* Overlay() const { return overlay_; }
+  bool IsLocked(std::string_view section, std::string_view key) const;
+  // The site's value of a key that the file lacks and the site does not lock.
+  std::optional<std::string> SiteDefault(std::string_view section, std::string_view key);
+
   bool SetCached(bool on);  // returns the previous mode; switching off flushes
   // In cache mode, the file's text as the cache holds it (loaded when it is
   // not yet); null outside cache mode or when the file cannot be read.
@@ -94,8 +112,15 @@ class GIniFile {
   struct Lookup {
     Found found = Found::kUnreadable;
     std::string_view value;  // valid until the next operation
+    bool from_site = false;  // the site answered: nothing is written back
   };
   Lookup Find(std::string_view section, std::string_view key);
+  // ini_file_site.cpp: the site's part of reads and writes.
+  enum class SiteVerdict { kGoOn, kUnchanged, kRefused };
+  Lookup SiteLookup(std::string_view section, std::string_view key) const;
+  SiteVerdict SiteCheck(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view clean);
+  bool HasOwnKey(std::string_view section, std::string_view key);
+  void AttachOverlay();
   // The text to work on (an empty one for a missing file), or null when the
   // file exists but cannot be read.
   const std::string* LoadText(platform::ReadStatus* status);
@@ -115,6 +140,8 @@ class GIniFile {
   std::string cache_;
   std::string scratch_;  // the file's text in direct mode, reused between calls
   ini::IniIndex index_;
+  std::shared_ptr<const GIniSite> site_;
+  const GIniOverlay* overlay_ = nullptr;
 };
 
 // The operations of GIniFile bound to one section name (empty: none).

@@ -4,6 +4,7 @@
 namespace prefig {
 
 class GIniFile;
+class GIniOverlay;
 class SettingValues;
 class WControl;
 
@@ -14,6 +15,7 @@ struct SettingPlace {
   SettingValues* values = nullptr;  // null: nowhere (no record), the control is left alone
   GIniFile* file = nullptr;         // null: the values only; their owner writes the file
   LoadContext context;
+  const GIniOverlay* site = nullptr;  // the site's defaults and locks of the values' file
 };
 
 // Whether the control can show its bound setting's kind and member (a check

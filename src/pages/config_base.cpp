@@ -6,6 +6,7 @@
 #include "module/host_interface.h"
 #include "module/module_state.h"
 #include "module/services.h"
+#include "pages/site_lock.h"
 #include "record/prefiguration.h"
 #include "schema/registry.h"
 
@@ -71,7 +72,8 @@ std::string WConfigBase::GetTitle(bool) { return MessageString(title_id_); }
 
 void WConfigBase::SetDefaults() {
   for (WControl* control : controls_) {
-    if (const Setting* setting = control->BoundSetting()) DefaultControl(*control, PlaceOf(*setting).context);
+    const Setting* setting = control->BoundSetting();
+    if (setting != nullptr && !control->IsLocked()) DefaultControl(*control, PlaceOf(*setting).context);
   }
   OnDefaults();
 }
@@ -103,7 +105,8 @@ void WConfigBase::SaveValues() {
   cache(Record());
   for (WControl* control : BoundInSaveOrder()) {
     SettingPlace place = PlaceOf(*control->BoundSetting());
-    if (place.values == nullptr) continue;
+    // The site's value is what the record holds; the file refuses the key.
+    if (place.values == nullptr || control->IsLocked()) continue;
     cache(place.file);
     SaveControl(*control, *place.values, place.file);
   }
@@ -123,6 +126,7 @@ void WConfigBase::LoadValues() {
     SettingPlace place = PlaceOf(*setting);
     if (place.values != nullptr) LoadControl(*control, *place.values);
   }
+  ApplySiteLocks();
   OnLoad(first_time);
   not_yet_loaded_ = false;
 }
@@ -189,7 +193,7 @@ void WConfigBase::HelpRequested(const HelpRequest& request) { ShowHelp(request, 
 SettingPlace WConfigBase::PlaceOf(const Setting& setting) {
   GPrefiguration* record = Record();
   if (record == nullptr || !InScope(setting.scope, Scope::kMain)) return {};
-  return {&record->Global().Values(), record, record->SettingsContext()};
+  return {&record->Global().Values(), record, record->SettingsContext(), record->Overlay()};
 }
 
 GPrefiguration* WConfigBase::Record() { return Module().record; }
@@ -216,6 +220,25 @@ void WConfigBase::UpdateOnChange(std::initializer_list<const WControl*> controls
 
 void WConfigBase::HandledInHooks(std::initializer_list<const Setting*> settings) {
   hook_settings_.insert(hook_settings_.end(), settings);
+}
+
+void WConfigBase::EditsInHooks(WControl& control, std::initializer_list<const Setting*> settings) {
+  hook_edits_.emplace_back(&control, settings);
+}
+
+void WConfigBase::ApplySiteLocks() {
+  for (WControl* control : controls_) {
+    if (const Setting* setting = control->BoundSetting()) {
+      control->SetLock(SiteLockOf(*setting, control->BoundMember(), PlaceOf(*setting)));
+    }
+  }
+  for (const auto& [control, settings] : hook_edits_) {
+    std::optional<ControlLock> lock;
+    for (const Setting* setting : settings) {
+      if (!lock) lock = SiteLockOf(*setting, 0, PlaceOf(*setting));
+    }
+    control->SetLock(std::move(lock));
+  }
 }
 
 std::vector<WControl*> WConfigBase::BoundInSaveOrder() const {

@@ -112,6 +112,10 @@ class WConfigBase : public ControlOwner {
   // Settings of the page's tables that no control shows: OnLoad, OnSave and
   // OnDefaults take care of them.
   void HandledInHooks(std::initializer_list<const Setting*> settings);
+  // A control that no setting is bound to, yet that edits these settings
+  // through the hooks: the site locks it when it locks one of them (each
+  // is a member 0). The hooks leave a locked control as it was loaded.
+  void EditsInHooks(WControl& control, std::initializer_list<const Setting*> settings);
 
   // What a page adds to the declared behaviour.
   virtual void OnLoad(bool first_time) { (void)first_time; }
@@ -148,10 +152,13 @@ class WConfigBase : public ControlOwner {
   // The bound controls in the order of the tables' settings and members,
   // then any bound to no table's setting in declaration order.
   std::vector<WControl*> BoundInSaveOrder() const;
+  // Each control locked or not, as the site says where its settings are held.
+  void ApplySiteLocks();
 
   int title_id_;
   std::vector<SettingList> tables_;
   std::vector<const Setting*> hook_settings_;
+  std::vector<std::pair<WControl*, std::vector<const Setting*>>> hook_edits_;
   bool not_yet_loaded_ = true;
   bool shown_ = false;
   bool visible_ = false;

@@ -146,10 +146,11 @@ bool DConfigPaths::Install() {
 }
 
 // ROOTDIR is left out: before the first ConfigPaths.cfg it is the program
-// directory, whose files are the program's own, not configuration.
+// directory, whose files are the program's own, not configuration. So is
+// SITE: the administrator's folder is read, never filled by a workstation.
 void DConfigPaths::CopyChangedDirectories() {
   for (const PathTable::Entry& entry : edited_) {
-    if (entry.key == kRootDirKey) continue;
+    if (entry.key == kRootDirKey || entry.key == kSiteKey) continue;
     const std::string* old_dir = old_resolved_.Find(entry.key);
     std::string new_dir = handler_.GetPath(entry.key);
     if (old_dir == nullptr || old_dir->empty() || new_dir.empty() || *old_dir == new_dir) continue;

@@ -167,6 +167,10 @@ bool Refuse(std::string* error, std::string message) {
   return false;
 }
 
+bool RefuseLocked(const WControl& control, std::string* error) {
+  return Refuse(error, "is locked: " + control.Lock()->key + " is set by the site file " + control.Lock()->site_file);
+}
+
 bool RefuseRange(std::string* error, int minimum, int maximum) {
   return Refuse(error, "expects a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum));
 }
@@ -233,7 +237,7 @@ std::vector<ControlLine> DescribeControls(const layout::Item& layout, const std:
     if (int n = ++seen[line.name]; n > 1) line.name += "@" + std::to_string(n);
     line.kind = KindName(*control);
     line.value = OneLine(ValueText(*control));
-    line.state = control->IsEnabled() ? "enabled" : "disabled";
+    line.state = control->IsLocked() ? "locked" : control->IsEnabled() ? "enabled" : "disabled";
     if (!control->IsVisible()) line.state += " hidden";
     line.control = control;
     lines.push_back(std::move(line));
@@ -279,6 +283,7 @@ WControl* Find(const std::vector<ControlLine>& lines, std::string_view name, std
 }
 
 bool Edit(WControl& control, std::string_view value, std::string* error) {
+  if (control.IsLocked()) return RefuseLocked(control, error);
   if (!control.IsEnabled() || !control.IsVisible()) return Refuse(error, "is not enabled");
   switch (control.Kind()) {
     case ControlKind::kCheckBox: {
@@ -329,6 +334,7 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
 }
 
 bool Click(WControl& control, std::string* error) {
+  if (control.IsLocked()) return RefuseLocked(control, error);
   if (!control.IsEnabled() || !control.IsVisible()) return Refuse(error, "is not enabled");
   switch (control.Kind()) {
     case ControlKind::kCheckBox: static_cast<WAutoCheckbox&>(control).Click(); return true;

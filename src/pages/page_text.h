@@ -19,7 +19,7 @@ struct ControlLine {
   std::string name;   // SECTION/KEY of its setting, else its control name, else '#' and its text's message id
   std::string kind;   // check, spin, combo, edit, list, colour, swatches, font, button, slider, picture, label
   std::string value;  // as the control shows it, on one line
-  std::string state;  // "enabled" or "disabled", then " hidden" when not visible
+  std::string state;  // "enabled", "disabled" or "locked" (by the site), then " hidden" when not visible
   WControl* control = nullptr;
 };
 

@@ -48,6 +48,7 @@ TypeContext GEditorDNCCfg::MachineTypeContext() const {
   TypeContext context;
   context.load = SettingsContext();
   context.normalise_language = [](std::string_view code) { return NormalizeLanguageCode(code); };
+  context.site = Site();
   if (translator_) {
     std::shared_ptr<MessageTranslator> translator = translator_;
     context.translate = [translator](std::string_view text, std::string_view language) {

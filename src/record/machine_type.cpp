@@ -136,11 +136,13 @@ bool GMachineType::Load(const TypeContext& context) {
   valid_ = false;
   changed_ = false;
   bool was_cached = ini_.SetCached(true);
+  ini_.UseSite(context.site);
   ini_.Open(path_);
-  // Everything is read from one scan of the text; what is missing or must
-  // be repaired goes through the file (and the scan forgets what is written).
+  // Everything is read from one scan of the text; what is missing, locked
+  // by the site or must be repaired goes through the file (and the scan
+  // forgets what is written).
   std::optional<DeclaredValues> scan;
-  if (const std::string* text = ini_.CachedText()) scan.emplace(Scope::kType, *text);
+  if (const std::string* text = ini_.CachedText()) scan.emplace(Scope::kType, *text, ini_.Overlay());
   values_.UseScan(scan ? &*scan : nullptr);
   int version_read = 0;
   valid_ = ReadHeader(context, version_read);

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ struct TypeContext {
   // The translation of a text from `language` into the current language
   // through the message files; none, or an empty result, keeps the text.
   std::function<std::string(std::string_view text, std::string_view language)> translate;
+  // The site defaults and locks of the configuration (null: none).
+  std::shared_ptr<const GIniSite> site;
 };
 
 // One machine type: its own INI file (*.mac in TYPES) and every setting of

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "ini/ini_file.h"
+#include "ini/ini_overlay.h"
 #include "ini/ini_text.h"
 #include "record/macro_references.h"
 #include "record/macro_sections.h"
@@ -213,7 +214,9 @@ void GMacroLibrary::Load(GIniFile& ini, const MacroLoadContext& context) {
   StoredValues stored(ini, context.declared);
   stored_count_ = stored.ReadInt(kMacroCount);
   std::optional<MacroSections> sections;
-  const std::string* text = context.one_pass && stored_count_ > 0 ? ini.CachedText() : nullptr;
+  // The sections' own scan knows no site locks; a type with some reads key by key.
+  bool site_locks = ini.Overlay() != nullptr && ini.Overlay()->HasLocks();
+  const std::string* text = context.one_pass && stored_count_ > 0 && !site_locks ? ini.CachedText() : nullptr;
   if (text) {
     sections.emplace(*text, stored_count_);
     stored.UseSections(&*sections);

@@ -87,6 +87,8 @@ Number ReadNumberText(GIniFile& ini, const std::string& key, const Setting& s, N
     n = static_cast<Number>(s.max);
     write_back = true;
   }
+  // A value from the site is the site's to repair, not the user's file.
+  if (write_back && (ini.IsLocked(s.section, key) || ini.SiteDefault(s.section, key))) write_back = false;
   if (write_back) ini.WriteRaw(s.section, key, encode(n));
   return n;
 }
@@ -277,6 +279,21 @@ SettingValue ReadSetting(GIniFile& ini, const Setting& s, int member, std::strin
   return ReadSettingKey(ini, s, s.kind == Kind::kFont ? std::string() : KeyName(s, member), def);
 }
 
+namespace {
+
+// The store keeps a value that the site gives, written as the site wrote
+// it, out of the user's file; this catches the same value in another
+// spelling ("0.5" for "0.500000", "yes" for "Yes").
+bool SiteGivesAlready(GIniFile& ini, const Setting& s, const std::string& key, const SettingValue& value) {
+  if (ini.Overlay() == nullptr) return false;
+  std::optional<std::string> site = ini.SiteDefault(s.section, key);
+  if (!site) return false;
+  std::optional<SettingValue> decoded = DecodeStored(s, *site);
+  return decoded && *decoded == value;
+}
+
+}  // namespace
+
 void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValue& value) {
   if (s.kind == Kind::kFont) {
     const auto& font = std::get<FontDescription>(value);
@@ -287,6 +304,7 @@ void WriteSetting(GIniFile& ini, const Setting& s, int member, const SettingValu
     return;
   }
   std::string key = KeyName(s, member);
+  if (SiteGivesAlready(ini, s, key, value)) return;
   switch (s.kind) {
     case Kind::kText:
     case Kind::kChar:

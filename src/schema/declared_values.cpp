@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ini/ini_overlay.h"
 #include "ini/ini_text.h"
 #include "schema/font_description.h"
 #include "schema/registry.h"
@@ -122,13 +123,15 @@ struct DeclaredKeyTable {
   }
 };
 
-DeclaredValues::DeclaredValues(Scope scope, std::string_view text) : table_(&DeclaredKeyTable::Of(scope)), text_(text) {
+DeclaredValues::DeclaredValues(Scope scope, std::string_view text, const GIniOverlay* site)
+    : table_(&DeclaredKeyTable::Of(scope)), text_(text) {
   // Offsets are kept in 32 bits; a larger file is read key by key.
   if (text_.size() > 0xFFFFFFFFu) return;
   values_.assign(table_->ids, 0);
   std::string_view all = text_;
   std::vector<std::string_view> seen;  // the section headers so far: the first of a name counts
   int section = -1;                    // the declared section that key lines belong to, or -1
+  std::string_view section_name;
   for (size_t pos = 0;;) {
     ini::Line line = ini::ParseLine(all, pos);
     if (line.kind == ini::Line::kEnd) break;
@@ -141,12 +144,14 @@ DeclaredValues::DeclaredValues(Scope scope, std::string_view text) : table_(&Dec
       for (std::string_view earlier : seen) first = first && !ini::SameName(earlier, name);
       seen.push_back(name);
       if (first) section = table_->SectionNumber(name);
+      section_name = name;
       continue;
     }
     if (line.kind != ini::Line::kKey || section < 0) continue;
     std::string_view key = all.substr(line.name_begin, line.name_end - line.name_begin);
     int id = table_->Lookup(static_cast<uint32_t>(section), key);
     if (id < 0 || values_[static_cast<size_t>(id)] != 0) continue;
+    if (site != nullptr && site->IsLocked(section_name, key)) continue;
     std::string_view value = ini::ReadValue(all, ini::KeyAt(all, line));
     // An empty value need not point into the text.
     uint64_t offset = value.empty() ? 0 : static_cast<uint64_t>(value.data() - all.data());

@@ -15,9 +15,13 @@ namespace prefig {
 // values trimmed and unquoted). Bulk loading takes values from here instead
 // of looking each key up, and goes to the file only for what is missing or
 // must be repaired.
+class GIniOverlay;
+
 class DeclaredValues {
  public:
-  DeclaredValues(Scope scope, std::string_view text);
+  // With a site overlay, the keys it locks are left out: the file's value
+  // of such a key is not what a read gives.
+  DeclaredValues(Scope scope, std::string_view text, const GIniOverlay* site = nullptr);
 
   // What a read of the key would return, or nothing when the file lacks it
   // (or it was written since the scan).

@@ -46,6 +46,7 @@
 #include "ui/icons.h"
 #include "ui/qt_font.h"
 #include "ui/qt_text.h"
+#include "ui/site_lock_marker.h"
 
 namespace prefig::ui {
 namespace {
@@ -74,6 +75,7 @@ class Adapter : public QObject, public ControlView {
     widget_->setEnabled(control_.IsEnabled());
     widget_->setHidden(!control_.IsVisible());
     Show();
+    ShowSiteLock(control_, widget_);
   }
 
  protected:

@@ -46,6 +46,7 @@ DMchInspect::DMchInspect() : WMachinePage(kBackplotTitleId, {schema::kBackplotPa
   using namespace layout;
   HandledInHooks({&schema::kFilterUri, &schema::kFilterDll, &schema::kFilterType, &schema::kTurnPrg, &schema::kCfg5Axis,
                   &schema::kSolidAnimationOpts});
+  EditsInHooks(filter_, {&schema::kFilterUri, &schema::kFilterDll, &schema::kFilterType});
   filter_.SetControlName("filter");
   arc_type_.SetControlName("arc type");
   machines_.SetControlName("5-axis machine");
@@ -154,7 +155,7 @@ void DMchInspect::OnDefaults() {
   const GMachineType* type = CurrentType();
   const GNcFilterTable* table = FilterTable();
   int basic = type != nullptr ? type->BasicType() : 0;
-  if (table != nullptr) {
+  if (table != nullptr && !filter_.IsLocked()) {
     filter_.Select(table->Find(NcFormatUri(PageDefault(schema::kFilterUri, basic, false)),
                                PageDefault(schema::kFilterType, basic, false)));
   }

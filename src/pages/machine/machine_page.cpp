@@ -20,7 +20,7 @@ SettingPlace WMachinePage::PlaceOf(const Setting& setting) {
   if (record == nullptr || type == nullptr || !InScope(setting.scope, Scope::kType)) return {};
   LoadContext context = record->SettingsContext();
   context.basic_type = type->BasicType();
-  return {&type->Values(), nullptr, context};
+  return {&type->Values(), nullptr, context, type->Ini().Overlay()};
 }
 
 void WMachinePage::Saved() {
