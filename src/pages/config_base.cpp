@@ -73,7 +73,9 @@ std::string WConfigBase::GetTitle(bool) { return MessageString(title_id_); }
 void WConfigBase::SetDefaults() {
   for (WControl* control : controls_) {
     const Setting* setting = control->BoundSetting();
-    if (setting != nullptr && !control->IsLocked()) DefaultControl(*control, PlaceOf(*setting).context);
+    if (setting == nullptr || control->IsLocked()) continue;
+    SettingPlace place = PlaceOf(*setting);
+    if (!DefaultFromSite(*control, place)) DefaultControl(*control, place.context);
   }
   OnDefaults();
 }
@@ -125,8 +127,9 @@ void WConfigBase::LoadValues() {
     if (setting == nullptr) continue;
     SettingPlace place = PlaceOf(*setting);
     if (place.values != nullptr) LoadControl(*control, *place.values);
+    control->SetLock(SiteLockOf(*setting, control->BoundMember(), place));
   }
-  ApplySiteLocks();
+  ApplyHookSiteLocks();
   OnLoad(first_time);
   not_yet_loaded_ = false;
 }
@@ -226,12 +229,7 @@ void WConfigBase::EditsInHooks(WControl& control, std::initializer_list<const Se
   hook_edits_.emplace_back(&control, settings);
 }
 
-void WConfigBase::ApplySiteLocks() {
-  for (WControl* control : controls_) {
-    if (const Setting* setting = control->BoundSetting()) {
-      control->SetLock(SiteLockOf(*setting, control->BoundMember(), PlaceOf(*setting)));
-    }
-  }
+void WConfigBase::ApplyHookSiteLocks() {
   for (const auto& [control, settings] : hook_edits_) {
     std::optional<ControlLock> lock;
     for (const Setting* setting : settings) {

@@ -152,8 +152,9 @@ class WConfigBase : public ControlOwner {
   // The bound controls in the order of the tables' settings and members,
   // then any bound to no table's setting in declaration order.
   std::vector<WControl*> BoundInSaveOrder() const;
-  // Each control locked or not, as the site says where its settings are held.
-  void ApplySiteLocks();
+  // The controls of EditsInHooks locked or not, as the site says where
+  // their settings are held (bound controls are when they load).
+  void ApplyHookSiteLocks();
 
   int title_id_;
   std::vector<SettingList> tables_;

@@ -1,6 +1,7 @@
 #include "pages/site_lock.h"
 
 #include "ini/ini_overlay.h"
+#include "record/setting_values.h"
 #include "schema/font_description.h"
 #include "schema/setting.h"
 
@@ -17,6 +18,19 @@ std::optional<ControlLock> SiteLockOf(const Setting& s, int member, const Settin
     if (auto lock = locked(FontKeyName(s, field))) return lock;
   }
   return std::nullopt;
+}
+
+bool DefaultFromSite(WControl& control, const SettingPlace& place) {
+  const Setting* s = control.BoundSetting();
+  if (place.site == nullptr || s == nullptr || s->kind == Kind::kFont) return false;
+  std::optional<std::string_view> text = place.site->Value(s->section, KeyName(*s, control.BoundMember()));
+  if (!text) return false;
+  std::optional<SettingValue> value = DecodeStored(*s, *text);
+  if (!value || InScope(s->scope, Scope::kDnc)) return false;
+  SettingValues shown(InScope(s->scope, Scope::kMain) ? Scope::kMain : Scope::kType);
+  shown.SetValue(*s, std::move(*value), control.BoundMember());
+  LoadControl(control, shown);
+  return true;
 }
 
 }  // namespace prefig

@@ -10,4 +10,9 @@ namespace prefig {
 // (any of a font's keys locks the font), or nothing.
 std::optional<ControlLock> SiteLockOf(const Setting& s, int member, const SettingPlace& place);
 
+// The Default button on a workstation with a site: a bound control whose
+// key the site gives a (usable) value takes that value, which is what the
+// user gets without a value of their own. False when the site gives none.
+bool DefaultFromSite(WControl& control, const SettingPlace& place);
+
 }  // namespace prefig

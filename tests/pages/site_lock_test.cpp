@@ -75,6 +75,12 @@ TEST_F(SiteLockPages, SiteDefaultIsReadAndOkLeavesTheUserFileWithoutIt) {
   EXPECT_TRUE(tab.IsEnabled());
   page.SaveValues();
   EXPECT_EQ(configuration.MainIniText().find("TABCHARS"), std::string::npos);
+  // Default gives what the user has without a value of their own: the site's.
+  tab.UserEdit("6");
+  page.ResetToDefaults();
+  EXPECT_EQ(tab.Text(), "4");
+  page.SaveValues();
+  EXPECT_EQ(configuration.MainIniText().find("TABCHARS"), std::string::npos);
   // A value of the user's own is the user's.
   tab.UserEdit("6");
   page.SaveValues();
