@@ -179,8 +179,9 @@ size_t GIniFile::GetString(std::string_view section, std::string_view key, std::
   Lookup found = Find(section, key);
   if (found.found == Found::kValue) return CopyToBuffer(found.value, buffer, size);
   size_t n = CopyToBuffer(default_copy, buffer, size);
-  if (found.found == Found::kMissing && !found.from_site)
+  if (found.found == Found::kMissing && !found.from_site) {
     Edit(ini::EditKind::kSetIfMissing, section, key, default_copy);
+  }
   return n;
 }
 
