@@ -148,6 +148,15 @@ TEST_F(SiteCli, MissingSiteFolderStartsWithoutIt) {
   EXPECT_EQ(show.exit_code, 2);
   EXPECT_EQ(show.err, "prefig: Site folder '" + root.path() +
                           "/no-such-share' not found; starting without it\nprefig: no site defaults or locks in use\n");
+  // prefig check names it, as a warning: the site folder is read, never made.
+  test::ProgramResult check = Prefig({"check", "--root", root.path()});
+  EXPECT_EQ(check.exit_code, 0);
+  EXPECT_EQ(check.out.rfind(root.path() + "/ConfigPaths.cfg:1: warning: SITE: the folder " + root.path() +
+                                "/no-such-share is not there (no site defaults) [config-paths]\n",
+                            0),
+            0u)
+      << check.out;
+  EXPECT_FALSE(fs::exists(root.path() + "/no-such-share"));
   fs::remove(root.path() + "/ConfigPaths.cfg");
   show = Prefig({"site", "show", "--root", root.path()});
   EXPECT_EQ(show.exit_code, 1);
