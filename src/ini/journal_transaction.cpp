@@ -45,6 +45,10 @@ class PendingChanges {
     auto it = index_.find(key);
     return it == index_.end() ? nullptr : &changes_[it->second];
   }
+  template <typename Visit>
+  void ForEach(Visit visit) const {
+    for (const auto& [key, position] : index_) visit(key, changes_[position]);
+  }
   std::vector<platform::FileChange> Take() {
     index_.clear();
     return std::exchange(changes_, {});
@@ -85,6 +89,16 @@ class ProcessJournal : public platform::FileChangeHook {
     if (change == nullptr) return false;
     *content = change->remove ? nullptr : &change->content;
     return true;
+  }
+
+  std::vector<std::pair<std::string, bool>> PendingInFolder(const std::string& folder) override {
+    std::vector<std::pair<std::string, bool>> names;
+    if (pending_.Empty()) return names;
+    std::string normal = NormalFolder(folder);
+    pending_.ForEach([&](const std::string& key, const platform::FileChange& change) {
+      if (platform::DirectoryOf(key) == normal) names.emplace_back(platform::FileNameOf(key), !change.remove);
+    });
+    return names;
   }
 
   int Attach(const std::string& configuration_folder) {

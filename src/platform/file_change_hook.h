@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace prefig::platform {
@@ -27,6 +28,9 @@ class FileChangeHook {
   // A change held back for the file: true and the content it gives (null
   // for a removal), false when none is.
   virtual bool Pending(const std::string& path, const std::string** content) = 0;
+  // The files of a folder that changes held back create (true) or remove
+  // (false), by name.
+  virtual std::vector<std::pair<std::string, bool>> PendingInFolder(const std::string& folder) = 0;
 };
 
 // One hook per process (the settings run on one thread); returns the one

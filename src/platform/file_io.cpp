@@ -2,6 +2,7 @@
 
 #include "platform/file_change_hook.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -220,6 +221,31 @@ bool FileExists(const std::string& path) {
     return pending != nullptr;
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& directory) {
+  std::vector<std::string> names;
+  std::vector<std::pair<std::string, bool>> pending;
+  if (FileChangeHook* hook = InstalledFileChangeHook()) pending = hook->PendingInFolder(directory);
+  auto pending_state = [&pending](const std::string& name) -> const bool* {
+    for (const auto& [pending_name, exists] : pending) {
+      if (pending_name == name) return &exists;
+    }
+    return nullptr;
+  };
+  if (DIR* dir = ::opendir(directory.c_str())) {
+    while (const dirent* entry = ::readdir(dir)) {
+      std::string name = entry->d_name;
+      struct stat st {};
+      if (name == "." || name == ".." || pending_state(name) != nullptr) continue;
+      if (::stat(JoinPath(directory, name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+    }
+    ::closedir(dir);
+  }
+  for (const auto& [name, exists] : pending) {
+    if (exists) names.push_back(name);
+  }
+  return names;
 }
 
 bool IsDirectory(const std::string& path) {

@@ -2,6 +2,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/retry.h"
 
@@ -22,6 +23,10 @@ ReadStatus ReadWholeFileDirectly(const std::string& path, std::string& out,
                                  std::span<const int> waits = kFileRetryWaitsMs);
 
 bool FileExists(const std::string& path);
+// The names of the regular files in a directory, in the order the file
+// system gives them, as the changes that the file change hook holds back
+// will leave it (the files they create last).
+std::vector<std::string> FileNamesIn(const std::string& directory);
 bool IsDirectory(const std::string& path);
 
 // The file a path finally names after following symbolic links (the path

@@ -61,7 +61,8 @@ TEST_F(JournalCliTest, UndoAfterPageSetRestoresTheFilesByteForByteAndUndoAgainBr
 TEST_F(JournalCliTest, ADamagedEntryIsSkippedByHistoryAndRefusedByUndo) {
   ASSERT_EQ(Page({"set", "1", "SYSTEM/TABCHARS=7"}).exit_code, 0);
   std::string entry;
-  for (const auto& it : fs::directory_iterator(root.path() + "/CFG/Journal")) entry = it.path().string();
+  for (const auto& it : fs::directory_iterator(root.path() + "/CFG/Journal"))
+    entry = std::max(entry, it.path().string());
   ASSERT_FALSE(entry.empty());
   WriteFile(entry + "/manifest", "prefig journal 1\ntime 2026-");
   ProgramResult history = Journal({"history"});
