@@ -12,19 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every file of the configuration but its journal, with its bytes.
-std::map<std::string, std::string> ConfigurationFiles(const std::string& root) {
-  std::map<std::string, std::string> files;
-  for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
-    if (it->is_directory() && it->path().filename() == "Journal") {
-      it.disable_recursion_pending();
-      continue;
-    }
-    if (it->is_regular_file()) files[fs::relative(it->path(), root).string()] = ReadFile(it->path().string());
-  }
-  return files;
-}
-
 class JournalCliTest : public PageCliTest {
  protected:
   ProgramResult Journal(std::vector<std::string> args) {

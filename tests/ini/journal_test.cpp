@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 using test::ReadFile;
 
 // What every file the store opens carries, so that opening writes nothing.
-constexpr const char* kVersionBlock = "[INIFILEVERSION]\r\nVERSION\t\t= 200\r\n";
+constexpr const char* kJournalVersionBlock = "[INIFILEVERSION]\r\nVERSION\t\t= 200\r\n";
 using test::WriteFile;
 
 // A configuration folder with two settings files, its journal attached,
@@ -39,7 +39,7 @@ class JournalTest : public ::testing::Test {
     SetLogFileName(log);
     fs::create_directories(cfg);
     fs::create_directories(types);
-    WriteFile(main_ini, std::string(kVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 4\r\nBEEP\t\t= Yes\r\n");
+    WriteFile(main_ini, std::string(kJournalVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 4\r\nBEEP\t\t= Yes\r\n");
     WriteFile(type_file, "[GENERAL]\r\nTYPENAME\t= Mill\r\nCOLINDICATOR\t= 0\r\n");
     Attach();
   }
@@ -78,12 +78,12 @@ TEST_F(JournalTest, ChangesOfATransactionWaitForItsEndAndAreReadMeanwhile) {
     main.WriteInt("SYSTEM", "TABCHARS", 8);
     main.WriteBool("SYSTEM", "BEEP", false);  // reads the first change back
     platform::ReplaceFile(new_type, "[GENERAL]\r\nTYPENAME\t= Lathe\r\n");
-    EXPECT_EQ(ReadFile(main_ini), std::string(kVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 4\r\nBEEP\t\t= Yes\r\n");
+    EXPECT_EQ(ReadFile(main_ini), std::string(kJournalVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 4\r\nBEEP\t\t= Yes\r\n");
     EXPECT_FALSE(fs::exists(new_type));
     EXPECT_TRUE(platform::FileExists(new_type));
     EXPECT_EQ(main.GetInt("SYSTEM", "TABCHARS", 0, 0, 99), 8);
   }
-  EXPECT_EQ(ReadFile(main_ini), std::string(kVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 8\r\nBEEP\t\t= No\r\n");
+  EXPECT_EQ(ReadFile(main_ini), std::string(kJournalVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 8\r\nBEEP\t\t= No\r\n");
   EXPECT_EQ(ReadFile(new_type), "[GENERAL]\r\nTYPENAME\t= Lathe\r\n");
   std::vector<EntrySummary> history = AttachedJournal()->History();
   ASSERT_EQ(history.size(), 1u);
@@ -93,7 +93,8 @@ TEST_F(JournalTest, ChangesOfATransactionWaitForItsEndAndAreReadMeanwhile) {
   EXPECT_EQ(history[0].manifest.files[0].path, main_ini);
   EXPECT_EQ(history[0].manifest.files[0].keys, (std::vector<std::string>{"SYSTEM/TABCHARS", "SYSTEM/BEEP"}));
   EXPECT_EQ(history[0].manifest.files[1].fate, FileFate::kCreated);
-  EXPECT_EQ(ReadFile(Entry(1) + "/old"), std::string(kVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 4\r\nBEEP\t\t= Yes\r\n");
+  EXPECT_EQ(ReadFile(Entry(1) + "/old"),
+            std::string(kJournalVersionBlock) + "[SYSTEM]\r\nTABCHARS\t= 4\r\nBEEP\t\t= Yes\r\n");
   EXPECT_TRUE(fs::exists(Entry(1) + "/complete"));
 }
 
