@@ -311,9 +311,14 @@ int ChangeThroughHook(FileChangeHook& hook, const std::string& from, const std::
   return hook.Apply(changes);
 }
 
-FileChangeHook* HookFor(const std::string& from, const std::string& to) {
+// A copy changes its target only, but must read a source that the hook
+// holds a change for through it; a move changes both.
+FileChangeHook* HookFor(const std::string& from, const std::string& to, bool move) {
   FileChangeHook* hook = InstalledFileChangeHook();
-  return hook && (hook->Covers(from) || hook->Covers(to)) ? hook : nullptr;
+  const std::string* pending = nullptr;
+  if (hook == nullptr) return nullptr;
+  bool wanted = hook->Covers(to) || (move ? hook->Covers(from) : hook->Pending(from, &pending));
+  return wanted ? hook : nullptr;
 }
 
 }  // namespace
@@ -335,7 +340,7 @@ int CreateDirectoryPath(const std::string& path) {
 }
 
 int CopyFile(const std::string& from, const std::string& to, bool overwrite) {
-  if (FileChangeHook* hook = HookFor(from, to)) {
+  if (FileChangeHook* hook = HookFor(from, to, false)) {
     if (FileExists(to) && !overwrite) return EEXIST;
     return ChangeThroughHook(*hook, from, to, false);
   }
@@ -363,7 +368,7 @@ int CopyFile(const std::string& from, const std::string& to, bool overwrite) {
 }
 
 int MoveFile(const std::string& from, const std::string& to) {
-  if (FileChangeHook* hook = HookFor(from, to)) return ChangeThroughHook(*hook, from, to, true);
+  if (FileChangeHook* hook = HookFor(from, to, true)) return ChangeThroughHook(*hook, from, to, true);
   struct stat st {};
   if (::stat(from.c_str(), &st) != 0) return errno;
   if (!S_ISREG(st.st_mode)) return EISDIR;

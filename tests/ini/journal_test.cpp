@@ -111,6 +111,26 @@ TEST_F(JournalTest, EachWriteOutsideATransactionIsASaveAndOtherFoldersAreLeftOut
   EXPECT_EQ(history[1].manifest.files.at(0).keys, std::vector<std::string>{"SYSTEM/TABCHARS"});
 }
 
+TEST_F(JournalTest, AMoveIsOneSaveOfTwoFilesAndACopyReadsAChangeHeldBack) {
+  const std::string old_type = ReadFile(type_file);
+  ASSERT_EQ(platform::MoveFile(type_file, new_type), 0);
+  EXPECT_EQ(ReadFile(new_type), old_type);
+  std::vector<EntrySummary> history = AttachedJournal()->History();
+  ASSERT_EQ(history.size(), 1u);
+  ASSERT_EQ(history[0].manifest.files.size(), 2u);
+  EXPECT_EQ(history[0].manifest.files[0].fate, FileFate::kCreated);
+  EXPECT_EQ(history[0].manifest.files[1].fate, FileFate::kRemoved);
+  {
+    JournalTransaction save;
+    platform::ReplaceFile(new_type, "held back");
+    EXPECT_EQ(platform::CopyFile(new_type, dir.File("copy.mac")), 0);
+  }
+  EXPECT_EQ(ReadFile(dir.File("copy.mac")), "held back");
+  ASSERT_EQ(AttachedJournal()->Undo(1, "undo"), 0);
+  EXPECT_EQ(ReadFile(type_file), old_type);
+  EXPECT_FALSE(fs::exists(new_type));
+}
+
 TEST_F(JournalTest, AnExceptionDropsTheChangesOfItsTransaction) {
   try {
     JournalTransaction save;
