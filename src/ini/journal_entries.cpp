@@ -54,12 +54,9 @@ int EntryNumber(const std::string& name) {
   return std::atoi(name.c_str());
 }
 
-// Journal files of a save of one file need not reach the disk before the
-// file does: the file's own replacement is atomic, and an entry lost with
-// the power only loses its undo. With several files they must, or a power
-// cut could leave a mix with nothing to roll it back.
-int WriteJournalFile(const std::string& path, std::string_view data, bool durable) {
-  if (durable) return platform::ReplaceFileDirectly(path, data);
+// A file of an entry: written in place, as nobody reads an entry before
+// it is renamed into place (or, for the marker, reads its content).
+int WriteJournalFile(const std::string& path, std::string_view data) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return errno;
   int error = 0;
@@ -69,6 +66,16 @@ int WriteJournalFile(const std::string& path, std::string_view data, bool durabl
     if (n > 0) data.remove_prefix(static_cast<size_t>(n));
   }
   if (::close(fd) != 0 && error == 0) error = errno;
+  return error;
+}
+
+// Both files of an entry are written before either is flushed: the second
+// flush then finds its data on the way already.
+int SyncFile(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int error = ::fdatasync(fd) == 0 ? 0 : errno;
+  ::close(fd);
   return error;
 }
 
@@ -228,13 +235,19 @@ int GJournal::CommitLocked(std::vector<platform::FileChange>& changes, const std
   int number = numbers.empty() ? 1 : std::min(numbers.back() + 1, kNumberMax);
   std::string entry = EntryFolder(number);
   std::string unfinished = platform::JoinPath(folder_, "." + platform::FileNameOf(entry) + kUnfinishedSuffix);
+  // The entry of a save of one file need not reach the disk before the
+  // file does: the file's own replacement is atomic, and an entry lost with
+  // the power only loses its undo. With several files it must, or a power
+  // cut could leave a mix with nothing to roll it back.
   bool durable = effective.size() > 1;
   RemoveTree(unfinished);
   int error = ::mkdir(unfinished.c_str(), 0777) == 0 ? 0 : errno;
-  if (error == 0) error = WriteJournalFile(platform::JoinPath(unfinished, kOldFileName), old, durable);
-  if (error == 0) {
-    error = WriteJournalFile(platform::JoinPath(unfinished, kManifestFileName), FormatManifest(manifest), durable);
-  }
+  const std::string old_file = platform::JoinPath(unfinished, kOldFileName);
+  const std::string manifest_file = platform::JoinPath(unfinished, kManifestFileName);
+  if (error == 0) error = WriteJournalFile(old_file, old);
+  if (error == 0) error = WriteJournalFile(manifest_file, FormatManifest(manifest));
+  if (error == 0 && durable) error = SyncFile(old_file);
+  if (error == 0 && durable) error = SyncFile(manifest_file);
   if (error == 0 && ::rename(unfinished.c_str(), entry.c_str()) != 0) error = errno;
   if (error != 0) {
     LogLine("JRNL  : Save refused, no journal entry in %s: %s", folder_.c_str(), std::strerror(error));
@@ -266,7 +279,7 @@ int GJournal::CommitLocked(std::vector<platform::FileChange>& changes, const std
   if (durable) {
     for (const std::string& dir : directories) SyncDirectory(dir);
   }
-  if (int marked = WriteJournalFile(platform::JoinPath(entry, kCompleteFileName), {}, false)) {
+  if (int marked = WriteJournalFile(platform::JoinPath(entry, kCompleteFileName), {})) {
     LogLine("JRNL  : Could not mark entry %d complete: %s", number, std::strerror(marked));
   }
   Prune();
