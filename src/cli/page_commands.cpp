@@ -17,6 +17,7 @@
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
 #include "ini/ini_text.h"
+#include "ini/journal_transaction.h"
 #include "module/module_abi.h"
 #include "module/module_state.h"
 #include "pages/config_base.h"
@@ -281,13 +282,20 @@ void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
   AddStepOptions(set, args);
   set->callback([args, set] {
     Session steps = ParseSteps(set->remaining());
+    // The files change together when the command ends, or none does.
+    auto commit = [](journal::JournalTransaction& save) {
+      if (int error = save.Commit()) throw Failure(std::string("nothing saved: ") + std::strerror(error));
+    };
     if (IsDialogName(args->page)) {
       DialogSession session(*args, std::move(steps.answers));
+      journal::JournalTransaction save;
       session.Run(steps.steps);
       session.Ok();
+      commit(save);
       return;
     }
     PageSession session(*args, false, std::move(steps.answers));
+    journal::JournalTransaction save;
     session.Run(args->page, steps.steps);
     GPrefiguration& record = session.Record();
     record.ClearWriteError();
@@ -303,6 +311,7 @@ void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
       if (int error = type.Ini().WriteError())
         throw Failure("cannot write " + type.Path() + ": " + std::strerror(error));
     }
+    commit(save);
     if (Module().restart_notice) std::fprintf(stderr, "prefig: %s\n", MessageString(kRestartNoticeId).c_str());
   });
 }

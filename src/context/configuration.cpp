@@ -12,6 +12,7 @@
 #include "context/message_ids.h"
 #include "context/site_folder.h"
 #include "ini/ini_text.h"
+#include "ini/journal_transaction.h"
 #include "module/module_state.h"
 #include "platform/command_line.h"
 #include "platform/file_io.h"
@@ -80,6 +81,7 @@ int GConfiguration::Init(std::string_view ini_name, std::string* arguments, bool
     path = program_directory_ + "/" + kFixedConfigDirectory + "/" + file_name;
     if (!platform::FileExists(path)) platform::CreateDirectoryPath(platform::DirectoryOf(path));
   }
+  journal_ = journal::AttachJournal(platform::DirectoryOf(path));
   platform::MakeOwnerWritable(path);
   Open(path);
   if (IsReadOnly()) LogLine("INIT  : Inifile is readonly '%s'.", path.c_str());

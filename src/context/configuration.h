@@ -6,6 +6,7 @@
 
 #include "ini/ini_file.h"
 #include "ini/ini_site.h"
+#include "ini/journal_transaction.h"
 
 namespace prefig {
 
@@ -36,7 +37,10 @@ class GConfiguration : public GIniFile {
   // directory; the main INI file <ini_name>.ini in the configuration
   // directory CFG (or, without the path table, Cfg/ in the program
   // directory), attached to this record; the language; the module's message
-  // table from msg/msg_<language>.bin; the localisation library. On
+  // table from msg/msg_<language>.bin; the localisation library. Before
+  // the main INI file is read, the journal of the configuration directory
+  // rolls back the saves that were cut off, and records the saves of this
+  // record from then on (ini/journal_transaction.h). On
   // kInitDone `arguments` (when given) receives the program's arguments.
   virtual int Init(std::string_view ini_name, std::string* arguments, bool use_path_table);
 
@@ -74,6 +78,8 @@ class GConfiguration : public GIniFile {
   bool language_changed_ = false;
   bool uses_inches_ = false;
   std::shared_ptr<const GIniSite> site_;
+  // Saves of this configuration go through its journal while it lives.
+  std::unique_ptr<journal::JournalAttachment> journal_;
 };
 
 }  // namespace prefig

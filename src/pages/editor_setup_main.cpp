@@ -6,12 +6,14 @@
 #include <iterator>
 
 #include "controls/control.h"
+#include "ini/journal_transaction.h"
 #include "module/host_interface.h"
 #include "module/module_abi.h"
 #include "module/module_state.h"
 #include "module/services.h"
 #include "pages/config_base.h"
 #include "pages/setup_session.h"
+#include "platform/file_io.h"
 #include "platform/module_log.h"
 #include "record/prefiguration.h"
 #include "record/setting_io.h"
@@ -35,7 +37,7 @@ bool HoldsType(GPrefiguration& record, const GMachineType* type) {
 void DiscardNewType(GMachineType* type) {
   std::string path = type->Path();
   std::erase_if(SetupSession().new_types, [type](const auto& owned) { return owned.get() == type; });
-  if (std::remove(path.c_str()) != 0) LogLine("SETUP : Could not delete %s", path.c_str());
+  if (platform::RemoveFile(path) != 0) LogLine("SETUP : Could not delete %s", path.c_str());
 }
 
 // Cancel leaves the record as it was: the types that pages edited read
@@ -154,8 +156,10 @@ void DEditorSetupMain::Help() {
 }
 
 // The machine-type pages save into their types; the types' saver then
-// writes the files of those that changed, which the host hears of.
+// writes the files of those that changed, which the host hears of. The
+// files change together, as one save of the journal, or none does.
 void DEditorSetupMain::Ok() {
+  journal::JournalTransaction save;
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id)) page->SaveValues();
   }
@@ -174,12 +178,14 @@ void DEditorSetupMain::Ok() {
   if (record != nullptr && record->WriteError() != 0) {
     LogLine("SETUP : Settings not written to '%s': %s", record->Path().c_str(), std::strerror(record->WriteError()));
   }
+  if (int error = save.Commit()) LogLine("SETUP : Settings not saved, no file changed: %s", std::strerror(error));
   EndDialog(kIdOk);
 }
 
 void DEditorSetupMain::Cancel() { EndDialog(kIdCancel); }
 
 void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
+  journal::JournalTransaction save;
   SetupSessionState& session = SetupSession();
   session.close_with_ok = nullptr;
   GPrefiguration* record = Module().record;

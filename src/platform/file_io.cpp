@@ -1,5 +1,8 @@
 #include "platform/file_io.h"
 
+#include "platform/file_change_hook.h"
+
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -191,6 +194,16 @@ int CopyContent(int from, int to) {
 }  // namespace
 
 ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<const int> waits) {
+  const std::string* pending = nullptr;
+  if (FileChangeHook* hook = InstalledFileChangeHook(); hook && hook->Pending(path, &pending)) {
+    if (pending == nullptr) return ReadStatus::kMissing;
+    out = *pending;
+    return ReadStatus::kOk;
+  }
+  return ReadWholeFileDirectly(path, out, waits);
+}
+
+ReadStatus ReadWholeFileDirectly(const std::string& path, std::string& out, std::span<const int> waits) {
   int fd = -1;
   int error = RetryTransient(waits, [&] {
     fd = OpenForReading(path);
@@ -203,8 +216,36 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<co
 }
 
 bool FileExists(const std::string& path) {
+  const std::string* pending = nullptr;
+  if (FileChangeHook* hook = InstalledFileChangeHook(); hook && hook->Pending(path, &pending))
+    return pending != nullptr;
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& directory) {
+  std::vector<std::string> names;
+  std::vector<std::pair<std::string, bool>> pending;
+  if (FileChangeHook* hook = InstalledFileChangeHook()) pending = hook->PendingInFolder(directory);
+  auto pending_state = [&pending](const std::string& name) -> const bool* {
+    for (const auto& [pending_name, exists] : pending) {
+      if (pending_name == name) return &exists;
+    }
+    return nullptr;
+  };
+  if (DIR* dir = ::opendir(directory.c_str())) {
+    while (const dirent* entry = ::readdir(dir)) {
+      std::string name = entry->d_name;
+      struct stat st {};
+      if (name == "." || name == ".." || pending_state(name) != nullptr) continue;
+      if (::stat(JoinPath(directory, name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) names.push_back(name);
+    }
+    ::closedir(dir);
+  }
+  for (const auto& [name, exists] : pending) {
+    if (exists) names.push_back(name);
+  }
+  return names;
 }
 
 bool IsDirectory(const std::string& path) {
@@ -227,9 +268,60 @@ std::string ResolveLinks(const std::string& path) {
 }
 
 int ReplaceFile(const std::string& path, std::string_view data, std::span<const int> waits) {
-  auto write = [data](int fd) { return WriteAll(fd, data) ? 0 : (errno ? errno : EIO); };
-  return ReplaceWith(path, write, 0666, waits);
+  if (FileChangeHook* hook = InstalledFileChangeHook(); hook && hook->Covers(path)) {
+    std::vector<FileChange> changes{{.path = path, .content = std::string(data)}};
+    return hook->Apply(changes);
+  }
+  return ReplaceFileDirectly(path, data, 0666, waits);
 }
+
+int ReplaceFileDirectly(const std::string& path, std::string_view data, unsigned new_mode, std::span<const int> waits) {
+  auto write = [data](int fd) { return WriteAll(fd, data) ? 0 : (errno ? errno : EIO); };
+  return ReplaceWith(path, write, static_cast<mode_t>(new_mode), waits);
+}
+
+int RemoveFile(const std::string& path) {
+  if (FileChangeHook* hook = InstalledFileChangeHook(); hook && hook->Covers(path)) {
+    if (!FileExists(path)) return ENOENT;
+    std::vector<FileChange> changes{{.path = path, .remove = true, .content = {}}};
+    return hook->Apply(changes);
+  }
+  return RemoveFileDirectly(path);
+}
+
+int RemoveFileDirectly(const std::string& path) { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
+
+namespace {
+
+// Copies and moves that the file change hook takes over: the content as
+// the hook sees it, the new file with the source's permissions.
+int ChangeThroughHook(FileChangeHook& hook, const std::string& from, const std::string& to, bool remove_source) {
+  struct stat st {};
+  if (!FileExists(from)) return ENOENT;
+  if (::stat(from.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return EISDIR;
+  std::vector<FileChange> changes(1);
+  if (ReadWholeFile(from, changes[0].content) != ReadStatus::kOk) return EIO;
+  changes[0].path = to;
+  changes[0].new_mode = st.st_mode != 0 ? (st.st_mode & 0777) : 0666;
+  if (remove_source) changes.push_back({.path = from, .remove = true, .content = {}});
+  std::string dir = DirectoryOf(ResolveLinks(to));
+  if (!IsDirectory(dir)) {
+    if (int error = CreateDirectoryPath(dir)) return error;
+  }
+  return hook.Apply(changes);
+}
+
+// A copy changes its target only, but must read a source that the hook
+// holds a change for through it; a move changes both.
+FileChangeHook* HookFor(const std::string& from, const std::string& to, bool move) {
+  FileChangeHook* hook = InstalledFileChangeHook();
+  const std::string* pending = nullptr;
+  if (hook == nullptr) return nullptr;
+  bool wanted = hook->Covers(to) || (move ? hook->Covers(from) : hook->Pending(from, &pending));
+  return wanted ? hook : nullptr;
+}
+
+}  // namespace
 
 int CreateDirectoryPath(const std::string& path) {
   if (path.empty()) return ENOENT;
@@ -248,6 +340,10 @@ int CreateDirectoryPath(const std::string& path) {
 }
 
 int CopyFile(const std::string& from, const std::string& to, bool overwrite) {
+  if (FileChangeHook* hook = HookFor(from, to, false)) {
+    if (FileExists(to) && !overwrite) return EEXIST;
+    return ChangeThroughHook(*hook, from, to, false);
+  }
   int source = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
   if (source < 0) return errno;
   struct stat st {};
@@ -272,6 +368,7 @@ int CopyFile(const std::string& from, const std::string& to, bool overwrite) {
 }
 
 int MoveFile(const std::string& from, const std::string& to) {
+  if (FileChangeHook* hook = HookFor(from, to, true)) return ChangeThroughHook(*hook, from, to, true);
   struct stat st {};
   if (::stat(from.c_str(), &st) != 0) return errno;
   if (!S_ISREG(st.st_mode)) return EISDIR;

@@ -2,6 +2,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/retry.h"
 
@@ -14,10 +15,18 @@ enum class ReadStatus {
   kReadFailed,  // opened, but its size or content could not be read
 };
 
-// Reads a whole file into `out` (replacing its content).
+// Reads a whole file into `out` (replacing its content). A change that the
+// file change hook holds back is what the read sees.
 ReadStatus ReadWholeFile(const std::string& path, std::string& out, std::span<const int> waits = kFileRetryWaitsMs);
+// The same from the disk alone.
+ReadStatus ReadWholeFileDirectly(const std::string& path, std::string& out,
+                                 std::span<const int> waits = kFileRetryWaitsMs);
 
 bool FileExists(const std::string& path);
+// The names of the regular files in a directory, in the order the file
+// system gives them, as the changes that the file change hook holds back
+// will leave it (the files they create last).
+std::vector<std::string> FileNamesIn(const std::string& directory);
 bool IsDirectory(const std::string& path);
 
 // The file a path finally names after following symbolic links (the path
@@ -29,7 +38,16 @@ std::string ResolveLinks(const std::string& path);
 // same directory, is flushed to disk and renamed over the old one, which keeps
 // its permissions. A path through symbolic links replaces the link's target.
 // Returns 0 or an errno value; failures leave the old file as it was.
+// The file change hook, when one is installed, may take the change over.
 int ReplaceFile(const std::string& path, std::string_view data, std::span<const int> waits = kFileRetryWaitsMs);
+// The same past the hook; a new file gets `new_mode` less the umask.
+int ReplaceFileDirectly(const std::string& path, std::string_view data, unsigned new_mode = 0666,
+                        std::span<const int> waits = kFileRetryWaitsMs);
+
+// Removes a file (through the file change hook when one is installed).
+// Returns 0 or an errno value (ENOENT when there was none).
+int RemoveFile(const std::string& path);
+int RemoveFileDirectly(const std::string& path);
 
 // Whether ReplaceFile can succeed: the directory takes new files, or the
 // file itself is writable.

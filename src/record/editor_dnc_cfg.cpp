@@ -6,6 +6,7 @@
 #include "context/message_file.h"
 #include "context/message_ids.h"
 #include "context/message_translation.h"
+#include "ini/journal_transaction.h"
 #include "module/module_state.h"
 #include "module/protocol_abi.h"
 #include "platform/file_io.h"
@@ -68,6 +69,7 @@ int GEditorDNCCfg::InitDnc(std::string_view ini_name, bool use_path_table) {
   const char* default_name = MessageText(kDefaultMachineTypeNameMessageId);
   MachineListPlaces places{TypesDirectory(), ProgramDirectory() + "/" + std::string(kTemplatesFolder),
                            default_name ? default_name : ""};
+  journal::WatchFolder(places.types_directory);
   machine_types_.Build(places, MachineTypeContext());
   dnc_ready_ = true;
   return kInitDone;

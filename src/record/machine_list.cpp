@@ -29,12 +29,13 @@ bool IsTemplateToCopy(std::string_view file_name) {
   return false;
 }
 
+// Files that the open save is about to create count: the loader may
+// complete and copy files in one save.
 std::vector<fs::path> FilesWithExtension(const std::string& directory, std::string_view extension) {
   std::vector<fs::path> files;
-  std::error_code error;
-  for (fs::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
-    std::error_code type_error;
-    if (it->is_regular_file(type_error) && HasExtension(it->path(), extension)) files.push_back(it->path());
+  for (const std::string& name : platform::FileNamesIn(directory)) {
+    fs::path path = fs::path(directory) / name;
+    if (HasExtension(path, extension)) files.push_back(path);
   }
   return files;
 }

@@ -18,14 +18,6 @@ namespace fs = std::filesystem;
 const std::string kGoldenPath = std::string(PREFIG_SOURCE_DIR) + "/tests/cli/data/page_show_golden.txt";
 
 // Every file under a folder with its bytes.
-std::map<std::string, std::string> Snapshot(const std::string& root) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_regular_file()) files[fs::relative(entry.path(), root).string()] = test::ReadFile(entry.path());
-  }
-  return files;
-}
-
 // A head-head machine of type 0 (A+ C+, L1 300) as the host hands it over.
 constexpr const char* kHostMachine =
     "1$Host$1$0$0$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$300.0000000$110.0000000$-110.0000000$1$0$2"
@@ -38,8 +30,10 @@ using PageCli = test::PageCliTest;
 TEST_F(PageCli, ShowOfEveryPageMatchesTheGoldenFile) {
   test::ProgramResult list = Page({"list"});
   ASSERT_EQ(list.exit_code, 0) << list.err;
-  EXPECT_EQ(list.out.rfind("1\tGeneral\tDGlobal\n2\tEditor\tDEditor\n3\tPrinter\tDPrinter\n4\tMachine types\tDMch\n", 0), 0u) << list.out;
-  const auto before = Snapshot(root.path());
+  EXPECT_EQ(
+      list.out.rfind("1\tGeneral\tDGlobal\n2\tEditor\tDEditor\n3\tPrinter\tDPrinter\n4\tMachine types\tDMch\n", 0), 0u)
+      << list.out;
+  const auto before = test::ConfigurationFiles(root.path());
   std::string dump;
   std::istringstream lines(list.out);
   for (std::string line; std::getline(lines, line);) {
@@ -59,7 +53,7 @@ TEST_F(PageCli, ShowOfEveryPageMatchesTheGoldenFile) {
     ASSERT_EQ(show.exit_code, 0) << dialog << ": " << show.err;
     dump += std::string("== ") + dialog + "\n" + show.out;
   }
-  EXPECT_EQ(Snapshot(root.path()), before) << "show changed a file";
+  EXPECT_EQ(test::ConfigurationFiles(root.path()), before) << "show changed a file";
   std::string golden = test::ReadFile(kGoldenPath);
   if (dump != golden && std::getenv("PREFIG_UPDATE_GOLDEN")) {
     test::WriteFile(kGoldenPath, dump);
@@ -84,7 +78,7 @@ TEST_F(PageCli, PagesAreNamedByClassNumberOrTitleAndSeeTheirEdits) {
 }
 
 TEST_F(PageCli, SetChangesExactlyTheEditedLine) {
-  const auto before = Snapshot(root.path());
+  const auto before = test::ConfigurationFiles(root.path());
   test::ProgramResult set = Page({"set", "1", "SYSTEM/TABCHARS=4"});
   ASSERT_EQ(set.exit_code, 0) << set.err;
   auto expected = before;
@@ -92,13 +86,13 @@ TEST_F(PageCli, SetChangesExactlyTheEditedLine) {
   size_t line = main_ini.find("TABCHARS\t= 8\r\n");
   ASSERT_NE(line, std::string::npos);
   main_ini.replace(line, 14, "TABCHARS\t= 4\r\n");
-  EXPECT_EQ(Snapshot(root.path()), expected);
+  EXPECT_EQ(test::ConfigurationFiles(root.path()), expected);
 }
 
 TEST_F(PageCli, MachineTypePagesWriteTheChosenTypesFile) {
-  const auto before = Snapshot(root.path());
+  const auto before = test::ConfigurationFiles(root.path());
   ASSERT_EQ(Page({"set", "DMchFilecompare", "--type", "Heidenhain", "FILECOMPARE/SHOWALL=on"}).exit_code, 0);
-  auto after = Snapshot(root.path());
+  auto after = test::ConfigurationFiles(root.path());
   for (const auto& [file, text] : before) {
     if (file != "TYPES/HEIDENHAIN.MAC") {
       EXPECT_EQ(after[file], text) << file;
@@ -130,7 +124,7 @@ TEST_F(PageCli, SyntaxColoursStoreTheLookupOrderAndShowTheUsersOrder) {
 // is added from it with the name prompt; OK writes both and hands back the
 // selected one.
 TEST_F(PageCli, FiveAxisOkWritesTheUsersMachinesAndPrintsTheChosenOne) {
-  auto expected = Snapshot(root.path());
+  auto expected = test::ConfigurationFiles(root.path());
   test::ProgramResult set = Page(
       {"set", "5axis", "--current", kHostMachine, "L1=250", "--click", "#448", "--answer", " Second ", "axis1.box=B-"});
   ASSERT_EQ(set.exit_code, 0) << set.err;
@@ -144,7 +138,7 @@ TEST_F(PageCli, FiveAxisOkWritesTheUsersMachinesAndPrintsTheChosenOne) {
       "1$Host$1$0$0$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$250.0000000$110.0000000$-110.0000000$1$0$2"
       "$0.0000000$0.0000000$1.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000$0.0000000"
       "$1.0000000$3$0\r\n";
-  EXPECT_EQ(Snapshot(root.path()), expected);
+  EXPECT_EQ(test::ConfigurationFiles(root.path()), expected);
 }
 
 // The default record is type 8 (B+ on a 45° table, L1 155); as type 4 the B
@@ -210,11 +204,11 @@ TEST_F(PageCli, BackplotWithATurningFilter) {
         "5-axis machine\tcombo\tDMU-70\tdisabled\n"}) {
     EXPECT_NE(shown.out.find(line), std::string::npos) << line << shown.out;
   }
-  auto before = Snapshot(root.path());
+  auto before = test::ConfigurationFiles(root.path());
   test::ProgramResult set = Page({"set", "DMchInspect", "--type", "ISO Milling", "filter=ISO Turning"});
   ASSERT_EQ(set.exit_code, 0) << set.err;
   std::string type_file;
-  for (const auto& [path, text] : Snapshot(root.path())) {
+  for (const auto& [path, text] : test::ConfigurationFiles(root.path())) {
     if (before[path] != text && path.starts_with("TYPES/")) type_file = text;
   }
   EXPECT_NE(type_file.find("FILTERTYPE\t= TURNFANUCAISO\r\n"), std::string::npos) << type_file;
@@ -227,7 +221,7 @@ TEST_F(PageCli, PathsOkWritesConfigPathsAndCopiesTheMovedDirectory) {
   test::WriteFile(root.File("ConfigPaths.cfg"),
                   "ROOTDIR=%EXEDIR%\nCFG=%ROOTDIR%/CFG\nDATA=%ROOTDIR%/DATA\nMACHINES=%ROOTDIR%/MACHINES\n"
                   "TYPES=%ROOTDIR%/TYPES\nTOOLLIBS=%ROOTDIR%/TOOLLIBS\nLOG=%ROOTDIR%/LOG\n");
-  auto expected = Snapshot(root.path());
+  auto expected = test::ConfigurationFiles(root.path());
   test::ProgramResult set = Page({"set", "paths", "key=TYPES", "path=%ROOTDIR%\\Types2\\"});
   ASSERT_EQ(set.exit_code, 0) << set.err;
   expected["ConfigPaths.cfg"] =
@@ -243,16 +237,16 @@ TEST_F(PageCli, PathsOkWritesConfigPathsAndCopiesTheMovedDirectory) {
       "TYPES = %ROOTDIR%/Types2\r\n"
       "TOOLLIBS = %ROOTDIR%/TOOLLIBS\r\n"
       "LOG = %ROOTDIR%/LOG\r\n";
-  for (const auto& [file, text] : Snapshot(root.path())) {
+  for (const auto& [file, text] : test::ConfigurationFiles(root.path())) {
     if (file.rfind("TYPES/", 0) == 0) expected["Types2/" + file.substr(6)] = text;
   }
-  EXPECT_EQ(Snapshot(root.path()), expected);
+  EXPECT_EQ(test::ConfigurationFiles(root.path()), expected);
 }
 
 // A value the control cannot take, a control that is not there or a
 // question answered off the point: exit 2, the reason, and no file touched.
 TEST_F(PageCli, RefusedStepsWriteNothing) {
-  const auto before = Snapshot(root.path());
+  const auto before = test::ConfigurationFiles(root.path());
   struct Case {
     std::vector<std::string> args;
     const char* reason;
@@ -278,18 +272,18 @@ TEST_F(PageCli, RefusedStepsWriteNothing) {
     EXPECT_EQ(result.exit_code, 2) << c.reason;
     EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
   }
-  EXPECT_EQ(Snapshot(root.path()), before);
+  EXPECT_EQ(test::ConfigurationFiles(root.path()), before);
 }
 
 TEST_F(PageCli, QuestionsTakeTheAnswersGivenOrAreCancelled) {
-  const auto before = Snapshot(root.path());
+  const auto before = test::ConfigurationFiles(root.path());
   test::ProgramResult unanswered = Page({"set", "4", "--click", "#499"});
   EXPECT_EQ(unanswered.exit_code, 0);
   EXPECT_NE(unanswered.err.find("no answer left, cancelled: Remove the machine type \"ISO Milling\"?"),
             std::string::npos)
       << unanswered.err;
   EXPECT_EQ(Page({"set", "4", "--click", "#499", "--answer", "no"}).exit_code, 0);
-  EXPECT_EQ(Snapshot(root.path()), before);
+  EXPECT_EQ(test::ConfigurationFiles(root.path()), before);
   // Confirmed, the close step hands the shorter list back: the others move up.
   test::ProgramResult removed = Page({"set", "4", "--click", "#499", "--answer", "yes"});
   ASSERT_EQ(removed.exit_code, 0) << removed.err;

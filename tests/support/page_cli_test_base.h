@@ -1,6 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,21 @@
 #include "support/temp_dir.h"
 
 namespace prefig::test {
+
+// Every file under a configuration's root with its bytes, by relative
+// path; the journal of saves (CFG/Journal) is left out.
+inline std::map<std::string, std::string> ConfigurationFiles(const std::string& root) {
+  namespace fs = std::filesystem;
+  std::map<std::string, std::string> files;
+  for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+    if (it->is_directory() && it->path().filename() == "Journal") {
+      it.disable_recursion_pending();
+      continue;
+    }
+    if (it->is_regular_file()) files[fs::relative(it->path(), root).string()] = ReadFile(it->path().string());
+  }
+  return files;
+}
 
 #ifdef PREFIG_CLI
 // A configuration made by `prefig init` in a home of its own, in English,

@@ -72,8 +72,7 @@ std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::str
   auto type = std::make_unique<GMachineType>(path);
   if (!type->Load(context)) {
     LogLine("TYPES : Could not make %s", path.c_str());
-    std::error_code error;
-    fs::remove(path, error);
+    platform::RemoveFile(path);
     return nullptr;
   }
   type->SetChanged();
