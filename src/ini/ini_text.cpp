@@ -276,9 +276,13 @@ Splice AppendSection(std::string& text, std::string_view section, std::string_vi
   return splice;
 }
 
+// The whole line goes, its indentation too: left behind, the blanks would
+// indent the line that follows.
 Splice RemoveKey(std::string& text, const KeySpan& key) {
+  size_t start = key.key;
+  while (start > 0 && IsBlank(text[start - 1])) --start;
   size_t end = NextLine(text, key.key);
-  Splice splice{key.key, end - key.key, 0};
+  Splice splice{start, end - start, 0};
   text.erase(splice.at, splice.removed);
   return splice;
 }

@@ -115,10 +115,11 @@ TEST(IniText, RewritingTheStoredValueChangesNothing) {
   EXPECT_EQ(text, "[S]\r\nkey=4\r\n");
 }
 
+// Its indentation too: left behind, it would indent the next line.
 TEST(IniText, DeletingAKeyRemovesItsLine) {
   std::string text = "[S]\r\nA=1\r\n  B = 2\r\nC=3";
   ApplyEdit(text, nullptr, EditKind::kDeleteKey, "S", "B", {});
-  EXPECT_EQ(text, "[S]\r\nA=1\r\n  C=3");
+  EXPECT_EQ(text, "[S]\r\nA=1\r\nC=3");
   EXPECT_FALSE(ApplyEdit(text, nullptr, EditKind::kDeleteKey, "S", "Z", {}));
   EXPECT_FALSE(ApplyEdit(text, nullptr, EditKind::kDeleteKey, "NONE", "A", {}));
 }
