@@ -35,9 +35,9 @@ install(FILES ${desktop_dir}/prefig-host.desktop DESTINATION ${CMAKE_INSTALL_DAT
 install(FILES ${desktop_dir}/prefig.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${desktop_dir}/prefig-host.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The Debian package. Library dependencies come from dpkg-shlibdeps as
-# Debian package names; the Qt platform plug-ins and the SVG plug-ins are
-# loaded at run time, so no library names them.
+# The Debian package. Its dependencies come from dpkg-shlibdeps as Debian
+# package names; the Qt plug-ins loaded at run time (platforms, SVG icons)
+# lie in libqt6gui6 and libqt6svg6, which the libraries name already.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME prefig)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -54,7 +54,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/stage)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, xdg-utils, shared-mime-info, desktop-file-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "policykit-1")
 set(CPACK_STRIP_FILES ON)

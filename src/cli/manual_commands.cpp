@@ -42,15 +42,22 @@ std::string CommandPath(const CLI::App& command) {
 void WriteCommands(std::string& page, CLI::App& app) {
   for (CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
     if (command->get_name() == "manual") continue;
-    page += ".SS \"" + RoffLiteral(CommandPath(*command)) + "\"\n";
-    page += ".nf\n" + RoffLiteral(command->help()) + ".fi\n";
+    std::string path = CommandPath(*command);
+    page += ".SS \"" + RoffLiteral(path) + "\"\n";
+    // The help's usage line names the command alone; the page names it whole.
+    std::string help = command->help();
+    std::string usage = "Usage: " + command->get_name();
+    if (size_t at = help.find(usage); at != std::string::npos) help.replace(at, usage.size(), "Usage: " + path);
+    page += ".nf\n" + RoffLiteral(help) + ".fi\n";
     WriteCommands(page, *command);
   }
 }
 
 std::string ManualPage(CLI::App& app) {
   std::string page = ".TH PREFIG 1 \"\" \"Prefig " + std::to_string(kModuleVersion) + "\" \"User Commands\"\n";
-  page += ".SH NAME\nprefig \\- " + RoffLiteral(app.get_description()) + "\n";
+  std::string summary = app.get_description();
+  if (size_t colon = summary.find(": "); colon != std::string::npos) summary.erase(0, colon + 2);  // "Prefig: ..."
+  page += ".SH NAME\nprefig \\- " + RoffLiteral(summary) + "\n";
   page += ".SH SYNOPSIS\n.B prefig\n.I COMMAND\n.RI [ ARGUMENTS ...]\n";
   page +=
       ".SH DESCRIPTION\n"
