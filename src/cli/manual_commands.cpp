@@ -32,24 +32,24 @@ std::string RoffLiteral(const std::string& text) {
   return out;
 }
 
-std::string CommandPath(const CLI::App& command) {
+std::string ManualCommandPath(const CLI::App& command) {
   const CLI::App* parent = command.get_parent();
   if (parent == nullptr) return "prefig";
-  return CommandPath(*parent) + " " + command.get_name();
+  return ManualCommandPath(*parent) + " " + command.get_name();
 }
 
 // Every command below `app`, depth first in the order of the help.
-void WriteCommands(std::string& page, CLI::App& app) {
+void WriteManualCommands(std::string& page, CLI::App& app) {
   for (CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
     if (command->get_name() == "manual") continue;
-    std::string path = CommandPath(*command);
+    std::string path = ManualCommandPath(*command);
     page += ".SS \"" + RoffLiteral(path) + "\"\n";
     // The help's usage line names the command alone; the page names it whole.
     std::string help = command->help();
     std::string usage = "Usage: " + command->get_name();
     if (size_t at = help.find(usage); at != std::string::npos) help.replace(at, usage.size(), "Usage: " + path);
     page += ".nf\n" + RoffLiteral(help) + ".fi\n";
-    WriteCommands(page, *command);
+    WriteManualCommands(page, *command);
   }
 }
 
@@ -65,7 +65,7 @@ std::string ManualPage(CLI::App& app) {
       "configuration directories, machine types and NC filters, drives the settings pages without a\n"
       "display, and compiles message files. Every command has\n.BR \\-\\-help .\n";
   page += ".SH COMMANDS\n";
-  WriteCommands(page, app);
+  WriteManualCommands(page, app);
   page +=
       ".SH EXIT STATUS\n"
       "0 on success; 1 when the answer is no (not found, not allowed, findings of\n.BR check );\n"

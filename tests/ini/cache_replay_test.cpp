@@ -25,7 +25,7 @@ struct CachedEdits {
   }
 };
 
-const std::string kRead =
+const std::string kReplayBase =
     "; written by hand\r\n"
     "[SYSTEM]\r\n"
     "TABCHARS\t= 8\r\n"
@@ -35,9 +35,9 @@ const std::string kRead =
     "FONT = Courier\r\n";
 
 TEST(CacheReplay, TheirKeyAndOurKeyBothReachTheFile) {
-  CachedEdits cache(kRead);
+  CachedEdits cache(kReplayBase);
   cache.Do(EditKind::kSet, "EDITOR", "FONT", "Liberation Mono");
-  std::string theirs = kRead;
+  std::string theirs = kReplayBase;
   theirs.replace(theirs.find("= 0"), 3, "= 2");
   std::vector<OverwrittenValue> overwritten;
   EXPECT_EQ(cache.Onto(theirs, &overwritten),
@@ -52,13 +52,13 @@ TEST(CacheReplay, TheirKeyAndOurKeyBothReachTheFile) {
 }
 
 TEST(CacheReplay, AKeyBothChangedTakesOursAndNamesTheirs) {
-  CachedEdits cache(kRead);
+  CachedEdits cache(kReplayBase);
   cache.Do(EditKind::kSet, "system", "tabchars", "4");
-  std::string theirs = kRead;
+  std::string theirs = kReplayBase;
   theirs.replace(theirs.find("= 8"), 3, "= 3");
   std::vector<OverwrittenValue> overwritten;
   EXPECT_EQ(cache.Onto(theirs, &overwritten),
-            kRead.substr(0, kRead.find("= 8")) + "= 4" + kRead.substr(kRead.find("= 8") + 3));
+            kReplayBase.substr(0, kReplayBase.find("= 8")) + "= 4" + kReplayBase.substr(kReplayBase.find("= 8") + 3));
   ASSERT_EQ(overwritten.size(), 1u);
   EXPECT_EQ(overwritten[0].section, "system");
   EXPECT_EQ(overwritten[0].key, "tabchars");
@@ -69,12 +69,12 @@ TEST(CacheReplay, AKeyBothChangedTakesOursAndNamesTheirs) {
 // A page writes every control on OK; a value written back unchanged, or
 // changed and changed back, is no change of ours.
 TEST(CacheReplay, ValuesWeDidNotChangeInNetKeepTheirs) {
-  CachedEdits cache(kRead);
+  CachedEdits cache(kReplayBase);
   cache.Do(EditKind::kSet, "SYSTEM", "TABCHARS", "8")
       .Do(EditKind::kSet, "SYSTEM", "LINEFEEDS", "5")
       .Do(EditKind::kSet, "SYSTEM", "LINEFEEDS", "0");
   EXPECT_EQ(cache.edits.size(), 2u);  // the unchanged write is no edit at all
-  std::string theirs = kRead;
+  std::string theirs = kReplayBase;
   theirs.replace(theirs.find("= 8"), 3, "= 3");
   theirs.replace(theirs.find("= 0"), 3, "= 1");
   std::vector<OverwrittenValue> overwritten;
@@ -83,21 +83,21 @@ TEST(CacheReplay, ValuesWeDidNotChangeInNetKeepTheirs) {
 }
 
 TEST(CacheReplay, ADefaultWrittenBackYieldsToTheirValue) {
-  CachedEdits cache(kRead);
+  CachedEdits cache(kReplayBase);
   cache.Do(EditKind::kSetIfMissing, "EDITOR", "TABSTOSPACE", "No")
       .Do(EditKind::kSetIfMissing, "EDITOR", "PADTABS", "Yes");
-  std::string theirs = kRead + "TABSTOSPACE\t= Yes\r\n";
+  std::string theirs = kReplayBase + "TABSTOSPACE\t= Yes\r\n";
   std::vector<OverwrittenValue> overwritten;
   EXPECT_EQ(cache.Onto(theirs, &overwritten), theirs + "PADTABS\t\t= Yes\r\n");
   EXPECT_TRUE(overwritten.empty());
 }
 
 TEST(CacheReplay, NewKeysAndSectionsLandAsTheyWouldHaveLandedInOrder) {
-  CachedEdits cache(kRead);
+  CachedEdits cache(kReplayBase);
   cache.Do(EditKind::kSet, "SYSTEM", "B", "2")
       .Do(EditKind::kSet, "NEW", "K", "v")
       .Do(EditKind::kSet, "SYSTEM", "C", "3");
-  std::string theirs = kRead + "BOLD = Yes\r\n";
+  std::string theirs = kReplayBase + "BOLD = Yes\r\n";
   EXPECT_EQ(cache.Onto(theirs),
             "; written by hand\r\n"
             "[SYSTEM]\r\n"
@@ -119,9 +119,9 @@ TEST(CacheReplay, NewKeysAndSectionsLandAsTheyWouldHaveLandedInOrder) {
 }
 
 TEST(CacheReplay, AKeyWeDeletedGoesAndTheirChangeToItIsNamed) {
-  CachedEdits cache(kRead);
+  CachedEdits cache(kReplayBase);
   cache.Do(EditKind::kDeleteKey, "SYSTEM", "LINEFEEDS");
-  std::string theirs = kRead;
+  std::string theirs = kReplayBase;
   theirs.replace(theirs.find("= 0"), 3, "= 9");
   std::vector<OverwrittenValue> overwritten;
   EXPECT_EQ(cache.Onto(theirs, &overwritten),
@@ -140,25 +140,25 @@ TEST(CacheReplay, AKeyWeDeletedGoesAndTheirChangeToItIsNamed) {
 // the keys whose values differ; a section deleted for good goes, except for
 // keys the other program put in it.
 TEST(CacheReplay, SectionDeletesTravelKeyByKey) {
-  CachedEdits rewritten(kRead);
+  CachedEdits rewritten(kReplayBase);
   rewritten.Do(EditKind::kDeleteSection, "SYSTEM")
       .Do(EditKind::kSet, "SYSTEM", "TABCHARS", "8")
       .Do(EditKind::kSet, "SYSTEM", "LINEFEEDS", "4");
-  std::string theirs = kRead;
+  std::string theirs = kReplayBase;
   theirs.replace(theirs.find("= 8"), 3, "= 2");
   std::string expected = theirs;
   expected.replace(expected.find("= 0"), 3, "= 4");
   EXPECT_EQ(rewritten.Onto(theirs), expected);
 
-  CachedEdits dropped(kRead);
+  CachedEdits dropped(kReplayBase);
   dropped.Do(EditKind::kDeleteSection, "SYSTEM");
-  EXPECT_EQ(dropped.Onto(kRead + "[LAST]\r\nX = 1\r\n"),
+  EXPECT_EQ(dropped.Onto(kReplayBase + "[LAST]\r\nX = 1\r\n"),
             "; written by hand\r\n"
             "[EDITOR]\r\n"
             "FONT = Courier\r\n"
             "[LAST]\r\n"
             "X = 1\r\n");
-  std::string added = kRead;
+  std::string added = kReplayBase;
   added.insert(added.find("\r\n\r\n[EDITOR]") + 2, "OWN = 1\r\n");
   EXPECT_EQ(dropped.Onto(added),
             "; written by hand\r\n"
@@ -170,7 +170,7 @@ TEST(CacheReplay, SectionDeletesTravelKeyByKey) {
 }
 
 TEST(CacheReplay, AFileRemovedMeanwhileGetsOurChangesOnly) {
-  CachedEdits cache(kRead);
+  CachedEdits cache(kReplayBase);
   cache.Do(EditKind::kSet, "EDITOR", "FONT", "Mono");
   EXPECT_EQ(cache.Onto(""), "\r\n## EDITOR " + std::string(69, '#') +
                                 "\r\n\r\n"

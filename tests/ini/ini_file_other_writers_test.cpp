@@ -13,7 +13,7 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-const std::string kSettings =
+const std::string kOtherWritersStart =
     "[INIFILEVERSION]\r\nVERSION = 200\r\n"
     "[SYSTEM]\r\nTABCHARS = 8\r\nLINEFEEDS = 0\r\n";
 
@@ -25,7 +25,7 @@ class IniFileOtherWriters : public ::testing::Test {
   GIniFile cached;
 
   IniFileOtherWriters() {
-    WriteFile(path, kSettings);
+    WriteFile(path, kOtherWritersStart);
     cached.Open(path);
     cached.SetCached(true);
     EXPECT_EQ(cached.GetInt("SYSTEM", "TABCHARS", 0, 0, 99), 8);  // the cache is read here
@@ -79,7 +79,7 @@ TEST_F(IniFileOtherWriters, AloneOrUnchangedTheFlushIsAsBefore) {
   cached.WriteInt("SYSTEM", "TABCHARS", 4);
   cached.WriteInt("SYSTEM", "TABCHARS", 8);
   EXPECT_TRUE(cached.Flush());
-  EXPECT_EQ(ReadFile(path), kSettings);
+  EXPECT_EQ(ReadFile(path), kOtherWritersStart);
 
   cached.SetCached(true);
   cached.GetInt("SYSTEM", "TABCHARS", 0, 0, 99);

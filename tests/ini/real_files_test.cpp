@@ -16,13 +16,13 @@ namespace {
 
 using test::ReadFile;
 
-constexpr const char* kMissing = nullptr;
+constexpr const char* kNoSuchKey = nullptr;
 
 std::string RealFile(const std::string& name) {
   return ReadFile(std::string(PREFIG_SOURCE_DIR) + "/tests/ini/data/real/" + name);
 }
 
-std::string Repeated(std::string_view piece, int times) {
+std::string RepeatedPiece(std::string_view piece, int times) {
   std::string out;
   for (int i = 0; i < times; ++i) out += piece;
   return out;
@@ -53,7 +53,7 @@ class RealFileCopy {
 struct ExpectedValue {
   const char* section;
   const char* key;
-  const char* value;  // kMissing: no such key in the section
+  const char* value;  // kNoSuchKey: no such key in the section
 };
 
 struct CorpusFile {
@@ -61,13 +61,13 @@ struct CorpusFile {
   std::vector<ExpectedValue> values;
 };
 
-const std::string kHugeRead = Repeated("ABCDEFGHIJ", 2000).substr(0, GIniFile::kTextMax);
-const std::string kHistory = Repeated("0123456789", 900);
+const std::string kHugeRead = RepeatedPiece("ABCDEFGHIJ", 2000).substr(0, GIniFile::kTextMax);
+const std::string kHistory = RepeatedPiece("0123456789", 900);
 
 const std::vector<CorpusFile>& Corpus() {
   static const std::vector<CorpusFile> corpus = {
       {"debian/timesyncd.conf",
-       {{"Time", "NTP", kMissing},  // commented out: the key is "#NTP"
+       {{"Time", "NTP", kNoSuchKey},  // commented out: the key is "#NTP"
         {"Time", "#NTP", ""},
         {"time", "#FallbackNTP",
          "0.debian.pool.ntp.org 1.debian.pool.ntp.org 2.debian.pool.ntp.org 3.debian.pool.ntp.org"},
@@ -85,7 +85,7 @@ const std::vector<CorpusFile>& Corpus() {
         {"fs_types", "inode_ratio", "4096"},
         {"fs_types", "inode_size", "128"},
         {"fs_types", "warn_y2038_dates", "0"},
-        {"fs_types", "}", kMissing}}},
+        {"fs_types", "}", kNoSuchKey}}},
       {"debian/vim.desktop",
        {{"Desktop Entry", "Name", "Vim"},  // not Name[ca], which comes first
         {"Desktop Entry", "Name[de]", "Vim"},
@@ -98,7 +98,7 @@ const std::vector<CorpusFile>& Corpus() {
         {"Desktop Entry", "MimeType",
          "text/english;text/plain;text/x-makefile;text/x-c++hdr;text/x-c++src;text/x-chdr;text/x-csrc;text/x-java;"
          "text/x-moc;text/x-pascal;text/x-tcl;text/x-tex;application/x-shellscript;text/x-c;text/x-c++;"},
-        {"Desktop Entry", "Name[xx]", kMissing}}},
+        {"Desktop Entry", "Name[xx]", kNoSuchKey}}},
       {"debian/at-spi-dbus-bus.desktop",
        {{"Desktop Entry", "Exec", "/usr/libexec/at-spi-bus-launcher --launch-immediately"},
         {"Desktop Entry", "X-GNOME-AutoRestart", "true"},
@@ -110,19 +110,19 @@ const std::vector<CorpusFile>& Corpus() {
       {"inih/normal.ini",
        {{"section1", "one", "This is a test  ; name=value comment"},  // no inline comments
         {"section1", "two", "1234"},
-        {"section1", "x", kMissing},
+        {"section1", "x", kNoSuchKey},
         {"section1", "; x", "y"},
-        {"section 2", "happy", kMissing},  // "[ section 2 ]" is no header
-        {"empty", "do nothing", kMissing}}},
+        {"section 2", "happy", kNoSuchKey},  // "[ section 2 ]" is no header
+        {"empty", "do nothing", kNoSuchKey}}},
       {"inih/multi_line.ini",
        {{"section1", "single1", "abc"},
         {"section1", "multi", "this is a"},  // no continuation lines
         {"section1", "single2", "xyz"},
         {"section2", "multi", "a"}}},
       // The byte order mark stands before the `[`: the line is no header.
-      {"inih/bom.ini", {{"bom_section", "bom_name", kMissing}}},
+      {"inih/bom.ini", {{"bom_section", "bom_name", kNoSuchKey}}},
       {"inih/no_value.ini",
-       {{"section_list", "section0", kMissing}, {"section0", "key", "val"}, {"section1", "key", "val"}}},
+       {{"section_list", "section0", kNoSuchKey}, {"section0", "key", "val"}, {"section1", "key", "val"}}},
       {"inih/test.ini",
        {{"protocol", "version", "6              ; IPv6"},
         {"user", "name", "Bob Smith       ; Spaces around '=' are stripped"},
@@ -133,7 +133,7 @@ const std::vector<CorpusFile>& Corpus() {
       {"cpython/cfgparser.2",
        {{"global", "workgroup", "MDKGROUP"},
         {"global", "server string", "Samba Server %v"},
-        {"global", "netbios name", kMissing},
+        {"global", "netbios name", kNoSuchKey},
         {"global", "hosts allow", "127.  //note this is only my private IP address"},
         {"global", "dns proxy", "no"},
         {"homes", "comment", "Home Directories"},
@@ -147,7 +147,7 @@ const std::vector<CorpusFile>& Corpus() {
       {"handmade/windows_crlf.ini",
        {{"Mail", "CMCDLLNAME32", "mapi32.dll"},
         {"MCI Extensions.BAK", "aac", "MPEGVideo"},
-        {"mci extensions", "aac", kMissing},
+        {"mci extensions", "aac", kNoSuchKey},
         {"boot", "SCRNSAVE.EXE", "C:\\WINDOWS\\system32\\logon.scr"},
         {"Prefig", "LastDir", "C:\\CNC\\Programs\\Mill 3\\"},
         {"Prefig", "Window", "0,0,1024,768"}}},
@@ -161,13 +161,13 @@ const std::vector<CorpusFile>& Corpus() {
         {"SYSTEM", "KEY WITH BLANKS", "inner blanks count"},
         {"SYSTEM", "TAB", "a\tb"},
         {"EDITOR", "TABSTOSPACE", "no"},
-        {"EDITOR", "HIDDEN", kMissing},   // after "[ Not a header ]"
-        {"EDITOR", "PADTABS", kMissing},  // under the second [editor]
+        {"EDITOR", "HIDDEN", kNoSuchKey},   // after "[ Not a header ]"
+        {"EDITOR", "PADTABS", kNoSuchKey},  // under the second [editor]
         {"LAST", "NOEOL", "end of file without line break"}}},
       {"handmade/duplicates.ini",
        {{"TOOLS", "T1", "End mill 10"},
         {"TOOLS", "T2", "Drill 5"},
-        {"TOOLS", "T3", kMissing},
+        {"TOOLS", "T3", kNoSuchKey},
         {"GENERAL", "TYPENAME", "49534F4D"},
         {"GENERAL", "TYPE", "prefix of TYPENAME"}}},
       {"handmade/empty_values.ini",
@@ -175,7 +175,7 @@ const std::vector<CorpusFile>& Corpus() {
         {"PATHS", "SAVEPATH", ""},
         {"PATHS", "BACKUP", ""},
         {"PATHS", "EQUALS", "a=b=c"},
-        {"PATHS", "NOEQUALS", kMissing},
+        {"PATHS", "NOEQUALS", kNoSuchKey},
         {"PATHS", "LAST", "x"}}},
       {"handmade/long_lines.ini",
        {{"LONG", "SHORT", "1"},
@@ -192,7 +192,7 @@ TEST(RealFiles, EveryKeyReadsAsTheRulesSay) {
     RealFileCopy copy(file.name);
     for (const ExpectedValue& expected : file.values) {
       SCOPED_TRACE(std::string(file.name) + " [" + expected.section + "] " + expected.key);
-      if (expected.value == kMissing) {
+      if (expected.value == kNoSuchKey) {
         EXPECT_FALSE(copy.ini().KeyExists(expected.section, expected.key));
       } else {
         EXPECT_TRUE(copy.ini().KeyExists(expected.section, expected.key));
@@ -249,7 +249,7 @@ const std::vector<EditCase>& EditCases() {
       {"handmade/empty_values.ini", EditCase::kSet, "PATHS", "LOADPATH", "/cnc/in", "LOADPATH =\r\n",
        "LOADPATH = /cnc/in\r\n"},
       {"handmade/long_lines.ini", EditCase::kSet, "LONG", "HUGE", "short",
-       "HUGE = " + Repeated("ABCDEFGHIJ", 2000) + "\r\n", "HUGE = short\r\n"},
+       "HUGE = " + RepeatedPiece("ABCDEFGHIJ", 2000) + "\r\n", "HUGE = short\r\n"},
       {"debian/mke2fs.conf", EditCase::kSet, "defaults", "blocksize", "1024", "\tblocksize = 4096\n",
        "\tblocksize = 1024\n"},
       {"debian/vim.desktop", EditCase::kSet, "Desktop Entry", "Exec", "gvim -f %F", "Exec=vim %F\n",
@@ -283,8 +283,8 @@ const std::vector<EditCase>& EditCases() {
       {"handmade/long_lines.ini", EditCase::kDelete, "LONG", "HISTORY", nullptr, "HISTORY = " + kHistory + "\r\n", ""},
       {"debian/mke2fs.conf", EditCase::kDelete, "fs_types", "features", nullptr, "\t\tfeatures = has_journal\n", ""},
       {"debian/vim.desktop", EditCase::kDelete, "Desktop Entry", "Name[de]", nullptr, "Name[de]=Vim\n", ""},
-      {"cpython/cfgparser.2", EditCase::kDelete, "printers", "guest ok", nullptr,
-       "print.\n   guest ok = yes\n", "print.\n"},
+      {"cpython/cfgparser.2", EditCase::kDelete, "printers", "guest ok", nullptr, "print.\n   guest ok = yes\n",
+       "print.\n"},
       {"inih/normal.ini", EditCase::kDelete, "section1", "one", nullptr, "one=This is a test  ; name=value comment\n",
        ""},
   };
