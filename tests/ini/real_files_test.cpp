@@ -119,8 +119,8 @@ const std::vector<CorpusFile>& Corpus() {
         {"section1", "multi", "this is a"},  // no continuation lines
         {"section1", "single2", "xyz"},
         {"section2", "multi", "a"}}},
-      // The byte order mark stands before the `[`: the line is no header.
-      {"inih/bom.ini", {{"bom_section", "bom_name", kNoSuchKey}}},
+      // The byte order mark before the first header is no part of it.
+      {"inih/bom.ini", {{"bom_section", "bom_name", "bom_value"}}},
       {"inih/no_value.ini",
        {{"section_list", "section0", kNoSuchKey}, {"section0", "key", "val"}, {"section1", "key", "val"}}},
       {"inih/test.ini",
@@ -257,6 +257,7 @@ const std::vector<EditCase>& EditCases() {
       {"cpython/cfgparser.2", EditCase::kSet, "global", "workgroup", "WORKGROUP", "  workgroup = MDKGROUP\n",
        "  workgroup = WORKGROUP\n"},
       {"inih/normal.ini", EditCase::kSet, "section1", "two", "5678", "two = 1234\n", "two = 5678\n"},
+      {"inih/bom.ini", EditCase::kSet, "BOM_SECTION", "bom_name", "v", "bom_name=bom_value", "bom_name= v"},
       {"inih/no_value.ini", EditCase::kSet, "section1", "key", "v2", "[section1]\nkey=val\r\n",
        "[section1]\nkey= v2\r\n"},
       // Keys added: after the section's last line that is not blank (before
