@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 #include "ini/cache_replay.h"
