@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   zlib1g-dev libzip-dev libpugixml-dev libinih-dev libsimpleini-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 xdg-utils
+  dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

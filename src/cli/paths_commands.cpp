@@ -57,6 +57,17 @@ void AddPathsCommands(CLI::App& app, int& /*exit_code*/) {
   get->add_option("--program", args->program, program_help);
   get->callback([args] { std::printf("%s\n", Handler(*args).GetPath(args->key, args->file, args->create).c_str()); });
 
+  // An installed program directory is not the user's to write: the package
+  // ships this file so that the configuration lives in the user's folders.
+  CLI::App* defaults = paths->add_subcommand(
+      "defaults", "Write a ConfigPaths.cfg with the paths dialog's defaults (the user's config directory)");
+  defaults->add_option("FILE", args->file, "The file to write")->required();
+  defaults->callback([args] {
+    PathTable table;
+    for (const ConfigPathDefault& known : kConfigPathDefaults) table.Set(known.key, std::string(known.value));
+    if (!GConfigPathHandler::WritePathsFile(table, args->file)) throw Failure("cannot write " + args->file);
+  });
+
   CLI::App* install = paths->add_subcommand(
       "install",
       "Put a file in place as ConfigPaths.cfg beside the program (what the paths dialog runs as administrator)");

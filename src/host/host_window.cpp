@@ -140,7 +140,10 @@ void HostWindow::OpenProgram() {
   }
   filters << QStringLiteral("All files (*)");
   QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), folder, filters.join(QStringLiteral(";;")));
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) OpenProgramFile(path);
+}
+
+void HostWindow::OpenProgramFile(const QString& path) {
   QFile program(path);
   if (!program.open(QIODevice::ReadOnly)) {
     Log(QStringLiteral("Could not open %1").arg(path));

@@ -24,6 +24,8 @@ class HostWindow : public QMainWindow {
   void OpenSettings(int start_page);
   // Opens an NC program of the current machine type into the editor.
   void OpenProgram();
+  // The file a desktop or command line hands over (prefig-host FILE).
+  void OpenProgramFile(const QString& path);
   void CheckPassword();
   // The 5-axis machines, opened on the current machine type's definition.
   void OpenFiveAxis();

@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
   QCommandLineOption no_dnc(QStringLiteral("no-dnc"),
                             QStringLiteral("Act as an editor without a DNC client: no DNC configuration object."));
   options.addOptions({config, page, screenshots, quiver, no_dnc});
+  options.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("An NC program to open (as the desktop does)."),
+                                QStringLiteral("[FILE]"));
   options.process(application);
 
   // A configuration folder of its own: the paths resolve as if the editor
@@ -84,6 +86,7 @@ int main(int argc, char** argv) {
     return written > 0 ? 0 : 1;
   }
   window.show();
+  if (!options.positionalArguments().isEmpty()) window.OpenProgramFile(options.positionalArguments().first());
   if (options.isSet(page)) {
     int start_page = options.value(page).toInt();
     QTimer::singleShot(0, &window, [&window, start_page] { window.OpenSettings(start_page); });

@@ -105,6 +105,10 @@ const std::string* GIniFile::LoadText(platform::ReadStatus* status) {
   } else if (read != platform::ReadStatus::kOk) {
     return nullptr;
   }
+  if (cached_) {
+    cache_base_ = text;
+    cache_edits_.clear();
+  }
   ini::NormaliseLoadedText(text);
   if (cached_) {
     cache_loaded_ = true;
@@ -145,7 +149,10 @@ bool GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_vi
               path_.c_str());
       return Failed(EIO);
     }
-    if (ini::ApplyEdit(cache_, &index_, kind, section, key, clean)) changed_ = true;
+    if (ini::ApplyEdit(cache_, &index_, kind, section, key, clean)) {
+      changed_ = true;
+      cache_edits_.push_back({kind, std::string(section), std::string(key), clean});
+    }
     return true;
   }
   platform::DirectoryLock lock(path_);
@@ -329,9 +336,11 @@ bool GIniFile::Flush() {
   bool written = true;
   if (cached_ && changed_ && cache_loaded_) {
     platform::DirectoryLock lock(path_);
-    written = WriteOut(cache_);
+    written = WriteOut(TextToFlush());
   }
   cache_.clear();
+  cache_base_.clear();
+  cache_edits_.clear();
   cache_loaded_ = false;
   changed_ = false;
   index_.Invalidate();

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "ini/cache_replay.h"
 #include "ini/ini_edit.h"
 
 namespace prefig {
@@ -105,7 +107,10 @@ class GIniFile {
   // Valid until the next change.
   const std::string* CachedText();
   bool IsCached() const { return cached_; }
-  bool Flush();  // false when the cached text could not be written
+  // False when the cached text could not be written. When another program
+  // wrote the file since the cache was read, the changes made in cache mode
+  // are made again on its text, so only keys both changed take our value.
+  bool Flush();
 
  private:
   enum class Found { kValue, kMissing, kUnreadable };
@@ -129,6 +134,7 @@ class GIniFile {
   bool Failed(int error);  // remembers the first failure; always false
   bool ProbeWritable();
   bool ProbeCached();
+  std::string TextToFlush();  // ini_file_flush.cpp
 
   std::string path_;
   bool read_only_ = true;
@@ -138,6 +144,8 @@ class GIniFile {
   bool changed_ = false;
   int write_error_ = 0;
   std::string cache_;
+  std::string cache_base_;  // the file's bytes when the cache was read
+  std::vector<ini::RecordedEdit> cache_edits_;
   std::string scratch_;  // the file's text in direct mode, reused between calls
   ini::IniIndex index_;
   std::shared_ptr<const GIniSite> site_;

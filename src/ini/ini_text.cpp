@@ -11,6 +11,13 @@ constexpr size_t kBannerWidth = 79;
 constexpr size_t kHexMaxBytes = 260;
 constexpr size_t kMaxIntegerDigits = 254;
 
+// Notepad and other Windows editors begin a UTF-8 file with a byte order
+// mark; it is no part of the first line, which may well be a header.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+size_t ByteOrderMarkLength(std::string_view text) {
+  return text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+}
+
 bool IsSpaceClass(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // Hand loops: find_first_of with a set calls memchr once per byte.
@@ -91,6 +98,7 @@ const char* WhyUnusableKeyName(std::string_view name) {
 
 Line ParseLine(std::string_view text, size_t pos) {
   Line line;
+  if (pos == 0) pos = ByteOrderMarkLength(text);
   while (pos < text.size() && IsLeadingSpace(text[pos])) ++pos;
   line.start = pos;
   if (pos >= text.size()) {
@@ -151,7 +159,7 @@ std::optional<SectionSpan> FindSection(std::string_view text, std::string_view n
     size_t before = bracket;
     bool line_break = false;
     while (before > 0 && IsLeadingSpace(text[before - 1])) line_break |= text[--before] == '\n';
-    if (before > 0 && !line_break) continue;
+    if (before > 0 && !line_break && before != ByteOrderMarkLength(text)) continue;
     Line line = ParseLine(text, bracket);
     if (line.header && SameName(text.substr(line.name_begin, line.name_end - line.name_begin), name)) {
       return SectionAt(text, line.start, line.name_end + 1);
@@ -276,9 +284,13 @@ Splice AppendSection(std::string& text, std::string_view section, std::string_vi
   return splice;
 }
 
+// The whole line goes, its indentation too: left behind, the blanks would
+// indent the line that follows.
 Splice RemoveKey(std::string& text, const KeySpan& key) {
+  size_t start = key.key;
+  while (start > 0 && IsBlank(text[start - 1])) --start;
   size_t end = NextLine(text, key.key);
-  Splice splice{key.key, end - key.key, 0};
+  Splice splice{start, end - start, 0};
   text.erase(splice.at, splice.removed);
   return splice;
 }

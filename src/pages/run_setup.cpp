@@ -1,10 +1,13 @@
 #include "pages/run_setup.h"
 
+#include <cstring>
+
 #include "controls/control.h"
 #include "module/module_state.h"
 #include "module/services.h"
 #include "pages/editor_setup_main.h"
 #include "pages/get_config_password.h"
+#include "platform/module_log.h"
 #include "record/dnc_config.h"
 #include "record/prefiguration.h"
 #include "schema/features.h"
@@ -27,9 +30,17 @@ int RunSetupSession(int start_page, GMachineType** list_out, int* count_out, GPr
 
   int count = -1;
   {
+    // The main file is read once for the whole dialog and written once at
+    // its end; what other programs write meanwhile survives that write.
+    bool was_cached = record->SetCached(true);
+    record->CachedText();  // read now: what others write from here on is theirs
     DEditorSetupMain dialog(FeatureSwitchesOf(*record), dnc_config != nullptr);
     module.restart_notice = false;
     dialog.Run(start_page, list_out, &count);
+    if (!was_cached && !record->Flush()) {
+      LogLine("SETUP : Settings not written to '%s': %s", record->Path().c_str(), std::strerror(record->WriteError()));
+    }
+    record->SetCached(was_cached);
   }
   *count_out = count;
 

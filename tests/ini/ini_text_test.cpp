@@ -109,16 +109,33 @@ TEST(IniText, SettingAKeyWritesThisText) {
   for (const Case& c : cases) EXPECT_EQ(Set(c.before, c.section, c.key, c.value), c.after) << c.before;
 }
 
+// Windows editors begin a UTF-8 file with a byte order mark; it does not
+// hide the first header. Anywhere else it is text like any other.
+TEST(IniText, AByteOrderMarkBeforeTheFirstHeaderIsSkipped) {
+  std::string text = "\xEF\xBB\xBF[A]\r\nK=1\r\n[B]\r\n\xEF\xBB\xBF[C]\r\nK=3\r\n";
+  auto a = FindSection(text, "A");
+  ASSERT_TRUE(a);
+  EXPECT_EQ(a->bracket, 3u);
+  EXPECT_EQ(ReadValue(text, *FindKey(text, *a, "K")), "1");
+  EXPECT_FALSE(FindSection(text, "C"));
+  IniIndex index;
+  EXPECT_TRUE(Locate(text, &index, "a", "k"));
+  EXPECT_FALSE(index.FindSection(text, "C"));
+  ApplyEdit(text, nullptr, EditKind::kSet, "A", "K", "2");
+  EXPECT_EQ(text, "\xEF\xBB\xBF[A]\r\nK= 2\r\n[B]\r\n\xEF\xBB\xBF[C]\r\nK=3\r\n");
+}
+
 TEST(IniText, RewritingTheStoredValueChangesNothing) {
   std::string text = "[S]\r\nkey=4\r\n";
   EXPECT_FALSE(ApplyEdit(text, nullptr, EditKind::kSet, "S", "KEY", "4"));
   EXPECT_EQ(text, "[S]\r\nkey=4\r\n");
 }
 
+// Its indentation too: left behind, it would indent the next line.
 TEST(IniText, DeletingAKeyRemovesItsLine) {
   std::string text = "[S]\r\nA=1\r\n  B = 2\r\nC=3";
   ApplyEdit(text, nullptr, EditKind::kDeleteKey, "S", "B", {});
-  EXPECT_EQ(text, "[S]\r\nA=1\r\n  C=3");
+  EXPECT_EQ(text, "[S]\r\nA=1\r\nC=3");
   EXPECT_FALSE(ApplyEdit(text, nullptr, EditKind::kDeleteKey, "S", "Z", {}));
   EXPECT_FALSE(ApplyEdit(text, nullptr, EditKind::kDeleteKey, "NONE", "A", {}));
 }
