@@ -115,9 +115,12 @@ Candidate Describe(WConfigBase& page, const page_text::ControlLine& line) {
   return candidate;
 }
 
-// Only what a user can go to: labels, pictures and icons go with their controls.
+// Only what a user can see and go to: labels, pictures and icons go with
+// their controls, and a control the page hides (one it keeps for what it
+// derives) is not there for the user.
 bool IsSearched(const WControl& control) {
-  return control.IsTabStop() && control.Kind() != ControlKind::kPicture && control.Kind() != ControlKind::kIcon;
+  return control.IsTabStop() && control.IsVisible() && control.Kind() != ControlKind::kPicture &&
+         control.Kind() != ControlKind::kIcon;
 }
 
 bool Matches(const Candidate& candidate, const std::string& needle, Match& match) {

@@ -14,6 +14,13 @@ class WControl;
 // text, in the dialog's language, regardless of case and accents.
 namespace setting_search {
 
+// The texts of the search field, its switch and the reset command.
+inline constexpr int kSearchPlaceholderId = 16100;
+inline constexpr int kModifiedOnlyId = 16101;
+inline constexpr int kResetToDefaultId = 16102;
+inline constexpr int kSearchHelpId = 16103;
+inline constexpr int kModifiedOnlyHelpId = 16104;
+
 // A text as the search compares it: lower case, accents dropped ("é" is
 // "e", "ß" is "ss"); other characters are kept as they are.
 std::string Fold(std::string_view text);

@@ -46,6 +46,7 @@
 #include "ui/icons.h"
 #include "ui/qt_font.h"
 #include "ui/qt_text.h"
+#include "ui/setting_marks.h"
 
 namespace prefig::ui {
 namespace {
@@ -74,6 +75,7 @@ class Adapter : public QObject, public ControlView {
     widget_->setEnabled(control_.IsEnabled());
     widget_->setHidden(!control_.IsVisible());
     Show();
+    RefreshMarks(control_);
   }
 
  protected:
@@ -726,6 +728,8 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
     auto* label_widget = Bind<StaticAdapter>(*label, new QLabel(parent));
     label_widget->setBuddy(widget);
   }
+  AddResetCommand(control, widget);
+  RefreshMarks(control);
   return widget;
 }
 
