@@ -123,11 +123,14 @@ bool IsSearched(const WControl& control) {
          control.Kind() != ControlKind::kIcon;
 }
 
+// Without a text (the modified ones alone) a control is named by its value.
 bool Matches(const Candidate& candidate, const std::string& needle, Match& match) {
-  const std::pair<Field, const std::string*> fields[] = {{Field::kText, &candidate.text},
-                                                         {Field::kValue, &candidate.value},
-                                                         {Field::kKey, &candidate.key},
-                                                         {Field::kHelp, &candidate.help}};
+  const bool by_value = needle.empty() && !candidate.value.empty();
+  const std::pair<Field, const std::string*> fields[] = {
+      {by_value ? Field::kValue : Field::kText, by_value ? &candidate.value : &candidate.text},
+      {Field::kValue, &candidate.value},
+      {Field::kKey, &candidate.key},
+      {Field::kHelp, &candidate.help}};
   for (const auto& [field, text] : fields) {
     if (text->empty()) continue;
     std::string folded = Fold(*text);
