@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QEnterEvent>
@@ -38,7 +39,8 @@ QList<QTreeWidgetItem*> Items(QTreeWidget* tree) {
 
 // The setup dialog with a search for "tab" running, then with the tab width
 // one step up from its default: its modified mark, and the reset button
-// that the mouse over its label brings up. The dialog is cancelled after.
+// that the mouse over its label brings up; then Modified only. The dialog
+// is cancelled after.
 int CaptureSearchAndMarks(QDialog* dialog, const QDir& directory, int number) {
   auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("settingSearch"));
   if (search == nullptr) return 0;
@@ -62,6 +64,11 @@ int CaptureSearchAndMarks(QDialog* dialog, const QDir& directory, int number) {
   }
   Settle();
   if (dialog->grab().save(directory.filePath(FileName(++number, QStringLiteral("modified"))))) ++written;
+  if (auto* modified_only = dialog->findChild<QCheckBox*>(QStringLiteral("modifiedOnly"))) {
+    modified_only->setChecked(true);
+    Settle();
+    if (dialog->grab().save(directory.filePath(FileName(++number, QStringLiteral("modified only"))))) ++written;
+  }
   return written;
 }
 

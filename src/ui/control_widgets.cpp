@@ -73,7 +73,7 @@ class Adapter : public QObject, public ControlView {
   void ModelChanged() final {
     QSignalBlocker block(widget_);
     widget_->setEnabled(control_.IsEnabled());
-    widget_->setHidden(!control_.IsVisible());
+    widget_->setHidden(!control_.IsVisible() || IsFilteredOut(widget_));
     Show();
     RefreshMarks(control_);
   }

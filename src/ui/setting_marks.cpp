@@ -20,6 +20,7 @@ namespace {
 
 constexpr char kModifiedProperty[] = "prefigModified";
 constexpr char kFoundProperty[] = "prefigFound";
+constexpr char kFilteredOutProperty[] = "prefigFilteredOut";
 // The bar before a modified label, and the room after it for the reset button.
 constexpr int kBarWidth = 3;
 
@@ -152,6 +153,18 @@ void SetSearchMark(WControl& control, bool found) {
   target->setProperty(kFoundProperty, found);
   ApplyStyle(target);
 }
+
+void SetFilteredOut(WControl& control, bool out) {
+  auto apply = [out](QWidget* widget, const WControl* model) {
+    if (widget == nullptr || model == nullptr || widget->property(kFilteredOutProperty).toBool() == out) return;
+    widget->setProperty(kFilteredOutProperty, out);
+    widget->setHidden(out || !model->IsVisible());
+  };
+  apply(WidgetOf(&control), &control);
+  apply(LabelWidgetOf(&control), control.Label());
+}
+
+bool IsFilteredOut(const QWidget* widget) { return widget->property(kFilteredOutProperty).toBool(); }
 
 void AddResetCommand(WControl& control, QWidget* widget) {
   if (control.BoundSetting() != nullptr) new ResetCommand(control, widget);

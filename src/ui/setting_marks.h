@@ -19,6 +19,10 @@ namespace prefig::ui {
 void RefreshMarks(WControl& control);
 // The search's highlight on the control's label (or on the control).
 void SetSearchMark(WControl& control, bool found);
+// The Modified only filter: a control left out is hidden with its label,
+// whatever its page says, until it is let in again.
+void SetFilteredOut(WControl& control, bool out);
+bool IsFilteredOut(const QWidget* widget);
 // Adds the Reset to default command to the widgets of a bound control.
 void AddResetCommand(WControl& control, QWidget* widget);
 

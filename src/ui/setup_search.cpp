@@ -1,6 +1,7 @@
 #include "ui/setup_search.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -73,6 +74,7 @@ void SetupSearch::Run(bool follow) {
   }
   ShowTree(counts);
   Highlight();
+  Filter(query.modified_only);
 }
 
 void SetupSearch::Next() {
@@ -127,6 +129,37 @@ void SetupSearch::Highlight() {
   }
   for (WControl* control : found) SetSearchMark(*control, true);
   highlighted_ = std::move(found);
+}
+
+void SetupSearch::Filter(bool on) {
+  std::vector<WControl*> out;
+  if (on) {
+    for (const auto& entry : model_.Tree()) {
+      for (WControl* control : entry.page->Controls()) {
+        bool matched = std::any_of(matches_.begin(), matches_.end(),
+                                   [control](const setting_search::Match& match) { return match.control == control; });
+        if (!matched) out.push_back(control);
+      }
+    }
+  }
+  for (WControl* control : filtered_out_) {
+    if (std::find(out.begin(), out.end(), control) == out.end()) SetFilteredOut(*control, false);
+  }
+  for (WControl* control : out) SetFilteredOut(*control, true);
+  filtered_out_ = std::move(out);
+
+  for (QWidget* group : hidden_groups_) group->setHidden(false);
+  hidden_groups_.clear();
+  if (!on) return;
+  // Inner groups first, so that an outer one sees them gone.
+  QList<QGroupBox*> groups = tree_->window()->findChildren<QGroupBox*>();
+  std::reverse(groups.begin(), groups.end());
+  for (QGroupBox* group : groups) {
+    const QList<QWidget*> inside = group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (std::any_of(inside.begin(), inside.end(), [](const QWidget* w) { return !w->isHidden(); })) continue;
+    group->setHidden(true);
+    hidden_groups_.push_back(group);
+  }
 }
 
 }  // namespace prefig::ui

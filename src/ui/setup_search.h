@@ -40,6 +40,9 @@ class SetupSearch : public QObject {
   void Clear();
   void ShowTree(const std::vector<int>& counts);
   void Highlight();
+  // Modified only: every control but the matches hidden, and the groups
+  // left empty.
+  void Filter(bool on);
 
   DEditorSetupMain& model_;
   QTreeWidget* tree_;
@@ -50,6 +53,8 @@ class SetupSearch : public QObject {
   std::vector<setting_search::Match> matches_;
   int position_ = -1;  // the match Enter went to last
   std::vector<WControl*> highlighted_;
+  std::vector<WControl*> filtered_out_;
+  std::vector<QWidget*> hidden_groups_;
 };
 
 }  // namespace prefig::ui

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <map>
 
+#include "controls/auto_checkbox.h"
 #include "controls/spin_value.h"
 #include "pages/editor_setup_main.h"
 #include "schema/general.h"
@@ -116,6 +117,13 @@ TEST_F(SetupSearchUi, AModifiedSettingIsMarkedAndItsResetIsUndoneByCancel) {
   Settle();
   EXPECT_FALSE(tree->topLevelItem(0)->isHidden());
   EXPECT_TRUE(tree->topLevelItem(0)->child(0)->isHidden());  // the Editor holds no modified setting
+  QWidget* beep = ui::WidgetOf(&test::BoundControl<WAutoCheckbox>(general, schema::kWarningBeep));
+  EXPECT_TRUE(beep->isHidden()) << "Modified only shows only the modified controls";
+  EXPECT_FALSE(spin->isHidden());
+  EXPECT_FALSE(label->isHidden());
+  dialog.findChild<QCheckBox*>("modifiedOnly")->setChecked(false);
+  Settle();
+  EXPECT_FALSE(beep->isHidden());
 
   // The button that the mouse over the label brings up.
   QEnterEvent hover(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
