@@ -7,8 +7,10 @@
 // The peer is the same search with only the General page's controls.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
 

@@ -98,7 +98,8 @@ class WConfigBase : public ControlOwner {
   // it; for a page that does not hold its values, the value it would load.
   bool IsModified(const WControl& control);
   // The Default button for one control, as if the user had set it: the
-  // record is not touched. False when Default leaves the control alone.
+  // record is not touched. False when Default leaves the control alone or
+  // the page does not hold its values (it was never shown).
   bool ResetControl(WControl& control);
 
   // The help text of the page itself (F1 with no control to ask about).

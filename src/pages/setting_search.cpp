@@ -40,7 +40,7 @@ std::string_view FoldLatin(char32_t c) {
   return letter == "*" ? std::string_view() : letter;
 }
 
-char32_t DecodeUtf8(std::string_view bytes) {
+char32_t CodePointOf(std::string_view bytes) {
   auto byte = [&bytes](size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(bytes[i])); };
   switch (bytes.size()) {
     case 2: return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
@@ -52,7 +52,7 @@ char32_t DecodeUtf8(std::string_view bytes) {
 
 // A help text in mark-up as the reader sees it: the tags dropped, the
 // common entities written out.
-std::string PlainHelp(std::string_view text) {
+std::string PlainHelpText(std::string_view text) {
   if (text.empty() || text.front() != '<') return std::string(text);
   std::string plain;
   bool in_tag = false;
@@ -72,22 +72,22 @@ std::string PlainHelp(std::string_view text) {
   return plain;
 }
 
-std::string WithoutMnemonics(std::string text) {
+std::string TextWithoutMnemonics(std::string text) {
   std::erase(text, '&');
   return text;
 }
 
 // At most this much of a long text on either side of the match.
-constexpr size_t kContext = 40;
+constexpr size_t kExcerptContext = 40;
 
 // The part of a long text around its match, cut at UTF-8 boundaries.
 std::string Excerpt(const std::string& text, const std::string& folded, const std::string& needle) {
-  if (text.size() <= 2 * kContext + needle.size()) return text;
+  if (text.size() <= 2 * kExcerptContext + needle.size()) return text;
   // Folding keeps ASCII in place, so the match's position is near enough.
   size_t at = std::min(folded.find(needle), text.size());
-  size_t start = at > kContext ? at - kContext : 0;
+  size_t start = at > kExcerptContext ? at - kExcerptContext : 0;
   while (start > 0 && Utf8SequenceLength(text, start) == 0) --start;
-  std::string_view rest = CutUtf8(std::string_view(text).substr(start), 2 * kContext + needle.size());
+  std::string_view rest = CutUtf8(std::string_view(text).substr(start), 2 * kExcerptContext + needle.size());
   return (start > 0 ? "..." : "") + std::string(rest) + (start + rest.size() < text.size() ? "..." : "");
 }
 
@@ -96,7 +96,7 @@ struct Candidate {
   std::string text, value, key, help;
 };
 
-Candidate Describe(WConfigBase& page, const page_text::ControlLine& line) {
+Candidate CandidateOf(WConfigBase& page, const page_text::ControlLine& line) {
   const WControl& control = *line.control;
   Candidate candidate;
   if (control.Kind() == ControlKind::kIconButton) {
@@ -104,27 +104,27 @@ Candidate Describe(WConfigBase& page, const page_text::ControlLine& line) {
   } else if (!page.IsLoaded() && control.TextId() != 0) {
     candidate.text = MessageString(control.TextId(), true);
   } else {
-    candidate.text = WithoutMnemonics(control.Label() != nullptr ? control.Label()->Text() : control.Text());
+    candidate.text = TextWithoutMnemonics(control.Label() != nullptr ? control.Label()->Text() : control.Text());
   }
   if (control.Kind() != ControlKind::kIconButton && control.Kind() != ControlKind::kPushButton &&
       control.Kind() != ControlKind::kCheckBox) {
     candidate.value = page.HoldsItsValues() ? line.value : page_text::ValueTextOf(page, control);
   }
   if (control.BoundSetting() != nullptr) candidate.key = line.name;
-  candidate.help = PlainHelp(MessageString(control.HelpId()));
+  candidate.help = PlainHelpText(MessageString(control.HelpId()));
   return candidate;
 }
 
 // Only what a user can see and go to: labels, pictures and icons go with
 // their controls, and a control the page hides (one it keeps for what it
 // derives) is not there for the user.
-bool IsSearched(const WControl& control) {
+bool IsSearchedControl(const WControl& control) {
   return control.IsTabStop() && control.IsVisible() && control.Kind() != ControlKind::kPicture &&
          control.Kind() != ControlKind::kIcon;
 }
 
 // Without a text (the modified ones alone) a control is named by its value.
-bool Matches(const Candidate& candidate, const std::string& needle, Match& match) {
+bool MatchCandidate(const Candidate& candidate, const std::string& needle, Match& match) {
   const bool by_value = needle.empty() && !candidate.value.empty();
   const std::pair<Field, const std::string*> fields[] = {
       {by_value ? Field::kValue : Field::kText, by_value ? &candidate.value : &candidate.text},
@@ -159,7 +159,7 @@ std::string Fold(std::string_view text) {
       continue;
     }
     std::string_view sequence = text.substr(i, length);
-    char32_t code = DecodeUtf8(sequence);
+    char32_t code = CodePointOf(sequence);
     if (code >= 0x300 && code <= 0x36F) {
       // A combining accent of a decomposed letter.
     } else if (std::string_view base = FoldLatin(code); !base.empty()) {
@@ -182,10 +182,10 @@ std::vector<Match> Find(DEditorSetupMain& dialog, const Query& query) {
   for (size_t entry = 0; entry < tree.size(); ++entry) {
     WConfigBase& page = *tree[entry].page;
     for (const page_text::ControlLine& line : page_text::Describe(page)) {
-      if (!IsSearched(*line.control)) continue;
+      if (!IsSearchedControl(*line.control)) continue;
       if (query.modified_only && line.state.find("modified") == std::string::npos) continue;
       Match match;
-      if (!Matches(Describe(page, line), needle, match)) continue;
+      if (!MatchCandidate(CandidateOf(page, line), needle, match)) continue;
       match.entry = static_cast<int>(entry);
       match.control = line.control;
       match.name = line.name;

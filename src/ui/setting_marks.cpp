@@ -24,10 +24,10 @@ constexpr char kFilteredOutProperty[] = "prefigFilteredOut";
 // The bar before a modified label, and the room after it for the reset button.
 constexpr int kBarWidth = 3;
 
-WConfigBase* PageOf(const WControl& control) { return dynamic_cast<WConfigBase*>(control.Owner()); }
+WConfigBase* PageOfControl(const WControl& control) { return dynamic_cast<WConfigBase*>(control.Owner()); }
 
-bool IsModified(const WControl& control) {
-  WConfigBase* page = PageOf(control);
+bool ShowsModified(const WControl& control) {
+  WConfigBase* page = PageOfControl(control);
   return page != nullptr && page->IsModified(control);
 }
 
@@ -38,9 +38,9 @@ QWidget* MarkTarget(const WControl& control) {
 }
 
 // The room the hover button takes after a modified label's text.
-int ButtonSide(const QWidget* target) { return target->fontMetrics().height(); }
+int ResetButtonSide(const QWidget* target) { return target->fontMetrics().height(); }
 
-void ApplyStyle(QWidget* target) {
+void ApplyMarkStyle(QWidget* target) {
   QString style;
   if (target->property(kModifiedProperty).toBool()) {
     style += QStringLiteral(
@@ -48,7 +48,7 @@ void ApplyStyle(QWidget* target) {
                  "padding-right: %3px;")
                  .arg(kBarWidth)
                  .arg(target->palette().color(QPalette::Highlight).name())
-                 .arg(ButtonSide(target) + kBarWidth);
+                 .arg(ResetButtonSide(target) + kBarWidth);
   }
   if (target->property(kFoundProperty).toBool()) {
     // Half transparent, so it reads on a light and on a dark palette.
@@ -60,8 +60,8 @@ void ApplyStyle(QWidget* target) {
   if (target->styleSheet() != style) target->setStyleSheet(style);
 }
 
-bool ResetControl(WControl& control) {
-  WConfigBase* page = PageOf(control);
+bool ResetToPageDefault(WControl& control) {
+  WConfigBase* page = PageOfControl(control);
   return page != nullptr && page->ResetControl(control);
 }
 
@@ -103,14 +103,14 @@ class ResetCommand : public QObject {
     }
     if (!menu->isEmpty()) menu->addSeparator();
     QAction* reset = menu->addAction(Icon("reset"), Message(setting_search::kResetToDefaultId, true));
-    reset->setEnabled(control_.IsEnabled() && IsModified(control_));
-    connect(reset, &QAction::triggered, this, [this] { ResetControl(control_); });
+    reset->setEnabled(control_.IsEnabled() && ShowsModified(control_));
+    connect(reset, &QAction::triggered, this, [this] { ResetToPageDefault(control_); });
     menu->exec(at);
     delete menu;
   }
 
   void ShowButton(QWidget* target) {
-    if (!control_.IsEnabled() || !IsModified(control_)) return;
+    if (!control_.IsEnabled() || !ShowsModified(control_)) return;
     if (button_ == nullptr) {
       button_ = new QToolButton(target);
       button_->setObjectName(QStringLiteral("resetSetting"));
@@ -120,10 +120,10 @@ class ResetCommand : public QObject {
       button_->setFocusPolicy(Qt::NoFocus);
       connect(button_, &QToolButton::clicked, this, [this] {
         button_->hide();
-        ResetControl(control_);
+        ResetToPageDefault(control_);
       });
     }
-    int side = ButtonSide(target);
+    int side = ResetButtonSide(target);
     button_->setGeometry(target->width() - side - 1, (target->height() - side) / 2, side, side);
     button_->show();
     button_->raise();
@@ -140,10 +140,10 @@ void RefreshMarks(WControl& control) {
   MarkEvents::Instance().Post();
   QWidget* target = MarkTarget(control);
   if (target == nullptr) return;
-  bool modified = IsModified(control);
+  bool modified = ShowsModified(control);
   if (target->property(kModifiedProperty).toBool() == modified) return;
   target->setProperty(kModifiedProperty, modified);
-  ApplyStyle(target);
+  ApplyMarkStyle(target);
 }
 
 void SetSearchMark(WControl& control, bool found) {
@@ -151,7 +151,7 @@ void SetSearchMark(WControl& control, bool found) {
   if (target == nullptr) target = WidgetOf(&control);
   if (target == nullptr || target->property(kFoundProperty).toBool() == found) return;
   target->setProperty(kFoundProperty, found);
-  ApplyStyle(target);
+  ApplyMarkStyle(target);
 }
 
 void SetFilteredOut(WControl& control, bool out) {

@@ -29,18 +29,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Settle() {
+void SettleSearchUi() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-void Press(QWidget* widget, int key) {
+void PressInSearch(QWidget* widget, int key) {
   QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
   QApplication::sendEvent(widget, &press);
-  Settle();
+  SettleSearchUi();
 }
 
 // Every file of the configuration with its bytes.
-std::map<std::string, std::string> Files(const std::string& root) {
+std::map<std::string, std::string> ConfigurationFiles(const std::string& root) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (entry.is_regular_file()) files[entry.path().string()] = test::ReadFile(entry.path());
@@ -67,7 +67,7 @@ class SetupSearchUi : public ::testing::Test {
 TEST_F(SetupSearchUi, TypingNarrowsTheTreeEnterGoesToTheControlEscapeClears) {
   ui::SetupDialog dialog(model, nullptr);
   dialog.show();
-  Settle();
+  SettleSearchUi();
   auto* tree = dialog.findChild<QTreeWidget*>("pageTree");
   auto* search = dialog.findChild<QLineEdit*>("settingSearch");
   ASSERT_NE(search, nullptr);
@@ -75,30 +75,30 @@ TEST_F(SetupSearchUi, TypingNarrowsTheTreeEnterGoesToTheControlEscapeClears) {
 
   search->setFocus();
   for (QChar c : QStringLiteral("tabc")) search->insert(c);  // a keystroke each
-  Settle();
+  SettleSearchUi();
   EXPECT_EQ(VisibleTitles(tree), std::vector<QString>{"General (1)"});
   EXPECT_EQ(model.CurrentPage(), model.Page(PageId::kGeneral));  // the page shown had no match
 
-  Press(search, Qt::Key_Return);
+  PressInSearch(search, Qt::Key_Return);
   WConfigBase& general = *model.Page(PageId::kGeneral);
   auto& tab_width = test::BoundControl<WSpinValue>(general, schema::kTabChars);
   EXPECT_EQ(dialog.focusWidget(), ui::WidgetOf(&tab_width));
   EXPECT_FALSE(model.HasEnded()) << "Enter in the search is not the dialog's OK";
 
-  Press(search, Qt::Key_Escape);
+  PressInSearch(search, Qt::Key_Escape);
   EXPECT_EQ(search->text(), "");
   EXPECT_EQ(static_cast<int>(VisibleTitles(tree).size()), pages);
   EXPECT_FALSE(model.HasEnded()) << "Escape cleared the search only";
-  Press(search, Qt::Key_Escape);
+  PressInSearch(search, Qt::Key_Escape);
   EXPECT_TRUE(model.HasEnded()) << "Escape in an empty search is the dialog's Cancel";
 }
 
 TEST_F(SetupSearchUi, AModifiedSettingIsMarkedAndItsResetIsUndoneByCancel) {
-  const auto before = Files(configuration.directory());
+  const auto before = ConfigurationFiles(configuration.directory());
   ui::SetupDialog dialog(model, nullptr);
   dialog.show();
   model.Select(0);
-  Settle();
+  SettleSearchUi();
   WConfigBase& general = *model.Page(PageId::kGeneral);
   auto& tab_width = test::BoundControl<WSpinValue>(general, schema::kTabChars);
   auto* spin = qobject_cast<QAbstractSpinBox*>(ui::WidgetOf(&tab_width));
@@ -109,12 +109,12 @@ TEST_F(SetupSearchUi, AModifiedSettingIsMarkedAndItsResetIsUndoneByCancel) {
   EXPECT_FALSE(tree->topLevelItem(0)->font(0).bold());
 
   spin->stepUp();
-  Settle();
+  SettleSearchUi();
   EXPECT_EQ(tab_width.Text(), "9");
   EXPECT_TRUE(label->styleSheet().contains("bold"));
   EXPECT_TRUE(tree->topLevelItem(0)->font(0).bold());
   dialog.findChild<QCheckBox*>("modifiedOnly")->setChecked(true);
-  Settle();
+  SettleSearchUi();
   EXPECT_FALSE(tree->topLevelItem(0)->isHidden());
   EXPECT_TRUE(tree->topLevelItem(0)->child(0)->isHidden());  // the Editor holds no modified setting
   QWidget* beep = ui::WidgetOf(&test::BoundControl<WAutoCheckbox>(general, schema::kWarningBeep));
@@ -122,7 +122,7 @@ TEST_F(SetupSearchUi, AModifiedSettingIsMarkedAndItsResetIsUndoneByCancel) {
   EXPECT_FALSE(spin->isHidden());
   EXPECT_FALSE(label->isHidden());
   dialog.findChild<QCheckBox*>("modifiedOnly")->setChecked(false);
-  Settle();
+  SettleSearchUi();
   EXPECT_FALSE(beep->isHidden());
 
   // The button that the mouse over the label brings up.
@@ -131,7 +131,7 @@ TEST_F(SetupSearchUi, AModifiedSettingIsMarkedAndItsResetIsUndoneByCancel) {
   auto* reset = label->findChild<QToolButton*>("resetSetting");
   ASSERT_NE(reset, nullptr);
   reset->click();
-  Settle();
+  SettleSearchUi();
   EXPECT_EQ(tab_width.Text(), "8");
   EXPECT_FALSE(label->styleSheet().contains("bold"));
   EXPECT_FALSE(tree->topLevelItem(0)->font(0).bold());
@@ -142,7 +142,7 @@ TEST_F(SetupSearchUi, AModifiedSettingIsMarkedAndItsResetIsUndoneByCancel) {
   int count = 0;
   model.Close(out, &count);
   configuration.Stop();  // the record writes its editing state, as the host's does at its end
-  auto after = Files(configuration.directory());
+  auto after = ConfigurationFiles(configuration.directory());
   EXPECT_EQ(after.size(), before.size());
   for (const auto& [path, bytes] : before) EXPECT_EQ(after[path], bytes) << path;
 }
