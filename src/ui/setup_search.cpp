@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -36,6 +37,12 @@ SetupSearch::SetupSearch(DEditorSetupMain& model, QTreeWidget* tree, std::vector
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(field_);
   column->addWidget(modified_only_);
+  // Ctrl+F, as in the editors whose settings dialogs users know.
+  auto* find = new QShortcut(QKeySequence::Find, parent);
+  connect(find, &QShortcut::activated, this, [this] {
+    field_->setFocus(Qt::ShortcutFocusReason);
+    field_->selectAll();
+  });
   connect(field_, &QLineEdit::textChanged, this, [this] { Run(true); });
   connect(modified_only_, &QCheckBox::toggled, this, [this] { Run(true); });
   connect(&MarkEvents::Instance(), &MarkEvents::valuesChanged, this, [this] { Run(false); });
