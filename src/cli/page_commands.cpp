@@ -26,6 +26,7 @@
 #include "pages/five_axis_dialog.h"
 #include "pages/page_text.h"
 #include "pages/run_setup.h"
+#include "pages/setting_search.h"
 #include "record/dnc_config.h"
 #include "record/five_axis_files.h"
 #include "record/prefiguration.h"
@@ -43,7 +44,7 @@ constexpr const char* kPathsDialogName = "paths";
 
 // One step of a session, in the order given on the command line.
 struct Step {
-  enum Kind { kDefaults, kEdit, kClick } kind;
+  enum Kind { kDefaults, kEdit, kClick, kReset } kind;
   std::string control, value;
 };
 
@@ -65,12 +66,15 @@ Session ParseSteps(const std::vector<std::string>& words) {
       session.steps.push_back({Step::kDefaults, {}, {}});
     } else if (word == "--click") {
       session.steps.push_back({Step::kClick, argument(), {}});
+    } else if (word == "--reset") {
+      session.steps.push_back({Step::kReset, argument(), {}});
     } else if (word == "--answer") {
       session.answers.push_back(argument());
     } else if (size_t equals = word.find('='); equals != std::string::npos && word.rfind("--", 0) != 0) {
       session.steps.push_back({Step::kEdit, word.substr(0, equals), word.substr(equals + 1)});
     } else {
-      throw Failure("unexpected argument '" + word + "' (CONTROL=VALUE, --click CONTROL, --answer TEXT, --defaults)");
+      throw Failure("unexpected argument '" + word +
+                    "' (CONTROL=VALUE, --click CONTROL, --reset CONTROL, --answer TEXT, --defaults)");
     }
   }
   return session;
@@ -94,8 +98,9 @@ int FindPage(const DEditorSetupMain& dialog, const std::string& name) {
 
 // Runs the steps on the controls that `describe` lists; a step that cannot
 // be made is a failure before anything is written.
-template <typename Describe, typename Defaults>
-void RunSteps(const std::vector<Step>& steps, const AnswerServices& services, Describe describe, Defaults defaults) {
+template <typename Describe, typename Defaults, typename Reset>
+void RunSteps(const std::vector<Step>& steps, const AnswerServices& services, Describe describe, Defaults defaults,
+              Reset reset) {
   for (const Step& step : steps) {
     if (step.kind == Step::kDefaults) {
       defaults();
@@ -103,8 +108,14 @@ void RunSteps(const std::vector<Step>& steps, const AnswerServices& services, De
     }
     std::string error;
     WControl* control = page_text::Find(describe(), step.control, &error);
-    bool done = control != nullptr && (step.kind == Step::kEdit ? page_text::Edit(*control, step.value, &error)
-                                                                : page_text::Click(*control, &error));
+    bool done = false;
+    if (control != nullptr) {
+      switch (step.kind) {
+        case Step::kEdit: done = page_text::Edit(*control, step.value, &error); break;
+        case Step::kClick: done = page_text::Click(*control, &error); break;
+        default: done = reset(*control, &error); break;
+      }
+    }
     if (!done) throw Failure(control == nullptr ? error : step.control + " " + error);
     if (!services.Error().empty()) throw Failure(services.Error());
   }
@@ -154,7 +165,12 @@ class PageSession {
     dialog_->Select(index);
     WConfigBase& page = *dialog_->CurrentPage();
     RunSteps(
-        steps, services_, [&page] { return page_text::Describe(page); }, [&page] { page.ResetToDefaults(); });
+        steps, services_, [&page] { return page_text::Describe(page); }, [&page] { page.ResetToDefaults(); },
+        [&page](WControl& control, std::string* error) {
+          if (page.ResetControl(control)) return true;
+          *error = "has no default of its own (the page's Default leaves it or sets it from other controls)";
+          return false;
+        });
     return page;
   }
 
@@ -199,7 +215,8 @@ class DialogSession {
   FormDialog& Run(const std::vector<Step>& steps) {
     RunSteps(
         steps, services_, [this] { return page_text::Describe(*dialog_); },
-        [] { throw Failure("--defaults is the Default button of a page; click a dialog's own"); });
+        [] { throw Failure("--defaults is the Default button of a page; click a dialog's own"); },
+        [](WControl&, std::string*) -> bool { throw Failure("--reset is for the controls of a page"); });
     return *dialog_;
   }
 
@@ -242,15 +259,16 @@ void AddStepOptions(CLI::App* command, const std::shared_ptr<PageArgs>& args) {
   command->allow_extras();
   command->footer(
       "Then, in order: --defaults (the Default button), CONTROL=VALUE (an edit as a user makes it), "
-      "--click CONTROL, --answer TEXT (the answer to the next question or chooser: yes, no, ok, cancel, "
+      "--click CONTROL, --reset CONTROL (the control's Reset to default), --answer TEXT (the answer to the next "
+      "question or chooser: yes, no, ok, cancel, "
       "a path, #RRGGBB, a font FACE,HEIGHT,WEIGHT,ITALIC, the text typed into a prompt). CONTROL is SECTION/KEY, "
       "KEY alone when unique, the control's name (a dialog's L1, path, ...), or #MESSAGEID.");
 }
 
-void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
+void AddPageCommands(CLI::App& app, int& exit_code) {
   auto args = std::make_shared<PageArgs>();
   CLI::App* page = app.add_subcommand(
-      "page", "The pages of the setup dialog, and the 5-axis and paths dialogs, as text: list, show, set");
+      "page", "The pages of the setup dialog, and the 5-axis and paths dialogs, as text: list, find, show, set");
   page->require_subcommand(1);
 
   CLI::App* list = page->add_subcommand("list", "One line per page of the tree: start page, title, class name");
@@ -261,6 +279,24 @@ void AddPageCommands(CLI::App& app, int& /*exit_code*/) {
       const PageEntry& row = PageTable()[static_cast<size_t>(entry.id)];
       std::printf("%d\t%s\t%s\n", row.start_page, entry.title.c_str(), row.class_name);
     }
+  });
+
+  auto find_text = std::make_shared<std::string>();
+  CLI::App* find = page->add_subcommand(
+      "find",
+      "Every control of every page that TEXT finds (its text, help, SECTION/KEY or value, without regard "
+      "to case or accents): PAGE, NAME, the text that matched; exit 1 when none");
+  find->add_option("TEXT", *find_text, "What a user types into the settings' search field")->required();
+  find->add_option("--type", args->type, "The current machine type: TYPENAME, DESCRIPTION or position");
+  find->add_option("--root", args->root, kRootHelp);
+  find->callback([args, find_text, &exit_code] {
+    PageSession session(*args, true, {});
+    std::vector<setting_search::Match> matches = setting_search::Find(session.Dialog(), {*find_text});
+    for (const setting_search::Match& match : matches) {
+      const PageEntry& row = PageTable()[static_cast<size_t>(session.Dialog().Tree()[match.entry].id)];
+      std::printf("%s\t%s\t%s\n", row.class_name, match.name.c_str(), match.text.c_str());
+    }
+    exit_code = matches.empty() ? kExitNo : kExitOk;
   });
 
   CLI::App* show = page->add_subcommand(

@@ -114,4 +114,11 @@ void WComboBox::ApplyTexts() {
   for (const std::string& text : entry_texts_) AddText(text);
 }
 
+std::vector<std::string> WComboBox::DeclaredEntries() const {
+  std::vector<std::string> texts;
+  for (int id : entry_ids_) texts.push_back(MessageString(id));
+  texts.insert(texts.end(), entry_texts_.begin(), entry_texts_.end());
+  return texts;
+}
+
 }  // namespace prefig

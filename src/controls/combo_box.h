@@ -57,6 +57,9 @@ class WComboBox : public WControl {
   void UserSelect(int index);
 
   void ApplyTexts() override;
+  // The entries the declaration gives, as ApplyTexts adds them (a page not
+  // yet loaded has no entries yet).
+  std::vector<std::string> DeclaredEntries() const;
 
  private:
   int Append(std::string text, intptr_t data);

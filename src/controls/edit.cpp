@@ -27,6 +27,13 @@ std::string WEdit::Value() const {
   return list_mode_ ? ini::NormaliseCommaList(value, list_separator_) : value;
 }
 
+std::string WEdit::StoredTextFor(std::string_view value) const {
+  std::string shown = list_mode_ ? ini::NormaliseCommaList(value, list_separator_) : std::string(value);
+  std::string kept(ini::Trim(std::string_view(shown).substr(0, maximum_length_ - 1)));
+  if (list_mode_) kept = ini::NormaliseCommaList(kept, list_separator_);
+  return save_rule_ != nullptr ? save_rule_(kept) : kept;
+}
+
 void WEdit::SetValue(std::string_view value) {
   SetText(list_mode_ ? ini::NormaliseCommaList(value, list_separator_) : std::string(value));
 }

@@ -38,6 +38,8 @@ class WEdit : public WControl {
   void SetSaveRule(SaveRule rule) { save_rule_ = rule; }
   // The value as the page saves it.
   std::string StoredText() const { return save_rule_ != nullptr ? save_rule_(Value()) : Value(); }
+  // What the field would store if it showed `value` (SetValue), leaving it as it is.
+  std::string StoredTextFor(std::string_view value) const;
 
   // The size of the value with its terminator, 1 to kLengthMax: the user
   // may type one character less.

@@ -78,6 +78,8 @@ double WSpinValue::GetDouble() const { return ini::DecodeDouble(std::string_view
 
 void WSpinValue::SetDouble(double value) { SetText(ShortDecimal(value)); }
 
+std::string WSpinValue::DecimalText(double value) { return ShortDecimal(value); }
+
 void WSpinValue::Step(int direction) {
   if (StepLetters(direction) || StepFraction(direction) || StepDecimal(direction)) return;
   int64_t value = static_cast<int64_t>(ini::DecodeInt(Text())) + static_cast<int64_t>(direction) * step_;

@@ -1,5 +1,6 @@
 #pragma once
 #include <climits>
+#include <string>
 
 #include "controls/control.h"
 
@@ -34,6 +35,8 @@ class WSpinValue : public WControl {
   // The field's number (either decimal separator), for decimal spins.
   double GetDouble() const;
   void SetDouble(double value);
+  // The text SetDouble shows: the shortest of 1 to 8 decimals that reads back as the value.
+  static std::string DecimalText(double value);
 
   // One arrow press: +1 up, -1 down.
   void Step(int direction);

@@ -1,8 +1,14 @@
 #include "host/screenshots.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
+#include <QEnterEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
@@ -31,6 +37,41 @@ QList<QTreeWidgetItem*> Items(QTreeWidget* tree) {
   return items;
 }
 
+// The setup dialog with a search for "tab" running, then with the tab width
+// one step up from its default: its modified mark, and the reset button
+// that the mouse over its label brings up; then Modified only. The dialog
+// is cancelled after.
+int CaptureSearchAndMarks(QDialog* dialog, const QDir& directory, int number) {
+  auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("settingSearch"));
+  if (search == nullptr) return 0;
+  int written = 0;
+  search->setFocus();
+  search->setText(QStringLiteral("tab"));
+  Settle();
+  if (dialog->grab().save(directory.filePath(FileName(++number, QStringLiteral("search tab"))))) ++written;
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(search, &enter);
+  Settle();
+  auto* spin = qobject_cast<QAbstractSpinBox*>(dialog->focusWidget());
+  if (spin == nullptr) return written;
+  spin->stepUp();
+  search->clear();
+  Settle();
+  for (QLabel* label : dialog->findChildren<QLabel*>()) {
+    if (label->buddy() != spin) continue;
+    QEnterEvent hover(QPointF(2, 2), label->mapTo(dialog->window(), QPointF(2, 2)), label->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(label, &hover);
+  }
+  Settle();
+  if (dialog->grab().save(directory.filePath(FileName(++number, QStringLiteral("modified"))))) ++written;
+  if (auto* modified_only = dialog->findChild<QCheckBox*>(QStringLiteral("modifiedOnly"))) {
+    modified_only->setChecked(true);
+    Settle();
+    if (dialog->grab().save(directory.filePath(FileName(++number, QStringLiteral("modified only"))))) ++written;
+  }
+  return written;
+}
+
 int Capture(QDialog* dialog, const QDir& directory, const QString& name) {
   Settle();
   auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("pageTree"));
@@ -42,7 +83,7 @@ int Capture(QDialog* dialog, const QDir& directory, const QString& name) {
     Settle();
     if (dialog->grab().save(directory.filePath(FileName(++number, item->text(0))))) ++written;
   }
-  return written;
+  return written + CaptureSearchAndMarks(dialog, directory, number);
 }
 
 }  // namespace

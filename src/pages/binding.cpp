@@ -140,6 +140,38 @@ SettingValue Shown(const WControl& control, const Setting& s) {
   return std::string();
 }
 
+// A value of the setting as the control would show it: Show then Shown,
+// without touching the control.
+SettingValue AsShown(const WControl& control, const Setting& s, SettingValue value) {
+  switch (control.Kind()) {
+    case ControlKind::kSpin: {
+      const auto& spin = static_cast<const WSpinValue&>(control);
+      if (s.kind != Kind::kDouble) return std::clamp(std::get<int>(value), spin.Minimum(), spin.Maximum());
+      double number = std::get<double>(value);
+      if (spin.IsDecimal()) return std::clamp(ini::DecodeDouble(WSpinValue::DecimalText(number)), s.min, s.max);
+      return static_cast<double>(std::lround(number * spin.Scale())) / spin.Scale();
+    }
+    case ControlKind::kComboBox:
+      if (s.kind == Kind::kInteger) return ClampToRange(std::get<int>(value), s);
+      return value;
+    case ControlKind::kEdit:
+    case ControlKind::kEditField:
+    case ControlKind::kEditAscii: {
+      const auto& edit = static_cast<const WEdit&>(control);
+      if (s.kind == Kind::kCommaList) {
+        return ini::SplitCommaList(edit.StoredTextFor(ini::JoinCommaList(std::get<std::vector<std::string>>(value))));
+      }
+      return edit.StoredTextFor(std::get<std::string>(value));
+    }
+    case ControlKind::kColorIndicator: {
+      uint32_t stored = ToStoredColour(FromStoredColour(std::get<uint32_t>(value), HasOpacity(s)), HasOpacity(s));
+      return static_cast<uint32_t>(std::clamp<double>(stored, s.min, s.max));
+    }
+    case ControlKind::kSlider: return ClampToRange(std::get<int>(value), s);
+    default: return value;
+  }
+}
+
 }  // namespace
 
 bool CanBind(const WControl& control) {
@@ -166,6 +198,23 @@ void DefaultControl(WControl& control, const LoadContext& context) {
   const Setting& s = *control.BoundSetting();
   std::optional<std::string> text = PageDefaultText(s, context, control.BoundMember());
   if (text) Show(control, s, ParseValue(s, *text));
+}
+
+std::optional<SettingValue> ValueAsShown(const WControl& control, const SettingValues* held) {
+  if (!CanBind(control)) return std::nullopt;
+  const Setting& s = *control.BoundSetting();
+  if (held == nullptr) return Shown(control, s);
+  if (!held->Holds(s)) return std::nullopt;
+  return AsShown(control, s, HeldValue(*held, s, control.BoundMember()));
+}
+
+bool DiffersFromDefault(const WControl& control, const SettingValues* held, const LoadContext& context) {
+  std::optional<SettingValue> now = ValueAsShown(control, held);
+  if (!now) return false;
+  const Setting& s = *control.BoundSetting();
+  std::optional<std::string> text = PageDefaultText(s, context, control.BoundMember());
+  if (!text) return false;
+  return FormatValue(s, *now) != FormatValue(s, AsShown(control, s, ParseValue(s, *text)));
 }
 
 }  // namespace prefig

@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "record/setting_io.h"
 
 namespace prefig {
@@ -31,5 +33,16 @@ bool CanBind(const WControl& control);
 void LoadControl(WControl& control, const SettingValues& values);
 void SaveControl(const WControl& control, SettingValues& values, GIniFile* file);
 void DefaultControl(WControl& control, const LoadContext& context);
+
+// A bound control's value as a value of its setting: what it shows (no
+// `held`), or what it would show once loaded from `held` (a page not yet
+// loaded); nothing when it cannot show its setting or `held` lacks it.
+std::optional<SettingValue> ValueAsShown(const WControl& control, const SettingValues* held);
+
+// Whether a bound control differs from the page's default, both taken as
+// the control shows them (a per-cent spin, a clamped index compare as the
+// user sees them), with ValueAsShown's `held`. False when Default leaves
+// the control alone.
+bool DiffersFromDefault(const WControl& control, const SettingValues* held, const LoadContext& context);
 
 }  // namespace prefig

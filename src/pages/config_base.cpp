@@ -184,6 +184,25 @@ WControl* WConfigBase::NextFocus(const WControl* from, bool forward) const {
   return nullptr;
 }
 
+bool WConfigBase::IsModified(const WControl& control) {
+  const Setting* setting = control.BoundSetting();
+  if (setting == nullptr) return false;
+  SettingPlace place = PlaceOf(*setting);
+  if (place.values == nullptr) return false;
+  return DiffersFromDefault(control, HoldsItsValues() ? nullptr : place.values, place.context);
+}
+
+bool WConfigBase::ResetControl(WControl& control) {
+  const Setting* setting = control.BoundSetting();
+  if (setting == nullptr || !HoldsItsValues() || !CanBind(control)) return false;
+  LoadContext context = PlaceOf(*setting).context;
+  if (!PageDefaultText(*setting, context, control.BoundMember())) return false;
+  if (!IsModified(control)) return true;
+  DefaultControl(control, context);
+  ControlEdited(control);
+  return true;
+}
+
 void WConfigBase::AddControl(WControl& control) { controls_.push_back(&control); }
 
 void WConfigBase::ControlEdited(WControl& control) {

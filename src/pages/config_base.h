@@ -88,6 +88,20 @@ class WConfigBase : public ControlOwner {
 
   void AttachView(PageView* view) { view_ = view; }
 
+  // Whether the controls hold the values OK would save: loaded, and for a
+  // page that loads again whenever it is shown, shown.
+  bool HoldsItsValues() const { return IsLoaded() && (!ReloadsWhenShown() || IsShown()); }
+  // Where a bound setting lives (the values a page not holding its values
+  // would show).
+  SettingPlace Place(const Setting& setting) { return PlaceOf(setting); }
+  // Whether a bound control differs from what the Default button would give
+  // it; for a page that does not hold its values, the value it would load.
+  bool IsModified(const WControl& control);
+  // The Default button for one control, as if the user had set it: the
+  // record is not touched. False when Default leaves the control alone or
+  // the page does not hold its values (it was never shown).
+  bool ResetControl(WControl& control);
+
   // The help text of the page itself (F1 with no control to ask about).
   void SetHelpId(int message_id) { help_id_ = message_id; }
 

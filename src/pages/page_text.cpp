@@ -1,6 +1,7 @@
 #include "pages/page_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 
@@ -17,6 +18,7 @@
 #include "controls/spin_value.h"
 #include "controls/swatch_row.h"
 #include "ini/ini_text.h"
+#include "pages/binding.h"
 #include "pages/config_base.h"
 #include "pages/form_dialog.h"
 #include "pages/layout.h"
@@ -104,7 +106,7 @@ std::string ListText(const WHeaderCtrl& list) {
   return text;
 }
 
-std::string ValueText(const WControl& control) {
+std::string LiveValueText(const WControl& control) {
   switch (control.Kind()) {
     case ControlKind::kCheckBox: return static_cast<const WAutoCheckbox&>(control).IsChecked() ? "on" : "off";
     case ControlKind::kComboBox: return static_cast<const WComboBox&>(control).SelectedText();
@@ -123,6 +125,54 @@ std::string ValueText(const WControl& control) {
     case ControlKind::kSwatchRow: return SwatchesText(static_cast<const WSwatchRow&>(control));
     case ControlKind::kPicture: return static_cast<const WPicture&>(control).Name();
     default: return control.Text();
+  }
+}
+
+// What a bound control of a page not yet loaded would show for the value
+// it would load; a list box's entries are its declared ones.
+std::string HeldText(const WControl& control, const SettingValue& value) {
+  switch (control.Kind()) {
+    case ControlKind::kCheckBox: return std::get<bool>(value) ? "on" : "off";
+    case ControlKind::kSpin: {
+      const auto& spin = static_cast<const WSpinValue&>(control);
+      if (const double* number = std::get_if<double>(&value)) {
+        return spin.IsDecimal() ? WSpinValue::DecimalText(*number)
+                                : std::to_string(std::lround(*number * spin.Scale()));
+      }
+      return std::to_string(std::get<int>(value));
+    }
+    case ControlKind::kComboBox: {
+      const auto& combo = static_cast<const WComboBox&>(control);
+      std::vector<std::string> entries = combo.DeclaredEntries();
+      if (const std::string* text = std::get_if<std::string>(&value)) {
+        auto found = std::find_if(entries.begin(), entries.end(),
+                                  [text](const std::string& entry) { return ini::SameName(entry, *text); });
+        return found != entries.end() ? *found : std::string();
+      }
+      int n = std::get<int>(value);
+      if (combo.StoredValue() == WComboBox::Value::kIndex) {
+        return n >= 0 && n < static_cast<int>(entries.size()) ? entries[static_cast<size_t>(n)] : std::string();
+      }
+      if (combo.StoredValue() == WComboBox::Value::kNumber) {
+        for (const std::string& entry : entries) {
+          if (ini::DecodeInt(entry) >= n) return entry;
+        }
+        return entries.empty() ? std::string() : entries.back();
+      }
+      return {};
+    }
+    case ControlKind::kEdit:
+    case ControlKind::kEditField:
+    case ControlKind::kEditAscii:
+      if (const auto* items = std::get_if<std::vector<std::string>>(&value)) return ini::JoinCommaList(*items, ", ");
+      return static_cast<const WEdit&>(control).IsPassword() ? std::string() : std::get<std::string>(value);
+    case ControlKind::kColorIndicator: {
+      const Setting& s = *control.BoundSetting();
+      return ColourText(FromStoredColour(std::get<uint32_t>(value), s.max > 0xFFFFFF));
+    }
+    case ControlKind::kFontSample: return FontText(std::get<FontDescription>(value));
+    case ControlKind::kSlider: return std::to_string(std::get<int>(value));
+    default: return {};
   }
 }
 
@@ -224,7 +274,8 @@ bool EditColour(WColorIndicator& indicator, std::string_view value, std::string*
   return true;
 }
 
-std::vector<ControlLine> DescribeControls(const layout::Item& layout, const std::vector<WControl*>& controls) {
+std::vector<ControlLine> DescribeControls(const layout::Item& layout, const std::vector<WControl*>& controls,
+                                          WConfigBase* page) {
   std::vector<WControl*> order = layout::ControlsInOrder(layout);
   for (WControl* control : controls) {
     if (std::find(order.begin(), order.end(), control) == order.end()) order.push_back(control);
@@ -236,9 +287,10 @@ std::vector<ControlLine> DescribeControls(const layout::Item& layout, const std:
     line.name = BaseName(*control);
     if (int n = ++seen[line.name]; n > 1) line.name += "@" + std::to_string(n);
     line.kind = KindName(*control);
-    line.value = OneLine(ValueText(*control));
+    line.value = OneLine(LiveValueText(*control));
     line.state = control->IsLocked() ? "locked" : control->IsEnabled() ? "enabled" : "disabled";
     if (!control->IsVisible()) line.state += " hidden";
+    if (page != nullptr && page->IsModified(*control)) line.state += " modified";
     line.control = control;
     lines.push_back(std::move(line));
   }
@@ -247,10 +299,20 @@ std::vector<ControlLine> DescribeControls(const layout::Item& layout, const std:
 
 }  // namespace
 
-std::vector<ControlLine> Describe(const WConfigBase& page) { return DescribeControls(page.Layout(), page.Controls()); }
+std::vector<ControlLine> Describe(WConfigBase& page) { return DescribeControls(page.Layout(), page.Controls(), &page); }
 
 std::vector<ControlLine> Describe(const FormDialog& dialog) {
-  return DescribeControls(dialog.Layout(), dialog.Controls());
+  return DescribeControls(dialog.Layout(), dialog.Controls(), nullptr);
+}
+
+std::string ValueText(const WControl& control) { return OneLine(LiveValueText(control)); }
+
+std::string ValueTextOf(WConfigBase& page, const WControl& control) {
+  if (page.HoldsItsValues() || control.BoundSetting() == nullptr) return page.IsLoaded() ? ValueText(control) : "";
+  SettingPlace place = page.Place(*control.BoundSetting());
+  if (place.values == nullptr) return {};
+  std::optional<SettingValue> value = ValueAsShown(control, place.values);
+  return value ? OneLine(HeldText(control, *value)) : std::string();
 }
 
 std::string Format(const std::vector<ControlLine>& lines) {

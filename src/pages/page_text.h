@@ -19,16 +19,25 @@ struct ControlLine {
   std::string name;   // SECTION/KEY of its setting, else its control name, else '#' and its text's message id
   std::string kind;   // check, spin, combo, edit, list, colour, swatches, font, button, slider, picture, label
   std::string value;  // as the control shows it, on one line
-  std::string state;  // "enabled", "disabled" or "locked" (by the site), then " hidden" when not visible
+  // "enabled", "disabled" or "locked" (by the site), then " hidden" when not
+  // visible, " modified" when not the page's default
+  std::string state;
   WControl* control = nullptr;
 };
 
 // The page's (or dialog's) controls in layout order (then any control the
 // layout leaves out, in declaration order); a name that two controls share
 // gets "@2", "@3", ... on the second and later ones.
-std::vector<ControlLine> Describe(const WConfigBase& page);
+std::vector<ControlLine> Describe(WConfigBase& page);
 std::vector<ControlLine> Describe(const FormDialog& dialog);
 std::string Format(const std::vector<ControlLine>& lines);
+
+// The value as the control shows it, on one line (Describe's VALUE); for a
+// page that does not hold its values, what the control would show once
+// loaded, from its declaration and the record's values (empty when the page
+// fills the control itself).
+std::string ValueText(const WControl& control);
+std::string ValueTextOf(WConfigBase& page, const WControl& control);
 
 // The control named `name` (a NAME as Describe gives it, or a KEY alone
 // when one control of the page has it), or null with the reason in `error`.

@@ -47,6 +47,7 @@
 #include "ui/qt_font.h"
 #include "ui/qt_text.h"
 #include "ui/site_lock_marker.h"
+#include "ui/setting_marks.h"
 
 namespace prefig::ui {
 namespace {
@@ -73,9 +74,10 @@ class Adapter : public QObject, public ControlView {
   void ModelChanged() final {
     QSignalBlocker block(widget_);
     widget_->setEnabled(control_.IsEnabled());
-    widget_->setHidden(!control_.IsVisible());
+    widget_->setHidden(!control_.IsVisible() || IsFilteredOut(widget_));
     Show();
     ShowSiteLock(control_, widget_);
+    RefreshMarks(control_);
   }
 
  protected:
@@ -728,6 +730,8 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
     auto* label_widget = Bind<StaticAdapter>(*label, new QLabel(parent));
     label_widget->setBuddy(widget);
   }
+  AddResetCommand(control, widget);
+  RefreshMarks(control);
   return widget;
 }
 

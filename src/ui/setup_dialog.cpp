@@ -17,6 +17,7 @@
 #include "ui/banner.h"
 #include "ui/page_widget.h"
 #include "ui/qt_text.h"
+#include "ui/setup_search.h"
 
 namespace prefig::ui {
 
@@ -49,10 +50,13 @@ SetupDialog::SetupDialog(DEditorSetupMain& model, QWidget* parent)
     items_[i]->setExpanded(model.Tree()[i].expanded);
     int depth = 1;
     for (int up = model.Tree()[i].parent; up >= 0; up = model.Tree()[up].parent) ++depth;
-    int text = tree_->fontMetrics().horizontalAdvance(items_[i]->text(0));
+    // Room for the number of matches the search adds.
+    int text = tree_->fontMetrics().horizontalAdvance(items_[i]->text(0) + QStringLiteral(" (99)"));
     widest = std::max(widest, text + (depth + 1) * tree_->indentation() + 2 * tree_->frameWidth());
   }
   tree_->setFixedWidth(widest);
+  auto* search = new SetupSearch(model, tree_, items_, this);
+  search->Panel()->setFixedWidth(widest);
 
   ok_ = buttons_->addButton(QDialogButtonBox::Ok);
   ok_->setText(Message(DEditorSetupMain::kOkTextId));
@@ -74,8 +78,11 @@ SetupDialog::SetupDialog(DEditorSetupMain& model, QWidget* parent)
   auto* right = new QVBoxLayout;
   right->addWidget(banner_);
   right->addWidget(stack_, 1);
+  auto* left = new QVBoxLayout;
+  left->addWidget(search->Panel());
+  left->addWidget(tree_, 1);
   auto* upper = new QHBoxLayout;
-  upper->addWidget(tree_);
+  upper->addLayout(left);
   upper->addLayout(right, 1);
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
@@ -90,6 +97,7 @@ SetupDialog::SetupDialog(DEditorSetupMain& model, QWidget* parent)
     if (it != items_.end()) model_.Select(static_cast<int>(it - items_.begin()));
   });
   model.AttachView(this);
+  tree_->setFocus();  // the first focus stays the tree's; the search is a Shift+Tab away
   if (WConfigBase* page = model.CurrentPage()) {
     for (int i = 0; i < stack_->count(); ++i) {
       auto* widget = static_cast<PageWidget*>(stack_->widget(i));

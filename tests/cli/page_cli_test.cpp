@@ -70,8 +70,8 @@ TEST_F(PageCli, PagesAreNamedByClassNumberOrTitleAndSeeTheirEdits) {
   // An enable rule follows the edit, in the order given; Default first.
   std::string edited =
       Page({"show", "1", "TABCHARS=4", "--click", "SYSTEM/SHUTDOWNTIMEOUTENABLED", "SHUTDOWNTIMEOUT=30"}).out;
-  EXPECT_NE(edited.find("SYSTEM/TABCHARS\tspin\t4\tenabled\n"), std::string::npos) << edited;
-  EXPECT_NE(edited.find("SYSTEM/SHUTDOWNTIMEOUT\tspin\t30\tenabled\n"), std::string::npos) << edited;
+  EXPECT_NE(edited.find("SYSTEM/TABCHARS\tspin\t4\tenabled modified\n"), std::string::npos) << edited;
+  EXPECT_NE(edited.find("SYSTEM/SHUTDOWNTIMEOUT\tspin\t30\tenabled modified\n"), std::string::npos) << edited;
   std::string reset = Page({"show", "1", "TABCHARS=4", "--defaults"}).out;
   EXPECT_NE(reset.find("SYSTEM/TABCHARS\tspin\t8\tenabled\n"), std::string::npos);
   EXPECT_EQ(Page({"show", "DNoSuchPage"}).exit_code, 2);
