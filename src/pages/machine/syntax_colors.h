@@ -8,6 +8,7 @@
 #include "controls/header_ctrl.h"
 #include "controls/push_button.h"
 #include "pages/machine/machine_page.h"
+#include "record/colour_list.h"
 #include "schema/syntax_colors.h"
 
 namespace prefig {
@@ -18,9 +19,9 @@ namespace prefig {
 class DMchColors : public WMachinePage {
  public:
   // The flags above the colour of an entry's item value.
-  static constexpr uint32_t kTrailingLetters = 0x1000000;
-  static constexpr uint32_t kTrailingDigits = 0x2000000;
-  static constexpr uint32_t kEntireLine = 0x4000000;
+  static constexpr uint32_t kTrailingLetters = kColourTrailingLetters;
+  static constexpr uint32_t kTrailingDigits = kColourTrailingDigits;
+  static constexpr uint32_t kEntireLine = kColourEntireLine;
   static constexpr uint32_t kColourBits = 0xFFFFFF;
   static constexpr int kFirstUserRow = 14;
   static constexpr int kRowsMax = 256;
