@@ -207,7 +207,8 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
       size_t digits_from = (c == 'N' || c == 'n') ? i + 1 : i;
       size_t end = digits_from;
       while (end < line.size() && IsDigit(line[end])) ++end;
-      bool numbered = end > digits_from && (digits_from > i || end == line.size() || line[end] == ' ' || line[end] == '\t');
+      bool numbered =
+          end > digits_from && (digits_from > i || end == line.size() || line[end] == ' ' || line[end] == '\t');
       if (numbered) {
         out.Add(i, end, s.fixed[kNcBlockNumber]);
         i = end;

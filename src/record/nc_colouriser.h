@@ -34,14 +34,14 @@ enum NcFixedColour : int {
 // Everything that decides the colours of an NC program: the colour table
 // of a machine type and its syntax characters.
 struct NcSyntax {
-  bool use = true;       // USE: colour at all
-  bool in_block = true;  // INBLOCK: colour the words of a block, not only its frame
-  bool modal = true;     // USEMODALCOLORS: G words in the modal-code colour
+  bool use = true;                                // USE: colour at all
+  bool in_block = true;                           // INBLOCK: colour the words of a block, not only its frame
+  bool modal = true;                              // USEMODALCOLORS: G words in the modal-code colour
   std::array<uint32_t, kNcFixedColours> fixed{};  // 0x00BBGGRR
   std::vector<UserColour> entries;                // any order; the colouriser sorts its copy
   char comment_start = '(';
-  char comment_end = ')';    // '\0': a comment runs to the end of the line
-  std::string block_skip = "/";  // each character marks a skipped block
+  char comment_end = ')';         // '\0': a comment runs to the end of the line
+  std::string block_skip = "/";   // each character marks a skipped block
   bool block_skip_after = false;  // the mark may also follow the block number
   char decimal = '.';
   bool multi_line_comments = false;

@@ -38,12 +38,15 @@
 #include "controls/file_name_field.h"
 #include "controls/font_sample.h"
 #include "controls/header_ctrl.h"
+#include "controls/nc_preview.h"
 #include "controls/picture.h"
 #include "controls/push_button.h"
 #include "controls/slider.h"
 #include "controls/spin_value.h"
 #include "controls/swatch_row.h"
+#include "ui/accessible_names.h"
 #include "ui/icons.h"
+#include "ui/nc_preview_box.h"
 #include "ui/qt_font.h"
 #include "ui/qt_text.h"
 
@@ -74,6 +77,7 @@ class Adapter : public QObject, public ControlView {
     widget_->setEnabled(control_.IsEnabled());
     widget_->setHidden(!control_.IsVisible());
     Show();
+    NameForScreenReaders(control_, widget_);
   }
 
  protected:
@@ -96,7 +100,13 @@ class TypedAdapter : public Adapter {
 class StaticAdapter : public TypedAdapter<WStatic, QLabel> {
  public:
   using TypedAdapter::TypedAdapter;
-  void Show() override { view_->setText(ToQt(model_.Text())); }
+  void Show() override {
+    view_->setText(ToQt(model_.Text()));
+    // A label names its control for screen readers.
+    if (QWidget* buddy = view_->buddy(); buddy != nullptr && !model_.Text().empty()) {
+      buddy->setAccessibleName(AccessibleText(view_->text()));
+    }
+  }
 };
 
 class CheckAdapter : public TypedAdapter<WAutoCheckbox, QCheckBox> {
@@ -651,6 +661,15 @@ class IconAdapter : public TypedAdapter<WIcon, QLabel> {
   }
 };
 
+class NcPreviewAdapter : public TypedAdapter<WNcPreview, NcPreviewBox> {
+ public:
+  using TypedAdapter::TypedAdapter;
+  void Show() override {
+    view_->updateGeometry();
+    view_->update();
+  }
+};
+
 template <typename AdapterType, typename Model, typename Widget>
 Widget* Bind(Model& model, Widget* widget) {
   auto* adapter = new AdapterType(model, widget);
@@ -721,10 +740,16 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
     case ControlKind::kPicture:
       widget = Bind<PictureAdapter>(static_cast<WPicture&>(control), new QLabel(parent));
       break;
+    case ControlKind::kNcPreview: {
+      auto& preview = static_cast<WNcPreview&>(control);
+      widget = Bind<NcPreviewAdapter>(preview, new NcPreviewBox(preview, parent));
+      break;
+    }
   }
   if (WStatic* label = control.Label()) {
-    auto* label_widget = Bind<StaticAdapter>(*label, new QLabel(parent));
+    auto* label_widget = new QLabel(parent);
     label_widget->setBuddy(widget);
+    Bind<StaticAdapter>(*label, label_widget);
   }
   return widget;
 }

@@ -87,7 +87,8 @@ TEST_F(TemplateColours, ATurningProgramInTheIsoLatheColours) {
 }
 
 TEST_F(TemplateColours, AHeidenhainProgramInItsColoursWithWordsOfSeveralLetters) {
-  EXPECT_EQ(ShowColours(Template("HEIDENHAIN"), NcSampleProgram(NcSample::kHeidenhain)), R"({0 BEGIN PGM FLANGE MM}0000C0
+  EXPECT_EQ(ShowColours(Template("HEIDENHAIN"), NcSampleProgram(NcSample::kHeidenhain)),
+            R"({0 BEGIN PGM FLANGE MM}0000C0
 {1 BLK FORM 0.1 Z X+0 Y+0 Z-25}808080
 {2 BLK FORM 0.2 X+120 Y+80 Z+0}808080
 {3}C00000{ }000000{TOOL CALL}800080{ }000000{1}800000{ Z S}000000{3200}800000{ }000000{F800}004080
@@ -127,12 +128,11 @@ TEST_F(TemplateColours, TheFormulasTypeColoursItsFunctionsAndVariables) {
 )");
 }
 
-
 // A table with distinct colours so that every rule shows which it was.
 NcSyntax RuleSyntax() {
   NcSyntax syntax;
   for (int i = 0; i < kNcFixedColours; ++i) syntax.fixed[i] = 0x10 * static_cast<uint32_t>(i);
-  syntax.entries = {{"G", 0x2000AAA, 14}, {"X", 0x000BBB, 15}, {"TOOL", 0x1000CCC, 16},
+  syntax.entries = {{"G", 0x2000AAA, 14}, {"X", 0x000BBB, 15},  {"TOOL", 0x1000CCC, 16},
                     {"L", 0x000DDD, 17},  {"%", 0x4000EEE, 18}, {"g0", 0x0000FFF, 19}};
   syntax.modal = false;
   return syntax;
@@ -154,8 +154,7 @@ TEST(NcColouriserRules, AnEntryStartsOnlyWhereNoLetterPrecedesAndTakesTrailingLe
 }
 
 TEST(NcColouriserRules, AnEntireLineEntryColoursAllButTheCommentsAndTheSkipMark) {
-  EXPECT_EQ(Colours(RuleSyntax(), "/N5 X1 % (NOTE) G2\n"),
-            "{/}000060{N5 X1 % }000EEE{(NOTE)}000060{ G2}000EEE\n");
+  EXPECT_EQ(Colours(RuleSyntax(), "/N5 X1 % (NOTE) G2\n"), "{/}000060{N5 X1 % }000EEE{(NOTE)}000060{ G2}000EEE\n");
 }
 
 TEST(NcColouriserRules, CommentsRunToTheEndCharacterOrAreSyntaxErrorsWithoutIt) {
