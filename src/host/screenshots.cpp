@@ -12,12 +12,12 @@
 namespace prefig::host {
 namespace {
 
-QString FileName(int number, QString title) {
+QString FileName(int number, QString title, const QString& suffix) {
   title = title.toLower();
   title.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
-  return QStringLiteral("%1-%2.png")
+  return QStringLiteral("%1-%2%3.png")
       .arg(number, 2, 10, QLatin1Char('0'))
-      .arg(title.remove(QRegularExpression(QStringLiteral("^-|-$"))));
+      .arg(title.remove(QRegularExpression(QStringLiteral("^-|-$"))), suffix);
 }
 
 void Settle() {
@@ -31,23 +31,24 @@ QList<QTreeWidgetItem*> Items(QTreeWidget* tree) {
   return items;
 }
 
-int Capture(QDialog* dialog, const QDir& directory, const QString& name) {
+int Capture(QDialog* dialog, const QDir& directory, const QString& name, const QString& suffix) {
   Settle();
   auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("pageTree"));
-  if (tree == nullptr) return dialog->grab().save(directory.filePath(name + QStringLiteral(".png"))) ? 1 : 0;
+  if (tree == nullptr) return dialog->grab().save(directory.filePath(name + suffix + QStringLiteral(".png"))) ? 1 : 0;
   int written = 0;
   int number = 0;
   for (QTreeWidgetItem* item : Items(tree)) {
     tree->setCurrentItem(item);
     Settle();
-    if (dialog->grab().save(directory.filePath(FileName(++number, item->text(0))))) ++written;
+    if (dialog->grab().save(directory.filePath(FileName(++number, item->text(0), suffix)))) ++written;
   }
   return written;
 }
 
 }  // namespace
 
-int SaveDialogPictures(const QString& directory, const QString& name, const std::function<void()>& open_dialog) {
+int SaveDialogPictures(const QString& directory, const QString& name, const std::function<void()>& open_dialog,
+                       const QString& suffix) {
   QDir target(directory);
   if (!target.mkpath(QStringLiteral("."))) return 0;
   struct State {
@@ -57,7 +58,7 @@ int SaveDialogPictures(const QString& directory, const QString& name, const std:
   };
   auto state = std::make_shared<State>();
   // Waits for the module's dialog inside its modal loop.
-  state->poll = [weak = std::weak_ptr<State>(state), target, name] {
+  state->poll = [weak = std::weak_ptr<State>(state), target, name, suffix] {
     auto live = weak.lock();
     if (!live || !live->open) return;
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -65,7 +66,7 @@ int SaveDialogPictures(const QString& directory, const QString& name, const std:
       QTimer::singleShot(20, live->poll);
       return;
     }
-    live->written += Capture(dialog, target, name);
+    live->written += Capture(dialog, target, name, suffix);
     dialog->reject();
   };
   QTimer::singleShot(0, state->poll);

@@ -66,6 +66,8 @@ class GMachineType {
   // settings were saved into the type.
   const GChannelParser& ChannelParser() const { return channel_parser_; }
   void RebuildChannelParser();
+  // What the channel parser is built from: the stored settings.
+  ChannelSettings ChannelParserSettings() const;
 
   const std::string& Name() const;         // TYPENAME
   const std::string& Description() const;  // DESCRIPTION

@@ -47,6 +47,7 @@
 #include "ui/accessible_names.h"
 #include "ui/icons.h"
 #include "ui/nc_preview_box.h"
+#include "ui/palette_contrast.h"
 #include "ui/qt_font.h"
 #include "ui/qt_text.h"
 
@@ -437,11 +438,11 @@ class SwatchAdapter : public TypedAdapter<WColorIndicator, Swatch> {
 
 // A 16 by 16 square: a transparent outer ring, a grey one, the colour inside,
 // so that a colour like the list's background still shows its edge.
-QIcon SwatchIcon(Rgba colour) {
+QIcon SwatchIcon(Rgba colour, const QPalette& palette) {
   QPixmap square(16, 16);
   square.fill(Qt::transparent);
   QPainter painter(&square);
-  painter.fillRect(1, 1, 14, 14, QColor(0x60, 0x60, 0x60));
+  painter.fillRect(1, 1, 14, 14, SwatchFrame(palette));
   painter.fillRect(2, 2, 12, 12, QColor(colour.red, colour.green, colour.blue));
   painter.end();
   return QIcon(square);
@@ -480,7 +481,7 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
     for (size_t i = 0; i < rows.size(); ++i) {
       QTreeWidgetItem* item = view_->topLevelItem(static_cast<int>(i));
       ShowRow(item, rows[i]);
-      item->setIcon(0, i < swatches.size() ? SwatchIcon(swatches[i]) : QIcon());
+      item->setIcon(0, i < swatches.size() ? SwatchIcon(swatches[i], view_->palette()) : QIcon());
     }
     view_->setCurrentItem(model_.Selected() >= 0 ? view_->topLevelItem(model_.Selected()) : nullptr);
     Widths();
@@ -593,7 +594,7 @@ class SwatchRowBox : public QWidget {
         painter.fillRect(swatch.adjusted(-kGap, -kGap, kGap, kGap), frame);
       }
       Rgba c = model_.Colors()[static_cast<size_t>(i)];
-      painter.fillRect(swatch, palette().color(QPalette::Dark));
+      painter.fillRect(swatch, SwatchFrame(palette()));
       painter.fillRect(swatch.adjusted(1, 1, -1, -1), QColor(c.red, c.green, c.blue, c.alpha));
     }
   }
@@ -642,7 +643,7 @@ class PictureAdapter : public TypedAdapter<WPicture, QLabel> {
     }
     qreal ratio = view_->devicePixelRatioF();
     QPixmap picture(drawing.defaultSize() * ratio);
-    picture.fill(Qt::transparent);
+    picture.fill(DrawingGround(view_->palette()));
     QPainter painter(&picture);
     drawing.render(&painter);
     painter.end();
