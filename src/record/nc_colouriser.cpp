@@ -12,45 +12,45 @@ namespace {
 
 // Marks a span of the line's frame (comments, skip marks) while the line is
 // read, so that an entire-line colour passes it by; never leaves ColourLine.
-constexpr uint32_t kFrameBit = 0x80000000u;
+constexpr uint32_t kNcFrameBit = 0x80000000u;
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-int LetterSlot(char c) {
-  c = Upper(c);
+bool IsNcLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsNcDigit(char c) { return c >= '0' && c <= '9'; }
+char NcUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+int NcLetterSlot(char c) {
+  c = NcUpper(c);
   return c >= 'A' && c <= 'Z' ? c - 'A' : ColourList::kLetterSlots - 1;
 }
 
-bool HoldsAt(std::string_view line, size_t at, std::string_view text) {
+bool NcHoldsAt(std::string_view line, size_t at, std::string_view text) {
   if (text.size() > line.size() - at) return false;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (Upper(line[at + i]) != text[i]) return false;
+    if (NcUpper(line[at + i]) != text[i]) return false;
   }
   return true;
 }
 
 // The end of a number starting at `at` (digits and decimal characters,
 // with a leading sign when `signed_ok`); `at` when there is none.
-size_t NumberEnd(std::string_view line, size_t at, char decimal, bool signed_ok) {
+size_t NcNumberEnd(std::string_view line, size_t at, char decimal, bool signed_ok) {
   size_t i = at;
   if (signed_ok && i < line.size() && (line[i] == '+' || line[i] == '-')) ++i;
   size_t digits = 0;
-  while (i < line.size() && (IsDigit(line[i]) || (line[i] == decimal && decimal != '\0'))) {
-    if (IsDigit(line[i])) ++digits;
+  while (i < line.size() && (IsNcDigit(line[i]) || (line[i] == decimal && decimal != '\0'))) {
+    if (IsNcDigit(line[i])) ++digits;
     ++i;
   }
   return digits > 0 ? i : at;
 }
 
-size_t SkipBlanks(std::string_view line, size_t at) {
+size_t NcSkipBlanks(std::string_view line, size_t at) {
   while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
   return at;
 }
 
-class SpanWriter {
+class NcSpanWriter {
  public:
-  explicit SpanWriter(std::vector<NcSpan>& spans) : spans_(spans) { spans_.clear(); }
+  explicit NcSpanWriter(std::vector<NcSpan>& spans) : spans_(spans) { spans_.clear(); }
   void Add(size_t begin, size_t end, uint32_t colour) {
     if (end <= begin) return;
     if (!spans_.empty() && spans_.back().colour == colour && spans_.back().begin + spans_.back().length == begin) {
@@ -66,12 +66,12 @@ class SpanWriter {
 
 // Gives the line's words `colour` (an entire-line entry), drops the frame
 // marks and joins the neighbours that now share a colour.
-void Finish(std::vector<NcSpan>& spans, bool recolour, uint32_t colour) {
+void FinishNcSpans(std::vector<NcSpan>& spans, bool recolour, uint32_t colour) {
   size_t out = 0;
   for (size_t i = 0; i < spans.size(); ++i) {
     NcSpan span = spans[i];
-    if ((span.colour & kFrameBit) != 0) {
-      span.colour &= ~kFrameBit;
+    if ((span.colour & kNcFrameBit) != 0) {
+      span.colour &= ~kNcFrameBit;
     } else if (recolour) {
       span.colour = colour;
     }
@@ -113,7 +113,7 @@ NcColouriser::NcColouriser(NcSyntax syntax) : syntax_(std::move(syntax)) {
   for (const UserColour& entry : syntax_.entries) {
     if (entry.text.empty()) continue;
     UserColour upper = entry;
-    for (char& c : upper.text) c = Upper(c);
+    for (char& c : upper.text) c = NcUpper(c);
     entries.push_back(std::move(upper));
   }
   SortForLookup(entries);
@@ -121,18 +121,18 @@ NcColouriser::NcColouriser(NcSyntax syntax) : syntax_(std::move(syntax)) {
 }
 
 NcColouriser::Found NcColouriser::FindEntry(std::string_view line, size_t at) const {
-  int slot = LetterSlot(line[at]);
+  int slot = NcLetterSlot(line[at]);
   int first = lookup_.LetterIndex()[slot];
   if (first == 0) return {};
-  if (slot < ColourList::kLetterSlots - 1 && at > 0 && IsLetter(line[at - 1])) return {};
+  if (slot < ColourList::kLetterSlots - 1 && at > 0 && IsNcLetter(line[at - 1])) return {};
   const std::vector<UserColour>& entries = lookup_.Entries();
   for (size_t i = static_cast<size_t>(first - 1); i < entries.size(); ++i) {
     const UserColour& entry = entries[i];
-    if (LetterSlot(entry.text[0]) != slot) {
+    if (NcLetterSlot(entry.text[0]) != slot) {
       if (slot < ColourList::kLetterSlots - 1) break;  // letters are grouped; the others lie behind, unsorted
       continue;
     }
-    if (HoldsAt(line, at, entry.text)) return {&entry, at + entry.text.size()};
+    if (NcHoldsAt(line, at, entry.text)) return {&entry, at + entry.text.size()};
   }
   return {};
 }
@@ -144,7 +144,7 @@ std::vector<NcSpan> NcColouriser::ColourLine(std::string_view line, NcLineState&
 }
 
 void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::vector<NcSpan>& spans) const {
-  SpanWriter out(spans);
+  NcSpanWriter out(spans);
   const NcSyntax& s = syntax_;
   const uint32_t text = s.fixed[kNcText];
   if (!s.use) {
@@ -152,12 +152,12 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
     return;
   }
   const bool multi_line = s.multi_line_comments && !s.multi_line_start.empty() && !s.multi_line_end.empty();
-  const uint32_t comment = s.fixed[kNcComment] | kFrameBit;
+  const uint32_t comment = s.fixed[kNcComment] | kNcFrameBit;
   const char decimal = s.decimal == '\0' ? '.' : s.decimal;
 
   size_t i = 0;
   // Where a block number may stand, and where a skip mark may.
-  size_t line_start = SkipBlanks(line, 0);
+  size_t line_start = NcSkipBlanks(line, 0);
   bool block_number_done = false;
   bool entire_line = false;
   uint32_t entire_colour = 0;
@@ -183,7 +183,7 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
     if (c == s.comment_start && c != '\0') {
       size_t end = s.comment_end == '\0' ? std::string_view::npos : line.find(s.comment_end, i + 1);
       if (end == std::string_view::npos) {
-        out.Add(i, line.size(), s.comment_end == '\0' ? comment : (s.fixed[kNcSyntaxError] | kFrameBit));
+        out.Add(i, line.size(), s.comment_end == '\0' ? comment : (s.fixed[kNcSyntaxError] | kNcFrameBit));
         i = line.size();
       } else {
         out.Add(i, end + 1, comment);
@@ -198,7 +198,7 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
     }
     if (i == line_start && is_skip(c)) {
       out.Add(i, i + 1, comment);
-      line_start = SkipBlanks(line, i + 1);
+      line_start = NcSkipBlanks(line, i + 1);
       ++i;
       continue;
     }
@@ -206,21 +206,21 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
       block_number_done = true;
       size_t digits_from = (c == 'N' || c == 'n') ? i + 1 : i;
       size_t end = digits_from;
-      while (end < line.size() && IsDigit(line[end])) ++end;
+      while (end < line.size() && IsNcDigit(line[end])) ++end;
       bool numbered =
           end > digits_from && (digits_from > i || end == line.size() || line[end] == ' ' || line[end] == '\t');
       if (numbered) {
         out.Add(i, end, s.fixed[kNcBlockNumber]);
         i = end;
         if (s.block_skip_after) {
-          size_t mark = SkipBlanks(line, i);
+          size_t mark = NcSkipBlanks(line, i);
           if (mark < line.size() && is_skip(line[mark])) line_start = mark;
         }
         continue;
       }
     }
-    if (s.modal && (c == 'G' || c == 'g') && (i == 0 || !IsLetter(line[i - 1]))) {
-      size_t end = NumberEnd(line, i + 1, decimal, false);
+    if (s.modal && (c == 'G' || c == 'g') && (i == 0 || !IsNcLetter(line[i - 1]))) {
+      size_t end = NcNumberEnd(line, i + 1, decimal, false);
       if (end > i + 1) {
         out.Add(i, end, s.in_block ? s.fixed[kNcModalCode] : text);
         i = end;
@@ -232,9 +232,9 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
       auto item = static_cast<uint32_t>(found.entry->item);
       size_t end = found.end;
       if ((item & kColourTrailingLetters) != 0) {
-        while (end < line.size() && IsLetter(line[end])) ++end;
+        while (end < line.size() && IsNcLetter(line[end])) ++end;
       }
-      if ((item & kColourTrailingDigits) != 0) end = NumberEnd(line, end, decimal, true);
+      if ((item & kColourTrailingDigits) != 0) end = NcNumberEnd(line, end, decimal, true);
       if ((item & kColourEntireLine) != 0 && !entire_line) {
         entire_line = true;
         entire_colour = item & 0xFFFFFF;
@@ -243,15 +243,15 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
       i = end;
       continue;
     }
-    if (c == '#' && i + 1 < line.size() && IsDigit(line[i + 1])) {
+    if (c == '#' && i + 1 < line.size() && IsNcDigit(line[i + 1])) {
       size_t end = i + 1;
-      while (end < line.size() && IsDigit(line[end])) ++end;
+      while (end < line.size() && IsNcDigit(line[end])) ++end;
       out.Add(i, end, s.in_block ? s.fixed[kNcMacroVariable] : text);
       i = end;
       continue;
     }
-    bool sign_ok = i == 0 || IsLetter(line[i - 1]) || line[i - 1] == ' ' || line[i - 1] == '\t';
-    size_t end = NumberEnd(line, i, decimal, sign_ok);
+    bool sign_ok = i == 0 || IsNcLetter(line[i - 1]) || line[i - 1] == ' ' || line[i - 1] == '\t';
+    size_t end = NcNumberEnd(line, i, decimal, sign_ok);
     if (end > i) {
       out.Add(i, end, s.in_block ? s.fixed[kNcNumber] : text);
       i = end;
@@ -260,7 +260,7 @@ void NcColouriser::ColourLine(std::string_view line, NcLineState& state, std::ve
     out.Add(i, i + 1, text);
     ++i;
   }
-  Finish(spans, entire_line, entire_colour);
+  FinishNcSpans(spans, entire_line, entire_colour);
 }
 
 }  // namespace prefig

@@ -5,10 +5,10 @@
 namespace prefig {
 namespace {
 
-constexpr int kHeidenhainBasicType = 1;
-constexpr int kTextBasicType = 3;
+constexpr int kSampleHeidenhainType = 1;
+constexpr int kSampleTextType = 3;
 
-constexpr std::string_view kMilling =
+constexpr std::string_view kMillingSample =
     "%\n"
     "O1001 (FLANGE - OP10)\n"
     "N10 G21 G17 G40 G90\n"
@@ -23,7 +23,7 @@ constexpr std::string_view kMilling =
     "N90 M30\n"
     "%\n";
 
-constexpr std::string_view kTurning =
+constexpr std::string_view kTurningSample =
     "%\n"
     "O1000 (SHAFT - TURRET 1)\n"
     "N10 G21 G18 G99\n"
@@ -43,7 +43,7 @@ constexpr std::string_view kTurning =
     "N50 M30\n"
     "%\n";
 
-constexpr std::string_view kHeidenhain =
+constexpr std::string_view kHeidenhainSample =
     "0 BEGIN PGM FLANGE MM\n"
     "1 BLK FORM 0.1 Z X+0 Y+0 Z-25\n"
     "2 BLK FORM 0.2 X+120 Y+80 Z+0\n"
@@ -58,7 +58,7 @@ constexpr std::string_view kHeidenhain =
     "10 CALL LBL 1 REP 2\n"
     "11 END PGM FLANGE MM\n";
 
-constexpr std::string_view kText =
+constexpr std::string_view kTextSample =
     "; Setup sheet for O1001\n"
     "Part: FLANGE   Material: AL 6061\n"
     "Stock 120 x 80 x 25 mm\n"
@@ -72,18 +72,18 @@ constexpr std::string_view kText =
 
 std::string_view NcSampleProgram(NcSample sample) {
   switch (sample) {
-    case NcSample::kMilling: return kMilling;
-    case NcSample::kTurning: return kTurning;
-    case NcSample::kHeidenhain: return kHeidenhain;
-    case NcSample::kText: return kText;
+    case NcSample::kMilling: return kMillingSample;
+    case NcSample::kTurning: return kTurningSample;
+    case NcSample::kHeidenhain: return kHeidenhainSample;
+    case NcSample::kText: return kTextSample;
   }
-  return kMilling;
+  return kMillingSample;
 }
 
 NcSample NcSampleFor(const GMachineType* type) {
   if (type == nullptr) return NcSample::kMilling;
-  if (type->BasicType() == kHeidenhainBasicType) return NcSample::kHeidenhain;
-  if (type->BasicType() == kTextBasicType) return NcSample::kText;
+  if (type->BasicType() == kSampleHeidenhainType) return NcSample::kHeidenhain;
+  if (type->BasicType() == kSampleTextType) return NcSample::kText;
   return type->IsTurning() ? NcSample::kTurning : NcSample::kMilling;
 }
 

@@ -11,14 +11,14 @@
 namespace prefig::ui {
 namespace {
 
-constexpr int kPad = 4;
-constexpr int kColumns = 34;  // wide enough for the samples' longest lines
-constexpr int kMinimumLines = 8;
+constexpr int kPreviewPad = 4;
+constexpr int kPreviewColumns = 34;  // wide enough for the samples' longest lines
+constexpr int kPreviewMinimumLines = 8;
 
-QColor FromStored(uint32_t colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+QColor PreviewColour(uint32_t colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
 // Black or white, whichever stands out more on `colour`.
-QColor Contrasting(const QColor& colour) { return colour.lightnessF() > 0.55 ? Qt::black : Qt::white; }
+QColor PreviewContrasting(const QColor& colour) { return colour.lightnessF() > 0.55 ? Qt::black : Qt::white; }
 
 }  // namespace
 
@@ -30,56 +30,56 @@ NcPreviewBox::NcPreviewBox(WNcPreview& model, QWidget* parent) : QWidget(parent)
 
 int NcPreviewBox::MarginWidth() const {
   int digits = std::max<int>(2, static_cast<int>(QString::number(model_.Lines().size()).size()));
-  return fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits + fontMetrics().height() + 2 * kPad;
+  return fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits + fontMetrics().height() + 2 * kPreviewPad;
 }
 
 QSize NcPreviewBox::sizeHint() const {
-  int lines = std::max<int>(kMinimumLines, static_cast<int>(model_.Lines().size()));
-  return {MarginWidth() + fontMetrics().horizontalAdvance(QLatin1Char('M')) * kColumns + 2 * kPad,
-          fontMetrics().lineSpacing() * lines + 2 * kPad};
+  int lines = std::max<int>(kPreviewMinimumLines, static_cast<int>(model_.Lines().size()));
+  return {MarginWidth() + fontMetrics().horizontalAdvance(QLatin1Char('M')) * kPreviewColumns + 2 * kPreviewPad,
+          fontMetrics().lineSpacing() * lines + 2 * kPreviewPad};
 }
 
 QSize NcPreviewBox::minimumSizeHint() const {
   return {MarginWidth() + fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16,
-          fontMetrics().lineSpacing() * kMinimumLines};
+          fontMetrics().lineSpacing() * kPreviewMinimumLines};
 }
 
 void NcPreviewBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  QColor background = FromStored(model_.Background());
-  QColor margin_colour = FromStored(model_.MarginColour());
+  QColor background = PreviewColour(model_.Background());
+  QColor margin_colour = PreviewColour(model_.MarginColour());
   int margin = MarginWidth();
   painter.fillRect(rect(), background);
   painter.fillRect(QRect(0, 0, margin, height()), margin_colour);
   QFontMetrics metrics = fontMetrics();
   int line_height = metrics.lineSpacing();
-  int y = kPad;
-  QColor number_colour = Contrasting(margin_colour);
+  int y = kPreviewPad;
+  QColor number_colour = PreviewContrasting(margin_colour);
   number_colour.setAlphaF(0.6);
   for (size_t i = 0; i < model_.Lines().size() && y < height(); ++i, y += line_height) {
     const WNcPreview::Line& line = model_.Lines()[i];
     int baseline = y + metrics.ascent();
     painter.setPen(number_colour);
-    painter.drawText(QRect(0, y, margin - metrics.height() - kPad, line_height), Qt::AlignRight | Qt::AlignVCenter,
-                     QString::number(i + 1));
+    painter.drawText(QRect(0, y, margin - metrics.height() - kPreviewPad, line_height),
+                     Qt::AlignRight | Qt::AlignVCenter, QString::number(i + 1));
     if (line.sync) {
       // A filled triangle pointing at the line: the channels meet here.
       qreal side = metrics.height() * 0.6;
-      qreal left = margin - side - kPad;
+      qreal left = margin - side - kPreviewPad;
       qreal middle = y + line_height / 2.0;
       QPainterPath mark;
       mark.moveTo(left, middle - side / 2);
       mark.lineTo(left + side, middle);
       mark.lineTo(left, middle + side / 2);
       mark.closeSubpath();
-      painter.fillPath(mark, FromStored(model_.TextColour()) == margin_colour ? Contrasting(margin_colour)
-                                                                              : FromStored(model_.TextColour()));
+      painter.fillPath(mark, PreviewColour(model_.TextColour()) == margin_colour ? PreviewContrasting(margin_colour)
+                                                                                 : PreviewColour(model_.TextColour()));
     }
-    qreal x = margin + kPad;
+    qreal x = margin + kPreviewPad;
     for (const NcSpan& span : line.spans) {
       QString text = ToQt(std::string_view(line.text).substr(span.begin, span.length));
       text.replace(QLatin1Char('\t'), QStringLiteral("    "));
-      painter.setPen(FromStored(span.colour));
+      painter.setPen(PreviewColour(span.colour));
       painter.drawText(QPointF(x, baseline), text);
       x += metrics.horizontalAdvance(text);
     }

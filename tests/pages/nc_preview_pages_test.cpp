@@ -25,7 +25,7 @@ namespace {
 using namespace schema;
 
 // The colour of byte `at` of line `line` (from 0); 0xFFFFFFFF when no span holds it.
-uint32_t ColourAt(const WNcPreview& preview, size_t line, size_t at) {
+uint32_t PreviewColourAt(const WNcPreview& preview, size_t line, size_t at) {
   for (const NcSpan& span : preview.Lines().at(line).spans) {
     if (at >= span.begin && at < span.begin + span.length) return span.colour;
   }
@@ -63,23 +63,23 @@ TEST_F(NcPreviewPages, SyntaxColoursShowTheUnsavedTableAndUseSwitch) {
   const WNcPreview& preview = Preview(page);
   ASSERT_EQ(preview.Lines().size(), 13u);
   EXPECT_EQ(preview.Lines()[1].text, "O1001 (FLANGE - OP10)");
-  EXPECT_EQ(ColourAt(preview, 1, 6), 0x00C000u);
+  EXPECT_EQ(PreviewColourAt(preview, 1, 6), 0x00C000u);
 
   auto& list = test::FindControl<WHeaderCtrl>(page);
   list.UserSelect(kNcComment);
   services.color_answers.push_back(0xFF123456);  // 0xAARRGGBB
   test::FindControl<WIcoButton>(page, [](const WIcoButton& b) { return b.TooltipId() == 1281; }).Click();
-  EXPECT_EQ(ColourAt(preview, 1, 6), 0x563412u);
+  EXPECT_EQ(PreviewColourAt(preview, 1, 6), 0x563412u);
   EXPECT_EQ(Type().Values().Colour(kFixColor, kNcComment), 0x00C000u) << "nothing saved before the page is left";
 
   // A new entry "O" of the whole line colours the line but its comment.
   test::FindControl<WIcoButton>(page, [](const WIcoButton& b) { return b.TooltipId() == 1282; }).Click();
   test::FindControl<WEdit>(page, [](const WEdit& e) { return e.TextId() == 1280; }).UserEdit("o");
   test::FindControl<WAutoCheckbox>(page, [](const WAutoCheckbox& b) { return b.TextId() == 1277; }).Click();
-  EXPECT_EQ(ColourAt(preview, 1, 0), 0x000000u);
-  EXPECT_EQ(ColourAt(preview, 1, 2), 0x000000u) << "the number too";
-  EXPECT_EQ(ColourAt(preview, 1, 6), 0x563412u);
-  EXPECT_NE(ColourAt(preview, 2, 0), 0x000000u) << "the next line has its own colours";
+  EXPECT_EQ(PreviewColourAt(preview, 1, 0), 0x000000u);
+  EXPECT_EQ(PreviewColourAt(preview, 1, 2), 0x000000u) << "the number too";
+  EXPECT_EQ(PreviewColourAt(preview, 1, 6), 0x563412u);
+  EXPECT_NE(PreviewColourAt(preview, 2, 0), 0x000000u) << "the next line has its own colours";
 
   BoundControl<WAutoCheckbox>(page, kUse).Click();  // off: plain text throughout
   for (const WNcPreview::Line& line : preview.Lines()) {
@@ -92,26 +92,26 @@ TEST_F(NcPreviewPages, MachineShowsTheCommentAndSkipCharactersAsTyped) {
   page.ShowPage(true);
   const WNcPreview& preview = Preview(page);
   ASSERT_EQ(preview.Lines()[6].text, "/N50 M00");
-  EXPECT_EQ(ColourAt(preview, 1, 6), 0x00C000u);
-  EXPECT_EQ(ColourAt(preview, 6, 0), 0x00C000u);
+  EXPECT_EQ(PreviewColourAt(preview, 1, 6), 0x00C000u);
+  EXPECT_EQ(PreviewColourAt(preview, 6, 0), 0x00C000u);
 
   BoundControl<WEdit>(page, kCommentStart).UserEdit("[");
   BoundControl<WEdit>(page, kBlockSkip).UserEdit(";");
-  EXPECT_NE(ColourAt(preview, 1, 6), 0x00C000u);
-  EXPECT_NE(ColourAt(preview, 6, 0), 0x00C000u);
+  EXPECT_NE(PreviewColourAt(preview, 1, 6), 0x00C000u);
+  EXPECT_NE(PreviewColourAt(preview, 6, 0), 0x00C000u);
   EXPECT_EQ(Type().Values().Text(kCommentStart), "(");
 
   // Empty fields read back as the type's loader reads them: "(" and "/".
   BoundControl<WEdit>(page, kCommentStart).UserEdit("");
   BoundControl<WEdit>(page, kBlockSkip).UserEdit("");
-  EXPECT_EQ(ColourAt(preview, 1, 6), 0x00C000u);
-  EXPECT_EQ(ColourAt(preview, 6, 0), 0x00C000u);
+  EXPECT_EQ(PreviewColourAt(preview, 1, 6), 0x00C000u);
+  EXPECT_EQ(PreviewColourAt(preview, 6, 0), 0x00C000u);
 
   BoundControl<WAutoCheckbox>(page, kMlcEnabled).Click();
   BoundControl<WEdit>(page, kMlcStart).UserEdit("O1001");
   BoundControl<WEdit>(page, kMlcEnd).UserEdit("N20");
-  EXPECT_EQ(ColourAt(preview, 2, 0), 0x00C000u) << "inside the multi-line comment";
-  EXPECT_NE(ColourAt(preview, 3, 5), 0x00C000u) << "after its end";
+  EXPECT_EQ(PreviewColourAt(preview, 2, 0), 0x00C000u) << "inside the multi-line comment";
+  EXPECT_NE(PreviewColourAt(preview, 3, 5), 0x00C000u) << "after its end";
 }
 
 TEST_F(NcPreviewPages, MultiChannelMarksTheLinesTheShownMethodSynchronises) {

@@ -138,57 +138,57 @@ NcSyntax RuleSyntax() {
   return syntax;
 }
 
-std::string Colours(const NcSyntax& syntax, std::string_view program) {
+std::string ColoursOf(const NcSyntax& syntax, std::string_view program) {
   return ShowColours(NcColouriser(syntax), program);
 }
 
 TEST(NcColouriserRules, TheLongestEntryOfALetterWinsWhateverOrderTheFileHadAndCaseIsIgnored) {
   // The table lists "G" before "g0": the lookup order puts the longer first.
-  EXPECT_EQ(Colours(RuleSyntax(), "g01 x5 G1\n"),
+  EXPECT_EQ(ColoursOf(RuleSyntax(), "g01 x5 G1\n"),
             "{g0}000FFF{1}000040{ }000000{x}000BBB{5}000040{ }000000{G1}000AAA\n");
 }
 
 TEST(NcColouriserRules, AnEntryStartsOnlyWhereNoLetterPrecedesAndTakesTrailingLettersWhenFlagged) {
-  EXPECT_EQ(Colours(RuleSyntax(), "FLANGE L1 TOOLING XL\n"),
+  EXPECT_EQ(ColoursOf(RuleSyntax(), "FLANGE L1 TOOLING XL\n"),
             "{FLANGE }000000{L}000DDD{1}000040{ }000000{TOOLING}000CCC{ }000000{X}000BBB{L}000000\n");
 }
 
 TEST(NcColouriserRules, AnEntireLineEntryColoursAllButTheCommentsAndTheSkipMark) {
-  EXPECT_EQ(Colours(RuleSyntax(), "/N5 X1 % (NOTE) G2\n"), "{/}000060{N5 X1 % }000EEE{(NOTE)}000060{ G2}000EEE\n");
+  EXPECT_EQ(ColoursOf(RuleSyntax(), "/N5 X1 % (NOTE) G2\n"), "{/}000060{N5 X1 % }000EEE{(NOTE)}000060{ G2}000EEE\n");
 }
 
 TEST(NcColouriserRules, CommentsRunToTheEndCharacterOrAreSyntaxErrorsWithoutIt) {
-  EXPECT_EQ(Colours(RuleSyntax(), "X1 (A) X2 (B\n"),
+  EXPECT_EQ(ColoursOf(RuleSyntax(), "X1 (A) X2 (B\n"),
             "{X}000BBB{1}000040{ }000000{(A)}000060{ }000000{X}000BBB{2}000040{ }000000{(B}000050\n");
   NcSyntax semicolon = RuleSyntax();
   semicolon.comment_start = ';';
   semicolon.comment_end = '\0';
-  EXPECT_EQ(Colours(semicolon, "X1 ; REST (OF LINE\n"), "{X}000BBB{1}000040{ }000000{; REST (OF LINE}000060\n");
+  EXPECT_EQ(ColoursOf(semicolon, "X1 ; REST (OF LINE\n"), "{X}000BBB{1}000040{ }000000{; REST (OF LINE}000060\n");
 }
 
 TEST(NcColouriserRules, MultiLineCommentsCarryTheirStateToTheNextLines) {
   NcSyntax syntax = RuleSyntax();
   syntax.multi_line_comments = true;
-  EXPECT_EQ(Colours(syntax, "X1 /* OPEN\nSTILL X2\nEND */ X3\n"),
+  EXPECT_EQ(ColoursOf(syntax, "X1 /* OPEN\nSTILL X2\nEND */ X3\n"),
             "{X}000BBB{1}000040{ }000000{/* OPEN}000060 ...\n"
             "{STILL X2}000060 ...\n"
             "{END */}000060{ }000000{X}000BBB{3}000040\n");
   syntax.multi_line_comments = false;  // "/" is then the block-skip mark only at the line's start
-  EXPECT_EQ(Colours(syntax, "X1 /* OPEN\n"), "{X}000BBB{1}000040{ /* OPEN}000000\n");
+  EXPECT_EQ(ColoursOf(syntax, "X1 /* OPEN\n"), "{X}000BBB{1}000040{ /* OPEN}000000\n");
 }
 
 TEST(NcColouriserRules, TheSkipMarkFollowsTheBlockNumberOnlyWhenTheTypeSaysSo) {
   NcSyntax syntax = RuleSyntax();
-  EXPECT_EQ(Colours(syntax, "  /N10 X1\nN20 /X1\n"),
+  EXPECT_EQ(ColoursOf(syntax, "  /N10 X1\nN20 /X1\n"),
             "{  }000000{/}000060{N10}000030{ }000000{X}000BBB{1}000040\n"
             "{N20}000030{ /}000000{X}000BBB{1}000040\n");
   syntax.block_skip_after = true;
   syntax.block_skip = "/;";
-  EXPECT_EQ(Colours(syntax, "N20 ;X1\n"), "{N20}000030{ }000000{;}000060{X}000BBB{1}000040\n");
+  EXPECT_EQ(ColoursOf(syntax, "N20 ;X1\n"), "{N20}000030{ }000000{;}000060{X}000BBB{1}000040\n");
 }
 
 TEST(NcColouriserRules, BlockNumbersStandAtTheLineStartAloneOrAfterN) {
-  EXPECT_EQ(Colours(RuleSyntax(), "12 X1\n12X1\nX1 N5\n"),
+  EXPECT_EQ(ColoursOf(RuleSyntax(), "12 X1\n12X1\nX1 N5\n"),
             "{12}000030{ }000000{X}000BBB{1}000040\n"
             "{12}000040{X}000BBB{1}000040\n"
             "{X}000BBB{1}000040{ N}000000{5}000040\n");
@@ -197,18 +197,18 @@ TEST(NcColouriserRules, BlockNumbersStandAtTheLineStartAloneOrAfterN) {
 TEST(NcColouriserRules, ModalColoursTakeTheGWordsAndMacroVariablesTheirOwnColour) {
   NcSyntax syntax = RuleSyntax();
   syntax.modal = true;
-  EXPECT_EQ(Colours(syntax, "G01 #12=-3.5 AG1\n"),
+  EXPECT_EQ(ColoursOf(syntax, "G01 #12=-3.5 AG1\n"),
             "{G01}000070{ }000000{#12}000080{=-}000000{3.5}000040{ AG}000000{1}000040\n");
 }
 
 TEST(NcColouriserRules, WithoutColoursInBlocksOnlyTheFrameAndEntireLineEntriesAreColoured) {
   NcSyntax syntax = RuleSyntax();
   syntax.in_block = false;
-  EXPECT_EQ(Colours(syntax, "N1 G1 X5 (C)\nN2 % X5\n"),
+  EXPECT_EQ(ColoursOf(syntax, "N1 G1 X5 (C)\nN2 % X5\n"),
             "{N1}000030{ G1 X5 }000000{(C)}000060\n"
             "{N2 % X5}000EEE\n");
   syntax.use = false;
-  EXPECT_EQ(Colours(syntax, "N1 G1 (C)\n\n"), "{N1 G1 (C)}000000\n\n");
+  EXPECT_EQ(ColoursOf(syntax, "N1 G1 (C)\n\n"), "{N1 G1 (C)}000000\n\n");
 }
 
 // Whatever bytes a file holds, the spans cover each line once, in order.

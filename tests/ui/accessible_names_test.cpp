@@ -23,7 +23,7 @@ namespace {
 
 // What the control's name must be: the label's text, else its own, else an
 // icon button's tooltip; empty when the control shows none.
-QString ExpectedName(const WControl& control) {
+QString ExpectedAccessibleName(const WControl& control) {
   if (control.Label() != nullptr && !control.Label()->Text().empty()) {
     return ui::AccessibleText(ui::ToQt(control.Label()->Text()));
   }
@@ -55,7 +55,7 @@ TEST(AccessibleNames, EveryLabelledControlOfEveryPageIsNamedByItsLabel) {
     SCOPED_TRACE(page->GetTitle(true));
     for (const WControl* control : page->Controls()) {
       QWidget* widget = ui::WidgetOf(control);
-      QString expected = ExpectedName(*control);
+      QString expected = ExpectedAccessibleName(*control);
       if (widget == nullptr || expected.isEmpty()) continue;
       EXPECT_EQ(widget->accessibleName().toStdString(), expected.toStdString())
           << "control " << control->TextId() << " " << control->ControlName();
