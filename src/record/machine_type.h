@@ -50,6 +50,7 @@ class GMachineType {
   SettingValues& Values() { return values_; }
   const SettingValues& Values() const { return values_; }
   ColourList& Colours() { return colours_; }
+  const ColourList& Colours() const { return colours_; }
   ToolTable& MillTools() { return mill_tools_; }
   ToolTable& TurnTools() { return turn_tools_; }
   GMacroLibrary& Macros() { return macros_; }

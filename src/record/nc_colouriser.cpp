@@ -93,7 +93,7 @@ NcSyntax NcSyntaxOf(const GMachineType& type) {
   syntax.in_block = values.Bool(schema::kInBlock);
   syntax.modal = values.Bool(schema::kUseModalColors);
   for (int i = 0; i < kNcFixedColours; ++i) syntax.fixed[i] = values.Colour(schema::kFixColor, i) & 0xFFFFFF;
-  syntax.entries = const_cast<GMachineType&>(type).Colours().Entries();
+  syntax.entries = type.Colours().Entries();
   syntax.comment_start = values.Char(schema::kCommentStart);
   syntax.comment_end = values.Char(schema::kCommentEnd);
   syntax.block_skip = values.Text(schema::kBlockSkip);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 #include "record/machine_type.h"
 #include "record/nc_sample_programs.h"
@@ -36,15 +37,16 @@ class TemplateColours : public ::testing::Test {
  protected:
   test::TempDir dir;
 
-  NcColouriser Template(const std::string& name) {
+  std::unique_ptr<GMachineType> TemplateType(const std::string& name) {
     std::string path = dir.File(name + ".mac");
     std::filesystem::copy_file(std::string(PREFIG_SOURCE_DIR) + "/resources/Templates/" + name + ".TYP", path);
-    GMachineType type(path);
+    auto type = std::make_unique<GMachineType>(path);
     TypeContext context;
     context.load = LoadContext{.language = "en-US", .program_directory = dir.path(), .data_directory = dir.path()};
-    EXPECT_TRUE(type.Load(context));
-    return NcColouriser(NcSyntaxOf(type));
+    EXPECT_TRUE(type->Load(context));
+    return type;
   }
+  NcColouriser Template(const std::string& name) { return NcColouriser(NcSyntaxOf(*TemplateType(name))); }
 };
 
 TEST_F(TemplateColours, AnIsoMillingProgramInTheIsoMillColours) {
@@ -126,6 +128,14 @@ TEST_F(TemplateColours, TheFormulasTypeColoursItsFunctionsAndVariables) {
 {  T}000000{1}800000{  Face mill D}000000{50}800000
 {  T}000000{2}800000{  Drill D}000000{8.5}800000
 )");
+}
+
+TEST_F(TemplateColours, EachTemplateShowsTheSampleOfItsBasicType) {
+  EXPECT_EQ(NcSampleFor(TemplateType("ISO Mill").get()), NcSample::kMilling);
+  EXPECT_EQ(NcSampleFor(TemplateType("Haas Lathe").get()), NcSample::kTurning);
+  EXPECT_EQ(NcSampleFor(TemplateType("HEIDENHAIN").get()), NcSample::kHeidenhain);
+  EXPECT_EQ(NcSampleFor(TemplateType("Formulas").get()), NcSample::kText);
+  EXPECT_EQ(NcSampleFor(nullptr), NcSample::kMilling);
 }
 
 // A table with distinct colours so that every rule shows which it was.
