@@ -28,6 +28,7 @@ enum class ControlKind {
   kSlider,
   kSwatchRow,
   kPicture,
+  kNcPreview,
 };
 
 // What a bound control edits: a setting, or one member of a numbered family

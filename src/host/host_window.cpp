@@ -15,6 +15,7 @@
 
 #include "host/open_filter.h"
 #include "host/prefig_module.h"
+#include "host/program_view.h"
 #include "host/sample_program.h"
 #include "host/screenshots.h"
 #include "module/host_interface.h"
@@ -56,7 +57,7 @@ HostWindow::HostWindow(PrefigModule& module, GPrefiguration& record, GDncConfig*
     : module_(module),
       record_(record),
       dnc_config_(dnc_config),
-      editor_(new QPlainTextEdit(this)),
+      editor_(new ProgramView(this)),
       log_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("hostWindow"));
   setWindowTitle(QStringLiteral("Prefig host - %1").arg(QString::fromStdString(record.Path())));
@@ -151,6 +152,7 @@ void HostWindow::OpenProgramFile(const QString& path) {
   }
   editor_->setPlainText(QString::fromUtf8(program.readAll()));
   Log(QStringLiteral("Opened %1").arg(path));
+  if (int marked = editor_->SyncLineCount(); marked > 0) Log(QStringLiteral("%1 synchronisation lines").arg(marked));
 }
 
 void HostWindow::CheckPassword() {
@@ -170,17 +172,20 @@ void HostWindow::OpenFiveAxis() {
   }
 }
 
-int HostWindow::SaveScreenshots(const QString& directory) {
-  int written = SaveDialogPictures(directory, QStringLiteral("settings"), [this] { OpenSettings(-1); });
-  written += SaveDialogPictures(directory, QStringLiteral("password"), [this] { module_.CheckCfgPass(""); });
+int HostWindow::SaveScreenshots(const QString& directory, const QString& suffix) {
+  int written = SaveDialogPictures(
+      directory, QStringLiteral("settings"), [this] { OpenSettings(-1); }, suffix);
+  written += SaveDialogPictures(
+      directory, QStringLiteral("password"), [this] { module_.CheckCfgPass(""); }, suffix);
   for (int type : {0, 8, 10}) {
     std::string definition = FormatFiveAxisRecord(ScreenshotFiveAxisRecord(type));
-    written += SaveDialogPictures(directory, QStringLiteral("5axis-type-%1").arg(type),
-                                  [&] { module_.Run5AxisMchSetup(definition, nullptr); });
+    written += SaveDialogPictures(
+        directory, QStringLiteral("5axis-type-%1").arg(type), [&] { module_.Run5AxisMchSetup(definition, nullptr); },
+        suffix);
   }
   show();
   QApplication::processEvents();
-  if (grab().save(QDir(directory).filePath(QStringLiteral("host.png")))) ++written;
+  if (grab().save(QDir(directory).filePath(QStringLiteral("host%1.png").arg(suffix)))) ++written;
   return written;
 }
 
@@ -202,6 +207,7 @@ void HostWindow::ApplySettings() {
                .arg(QString::fromStdString(current->Description()),
                     QString::fromStdString(current->Values().Text(schema::kSaveExt)));
   }
+  editor_->ApplyType(CurrentType());
   statusBar()->showMessage(QStringLiteral("Font %1, tab width %2, machine type %3")
                                .arg(QFontInfo(font).family())
                                .arg(values.Int(schema::kTabChars))

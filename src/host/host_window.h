@@ -12,6 +12,7 @@ class GPrefiguration;
 namespace prefig::host {
 
 class PrefigModule;
+class ProgramView;
 
 // The editor stand-in: a sample NC program in an editor that follows the
 // settings, a log of what the module sends, and menus that call the module.
@@ -29,8 +30,9 @@ class HostWindow : public QMainWindow {
   void CheckPassword();
   // The 5-axis machines, opened on the current machine type's definition.
   void OpenFiveAxis();
-  // A PNG of every settings page and of the password dialog; the number written.
-  int SaveScreenshots(const QString& directory);
+  // A PNG of every settings page and of the password dialog; the number
+  // written. `suffix` ends every file name ("-dark" for a second set).
+  int SaveScreenshots(const QString& directory, const QString& suffix = QString());
   void Log(const QString& line);
 
  protected:
@@ -45,7 +47,7 @@ class HostWindow : public QMainWindow {
   PrefigModule& module_;
   GPrefiguration& record_;
   GDncConfig* dnc_config_;
-  QPlainTextEdit* editor_;
+  ProgramView* editor_;
   QPlainTextEdit* log_;
 };
 

@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
 
 #include "context/config_path_handler.h"
+#include "host/dark_palette.h"
 #include "host/host_window.h"
 #include "host/prefig_module.h"
 #include "module/module_state.h"
@@ -37,10 +39,17 @@ int main(int argc, char** argv) {
                             QStringLiteral("Act as if the NC program database could store machine types."));
   QCommandLineOption no_dnc(QStringLiteral("no-dnc"),
                             QStringLiteral("Act as an editor without a DNC client: no DNC configuration object."));
-  options.addOptions({config, page, screenshots, quiver, no_dnc});
+  QCommandLineOption dark(QStringLiteral("dark"),
+                          QStringLiteral("Run in a dark palette, as a desktop in dark mode shows it; screenshots are "
+                                         "then named *-dark.png."));
+  options.addOptions({config, page, screenshots, quiver, no_dnc, dark});
   options.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("An NC program to open (as the desktop does)."),
                                 QStringLiteral("[FILE]"));
   options.process(application);
+  if (options.isSet(dark)) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(prefig::host::DarkPalette());
+  }
 
   // A configuration folder of its own: the paths resolve as if the editor
   // lived there, so every configuration directory is a subfolder of it.
@@ -81,7 +90,7 @@ int main(int argc, char** argv) {
   prefig::host::HostWindow window(module, record, options.isSet(no_dnc) ? nullptr : &dnc_config);
   if (options.isSet(screenshots)) {
     QString directory = options.value(screenshots);
-    int written = window.SaveScreenshots(directory);
+    int written = window.SaveScreenshots(directory, options.isSet(dark) ? QStringLiteral("-dark") : QString());
     std::printf("%d pictures written to %s\n", written, qPrintable(QDir(directory).absolutePath()));
     return written > 0 ? 0 : 1;
   }

@@ -12,6 +12,7 @@
 #include "controls/file_name_field.h"
 #include "controls/font_sample.h"
 #include "controls/header_ctrl.h"
+#include "controls/nc_preview.h"
 #include "controls/picture.h"
 #include "controls/push_button.h"
 #include "controls/slider.h"
@@ -60,6 +61,7 @@ const char* KindName(const WControl& control) {
     case ControlKind::kList: return "list";
     case ControlKind::kIcon:
     case ControlKind::kPicture: return "picture";
+    case ControlKind::kNcPreview: return "preview";
     case ControlKind::kFontSample: return "font";
     case ControlKind::kSlider: return "slider";
     case ControlKind::kSwatchRow: return "swatches";
@@ -124,6 +126,7 @@ std::string LiveValueText(const WControl& control) {
     case ControlKind::kSlider: return std::to_string(static_cast<const WSlider&>(control).Position());
     case ControlKind::kSwatchRow: return SwatchesText(static_cast<const WSwatchRow&>(control));
     case ControlKind::kPicture: return static_cast<const WPicture&>(control).Name();
+    case ControlKind::kNcPreview: return NcPreviewSummary(static_cast<const WNcPreview&>(control));
     default: return control.Text();
   }
 }

@@ -16,6 +16,10 @@ struct Setting;
 // its item value (the colour 0x00BBGGRR in the low 24 bits, the flags for
 // trailing letters, trailing digits and the entire line in bits 24 to 26)
 // and the row at which the page shows it.
+inline constexpr uint32_t kColourTrailingLetters = 0x1000000;
+inline constexpr uint32_t kColourTrailingDigits = 0x2000000;
+inline constexpr uint32_t kColourEntireLine = 0x4000000;
+
 struct UserColour {
   std::string text;
   int32_t item = 0;

@@ -164,7 +164,7 @@ bool GMachineType::Load(const TypeContext& context) {
   return valid_;
 }
 
-void GMachineType::RebuildChannelParser() {
+ChannelSettings GMachineType::ChannelParserSettings() const {
   ChannelSettings settings;
   settings.mode = values_.Int(kMultiChannelMode);
   settings.by_channel_numbers = values_.Bool(kSyncUsingChNo);
@@ -175,8 +175,10 @@ void GMachineType::RebuildChannelParser() {
   settings.comment_start = values_.Char(kCommentStart);
   settings.comment_end = values_.Char(kCommentEnd);
   settings.block_skip = values_.Text(kBlockSkip);
-  channel_parser_ = GChannelParser(settings);
+  return settings;
 }
+
+void GMachineType::RebuildChannelParser() { channel_parser_ = GChannelParser(ChannelParserSettings()); }
 
 bool GMachineType::Save() {
   if (!valid_) return true;

@@ -53,6 +53,7 @@ class GMachineType {
   SettingValues& Values() { return values_; }
   const SettingValues& Values() const { return values_; }
   ColourList& Colours() { return colours_; }
+  const ColourList& Colours() const { return colours_; }
   ToolTable& MillTools() { return mill_tools_; }
   ToolTable& TurnTools() { return turn_tools_; }
   GMacroLibrary& Macros() { return macros_; }
@@ -69,6 +70,8 @@ class GMachineType {
   // settings were saved into the type.
   const GChannelParser& ChannelParser() const { return channel_parser_; }
   void RebuildChannelParser();
+  // What the channel parser is built from: the stored settings.
+  ChannelSettings ChannelParserSettings() const;
 
   const std::string& Name() const;         // TYPENAME
   const std::string& Description() const;  // DESCRIPTION

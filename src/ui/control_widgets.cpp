@@ -38,16 +38,20 @@
 #include "controls/file_name_field.h"
 #include "controls/font_sample.h"
 #include "controls/header_ctrl.h"
+#include "controls/nc_preview.h"
 #include "controls/picture.h"
 #include "controls/push_button.h"
 #include "controls/slider.h"
 #include "controls/spin_value.h"
 #include "controls/swatch_row.h"
+#include "ui/accessible_names.h"
 #include "ui/icons.h"
+#include "ui/nc_preview_box.h"
+#include "ui/palette_contrast.h"
 #include "ui/qt_font.h"
 #include "ui/qt_text.h"
-#include "ui/site_lock_marker.h"
 #include "ui/setting_marks.h"
+#include "ui/site_lock_marker.h"
 
 namespace prefig::ui {
 namespace {
@@ -78,6 +82,7 @@ class Adapter : public QObject, public ControlView {
     Show();
     ShowSiteLock(control_, widget_);
     RefreshMarks(control_);
+    NameForScreenReaders(control_, widget_);
   }
 
  protected:
@@ -100,7 +105,13 @@ class TypedAdapter : public Adapter {
 class StaticAdapter : public TypedAdapter<WStatic, QLabel> {
  public:
   using TypedAdapter::TypedAdapter;
-  void Show() override { view_->setText(ToQt(model_.Text())); }
+  void Show() override {
+    view_->setText(ToQt(model_.Text()));
+    // A label names its control for screen readers.
+    if (QWidget* buddy = view_->buddy(); buddy != nullptr && !model_.Text().empty()) {
+      buddy->setAccessibleName(AccessibleText(view_->text()));
+    }
+  }
 };
 
 class CheckAdapter : public TypedAdapter<WAutoCheckbox, QCheckBox> {
@@ -431,11 +442,11 @@ class SwatchAdapter : public TypedAdapter<WColorIndicator, Swatch> {
 
 // A 16 by 16 square: a transparent outer ring, a grey one, the colour inside,
 // so that a colour like the list's background still shows its edge.
-QIcon SwatchIcon(Rgba colour) {
+QIcon SwatchIcon(Rgba colour, const QPalette& palette) {
   QPixmap square(16, 16);
   square.fill(Qt::transparent);
   QPainter painter(&square);
-  painter.fillRect(1, 1, 14, 14, QColor(0x60, 0x60, 0x60));
+  painter.fillRect(1, 1, 14, 14, SwatchFrame(palette));
   painter.fillRect(2, 2, 12, 12, QColor(colour.red, colour.green, colour.blue));
   painter.end();
   return QIcon(square);
@@ -474,7 +485,7 @@ class ListAdapter : public TypedAdapter<WHeaderCtrl, QTreeWidget> {
     for (size_t i = 0; i < rows.size(); ++i) {
       QTreeWidgetItem* item = view_->topLevelItem(static_cast<int>(i));
       ShowRow(item, rows[i]);
-      item->setIcon(0, i < swatches.size() ? SwatchIcon(swatches[i]) : QIcon());
+      item->setIcon(0, i < swatches.size() ? SwatchIcon(swatches[i], view_->palette()) : QIcon());
     }
     view_->setCurrentItem(model_.Selected() >= 0 ? view_->topLevelItem(model_.Selected()) : nullptr);
     Widths();
@@ -587,7 +598,7 @@ class SwatchRowBox : public QWidget {
         painter.fillRect(swatch.adjusted(-kGap, -kGap, kGap, kGap), frame);
       }
       Rgba c = model_.Colors()[static_cast<size_t>(i)];
-      painter.fillRect(swatch, palette().color(QPalette::Dark));
+      painter.fillRect(swatch, SwatchFrame(palette()));
       painter.fillRect(swatch.adjusted(1, 1, -1, -1), QColor(c.red, c.green, c.blue, c.alpha));
     }
   }
@@ -636,7 +647,7 @@ class PictureAdapter : public TypedAdapter<WPicture, QLabel> {
     }
     qreal ratio = view_->devicePixelRatioF();
     QPixmap picture(drawing.defaultSize() * ratio);
-    picture.fill(Qt::transparent);
+    picture.fill(DrawingGround(view_->palette()));
     QPainter painter(&picture);
     drawing.render(&painter);
     painter.end();
@@ -652,6 +663,15 @@ class IconAdapter : public TypedAdapter<WIcon, QLabel> {
   void Show() override {
     int side = view_->fontMetrics().height();
     view_->setPixmap(Icon(model_.IconName()).pixmap(QSize(side, side), view_->devicePixelRatioF()));
+  }
+};
+
+class NcPreviewAdapter : public TypedAdapter<WNcPreview, NcPreviewBox> {
+ public:
+  using TypedAdapter::TypedAdapter;
+  void Show() override {
+    view_->updateGeometry();
+    view_->update();
   }
 };
 
@@ -725,10 +745,16 @@ QWidget* CreateControlWidget(WControl& control, QWidget* parent) {
     case ControlKind::kPicture:
       widget = Bind<PictureAdapter>(static_cast<WPicture&>(control), new QLabel(parent));
       break;
+    case ControlKind::kNcPreview: {
+      auto& preview = static_cast<WNcPreview&>(control);
+      widget = Bind<NcPreviewAdapter>(preview, new NcPreviewBox(preview, parent));
+      break;
+    }
   }
   if (WStatic* label = control.Label()) {
-    auto* label_widget = Bind<StaticAdapter>(*label, new QLabel(parent));
+    auto* label_widget = new QLabel(parent);
     label_widget->setBuddy(widget);
+    Bind<StaticAdapter>(*label, label_widget);
   }
   AddResetCommand(control, widget);
   RefreshMarks(control);

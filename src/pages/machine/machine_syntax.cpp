@@ -1,6 +1,9 @@
 #include "pages/machine/machine_syntax.h"
 
+#include "ini/ini_text.h"
 #include "record/machine_type.h"
+#include "record/nc_colouriser.h"
+#include "record/nc_sample_programs.h"
 
 namespace prefig {
 namespace {
@@ -31,9 +34,10 @@ DMchMachine::DMchMachine() : WMachinePage(kTitleId, schema::kControlSyntaxPage) 
   EnableWhen(multi_line_end_, multi_line_comments_);
   UpdateOnChange({&feed_units_, &turn_path_units_});
   SetLayout(Column{
-      Group{kSyntaxGroupId,
-            {Row{Form{comment_start_, comment_end_}, Form{block_skip_, decimal_point_}}, block_skip_after_,
-             decimal_gray_key_, multi_line_comments_, Form{multi_line_start_, multi_line_end_}}},
+      Row{Group{kSyntaxGroupId,
+                {Row{Form{comment_start_, comment_end_}, Form{block_skip_, decimal_point_}}, block_skip_after_,
+                 decimal_gray_key_, multi_line_comments_, Form{multi_line_start_, multi_line_end_}}},
+          Column{preview_}},
       Group{kCodesGroupId, {Row{Form{tool_change_, feed_}, Form{tool_load_, speed_}}}},
       Group{kUnitsGroupId,
             {Row{Form{path_units_, turn_path_units_, feed_units_, turn_feed_units_, arc_type_},
@@ -50,6 +54,32 @@ void DMchMachine::OnLoad(bool) {
   for (WComboBox* list : {&path_units_, &feed_units_}) list->Show(!turning);
   for (WComboBox* list : {&turn_path_units_, &turn_feed_units_}) list->Show(turning);
   if (type != nullptr) rapid_rate_.SetText(type->Values().Text(schema::kRapidRate));
+  ShowPreview();
+}
+
+void DMchMachine::OnEdited(WControl&) { ShowPreview(); }
+
+// An empty field is shown as the type would read it back: the loader's
+// replacement for an empty comment start or block skip.
+void DMchMachine::ShowPreview() {
+  const GMachineType* type = CurrentType();
+  NcSyntax syntax = type != nullptr ? NcSyntaxOf(*type) : NcSyntax{};
+  auto first = [](const WEdit& field, const Setting& s) {
+    std::string text(ini::Trim(field.Value()));
+    if (text.empty() && s.if_empty != nullptr) text = s.if_empty;
+    return text.empty() ? '\0' : text[0];
+  };
+  syntax.comment_start = first(comment_start_, schema::kCommentStart);
+  syntax.comment_end = first(comment_end_, schema::kCommentEnd);
+  syntax.decimal = first(decimal_point_, schema::kDecimal);
+  syntax.block_skip = std::string(ini::Trim(block_skip_.Value()));
+  if (syntax.block_skip.empty() && schema::kBlockSkip.if_empty != nullptr)
+    syntax.block_skip = schema::kBlockSkip.if_empty;
+  syntax.block_skip_after = block_skip_after_.IsChecked();
+  syntax.multi_line_comments = multi_line_comments_.IsChecked();
+  syntax.multi_line_start = multi_line_start_.Value();
+  syntax.multi_line_end = multi_line_end_.Value();
+  preview_.ShowProgram(NcSampleProgram(NcSampleFor(type)), syntax);
 }
 
 void DMchMachine::OnSave() {
@@ -62,6 +92,7 @@ void DMchMachine::OnDefaults() {
   const GMachineType* type = CurrentType();
   if (type == nullptr) return;
   if (auto text = PageDefaultText(schema::kRapidRate, PlaceOf(schema::kRapidRate).context)) rapid_rate_.SetText(*text);
+  ShowPreview();
 }
 
 // The rapid rate is a speed: in the feed unit of a milling type, and per

@@ -2,6 +2,7 @@
 #include "controls/auto_checkbox.h"
 #include "controls/combo_box.h"
 #include "controls/edit.h"
+#include "controls/nc_preview.h"
 #include "controls/spin_value.h"
 #include "pages/machine/machine_page.h"
 #include "schema/control_syntax.h"
@@ -19,6 +20,9 @@ class DMchMachine : public WMachinePage {
   void OnSave() override;
   void OnDefaults() override;
   void OnUpdate() override;
+  void OnEdited(WControl& control) override;
+  // The sample program with the syntax characters the page shows.
+  void ShowPreview();
 
   WEdit comment_start_{this, 1406, schema::kCommentStart};
   WEdit comment_end_{this, 1407, schema::kCommentEnd};
@@ -51,6 +55,7 @@ class DMchMachine : public WMachinePage {
   // The backplot page owns the arc type; it stays here, hidden, as the
   // machine section's saver has always written it with this page.
   WComboBox arc_type_{this, 1417, schema::kArcType, {2578, 2579, 2580, 2581, 2582}};
+  WNcPreview preview_{this, 16200};
 };
 
 }  // namespace prefig

@@ -5,6 +5,9 @@
 #include "record/channel_parser.h"
 #include "record/channel_test_field.h"
 #include "record/machine_type.h"
+#include "record/nc_colouriser.h"
+#include "record/nc_sample_programs.h"
+#include "schema/control_syntax.h"
 
 namespace prefig {
 namespace {
@@ -48,6 +51,7 @@ WMchMultiChannel::WMchMultiChannel() : WMachinePage(kTitleId, schema::kMultiChan
             {enable_, auto_start_, Form{mode_}, by_channel_numbers_,
              Form{start_, end_, sync_, sync_number_, order_, test_line_}, Row{start_end_label_, start_end_, Stretch{}},
              Row{sync_result_label_, sync_result_, Stretch{}}}},
+      preview_,
       Stretch{},
   });
 }
@@ -99,6 +103,19 @@ void WMchMultiChannel::OnUpdate() {
   std::string line = test_line_.Value();
   start_end_.SetText(ChannelStartEndText(parser.IsStart(line), parser.IsEnd(line)));
   sync_result_.SetText(SyncResultText(parser.Evaluate(line), parser.ByChannelNumbers()));
+
+  // The marks use the type's comment characters and block skip, as the
+  // type's own parser does in the editor.
+  const GMachineType* type = CurrentType();
+  ChannelSettings marks = ShownSettings();
+  if (type != nullptr) {
+    marks.comment_start = type->Values().Char(schema::kCommentStart);
+    marks.comment_end = type->Values().Char(schema::kCommentEnd);
+    marks.block_skip = type->Values().Text(schema::kBlockSkip);
+  }
+  GChannelParser marker(marks);
+  preview_.ShowProgram(NcSampleProgram(NcSample::kTurning), type != nullptr ? NcSyntaxOf(*type) : NcSyntax{},
+                       enable_.IsChecked() ? &marker : nullptr);
 }
 
 }  // namespace prefig

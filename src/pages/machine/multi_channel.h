@@ -3,6 +3,7 @@
 #include "controls/combo_box.h"
 #include "controls/edit.h"
 #include "controls/edit_ascii.h"
+#include "controls/nc_preview.h"
 #include "pages/machine/machine_page.h"
 #include "schema/multi_channel.h"
 
@@ -40,6 +41,9 @@ class WMchMultiChannel : public WMachinePage {
   WStatic start_end_{this, ""};
   WStatic sync_result_label_{this, 1568};
   WStatic sync_result_{this, ""};
+  // A two-channel program with the lines marked where the shown method finds
+  // a synchronisation.
+  WNcPreview preview_{this, 16200};
 };
 
 }  // namespace prefig

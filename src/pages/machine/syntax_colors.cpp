@@ -6,6 +6,8 @@
 #include "ini/ini_text.h"
 #include "module/services.h"
 #include "record/machine_type.h"
+#include "record/nc_colouriser.h"
+#include "record/nc_sample_programs.h"
 #include "record/setting_io.h"
 
 namespace prefig {
@@ -44,7 +46,8 @@ DMchColors::DMchColors() : WMachinePage(kSyntaxColoursTitleId, schema::kSyntaxCo
   UpdateOnChange({&list_, &entire_line_, &add_, &remove_, &up_, &down_, &letter_colours_});
   SetLayout(Column{
       Group{kColourGroupId,
-            {Row{use_, in_block_, modal_, Stretch{}}, Row{list_, Column{choose_, add_, remove_, up_, down_, Stretch{}}},
+            {Row{use_, in_block_, modal_, Stretch{}},
+             Row{list_, Column{choose_, add_, remove_, up_, down_, Stretch{}}, Column{preview_}},
              Row{Form{text_}, Column{trailing_digits_, trailing_letters_, entire_line_}},
              Row{letter_colours_, Stretch{}}}},
   });
@@ -111,6 +114,22 @@ void DMchColors::ShowRows(int select) {
   list_.SetRows(std::move(shown));
   list_.SetSwatches(std::move(swatches));
   list_.Select(select);
+  ShowPreview();
+}
+
+void DMchColors::ShowPreview() {
+  const GMachineType* type = CurrentType();
+  NcSyntax syntax = type != nullptr ? NcSyntaxOf(*type) : NcSyntax{};
+  syntax.use = use_.IsChecked();
+  syntax.in_block = in_block_.IsChecked();
+  syntax.modal = modal_.IsChecked();
+  for (int i = 0; i < kFirstUserRow && i < static_cast<int>(rows_.size()); ++i)
+    syntax.fixed[i] = rows_[i].item & kColourBits;
+  syntax.entries.clear();
+  for (int row = kFirstUserRow; row < static_cast<int>(rows_.size()); ++row) {
+    syntax.entries.push_back({EntryText(rows_[row].text), static_cast<int32_t>(rows_[row].item), row});
+  }
+  preview_.ShowProgram(NcSampleProgram(NcSampleFor(type)), syntax);
 }
 
 void DMchColors::ShowSelection() {
@@ -152,6 +171,7 @@ void DMchColors::OnEdited(WControl& control) {
   } else if (&control == &entire_line_) {
     SetFlag(kEntireLine, entire_line_.IsChecked());
   }
+  ShowPreview();
 }
 
 void DMchColors::SetFlag(uint32_t flag, bool on) {

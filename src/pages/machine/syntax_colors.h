@@ -6,8 +6,10 @@
 #include "controls/auto_checkbox.h"
 #include "controls/edit.h"
 #include "controls/header_ctrl.h"
+#include "controls/nc_preview.h"
 #include "controls/push_button.h"
 #include "pages/machine/machine_page.h"
+#include "record/colour_list.h"
 #include "schema/syntax_colors.h"
 
 namespace prefig {
@@ -18,12 +20,13 @@ namespace prefig {
 class DMchColors : public WMachinePage {
  public:
   // The flags above the colour of an entry's item value.
-  static constexpr uint32_t kTrailingLetters = 0x1000000;
-  static constexpr uint32_t kTrailingDigits = 0x2000000;
-  static constexpr uint32_t kEntireLine = 0x4000000;
+  static constexpr uint32_t kTrailingLetters = kColourTrailingLetters;
+  static constexpr uint32_t kTrailingDigits = kColourTrailingDigits;
+  static constexpr uint32_t kEntireLine = kColourEntireLine;
   static constexpr uint32_t kColourBits = 0xFFFFFF;
   static constexpr int kFirstUserRow = 14;
   static constexpr int kRowsMax = 256;
+  static constexpr int kPreviewLabelId = 16200;
 
   DMchColors();
 
@@ -49,6 +52,8 @@ class DMchColors : public WMachinePage {
   void Move(int step);
   void AddLetterColours();
   void SetFlag(uint32_t flag, bool on);
+  // The sample program in the colours the page shows, saved or not.
+  void ShowPreview();
 
   WAutoCheckbox use_{this, 1273, schema::kUse};
   WAutoCheckbox in_block_{this, 1274, schema::kInBlock};
@@ -64,6 +69,7 @@ class DMchColors : public WMachinePage {
   WAutoCheckbox trailing_letters_{this, 1275};
   WAutoCheckbox entire_line_{this, 1277};
   WPushButton letter_colours_{this, 1279, [this] { AddLetterColours(); }};
+  WNcPreview preview_{this, kPreviewLabelId};
 
   // Rows 0 to 13 the fixed colours, then the user's entries as shown.
   std::vector<Entry> rows_;
