@@ -208,13 +208,18 @@ std::optional<SettingValue> ValueAsShown(const WControl& control, const SettingV
   return AsShown(control, s, HeldValue(*held, s, control.BoundMember()));
 }
 
-bool DiffersFromDefault(const WControl& control, const SettingValues* held, const LoadContext& context) {
+bool DiffersFromDefault(const WControl& control, const SettingValues* held, const LoadContext& context,
+                        const std::optional<SettingValue>& instead) {
   std::optional<SettingValue> now = ValueAsShown(control, held);
   if (!now) return false;
   const Setting& s = *control.BoundSetting();
-  std::optional<std::string> text = PageDefaultText(s, context, control.BoundMember());
-  if (!text) return false;
-  return FormatValue(s, *now) != FormatValue(s, AsShown(control, s, ParseValue(s, *text)));
+  std::optional<SettingValue> fallback = instead;
+  if (!fallback) {
+    std::optional<std::string> text = PageDefaultText(s, context, control.BoundMember());
+    if (!text) return false;
+    fallback = ParseValue(s, *text);
+  }
+  return FormatValue(s, *now) != FormatValue(s, AsShown(control, s, *fallback));
 }
 
 }  // namespace prefig

@@ -41,8 +41,10 @@ std::optional<SettingValue> ValueAsShown(const WControl& control, const SettingV
 
 // Whether a bound control differs from the page's default, both taken as
 // the control shows them (a per-cent spin, a clamped index compare as the
-// user sees them), with ValueAsShown's `held`. False when Default leaves
-// the control alone.
-bool DiffersFromDefault(const WControl& control, const SettingValues* held, const LoadContext& context);
+// user sees them), with ValueAsShown's `held`. `instead` is the default
+// that Default gives in place of the page's (the site's value). False when
+// Default leaves the control alone.
+bool DiffersFromDefault(const WControl& control, const SettingValues* held, const LoadContext& context,
+                        const std::optional<SettingValue>& instead = std::nullopt);
 
 }  // namespace prefig

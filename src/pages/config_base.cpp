@@ -188,17 +188,19 @@ bool WConfigBase::IsModified(const WControl& control) {
   const Setting* setting = control.BoundSetting();
   if (setting == nullptr) return false;
   SettingPlace place = PlaceOf(*setting);
-  if (place.values == nullptr) return false;
-  return DiffersFromDefault(control, HoldsItsValues() ? nullptr : place.values, place.context);
+  // A locked control shows the site's value, which is its default.
+  if (place.values == nullptr || control.IsLocked()) return false;
+  return DiffersFromDefault(control, HoldsItsValues() ? nullptr : place.values, place.context,
+                            SiteDefaultOf(control, place));
 }
 
 bool WConfigBase::ResetControl(WControl& control) {
   const Setting* setting = control.BoundSetting();
-  if (setting == nullptr || !HoldsItsValues() || !CanBind(control)) return false;
-  LoadContext context = PlaceOf(*setting).context;
-  if (!PageDefaultText(*setting, context, control.BoundMember())) return false;
+  if (setting == nullptr || !HoldsItsValues() || !CanBind(control) || control.IsLocked()) return false;
+  SettingPlace place = PlaceOf(*setting);
+  if (!PageDefaultText(*setting, place.context, control.BoundMember())) return false;
   if (!IsModified(control)) return true;
-  DefaultControl(control, context);
+  if (!DefaultFromSite(control, place)) DefaultControl(control, place.context);
   ControlEdited(control);
   return true;
 }

@@ -20,15 +20,22 @@ std::optional<ControlLock> SiteLockOf(const Setting& s, int member, const Settin
   return std::nullopt;
 }
 
-bool DefaultFromSite(WControl& control, const SettingPlace& place) {
+std::optional<SettingValue> SiteDefaultOf(const WControl& control, const SettingPlace& place) {
   const Setting* s = control.BoundSetting();
-  if (place.site == nullptr || s == nullptr || s->kind == Kind::kFont) return false;
+  if (place.site == nullptr || s == nullptr || s->kind == Kind::kFont || InScope(s->scope, Scope::kDnc)) {
+    return std::nullopt;
+  }
   std::optional<std::string_view> text = place.site->Value(s->section, KeyName(*s, control.BoundMember()));
-  if (!text) return false;
-  std::optional<SettingValue> value = DecodeStored(*s, *text);
-  if (!value || InScope(s->scope, Scope::kDnc)) return false;
-  SettingValues shown(InScope(s->scope, Scope::kMain) ? Scope::kMain : Scope::kType);
-  shown.SetValue(*s, std::move(*value), control.BoundMember());
+  if (!text) return std::nullopt;
+  return DecodeStored(*s, *text);
+}
+
+bool DefaultFromSite(WControl& control, const SettingPlace& place) {
+  std::optional<SettingValue> value = SiteDefaultOf(control, place);
+  if (!value) return false;
+  const Setting& s = *control.BoundSetting();
+  SettingValues shown(InScope(s.scope, Scope::kMain) ? Scope::kMain : Scope::kType);
+  shown.SetValue(s, std::move(*value), control.BoundMember());
   LoadControl(control, shown);
   return true;
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "controls/combo_box.h"
 #include "controls/edit.h"
 #include "controls/spin_value.h"
 #include "pages/config_base.h"

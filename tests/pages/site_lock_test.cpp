@@ -87,6 +87,25 @@ TEST_F(SiteLockPages, SiteDefaultIsReadAndOkLeavesTheUserFileWithoutIt) {
   EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "SYSTEM", "TABCHARS"), "6");
 }
 
+// The modified mark and "Reset to default" follow what Default gives: the
+// site's value is not a change, and a locked control has nothing to reset.
+TEST_F(SiteLockPages, ModifiedAndResetMeasureAgainstTheSiteValue) {
+  DGlobal page;
+  page.ShowPage(true);
+  auto& tab = BoundControl<WSpinValue>(page, schema::kTabChars);
+  EXPECT_FALSE(page.IsModified(tab));
+  tab.UserEdit("8");  // the program's own default is a change here
+  EXPECT_TRUE(page.IsModified(tab));
+  EXPECT_TRUE(page.ResetControl(tab));
+  EXPECT_EQ(tab.Text(), "4");
+  EXPECT_FALSE(page.IsModified(tab));
+
+  auto& beep = BoundControl<WAutoCheckbox>(page, schema::kWarningBeep);
+  EXPECT_FALSE(page.IsModified(beep));
+  EXPECT_FALSE(page.ResetControl(beep));
+  EXPECT_FALSE(beep.IsChecked());
+}
+
 TEST_F(SiteLockPages, LockedCheckBoxShowsTheSiteValueAndRefusesEditDefaultAndSave) {
   ASSERT_EQ(test::StoredValue(configuration.MainIniPath(), "SYSTEM", "WARNINGBEEP"), "Yes");
   DGlobal page;
