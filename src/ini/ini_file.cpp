@@ -147,7 +147,7 @@ bool GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_vi
     if (!LoadText(nullptr)) {
       LogLine("INI   : Change of [%.*s] dropped, '%s' cannot be read", static_cast<int>(section.size()), section.data(),
               path_.c_str());
-      return Failed(EIO);
+      return Failed(UnreadableError());
     }
     if (ini::ApplyEdit(cache_, &index_, kind, section, key, clean)) {
       changed_ = true;
@@ -161,11 +161,14 @@ bool GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_vi
   if (!text) {
     LogLine("INI   : Change of [%.*s] dropped, '%s' cannot be read", static_cast<int>(section.size()), section.data(),
             path_.c_str());
-    return Failed(EIO);
+    return Failed(UnreadableError());
   }
   if (!ini::ApplyEdit(scratch_, nullptr, kind, section, key, clean)) return true;
   return WriteOut(scratch_);
 }
+
+// A folder in the file's place is the common case worth naming.
+int GIniFile::UnreadableError() const { return platform::IsDirectory(path_) ? EISDIR : EIO; }
 
 bool GIniFile::Failed(int error) {
   if (write_error_ == 0) write_error_ = error;

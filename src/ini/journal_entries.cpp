@@ -188,8 +188,10 @@ std::optional<GJournal::Entry> GJournal::ReadEntry(int number, std::string* reas
 }
 
 int GJournal::Commit(std::vector<platform::FileChange> changes, const std::string& program) {
+  failed_path_.clear();
   if (changes.empty()) return 0;
   if (int error = platform::CreateDirectoryPath(folder_)) {
+    failed_path_ = folder_;
     LogLine("JRNL  : Could not create the journal %s: %s", folder_.c_str(), std::strerror(error));
     return error;
   }
@@ -213,6 +215,7 @@ int GJournal::CommitLocked(std::vector<platform::FileChange>& changes, const std
     platform::ReadStatus status = platform::ReadWholeFileDirectly(change.path, before);
     if (status != platform::ReadStatus::kOk && status != platform::ReadStatus::kMissing) {
       LogLine("JRNL  : Save refused, %s cannot be read", change.path.c_str());
+      failed_path_ = change.path;
       return EIO;
     }
     bool existed = status == platform::ReadStatus::kOk;
@@ -252,6 +255,7 @@ int GJournal::CommitLocked(std::vector<platform::FileChange>& changes, const std
   if (error != 0) {
     LogLine("JRNL  : Save refused, no journal entry in %s: %s", folder_.c_str(), std::strerror(error));
     RemoveTree(unfinished);
+    failed_path_ = folder_;
     return error;
   }
   if (durable) SyncDirectory(folder_);
@@ -270,6 +274,7 @@ int GJournal::CommitLocked(std::vector<platform::FileChange>& changes, const std
         RestoreFile(file, std::string_view(old).substr(file.offset, file.size));
       }
       RemoveTree(entry);
+      failed_path_ = change.path;
       return error;
     }
     directories.insert(platform::DirectoryOf(change.path));

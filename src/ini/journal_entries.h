@@ -39,6 +39,9 @@ class GJournal {
   // entry is made. When a file cannot be written, the ones written are
   // put back and the entry goes. Returns 0 or an errno value.
   int Commit(std::vector<platform::FileChange> changes, const std::string& program);
+  // The file (or the journal's folder) that the last failed Commit could
+  // not read or write, for the user to be told.
+  const std::string& FailedPath() const { return failed_path_; }
   // Rolls back the files of every entry that a cut-off save left
   // incomplete, and removes half-written entries. Each step is logged.
   void Recover();
@@ -63,6 +66,7 @@ class GJournal {
   int CommitLocked(std::vector<platform::FileChange>& changes, const std::string& program);
   void Prune();
 
+  std::string failed_path_;
   std::string folder_;
 };
 

@@ -74,7 +74,10 @@ class ProcessJournal : public platform::FileChangeHook {
     if (depth_ == 0) return journal_->Commit(std::move(changes), JournalProgram());
     for (const platform::FileChange& change : changes) {
       // What the save could not write is refused now, not at its end.
-      if (!change.remove && !platform::CanReplaceFile(change.path)) return EACCES;
+      if (!change.remove && !platform::CanReplaceFile(change.path)) {
+        failed_path = change.path;
+        return EACCES;
+      }
     }
     for (platform::FileChange& change : changes) {
       std::string key = NormalPath(change.path);
@@ -137,13 +140,16 @@ class ProcessJournal : public platform::FileChangeHook {
 
   GJournal* Journal() { return journal_.get(); }
   std::string program;
+  std::string failed_path;  // of the last save refused or not made
 
  private:
   int CommitPending() {
     if (pending_.Empty()) return 0;
     std::vector<platform::FileChange> changes = pending_.Take();
     if (!journal_) return ENOENT;
-    return journal_->Commit(std::move(changes), JournalProgram());
+    int error = journal_->Commit(std::move(changes), JournalProgram());
+    if (error != 0) failed_path = journal_->FailedPath();
+    return error;
   }
 
   std::unique_ptr<GJournal> journal_;
@@ -196,7 +202,15 @@ JournalTransaction::~JournalTransaction() {
 int JournalTransaction::Commit() {
   if (!open_) return 0;
   open_ = false;
-  return TheJournal().Close(false);
+  int error = TheJournal().Close(false);
+  if (error != 0) failed_path_ = TheJournal().failed_path;
+  return error;
+}
+
+void JournalTransaction::Abandon() {
+  if (!open_) return;
+  open_ = false;
+  TheJournal().Close(true);
 }
 
 }  // namespace prefig::journal

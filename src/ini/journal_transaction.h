@@ -50,8 +50,13 @@ class JournalTransaction {
   // Ends the transaction; the outermost one makes the changes. Returns 0 or
   // the errno value of the save that failed (then no file changed).
   int Commit();
+  // Ends the transaction, dropping its changes: no file changes.
+  void Abandon();
+  // After a Commit that failed: the file it could not read or write.
+  const std::string& FailedPath() const { return failed_path_; }
 
  private:
+  std::string failed_path_;
   bool open_ = true;
   int exceptions_;
 };

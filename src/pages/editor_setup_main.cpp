@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "controls/control.h"
 #include "ini/journal_transaction.h"
@@ -157,8 +160,20 @@ void DEditorSetupMain::Help() {
 
 // The machine-type pages save into their types; the types' saver then
 // writes the files of those that changed, which the host hears of. The
-// files change together, as one save of the journal, or none does.
+// files change together, as one save of the journal, or none does: then
+// the user is told which file and why, and the dialog stays open so that
+// OK can be pressed again once the cause is mended, or Cancel.
 void DEditorSetupMain::Ok() {
+  GPrefiguration* record = Module().record;
+  struct Failure {
+    std::string path;
+    int error = 0;
+  };
+  std::optional<Failure> failure;
+  auto failed = [&failure](const std::string& path, int error) {
+    if (!failure) failure = Failure{path, error != 0 ? error : EIO};
+  };
+  if (record != nullptr) record->ClearWriteError();
   journal::JournalTransaction save;
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id)) page->SaveValues();
@@ -166,19 +181,37 @@ void DEditorSetupMain::Ok() {
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id); page != nullptr && page->IsLoaded()) page->DialogAccepted();
   }
-  GPrefiguration* record = Module().record;
+  std::vector<GMachineType*> saved;
   for (GMachineType* type : SetupSession().working_types) {
     if (!type->IsChanged()) continue;
-    if (!type->Save()) {
-      LogLine("SETUP : Machine type not written to '%s': %s", type->Path().c_str(),
-              std::strerror(type->Ini().WriteError()));
-    }
-    if (record != nullptr) record->Host().machine_types_changed = true;
+    type->Ini().ClearWriteError();
+    if (!type->Save()) failed(type->Path(), type->Ini().WriteError());
+    saved.push_back(type);
   }
-  if (record != nullptr && record->WriteError() != 0) {
-    LogLine("SETUP : Settings not written to '%s': %s", record->Path().c_str(), std::strerror(record->WriteError()));
+  // The main file, held in cache mode while the dialog is open, goes with
+  // the same save.
+  if (record != nullptr && (!record->Flush() || record->WriteError() != 0)) {
+    failed(record->Path(), record->WriteError());
   }
-  if (int error = save.Commit()) LogLine("SETUP : Settings not saved, no file changed: %s", std::strerror(error));
+  if (failure) {
+    save.Abandon();
+  } else if (int error = save.Commit()) {
+    failed(save.FailedPath(), error);
+  }
+  if (failure) {
+    LogLine("SETUP : Settings not saved, '%s': %s", failure->path.c_str(), std::strerror(failure->error));
+    // Nothing reached the files: the types must be written on the next OK.
+    for (GMachineType* type : saved) type->SetChanged();
+    MessageBoxRequest notice;
+    notice.text = MessageWithText(kNotSavedId, failure->path + ": " + std::strerror(failure->error));
+    notice.caption_id = kErrorCaptionId;
+    notice.icon = MessageIcon::kStop;
+    notice.buttons = MessageButtons::kOk;
+    notice.owner = MessageOwner::kDialog;
+    GetServices().MessageBox(notice);
+    return;
+  }
+  if (record != nullptr && !saved.empty()) record->Host().machine_types_changed = true;
   EndDialog(kIdOk);
 }
 

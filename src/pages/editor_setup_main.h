@@ -29,6 +29,8 @@ class DEditorSetupMain : public ModalDialog {
   static constexpr int kHelpTextId = 345;
   static constexpr int kDefaultTextId = kDefaultButtonMessageId;
   static constexpr int kDefaultQuestionId = 13661;
+  // OK could not save: "%s" the file and the reason.
+  static constexpr int kNotSavedId = 16600;
 
   struct TreeEntry {
     PageId id;

@@ -1,0 +1,74 @@
+// The setup dialog's OK when a file cannot be written: the user is told
+// which file and why, no file changes (not the others of the same save
+// either), the dialog stays open, and OK once the cause is mended saves
+// everything, the types whose first save failed included.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "controls/spin_value.h"
+#include "pages/config_base.h"
+#include "pages/editor_setup_main.h"
+#include "pages/run_setup.h"
+#include "pages/setup_session.h"
+#include "schema/general.h"
+#include "schema/machine_general.h"
+#include "support/temp_dir.h"
+#include "support/test_configuration.h"
+#include "support/test_page.h"
+
+namespace prefig {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SetupOkFailure, AFileReplacedByAFolderIsNamedNothingChangesAndOkAgainSavesAll) {
+  test::TestConfiguration configuration;
+  GPrefiguration& record = configuration.Start();
+  ASSERT_GE(record.MachineTypes().Count(), 2);
+  std::vector<GMachineType*> list(256, nullptr);
+  int count = 0;
+  std::string blocked_path;
+  std::string other_path;
+  configuration.services.dialog_scripts.push_back([&](ModalDialog& dialog) {
+    auto& setup = dynamic_cast<DEditorSetupMain&>(dialog);
+    test::BoundControl<WSpinValue>(*setup.CurrentPage(), schema::kTabChars).UserEdit("12");
+    GMachineType* blocked = SetupSession().working_types[0];
+    GMachineType* other = SetupSession().working_types[1];
+    blocked_path = blocked->Path();
+    other_path = other->Path();
+    blocked->Values().SetText(schema::kDescription, "Blocked mill");
+    blocked->SetChanged();
+    other->Values().SetText(schema::kDescription, "Other lathe");
+    other->SetChanged();
+
+    const std::string blocked_text = test::ReadFile(blocked_path);
+    const std::string other_text = test::ReadFile(other_path);
+    const std::string main_text = configuration.MainIniText();
+    fs::remove(blocked_path);
+    fs::create_directory(blocked_path);
+    size_t boxes = configuration.services.message_boxes.size();
+    setup.Ok();
+    EXPECT_FALSE(setup.HasEnded());
+    ASSERT_EQ(configuration.services.message_boxes.size(), boxes + 1);
+    EXPECT_EQ(configuration.services.message_boxes.back().text,
+              "The settings were not saved: " + blocked_path +
+                  ": Is a directory. Mend the cause and press OK again, "
+                  "or press Cancel.");
+    EXPECT_EQ(configuration.MainIniText(), main_text);
+    EXPECT_EQ(test::ReadFile(other_path), other_text);
+
+    fs::remove(blocked_path);
+    test::WriteFile(blocked_path, blocked_text);
+    setup.Ok();
+    EXPECT_TRUE(setup.HasEnded());
+    EXPECT_EQ(configuration.services.message_boxes.size(), boxes + 1);
+  });
+  EXPECT_EQ(RunSetupSession(1, list.data(), &count, &record, nullptr), 0);
+  EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "SYSTEM", "TABCHARS"), "12");
+  EXPECT_EQ(test::StoredValue(blocked_path, "GENERAL", "DESCRIPTION"), "Blocked mill");
+  EXPECT_EQ(test::StoredValue(other_path, "GENERAL", "DESCRIPTION"), "Other lathe");
+}
+
+}  // namespace
+}  // namespace prefig
