@@ -32,7 +32,10 @@ run_one() {
   mkdir -p "$build/corpus/$target"
   # Crash files of this run only: the count before is subtracted.
   ls "$build/crashes" | grep -c "^$target-" >"$build/logs/$target.before" || true
-  "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+  # Inputs stay below FUZZ_MAX_LEN bytes (default 4096; longer seeds are
+  # cut): a reader's work grows with its input, and the largest seeds made
+  # a run a second.
+  "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="${FUZZ_MAX_LEN:-4096}" -print_final_stats=1 \
     -artifact_prefix="$build/crashes/$target-" "$build/corpus/$target" "$root/fuzz/corpus/$target" \
     >"$build/logs/$target.log" 2>&1
 }
