@@ -42,6 +42,17 @@ TEST(TypeArchive, WrittenMembersReadBackAndTooManyAreRefused) {
   EXPECT_FALSE(error.empty());
 }
 
+TEST(TypeArchive, AnArchiveOfNoMemberIsRefusedAndTheOldFileKept) {
+  test::TempDir dir;
+  std::string path = dir.File("a.zip");
+  ASSERT_EQ(WriteTypeArchive(path, {ArchiveMember{"type/A.MAC", "x"}}), "");
+  EXPECT_EQ(WriteTypeArchive(path, {}), "an archive needs a member");
+  std::string error;
+  std::optional<std::vector<ArchiveMember>> read = ReadTypeArchive(path, error);
+  ASSERT_TRUE(read) << error;
+  EXPECT_EQ(read->size(), 1u);
+}
+
 TEST(TypeImport, EveryMemberIsPlacedOrTheWholeArchiveIsRefused) {
   test::TempDir dir;
   std::vector<PathTable::Entry> folders = {{"DATA", dir.File("DATA")}};
