@@ -14,6 +14,7 @@
 
 #include <sys/stat.h>
 
+#include "context/utf8.h"
 #include "record/five_axis_files.h"
 #include "record/type_archive.h"
 #include "record/type_import.h"
@@ -43,6 +44,13 @@ std::vector<ArchiveMember> MembersOf(std::string_view text) {
     members.push_back({name, std::string(line == std::string_view::npos ? "" : part.substr(line + 1))});
   }
   return members;
+}
+
+bool IsUtf8(std::string_view text) {
+  for (size_t pos = 0, n; pos < text.size(); pos += n) {
+    if ((n = Utf8SequenceLength(text, pos)) == 0) return false;
+  }
+  return true;
 }
 
 // The configuration folders an archive's files may go to.
@@ -99,7 +107,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (WriteTypeArchive(file, written).empty()) Fail("an archive of no member was written", file);
       return 0;
     }
-    if (!WriteTypeArchive(file, written).empty()) Fail("an archive could not be written", file);
+    if (!WriteTypeArchive(file, written).empty()) {
+      // Zip names are UTF-8: a file name in another encoding is refused.
+      for (const ArchiveMember& member : written) {
+        if (!IsUtf8(member.name)) return 0;
+      }
+      Fail("an archive could not be written", file);
+    }
   } else {
     fuzz::WriteText(file, bytes);
   }
