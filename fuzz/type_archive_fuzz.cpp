@@ -108,9 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       return 0;
     }
     if (!WriteTypeArchive(file, written).empty()) {
-      // Zip names are UTF-8: a file name in another encoding is refused.
+      // Zip names are UTF-8, and an export writes only names that can be
+      // placed: others may be refused.
       for (const ArchiveMember& member : written) {
-        if (!IsUtf8(member.name)) return 0;
+        if (!IsUtf8(member.name) || WhyUnsafeMemberName(member.name)) return 0;
       }
       Fail("an archive could not be written", file);
     }
