@@ -35,7 +35,10 @@ run_one() {
   # Inputs stay below FUZZ_MAX_LEN bytes (default 4096; longer seeds are
   # cut): a reader's work grows with its input, and the largest seeds made
   # a run a second.
-  "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="${FUZZ_MAX_LEN:-4096}" -print_final_stats=1 \
+  # An input that runs longer than FUZZ_TIMEOUT seconds (default 20) is
+  # kept as a timeout file: libFuzzer's own bound is twenty minutes.
+  "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="${FUZZ_MAX_LEN:-4096}" \
+    -timeout="${FUZZ_TIMEOUT:-20}" -print_final_stats=1 \
     -artifact_prefix="$build/crashes/$target-" "$build/corpus/$target" "$root/fuzz/corpus/$target" \
     >"$build/logs/$target.log" 2>&1
 }
