@@ -72,6 +72,9 @@ void CheckFoundByAll(prefig::GIniFile& file, const std::string& section, const s
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // Each operation in direct mode replaces a real file: a short sequence
+  // keeps the runs a second up.
+  constexpr int kMaxOperations = 32;
   static const char* const kSections[] = {"A", "b", "EDITOR", "MACRO001", "INIFILEVERSION", "x y", "[sub"};
   static const char* const kKeys[] = {"K", "key", "VERSION", "TAB CHARS", "LONGKEYNAMEOF16CH", "A=B"};
   Bytes in(data, size);
@@ -86,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     direct.Open(direct_path);
     cached.Open(cached_path);
     cached.SetCached(true);
-    for (int op = 0; op < 64 && !in.empty(); ++op) {
+    for (int op = 0; op < kMaxOperations && !in.empty(); ++op) {
       uint8_t kind = in.Next();
       std::string section = Name(in, kSections, 7);
       std::string key = Name(in, kKeys, 6);

@@ -18,13 +18,6 @@ int LineAt(std::string_view text, size_t offset) {
   return 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
 }
 
-std::optional<std::string> StoredKeyValue(std::string_view text, std::string_view section, std::string_view key) {
-  std::optional<ini::SectionSpan> found = ini::FindSection(text, section);
-  std::optional<ini::KeySpan> span = found ? ini::FindKey(text, *found, key) : std::nullopt;
-  if (!span) return std::nullopt;
-  return std::string(ini::ReadValue(text, *span));
-}
-
 int KeyLine(std::string_view text, std::string_view section, std::string_view key) {
   std::optional<ini::SectionSpan> found = ini::FindSection(text, section);
   if (!found) return 1;

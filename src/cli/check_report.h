@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ini/stored_key_value.h"
+
 namespace prefig::cli {
 
 // Findings in the form compilers use, so that an editor can jump to them:
@@ -34,9 +36,7 @@ int CheckConfiguration(const std::string& root, const std::string& type, bool fi
 // The line (from 1) on which the byte at `offset` lies.
 int LineAt(std::string_view text, size_t offset);
 
-// The value of SECTION/KEY as a read of the store gives it, when the text
-// holds the key.
-std::optional<std::string> StoredKeyValue(std::string_view text, std::string_view section, std::string_view key);
+using ini::StoredKeyValue;
 
 // The line of SECTION/KEY as the store finds it; the section's header when
 // the key is not there, else 1.

@@ -11,7 +11,6 @@
 #include "cli/scratch_configuration.h"
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
-#include "ini/ini_edit.h"
 #include "ini/ini_text.h"
 #include "pages/machine_types/type_file.h"
 #include "platform/file_io.h"
@@ -19,6 +18,7 @@
 #include "record/prefiguration.h"
 #include "record/setting_io.h"
 #include "record/type_archive.h"
+#include "record/type_import.h"
 #include "schema/registry.h"
 
 namespace prefig::cli {
@@ -99,71 +99,6 @@ void ExportType(const ArchiveArgs& args) {
   for (const ArchiveMember& member : members) std::printf("%s\n", member.name.c_str());
 }
 
-// What an archive brings, each member placed; refused whole when any member
-// has no place.
-struct ImportPlan {
-  const ArchiveMember* type = nullptr;
-  const ArchiveMember* five_axis = nullptr;
-  struct Carried {
-    const ArchiveMember* member;
-    std::string path;  // where it goes
-  };
-  std::vector<Carried> files;
-};
-
-// The deepest folder on the way that exists, links followed, lies in the
-// configuration folder (or, while that is not made yet, above it).
-bool StaysInside(const std::string& folder, const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::path existing = fs::path(path).parent_path();
-  while (!fs::exists(existing, error) && existing.has_parent_path() && existing != existing.parent_path()) {
-    existing = existing.parent_path();
-  }
-  fs::path real = fs::weakly_canonical(existing, error), base = fs::weakly_canonical(folder, error);
-  auto within = [](const fs::path& inner, const fs::path& outer) {
-    return std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end()).first == outer.end();
-  };
-  return within(real, base) || within(base, real);
-}
-
-ImportPlan PlanImport(const std::vector<ArchiveMember>& members, const std::vector<PathTable::Entry>& folders) {
-  ImportPlan plan;
-  auto refuse = [](const ArchiveMember& member, const std::string& why) {
-    throw Failure("the archive cannot be imported: member \"" + member.name + "\" " + why);
-  };
-  for (const ArchiveMember& member : members) {
-    std::string_view name = member.name;
-    if (name.starts_with(kArchiveTypeFolder)) {
-      std::string_view file = name.substr(kArchiveTypeFolder.size());
-      std::string_view extension = kTypeFileExtension;
-      if (plan.type || file.find('/') != std::string_view::npos || file.size() <= extension.size() ||
-          !ini::SameName(file.substr(file.size() - extension.size()), extension))
-        refuse(member, "is not the one machine type file (type/NAME.MAC)");
-      plan.type = &member;
-    } else if (name.starts_with(kArchiveFiveAxisFolder)) {
-      if (plan.five_axis || name.substr(kArchiveFiveAxisFolder.size()) != kUserFiveAxisFileName)
-        refuse(member, "is not the one 5-axis file");
-      plan.five_axis = &member;
-    } else if (name.starts_with(kArchiveFilesFolder)) {
-      std::string_view rest = name.substr(kArchiveFilesFolder.size());
-      size_t slash = rest.find('/');
-      std::string key(rest.substr(0, slash));
-      auto folder = std::find_if(folders.begin(), folders.end(),
-                                 [&key](const PathTable::Entry& entry) { return ini::SameName(entry.key, key); });
-      if (slash == std::string_view::npos || folder == folders.end() || folder->value.empty())
-        refuse(member, "names no folder of this configuration");
-      std::string path = folder->value + std::string(rest.substr(slash));
-      if (!StaysInside(folder->value, path)) refuse(member, "leads out of its folder through a link");
-      plan.files.push_back({&member, path});
-    } else {
-      refuse(member, "has no place in a configuration");
-    }
-  }
-  if (!plan.type) throw Failure("the archive holds no machine type file (type/NAME.MAC)");
-  return plan;
-}
-
 // A file that exists is never replaced: the same bytes are used as they
 // are, other bytes get a free name beside it, as " (2)".
 std::string FreePathFor(const std::string& path, const std::string& data, bool& write) {
@@ -186,11 +121,11 @@ std::string FreePathFor(const std::string& path, const std::string& data, bool& 
 }
 
 std::string ArchiveStoredValue(std::string_view text, const Setting& s) {
-  return StoredKeyValue(text, s.section, s.key).value_or(std::string());
+  return ImportedValue(text, s.section, s.key);
 }
 
 void ArchiveSetValue(std::string& text, const Setting& s, std::string_view value) {
-  ini::ApplyEdit(text, nullptr, ini::EditKind::kSet, s.section, s.key, ini::EncodeText(value));
+  SetImportedValue(text, s.section, s.key, value);
 }
 
 bool HasTypeFiles(const std::string& directory) {
@@ -208,7 +143,9 @@ int ImportType(const ArchiveArgs& args) {
   std::string error;
   std::optional<std::vector<ArchiveMember>> members = ReadTypeArchive(platform::AbsolutePath(args.file), error);
   if (!members) throw Failure("the archive cannot be imported: " + error);
-  ImportPlan plan = PlanImport(*members, folders);
+  std::optional<TypeImportPlan> planned = PlanTypeImport(*members, folders, error);
+  if (!planned) throw Failure("the archive cannot be imported: " + error);
+  TypeImportPlan& plan = *planned;
 
   // The names the configuration has, as the editor would load it; a
   // configuration without types has none (the templates come only when
@@ -236,7 +173,7 @@ int ImportType(const ArchiveArgs& args) {
   ArchiveSetValue(text, schema::kTypeName, identifier);
   ArchiveSetValue(text, schema::kDescription, description);
   ArchiveSetValue(text, schema::kLoadOrder, std::to_string(count + 1));
-  for (ImportPlan::Carried& carried : plan.files) {
+  for (TypeImportPlan::Carried& carried : plan.files) {
     bool write = false;
     carried.path = FreePathFor(carried.path, carried.member->data, write);
     if (write && (platform::CreateDirectoryPath(platform::DirectoryOf(carried.path)) != 0 ||

@@ -183,6 +183,9 @@ void IniIndex::AfterKeyInserted(std::string_view text, const SectionSpan& sectio
     built_ = false;
     return;
   }
+  // A header that ends the text without a line end gets the key after it:
+  // the end of its name stays where it was.
+  sections_[static_cast<size_t>(number)].span.body = section.body;
   AddKey(text, static_cast<uint32_t>(number), ParseLine(text, splice.at));
 }
 

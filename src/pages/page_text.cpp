@@ -363,6 +363,8 @@ bool Edit(WControl& control, std::string_view value, std::string* error) {
     case ControlKind::kEditField:
     case ControlKind::kEditAscii: {
       auto& edit = static_cast<WEdit&>(control);
+      // A field holds one line, and no file keeps a line break in a value.
+      if (value.find_first_of("\r\n") != std::string_view::npos) return Refuse(error, "takes no line break");
       edit.UserEdit(value);
       // Blanks around a value are never stored: dropping them loses nothing.
       if (edit.Value() != ini::Trim(value))

@@ -122,9 +122,11 @@ TranslatedPattern TranslatePattern(std::string_view p) {
   if (p.find('\0') != std::string_view::npos) return fail(kNulCharacter);
 
   size_t i = 0;
+  bool after_repeat = false;  // the last thing written is one of `*`, `+`, `?`
   while (i < p.size()) {
     char c = p[i];
     Level& level = levels.back();
+    bool repeat = c == '*' || c == '+' || c == '?';
     switch (c) {
       case '\\': {
         if (i + 1 == p.size()) {  // regcomp reports the trailing backslash
@@ -184,13 +186,16 @@ TranslatedPattern TranslatePattern(std::string_view p) {
         break;
       case '*':
       case '?':
-        level.Repeat(1);
-        ere += c;
-        ++i;
-        break;
-      case '+':  // the C library makes `x+` of `xx*`
-        level.Repeat(2);
-        ere += c;
+      case '+':
+        if (after_repeat) {
+          // A run of repetitions (`x+*`, `x**`) makes the C library's
+          // compiler take time that doubles with each one; the run means
+          // what one of them means: `+` or `?` alone, else `*`.
+          if (ere.back() != c) ere.back() = '*';
+        } else {
+          level.Repeat(c == '+' ? 2 : 1);  // the C library makes `x+` of `xx*`
+          ere += c;
+        }
         ++i;
         break;
       case '{': {
@@ -212,6 +217,7 @@ TranslatedPattern TranslatePattern(std::string_view p) {
         level.Atom(1);
         ++i;
     }
+    after_repeat = repeat;
   }
 
   const Level& last = levels.back();

@@ -48,6 +48,8 @@ const char* WhyUnsafeMemberName(std::string_view name) {
 }
 
 std::string WriteTypeArchive(const std::string& path, const std::vector<ArchiveMember>& members) {
+  // libzip writes no file for an archive without members.
+  if (members.empty()) return "an archive needs a member";
   std::string temporary = path + ".new";
   int code = 0;
   ZipArchive archive(zip_open(temporary.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code));

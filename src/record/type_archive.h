@@ -31,8 +31,8 @@ struct ArchiveMember {
 // character), else why not.
 const char* WhyUnsafeMemberName(std::string_view name);
 
-// Writes the members as a new zip archive at `path` (replacing it
-// atomically); an empty text, or why it could not.
+// Writes the members (at least one) as a new zip archive at `path`
+// (replacing it atomically); an empty text, or why it could not.
 std::string WriteTypeArchive(const std::string& path, const std::vector<ArchiveMember>& members);
 
 // Reads every member, after checking all of them: names, count and sizes,

@@ -87,6 +87,24 @@ TEST(IniInvariants, IndexAgreesWithScanningAfterEveryEdit) {
   }
 }
 
+// A key written under a header that ends the text without a line end, and
+// then a section added behind: the next key of that section still goes
+// where a scan puts it (the index once took the key's line for the header).
+TEST(IniInvariants, IndexAgreesAfterAKeyUnderAHeaderThatEndsTheText) {
+  for (const char* start : {"[a]\r\nK=1\r\n  [b]", "[b]", "[b]\r\n"}) {
+    std::string scanned = start, indexed = start;
+    ini::IniIndex index;
+    const Op ops[] = {{ini::EditKind::kSet, "b", "KEY", "1"},
+                      {ini::EditKind::kSet, "EDITOR", "K", ""},
+                      {ini::EditKind::kSet, "b", "key2", "2"}};
+    for (const Op& op : ops) {
+      ini::ApplyEdit(scanned, nullptr, op.kind, op.section, op.key, op.value);
+      ini::ApplyEdit(indexed, &index, op.kind, op.section, op.key, op.value);
+      EXPECT_EQ(indexed, scanned) << start << " after " << op.section << "/" << op.key;
+    }
+  }
+}
+
 // A write touches one line: the bytes before and after it stay as they were.
 TEST(IniInvariants, WritesChangeOnlyTheEditedLineAndReadBack) {
   std::mt19937 rng(777);

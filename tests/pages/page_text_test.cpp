@@ -64,5 +64,18 @@ TEST(PageText, NewerKindsAreNamedShownEditedAndClicked) {
   EXPECT_FALSE(page_text::Click(page.picture, &error));
 }
 
+// A line break would be shown until OK, then lost by the file.
+TEST(PageText, AFieldTakesNoLineBreak) {
+  ScopedScriptedServices services;
+  KindsPage page;
+  std::string error;
+  for (const char* value : {"a\rb", "a\nb", "a\r\nb"}) {
+    EXPECT_FALSE(page_text::Edit(page.second_title, value, &error)) << value;
+    EXPECT_EQ(error, "takes no line break");
+  }
+  EXPECT_EQ(page.second_title.Value(), "");
+  EXPECT_TRUE(page_text::Edit(page.second_title, "a\tb", &error)) << error;
+}
+
 }  // namespace
 }  // namespace prefig

@@ -33,6 +33,16 @@ TEST(PatternTranslation, WritesWhatTheCLibraryUnderstands) {
   EXPECT_EQ(t.value_groups, (std::vector<int>{2}));
 }
 
+// A run of repetitions once made compiling take minutes: it is written as
+// the one repetition it means.
+TEST(PatternTranslation, ARunOfRepetitionsIsWrittenAsOne) {
+  TranslatedPattern t = TranslatePattern("a+++++b*****c??d+*?e?+f\\**g[*+]+");
+  EXPECT_EQ(t.error, "");
+  EXPECT_EQ(t.expression, "a+b*c?d*e*f\\**g[*+]+");
+  std::string many = "x" + std::string(80, '*') + "y" + std::string(40, '+') + std::string(40, '?');
+  EXPECT_EQ(TranslatePattern(many).expression, "x*y*");
+}
+
 TEST(Pattern, ValueIsTheMatchedValueGroupThatStartsFirst) {
   EXPECT_EQ(ValueOf("M<3[0-9][0-9]>($|[^0-9])", "N20 G01 M310 X5"), "310");
   EXPECT_EQ(ValueOf("(P<[0-9]+>)|(Q<[0-9]+>)", "G04 Q12"), "12");  // the first group did not take part

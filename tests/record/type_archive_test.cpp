@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "record/type_import.h"
+
 #include "support/temp_dir.h"
 
 namespace prefig {
@@ -38,6 +40,57 @@ TEST(TypeArchive, WrittenMembersReadBackAndTooManyAreRefused) {
   EXPECT_FALSE(ReadTypeArchive(path, error));
   EXPECT_FALSE(ReadTypeArchive(dir.File("missing.zip"), error));
   EXPECT_FALSE(error.empty());
+}
+
+TEST(TypeArchive, AnArchiveOfNoMemberIsRefusedAndTheOldFileKept) {
+  test::TempDir dir;
+  std::string path = dir.File("a.zip");
+  ASSERT_EQ(WriteTypeArchive(path, {ArchiveMember{"type/A.MAC", "x"}}), "");
+  EXPECT_EQ(WriteTypeArchive(path, {}), "an archive needs a member");
+  std::string error;
+  std::optional<std::vector<ArchiveMember>> read = ReadTypeArchive(path, error);
+  ASSERT_TRUE(read) << error;
+  EXPECT_EQ(read->size(), 1u);
+}
+
+TEST(TypeImport, EveryMemberIsPlacedOrTheWholeArchiveIsRefused) {
+  test::TempDir dir;
+  std::vector<PathTable::Entry> folders = {{"DATA", dir.File("DATA")}};
+  std::vector<ArchiveMember> members = {
+      {"type/Mill.mac", "[GENERAL]"}, {"5axis/User5Axis.cfg", ""}, {"files/data/sub/list.txt", "x"}};
+  std::string error;
+  std::optional<TypeImportPlan> plan = PlanTypeImport(members, folders, error);
+  ASSERT_TRUE(plan) << error;
+  EXPECT_EQ(plan->type, &members[0]);
+  EXPECT_EQ(plan->five_axis, &members[1]);
+  ASSERT_EQ(plan->files.size(), 1u);
+  EXPECT_EQ(plan->files[0].path, dir.File("DATA") + "/sub/list.txt");
+
+  std::vector<std::vector<ArchiveMember>> refused = {
+      {{"type/A.mac", ""}, {"type/B.mac", ""}},
+      {{"type/A.txt", ""}},
+      {{"type/A.mac", ""}, {"files/TOOLS/a", ""}},
+      {{"type/A.mac", ""}, {"files/DATA", ""}},
+      {{"type/A.mac", ""}, {"5axis/Other.cfg", ""}},
+      {{"type/A.mac", ""}, {"readme.txt", ""}},
+      {{"files/DATA/a", ""}},
+  };
+  for (const auto& archive : refused) {
+    error.clear();
+    EXPECT_FALSE(PlanTypeImport(archive, folders, error)) << archive.back().name;
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST(TypeImport, TheTypesValuesAreReadAndSetInItsText) {
+  std::string text = "; ours\r\n[GENERAL]\r\nTYPENAME = \"old\"\r\n";
+  EXPECT_EQ(ImportedValue(text, "general", "typename"), "old");
+  EXPECT_EQ(ImportedValue(text, "GENERAL", "DESCRIPTION"), "");
+  SetImportedValue(text, "GENERAL", "TYPENAME", "MT0002");
+  SetImportedValue(text, "GENERAL", "DESCRIPTION", "Mill (2)");
+  EXPECT_EQ(ImportedValue(text, "GENERAL", "TYPENAME"), "MT0002");
+  EXPECT_EQ(ImportedValue(text, "GENERAL", "DESCRIPTION"), "Mill (2)");
+  EXPECT_EQ(text.substr(0, 8), "; ours\r\n");
 }
 
 }  // namespace
