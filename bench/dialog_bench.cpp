@@ -152,7 +152,7 @@ bool StartHost(Host& host) {
     std::fprintf(stderr, "dialog_bench: cannot load the module: %s\n", error.c_str());
     return false;
   }
-  host.window = std::make_unique<host::HostWindow>(host.module, host.record, host.dnc_config);
+  host.window = std::make_unique<host::HostWindow>(host.module, host.record, &host.dnc_config);
   host.window->show();
   Settle();
   qApp->installEventFilter(&host.probe);
