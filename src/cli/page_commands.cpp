@@ -320,7 +320,9 @@ void AddPageCommands(CLI::App& app, int& exit_code) {
     Session steps = ParseSteps(set->remaining());
     // The files change together when the command ends, or none does.
     auto commit = [](journal::JournalTransaction& save) {
-      if (int error = save.Commit()) throw Failure(std::string("nothing saved: ") + std::strerror(error));
+      if (int error = save.Commit()) {
+        throw Failure("nothing saved, cannot write " + save.FailedPath() + ": " + std::strerror(error));
+      }
     };
     if (IsDialogName(args->page)) {
       DialogSession session(*args, std::move(steps.answers));

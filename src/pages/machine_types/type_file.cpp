@@ -68,6 +68,12 @@ std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::str
     file.WriteInt(kQuiverId.section, kQuiverId.key, 0);
     file.WriteString(kTypeName.section, kTypeName.key, identifier);
     file.SetCached(was_cached);
+    // A copy that kept the source's identity would be a second of that type.
+    if (int error = file.WriteError()) {
+      LogLine("TYPES : Could not write %s (%d)", path.c_str(), error);
+      platform::RemoveFile(path);
+      return nullptr;
+    }
   }
   auto type = std::make_unique<GMachineType>(path);
   if (!type->Load(context)) {

@@ -1,0 +1,142 @@
+// Every command that writes, against the ways a write fails: a path under a
+// regular file (the folder is missing), a folder in the file's place, and a
+// full disk (a file size limit of 0 in the child). Each must exit 2 with
+// the file and the reason, and leave every file as it was.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/run_program.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+
+namespace prefig {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Cause { kAsIs, kFullDisk };
+
+// `{dir}` in the arguments and the expected message stands for the test's
+// folder, `{root}` for the configuration that `prefig init` made in it.
+struct FailingWrite {
+  const char* name;
+  Cause cause;
+  // Made under {dir} before the command runs: a regular file when the path
+  // ends in "file" or "TYPES", else a folder.
+  std::vector<std::string> arrange;
+  std::vector<std::string> args;
+  std::string err;
+};
+
+std::string Expand(std::string text, const std::string& dir, const std::string& root) {
+  for (auto [name, value] : {std::pair<std::string, std::string>{"{dir}", dir}, {"{root}", root}}) {
+    for (size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + value.size())) {
+      text.replace(at, name.size(), value);
+    }
+  }
+  return text;
+}
+
+test::ProgramResult RunPrefig(Cause cause, const std::vector<std::string>& args) {
+  if (cause == Cause::kAsIs) return test::Prefig(args);
+  // Writes past the limit then fail with EFBIG instead of killing the
+  // child. Its error output goes through a pipe, which the limit spares;
+  // its standard output is not looked at.
+  std::vector<std::string> shell = {
+      "-c", "trap '' XFSZ; set -o pipefail; (ulimit -f 0; exec \"$0\" \"$@\") 2>&1 >/dev/null | cat >&2", PREFIG_CLI};
+  shell.insert(shell.end(), args.begin(), args.end());
+  return test::RunProgram("/bin/bash", shell);
+}
+
+// Every file under the folder with its bytes; the journal's own entries
+// are the record of saves made, so they count too.
+std::map<std::string, std::string> AllFiles(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (auto it = fs::recursive_directory_iterator(dir); it != fs::recursive_directory_iterator(); ++it) {
+    if (it->is_regular_file()) files[fs::relative(it->path(), dir).string()] = test::ReadFile(it->path().string());
+  }
+  return files;
+}
+
+const std::vector<FailingWrite>& FailingWrites() {
+  static const std::vector<FailingWrite> cases = {
+      {"ini set, folder missing", Cause::kAsIs, {"file"}, {"ini", "set", "{dir}/file/a.ini", "A", "K", "v"},
+       "prefig: cannot write {dir}/file/a.ini: Not a directory\n"},
+      {"ini set, folder in the file's place", Cause::kAsIs, {"a.ini"}, {"ini", "set", "{dir}/a.ini", "A", "K", "v"},
+       "prefig: cannot write {dir}/a.ini: Is a directory\n"},
+      {"ini set, new file on a full disk", Cause::kFullDisk, {}, {"ini", "set", "{dir}/new.ini", "A", "K", "v"},
+       "prefig: cannot write {dir}/new.ini: File too large\n"},
+      {"ini set, full disk", Cause::kFullDisk, {}, {"ini", "set", "{root}/CFG/Prefig.ini", "SYSTEM", "TABCHARS", "9"},
+       "prefig: cannot write {root}/CFG/Prefig.ini: File too large\n"},
+      {"ini delete, full disk", Cause::kFullDisk, {}, {"ini", "delete", "{root}/CFG/Prefig.ini", "SYSTEM"},
+       "prefig: cannot write {root}/CFG/Prefig.ini: File too large\n"},
+      {"paths defaults, folder missing", Cause::kAsIs, {"file"}, {"paths", "defaults", "{dir}/file/ConfigPaths.cfg"},
+       "prefig: cannot write {dir}/file/ConfigPaths.cfg: Not a directory\n"},
+      {"paths defaults, folder in the file's place", Cause::kAsIs, {"p.cfg"}, {"paths", "defaults", "{dir}/p.cfg"},
+       "prefig: cannot write {dir}/p.cfg: Is a directory\n"},
+      {"paths defaults, full disk", Cause::kFullDisk, {}, {"paths", "defaults", "{dir}/p.cfg"},
+       "prefig: cannot write {dir}/p.cfg: File too large\n"},
+      {"paths get --create, folder missing", Cause::kAsIs, {"file"},
+       {"paths", "get", "CFG", "--create", "--program", "{dir}/file/prefig-host"},
+       "prefig: cannot create {dir}/file/CFG: Not a directory\n"},
+      {"paths install, folder in the file's place", Cause::kAsIs, {"prog/ConfigPaths.cfg"},
+       {"paths", "install", "{root}/CFG/Prefig.ini", "--program", "{dir}/prog/prefig-host"},
+       "prefig: cannot install {root}/CFG/Prefig.ini as {dir}/prog/ConfigPaths.cfg: Is a directory\n"},
+      {"paths install, full disk", Cause::kFullDisk, {"prog"},
+       {"paths", "install", "{root}/CFG/Prefig.ini", "--program", "{dir}/prog/prefig-host"},
+       "prefig: cannot install {root}/CFG/Prefig.ini as {dir}/prog/ConfigPaths.cfg: File too large\n"},
+      {"manual, folder missing", Cause::kAsIs, {"file"}, {"manual", "{dir}/file/prefig.1"},
+       "prefig: cannot write {dir}/file/prefig.1: Not a directory\n"},
+      {"manual, full disk", Cause::kFullDisk, {}, {"manual", "{dir}/prefig.1"},
+       "prefig: cannot write {dir}/prefig.1: File too large\n"},
+      {"init, full disk", Cause::kFullDisk, {}, {"init", "--root", "{dir}/new"},
+       "prefig: cannot write {dir}/new/CFG/Journal: File too large\n"},
+      {"init, file in the types folder's place", Cause::kAsIs, {"new/TYPES"}, {"init", "--root", "{dir}/new"},
+       "prefig: cannot create {dir}/new/TYPES: Not a directory\n"},
+      {"init, folder in the main file's place", Cause::kAsIs, {"new/CFG/Prefig.ini"}, {"init", "--root", "{dir}/new"},
+       "prefig: cannot write {dir}/new/CFG/Prefig.ini: Is a directory\n"},
+      {"page set, full disk", Cause::kFullDisk, {}, {"page", "set", "DGlobal", "SYSTEM/TABCHARS=12", "--root", "{root}"},
+       "prefig: nothing saved, cannot write {root}/CFG/Journal: File too large\n"},
+      {"undo, full disk", Cause::kFullDisk, {}, {"undo", "--root", "{root}"},
+       "prefig: nothing restored, cannot write {root}/CFG/Journal: File too large\n"},
+      {"types import, types folder missing", Cause::kAsIs, {"other/TYPES"},
+       {"types", "import", "{dir}/type.zip", "--root", "{dir}/other"},
+       "prefig: cannot write {dir}/other/TYPES/ISO Milling.MAC: Not a directory\n"},
+  };
+  return cases;
+}
+
+TEST(WriteFailureCli, EveryWritingCommandExitsWithTheFileAndTheReasonAndChangesNothing) {
+  for (const FailingWrite& c : FailingWrites()) {
+    SCOPED_TRACE(c.name);
+    test::IsolatedHome home;
+    home.env().Set("LC_ALL", "C");
+    test::TempDir dir;
+    std::string root = dir.File("root");
+    ASSERT_EQ(test::Prefig({"init", "--root", root}).exit_code, 0);
+    ASSERT_EQ(test::Prefig({"types", "export", "1", dir.File("type.zip"), "--root", root}).exit_code, 0);
+    for (const std::string& made : c.arrange) {
+      fs::path path = dir.File(made);
+      if (path.filename() == "file" || path.filename() == "TYPES") {
+        fs::create_directories(path.parent_path());
+        test::WriteFile(path.string(), "a file");
+      } else {
+        fs::create_directories(path);
+      }
+    }
+    const std::map<std::string, std::string> before = AllFiles(dir.path());
+    std::vector<std::string> args;
+    for (const std::string& arg : c.args) args.push_back(Expand(arg, dir.path(), root));
+    test::ProgramResult result = RunPrefig(c.cause, args);
+    EXPECT_EQ(result.exit_code, 2);
+    EXPECT_EQ(result.err, Expand(c.err, dir.path(), root));
+    EXPECT_EQ(AllFiles(dir.path()), before);
+  }
+}
+
+}  // namespace
+}  // namespace prefig
