@@ -3,6 +3,7 @@
 // full disk (a file size limit of 0 in the child). Each must exit 2 with
 // the file and the reason, and leave every file as it was.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -12,6 +13,7 @@
 #include "support/run_program.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 namespace prefig {
 namespace {
@@ -136,6 +138,38 @@ TEST(WriteFailureCli, EveryWritingCommandExitsWithTheFileAndTheReasonAndChangesN
     EXPECT_EQ(result.err, Expand(c.err, dir.path(), root));
     EXPECT_EQ(AllFiles(dir.path()), before);
   }
+}
+
+// The fixes of all files are one save: a type file that cannot be written
+// keeps the main INI file's fix from being made too.
+TEST(WriteFailureCli, CheckFixThatCannotWriteOneFileFixesNone) {
+  test::IsolatedHome home;
+  home.env().Set("LC_ALL", "C");
+  std::string root = home.dir().File("root");
+  ASSERT_EQ(test::Prefig({"init", "--root", root}).exit_code, 0);
+  std::string main_ini = root + "/CFG/Prefig.ini";
+  std::string type = root + "/TYPES/ISO Mill.MAC";
+  std::string main_text = test::ReadFile(main_ini);
+  std::string type_text = test::ReadFile(type);
+  auto out_of_range = [](std::string text, const std::string& line, const std::string& replaced) {
+    size_t at = text.find(line);
+    return at == std::string::npos ? std::string() : text.replace(at, line.size(), replaced);
+  };
+  main_text = out_of_range(main_text, "TABCHARS\t= 8\r\n", "TABCHARS\t= 999\r\n");
+  type_text = out_of_range(type_text, "BASICTYPE\t= 0\r\n", "BASICTYPE\t= 77\r\n");
+  ASSERT_FALSE(main_text.empty());
+  ASSERT_FALSE(type_text.empty());
+  test::WriteFile(main_ini, main_text);
+  test::WriteFile(type, type_text);
+  EXPECT_TRUE(test::RunWithoutPrivileges(home.dir().path(), [&] {
+    for (const auto& entry : fs::directory_iterator(root + "/TYPES")) ::chmod(entry.path().c_str(), 0444);
+    ::chmod((root + "/TYPES").c_str(), 0555);
+    test::ProgramResult result = test::Prefig({"check", "--fix", "--root", root});
+    return result.exit_code == 2 &&
+           result.err == "prefig: nothing fixed, cannot write " + type + ": Permission denied\n";
+  }));
+  EXPECT_EQ(test::ReadFile(main_ini), main_text);
+  EXPECT_EQ(test::ReadFile(type), type_text);
 }
 
 }  // namespace

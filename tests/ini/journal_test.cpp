@@ -161,7 +161,8 @@ TEST_F(JournalTest, AFileThatCannotBeReadRefusesTheSaveBeforeAnyIsWritten) {
   JournalTransaction save;
   platform::ReplaceFile(type_file, "new");
   platform::ReplaceFile(types + "/Folder.mac", "new");
-  EXPECT_EQ(save.Commit(), EIO);
+  EXPECT_EQ(save.Commit(), EISDIR);
+  EXPECT_EQ(save.FailedPath(), types + "/Folder.mac");
   EXPECT_EQ(ReadFile(type_file), old_type);
   EXPECT_FALSE(fs::exists(Entry(1)));
 }
