@@ -135,7 +135,7 @@ class GIniFile {
   bool Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value);
   bool WriteOut(const std::string& text);
   int UnreadableError() const;  // the errno value for a file that cannot be read
-  bool Failed(int error);  // remembers the first failure; always false
+  bool Failed(int error);       // remembers the first failure; always false
   bool ProbeWritable();
   bool ProbeCached();
   std::string TextToFlush();  // ini_file_flush.cpp

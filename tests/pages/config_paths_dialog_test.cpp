@@ -142,8 +142,7 @@ TEST_F(PathsDialog, OkThatCannotWriteTellsWhyAndStaysOpenUntilOkWrites) {
   EXPECT_FALSE(dialog.HasEnded());
   EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kNotWritten);
   ASSERT_EQ(services.message_boxes.size(), 1u);
-  EXPECT_EQ(services.message_boxes[0].text,
-            "The file \"" + PathsFile() + "\" could not be written.\nIs a directory");
+  EXPECT_EQ(services.message_boxes[0].text, "The file \"" + PathsFile() + "\" could not be written.\nIs a directory");
   EXPECT_EQ(services.message_boxes[0].caption_id, kErrorCaptionId);
   EXPECT_FALSE(changed);
 
