@@ -193,6 +193,22 @@ TEST(WriteFailureCli, EveryWritingCommandExitsWithTheFileAndTheReasonAndChangesN
   }
 }
 
+// The registrations are several files of the desktop: which were written
+// is not undone, but the command does not claim success.
+TEST(WriteFailureCli, AssociationsThatCannotBeWrittenAreReported) {
+  test::IsolatedHome home;
+  home.env().Set("LC_ALL", "C");
+  test::WriteFile(home.dir().File("file"), "a file");
+  for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+    SCOPED_TRACE(variable);
+    test::ScopedEnv env;
+    env.Set(variable, home.dir().File("file/under"));
+    test::ProgramResult result = test::Prefig({"assoc", "register", "nc", "--program", home.dir().File("prefig-host")});
+    EXPECT_EQ(result.exit_code, 2);
+    EXPECT_EQ(result.err, "prefig: not every registration could be written\n");
+  }
+}
+
 // The fixes of all files are one save: a type file that cannot be written
 // keeps the main INI file's fix from being made too.
 TEST(WriteFailureCli, CheckFixThatCannotWriteOneFileFixesNone) {
