@@ -155,6 +155,20 @@ TEST_F(JournalTest, AFileThatCannotBeWrittenPutsTheOthersBack) {
   EXPECT_FALSE(fs::exists(Entry(1)));
 }
 
+// A change that the save could not make is refused at once, with the
+// reason the folder gives.
+TEST_F(JournalTest, AChangeInAFolderThatIsGoneIsRefusedWithItsReason) {
+  const std::string old_main = ReadFile(main_ini);
+  JournalTransaction save;
+  EXPECT_EQ(platform::ReplaceFile(main_ini, "new"), 0);
+  fs::remove_all(types);
+  EXPECT_EQ(platform::ReplaceFile(type_file, "new"), ENOENT);
+  WriteFile(types, "a file in the folder's place");
+  EXPECT_EQ(platform::ReplaceFile(type_file, "new"), ENOTDIR);
+  save.Abandon();
+  EXPECT_EQ(ReadFile(main_ini), old_main);
+}
+
 TEST_F(JournalTest, AFileThatCannotBeReadRefusesTheSaveBeforeAnyIsWritten) {
   const std::string old_type = ReadFile(type_file);
   fs::create_directories(types + "/Folder.mac");
