@@ -321,9 +321,12 @@ int CheckConfiguration(const std::string& root, const std::string& chosen, bool 
 
   std::string dnc_ini = platform::DirectoryOf(main_ini) + "/" + schema::kDncConfigFileName;
   // The fixes of every file are one save of the configuration's journal:
-  // all are made, or none.
-  auto attached = journal::AttachJournal(platform::DirectoryOf(main_ini));
-  journal::WatchFolder(types_directory);
+  // all are made, or none. A check alone leaves the journal as it is.
+  std::unique_ptr<journal::JournalAttachment> attached;
+  if (fix) {
+    attached = journal::AttachJournal(platform::DirectoryOf(main_ini));
+    journal::WatchFolder(types_directory);
+  }
   journal::JournalTransaction fixes;
   if (chosen.empty() && platform::FileExists(main_ini)) CheckSettingsFile(main_ini, Scope::kMain, fix, report);
   if (chosen.empty() && platform::FileExists(dnc_ini)) CheckSettingsFile(dnc_ini, Scope::kDnc, fix, report);
