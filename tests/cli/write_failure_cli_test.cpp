@@ -156,6 +156,12 @@ const std::vector<FailingWrite>& FailingWrites() {
        {},
        {"undo", "--root", "{root}"},
        "prefig: nothing restored, cannot write {root}/CFG/Journal: File too large\n"},
+      {"page set, folder in the DNC file's place",
+       Cause::kAsIs,
+       {"root/CFG/DNCClient.ini"},
+       {"page", "set", "DDNCAdm", "CLIENT/SHOWLOG=off", "--root", "{root}"},
+       "prefig: Error: The settings were not saved: {root}/CFG/DNCClient.ini: Is a directory. Mend the cause and "
+       "press OK again, or press Cancel.\nprefig: cannot write {root}/CFG/DNCClient.ini: Is a directory\n"},
       {"types export, folder in the archive's place",
        Cause::kAsIs,
        {"out.zip"},
