@@ -162,6 +162,18 @@ const std::vector<FailingWrite>& FailingWrites() {
        {"page", "set", "DDNCAdm", "CLIENT/SHOWLOG=off", "--root", "{root}"},
        "prefig: Error: The settings were not saved: {root}/CFG/DNCClient.ini: Is a directory. Mend the cause and "
        "press OK again, or press Cancel.\nprefig: cannot write {root}/CFG/DNCClient.ini: Is a directory\n"},
+      {"page set 5axis, folder in the user file's place",
+       Cause::kAsIs,
+       {"root/TYPES/User5Axis.cfg"},
+       {"page", "set", "5axis", "--root", "{root}"},
+       "prefig: Error: The file \"{root}/TYPES/User5Axis.cfg\" could not be written.\nIs a directory\n"
+       "prefig: cannot write {root}/TYPES/User5Axis.cfg\n"},
+      {"page set paths, folder in the paths file's place",
+       Cause::kAsIs,
+       {"root/ConfigPaths.cfg"},
+       {"page", "set", "paths", "path={dir}/elsewhere", "--root", "{root}"},
+       "prefig: Error: The file \"{root}/ConfigPaths.cfg\" could not be written.\nIs a directory\n"
+       "prefig: cannot write {root}/ConfigPaths.cfg\n"},
       {"types export, folder in the archive's place",
        Cause::kAsIs,
        {"out.zip"},
