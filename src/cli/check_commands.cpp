@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -18,6 +19,7 @@
 #include "context/config_path_keys.h"
 #include "controls/control.h"
 #include "ini/ini_text.h"
+#include "ini/journal_transaction.h"
 #include "pages/machine/tool_scan.h"
 #include "platform/file_io.h"
 #include "record/channel_parser.h"
@@ -318,6 +320,14 @@ int CheckConfiguration(const std::string& root, const std::string& chosen, bool 
   std::string only_file = only ? platform::FileNameOf(only->Path()) : std::string();
 
   std::string dnc_ini = platform::DirectoryOf(main_ini) + "/" + schema::kDncConfigFileName;
+  // The fixes of every file are one save of the configuration's journal:
+  // all are made, or none. A check alone leaves the journal as it is.
+  std::unique_ptr<journal::JournalAttachment> attached;
+  if (fix) {
+    attached = journal::AttachJournal(platform::DirectoryOf(main_ini));
+    journal::WatchFolder(types_directory);
+  }
+  journal::JournalTransaction fixes;
   if (chosen.empty() && platform::FileExists(main_ini)) CheckSettingsFile(main_ini, Scope::kMain, fix, report);
   if (chosen.empty() && platform::FileExists(dnc_ini)) CheckSettingsFile(dnc_ini, Scope::kDnc, fix, report);
   std::map<std::string, std::string> texts;  // file name -> its text after the fixes
@@ -326,6 +336,9 @@ int CheckConfiguration(const std::string& root, const std::string& chosen, bool 
     if (!only || name == only_file) {
       texts[name] = CheckSettingsFile(file, Scope::kType, fix, report);
     }
+  }
+  if (int error = fixes.Commit()) {
+    throw Failure("nothing fixed, cannot write " + fixes.FailedPath() + ": " + std::strerror(error));
   }
 
   std::vector<CheckedType> types;

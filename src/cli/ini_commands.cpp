@@ -63,14 +63,15 @@ std::unique_ptr<GIniFile> OpenFile(const std::string& path, bool must_write, con
   std::string text;
   platform::ReadStatus status = platform::ReadWholeFile(path, text);
   if (status == platform::ReadStatus::kOpenFailed || status == platform::ReadStatus::kReadFailed) {
-    throw Failure("cannot read " + path);
+    throw Failure((must_write ? "cannot write " : "cannot read ") + path + ": " +
+                  std::strerror(platform::IsDirectory(path) ? EISDIR : EIO));
   }
   auto file = std::make_unique<GIniFile>();
   file->Open(path);
   SelectConfiguration(root);
   if (IsConfigurationFile(path)) file->UseSite(ReadConfigurationSite().site);
   if (file->IsReadOnly() && (must_write || status == platform::ReadStatus::kMissing)) {
-    throw Failure("cannot write " + path);
+    throw Failure("cannot write " + path + ": " + std::strerror(file->OpenError()));
   }
   return file;
 }

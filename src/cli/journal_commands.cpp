@@ -60,7 +60,9 @@ void AddJournalCommands(CLI::App& app, int& /*exit_code*/) {
     int error = journal.Undo(entry, journal::JournalProgram());
     if (error == ENOENT) throw Failure("the journal holds no save " + std::to_string(entry), kExitNo);
     if (error == EBADMSG) throw Failure("save " + std::to_string(entry) + " is damaged in the journal");
-    if (error != 0) throw Failure("nothing restored: " + std::string(std::strerror(error)));
+    if (error != 0) {
+      throw Failure("nothing restored, cannot write " + journal.FailedPath() + ": " + std::strerror(error));
+    }
     std::printf("undone %d\n", entry);
   });
 }

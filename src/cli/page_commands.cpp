@@ -150,6 +150,7 @@ class PageSession {
 
   DEditorSetupMain& Dialog() { return *dialog_; }
   GPrefiguration& Record() { return record_; }
+  GDncConfig& Dnc() { return dnc_; }
   AnswerServices& Services() { return services_; }
 
   // Shows the page and runs the steps.
@@ -320,7 +321,9 @@ void AddPageCommands(CLI::App& app, int& exit_code) {
     Session steps = ParseSteps(set->remaining());
     // The files change together when the command ends, or none does.
     auto commit = [](journal::JournalTransaction& save) {
-      if (int error = save.Commit()) throw Failure(std::string("nothing saved: ") + std::strerror(error));
+      if (int error = save.Commit()) {
+        throw Failure("nothing saved, cannot write " + save.FailedPath() + ": " + std::strerror(error));
+      }
     };
     if (IsDialogName(args->page)) {
       DialogSession session(*args, std::move(steps.answers));
@@ -341,6 +344,9 @@ void AddPageCommands(CLI::App& app, int& exit_code) {
     session.Dialog().Close(handed_back, &count);
     if (int error = record.WriteError()) {
       throw Failure("cannot write " + record.Path() + ": " + std::strerror(error));
+    }
+    if (int error = session.Dnc().Ini().WriteError()) {
+      throw Failure("cannot write " + session.Dnc().Ini().Path() + ": " + std::strerror(error));
     }
     for (int i = 0; i < record.MachineTypes().Count(); ++i) {
       GMachineType& type = record.MachineTypes().At(i);

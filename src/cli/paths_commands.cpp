@@ -55,7 +55,15 @@ void AddPathsCommands(CLI::App& app, int& /*exit_code*/) {
   get->add_option("FILE", args->file, "File name or subpath to append");
   get->add_flag("--create", args->create, "Create the directory with its parents");
   get->add_option("--program", args->program, program_help);
-  get->callback([args] { std::printf("%s\n", Handler(*args).GetPath(args->key, args->file, args->create).c_str()); });
+  get->callback([args] {
+    GConfigPathHandler& handler = Handler(*args);
+    if (std::string directory = handler.GetPath(args->key); args->create && !directory.empty()) {
+      if (int error = platform::CreateDirectoryPath(directory)) {
+        throw Failure("cannot create " + directory + ": " + std::strerror(error));
+      }
+    }
+    std::printf("%s\n", handler.GetPath(args->key, args->file).c_str());
+  });
 
   // An installed program directory is not the user's to write: the package
   // ships this file so that the configuration lives in the user's folders.
@@ -65,7 +73,9 @@ void AddPathsCommands(CLI::App& app, int& /*exit_code*/) {
   defaults->callback([args] {
     PathTable table;
     for (const ConfigPathDefault& known : kConfigPathDefaults) table.Set(known.key, std::string(known.value));
-    if (!GConfigPathHandler::WritePathsFile(table, args->file)) throw Failure("cannot write " + args->file);
+    if (int error = GConfigPathHandler::WritePathsFile(table, args->file)) {
+      throw Failure("cannot write " + args->file + ": " + std::strerror(error));
+    }
   });
 
   CLI::App* install = paths->add_subcommand(

@@ -1,6 +1,7 @@
 #include "cli/scratch_configuration.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "cli/cli_common.h"
@@ -50,10 +51,10 @@ ScratchConfiguration::ScratchConfiguration(const std::string& root) {
   table.Set(kDataKey, data);
   // The copy reads as the configuration does, with its site's defaults and locks.
   if (std::string site = SiteFolderOf(ConfigPaths()); !site.empty()) table.Set(kSiteKey, site);
-  if (!GConfigPathHandler::WritePathsFile(table, dir_ + "/ConfigPaths.cfg")) {
+  if (int written = GConfigPathHandler::WritePathsFile(table, dir_ + "/ConfigPaths.cfg")) {
     std::error_code error;
     fs::remove_all(dir_, error);
-    throw Failure("cannot write in " + dir_);
+    throw Failure("cannot write in " + dir_ + ": " + std::strerror(written));
   }
   if (platform::FileExists(main_ini)) platform::CopyFile(main_ini, dir_ + "/Cfg/" + kMainIniName + ".ini");
   std::error_code error;

@@ -1,12 +1,14 @@
 #include "cli/settings_file_check.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <set>
 #include <span>
 #include <vector>
 
 #include "cli/check_report.h"
+#include "cli/cli_common.h"
 #include "ini/ini_file.h"
 #include "ini/ini_text.h"
 #include "platform/file_io.h"
@@ -188,9 +190,10 @@ std::string CheckSettingsFile(const std::string& path, Scope scope, bool fix, Ch
   for (const Repair& repair : repairs) {
     ini::ApplyEdit(fixed, nullptr, ini::EditKind::kSet, repair.section, repair.key, repair.repaired);
   }
-  if (platform::ReplaceFile(path, fixed) != 0) {
-    report.Error(path, 1, "the fixes cannot be written", "unwritable");
-    return text;
+  // A fix that cannot be written ends the command: the fixes of the other
+  // files, one save with these, are then not made either.
+  if (int error = platform::ReplaceFile(path, fixed)) {
+    throw Failure("nothing fixed, cannot write " + path + ": " + std::strerror(error));
   }
   for (const ini::KeySpan& span : duplicates) {
     report.Add(CheckReport::Level::kNote, path, LineAt(text, span.key), "fixed: the duplicate key removed",

@@ -2,6 +2,7 @@
 // from one workstation to another.
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
 #include "ini/ini_text.h"
+#include "ini/journal_transaction.h"
 #include "pages/machine_types/type_file.h"
 #include "platform/file_io.h"
 #include "record/five_axis_files.h"
@@ -120,6 +122,13 @@ std::string FreePathFor(const std::string& path, const std::string& data, bool& 
   }
 }
 
+// A file of the import in its folder, or a Failure with the reason.
+void WriteImported(const std::string& path, std::string_view data) {
+  int error = platform::CreateDirectoryPath(platform::DirectoryOf(path));
+  if (error == 0) error = platform::ReplaceFile(path, data);
+  if (error != 0) throw Failure("cannot write " + path + ": " + std::strerror(error));
+}
+
 std::string ArchiveStoredValue(std::string_view text, const Setting& s) {
   return ImportedValue(text, s.section, s.key);
 }
@@ -169,6 +178,15 @@ int ImportType(const ArchiveArgs& args) {
     identifier = GMachineList().NewIdentifier();
   }
 
+  // The files of the import are one save, as the editor's saves are: a
+  // file that cannot be written leaves none of the others behind.
+  auto attached = journal::AttachJournal(ConfigPaths().GetPath(kCfgKey));
+  journal::WatchFolder(types_directory);
+  for (const TypeImportPlan::Carried& carried : plan.files) {
+    journal::WatchFolder(platform::DirectoryOf(carried.path));
+  }
+  journal::JournalTransaction save;
+  std::vector<std::string> written;
   std::string text = plan.type->data;
   ArchiveSetValue(text, schema::kTypeName, identifier);
   ArchiveSetValue(text, schema::kDescription, description);
@@ -176,15 +194,13 @@ int ImportType(const ArchiveArgs& args) {
   for (TypeImportPlan::Carried& carried : plan.files) {
     bool write = false;
     carried.path = FreePathFor(carried.path, carried.member->data, write);
-    if (write && (platform::CreateDirectoryPath(platform::DirectoryOf(carried.path)) != 0 ||
-                  platform::ReplaceFile(carried.path, carried.member->data) != 0))
-      throw Failure("cannot write " + carried.path);
+    if (write) WriteImported(carried.path, carried.member->data);
     for (const Setting* s : kCarriedFiles) {
       std::string stored = ArchiveStoredValue(plan.type->data, *s);
       if (!stored.empty() && platform::FileNameOf(stored) == platform::FileNameOf(carried.member->name))
         ArchiveSetValue(text, *s, carried.path);
     }
-    std::printf("%s\n", carried.path.c_str());
+    written.push_back(carried.path);
   }
   if (plan.five_axis) {
     std::string file = UserFiveAxisFile(types_directory);
@@ -196,16 +212,20 @@ int ImportType(const ArchiveArgs& args) {
       if (!known) records.push_back(std::move(imported));
     }
     if (records.size() > before) {
-      if (platform::CreateDirectoryPath(types_directory) != 0 || WriteFiveAxisFile(file, records) != 0)
-        throw Failure("cannot write " + file);
-      std::printf("%s\n", file.c_str());
+      int failed = platform::CreateDirectoryPath(types_directory);
+      if (failed == 0) failed = WriteFiveAxisFile(file, records);
+      if (failed != 0) throw Failure("cannot write " + file + ": " + std::strerror(failed));
+      written.push_back(file);
     }
   }
   std::string path = type_file::PathFor(types_directory, description, "Imported");
-  if (platform::CreateDirectoryPath(types_directory) != 0 || platform::FileExists(path) ||
-      platform::ReplaceFile(path, text) != 0)
-    throw Failure("cannot write " + path);
-  std::printf("%s\n", path.c_str());
+  if (platform::FileExists(path)) throw Failure("cannot write " + path + ": " + std::strerror(EEXIST));
+  WriteImported(path, text);
+  if (int failed = save.Commit()) {
+    throw Failure("nothing imported, cannot write " + save.FailedPath() + ": " + std::strerror(failed));
+  }
+  written.push_back(path);
+  for (const std::string& file : written) std::printf("%s\n", file.c_str());
   return CheckConfiguration(args.root, description, false);
 }
 

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "cli/cli_common.h"
 #include "cli/scratch_configuration.h"
 #include "ini/ini_text.h"
+#include "ini/journal_transaction.h"
 #include "pages/machine_types/type_file.h"
 #include "platform/file_io.h"
 #include "record/prefiguration.h"
@@ -199,12 +201,28 @@ void AddTypesCommands(CLI::App& app, int& /*exit_code*/) {
                          "Initialise the configuration as the editor does at start and end: print position, TYPENAME, "
                          "DESCRIPTION and file of every machine type");
   init->add_option("--root", args->root, kRootHelp);
+  // The editor starts even when it cannot write its files; this command is
+  // asked to write them, so one it could not write is its failure.
   init->callback([args] {
     SelectConfiguration(args->root);
     GPrefiguration record;
+    journal::JournalTransaction load;
     StartRecord(record);
+    // A start that failed ends without the editing state, which would
+    // otherwise be written on its own into a file left half made.
+    auto fail = [&record](const std::string& message) {
+      record.GEditorDNCCfg::Destroy();
+      throw Failure(message);
+    };
+    if (record.IsReadOnly()) fail("cannot write " + record.Path() + ": " + std::strerror(record.OpenError()));
+    if (int error = platform::CreateDirectoryPath(record.TypesDirectory())) {
+      fail("cannot create " + record.TypesDirectory() + ": " + std::strerror(error));
+    }
+    if (int error = load.Commit()) fail("cannot write " + load.FailedPath() + ": " + std::strerror(error));
     PrintList(record.MachineTypes(), record.TypesDirectory());
+    record.ClearWriteError();
     record.Destroy();
+    if (int error = record.WriteError()) throw Failure("cannot write " + record.Path() + ": " + std::strerror(error));
   });
 
   CLI::App* types = app.add_subcommand("types", "The machine types, as the editor would load them, changing no file");

@@ -1,5 +1,6 @@
 #include "context/config_path_handler.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "context/config_path_keys.h"
@@ -127,9 +128,9 @@ bool GConfigPathHandler::ReadPathsFile(PathTable& table, std::string_view dir) c
   return true;
 }
 
-bool GConfigPathHandler::WritePathsFile(const PathTable& table, const std::string& file) {
+int GConfigPathHandler::WritePathsFile(const PathTable& table, const std::string& file) {
   std::optional<std::string> text = FormatPathsText(table);
-  return text && platform::ReplaceFile(file, *text, platform::kFileRetryWaitsMs) == 0;
+  return text ? platform::ReplaceFile(file, *text, platform::kFileRetryWaitsMs) : EINVAL;
 }
 
 std::string GConfigPathHandler::NormalisePath(std::string_view path) {

@@ -49,10 +49,10 @@ class GConfigPathHandler {
   // into the table, raw. A missing file leaves the table unchanged; returns
   // whether a file was read.
   bool ReadPathsFile(PathTable& table, std::string_view dir = {}) const;
-  // Writes the table in the file's written form (atomically); false when
-  // the file cannot be written or the table cannot be written so that it
-  // reads back the same.
-  static bool WritePathsFile(const PathTable& table, const std::string& file);
+  // Writes the table in the file's written form (atomically). Returns 0,
+  // the errno value of a file that cannot be written, or EINVAL for a table
+  // that cannot be written so that it reads back the same.
+  static int WritePathsFile(const PathTable& table, const std::string& file);
 
   // "\" becomes "/"; trailing blanks, control characters, separators and
   // double quotes go, and leading blanks, control characters and double

@@ -1,5 +1,6 @@
 #include "ini/ini_file.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -37,10 +38,12 @@ void GIniFile::Open(std::string_view path) {
   Flush();
   overlay_ = nullptr;
   read_only_ = true;
+  open_error_ = ENOENT;
   path_.clear();
   if (path.size() > kPathMax) {
     // Cutting the path would make it name another file.
     LogLine("INI   : Path too long, not opened: %.64s...", std::string(path).c_str());
+    open_error_ = ENAMETOOLONG;
     return;
   }
   path_ = path;
@@ -49,14 +52,17 @@ void GIniFile::Open(std::string_view path) {
   // cache, so that bulk loading reads and indexes it once.
   if (cached_ && ProbeCached()) {
     read_only_ = false;
+    open_error_ = 0;
     AttachOverlay();
     return;
   }
   bool was_cached = SetCached(false);
+  write_error_ = 0;
   read_only_ = !ProbeWritable();
   SetCached(was_cached);
   // The probe's failed write is what IsReadOnly reports; it is not a failed
   // write of the caller's.
+  open_error_ = !read_only_ ? 0 : write_error_ != 0 ? write_error_ : EACCES;
   write_error_ = 0;
   AttachOverlay();
 }

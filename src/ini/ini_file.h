@@ -42,6 +42,9 @@ class GIniFile {
   // section INIFILEVERSION with VERSION = 200 in every file it can write.
   void Open(std::string_view path);
   bool IsReadOnly() const { return read_only_; }
+  // Why the last Open found the file read-only, as an errno value (0 when
+  // it is writable), so that a caller can say more than "cannot write".
+  int OpenError() const { return open_error_; }
   const std::string& Path() const { return path_; }
 
   // Reads place at most size - 1 characters and a terminating zero.
@@ -132,7 +135,7 @@ class GIniFile {
   bool Edit(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view value);
   bool WriteOut(const std::string& text);
   int UnreadableError() const;  // the errno value for a file that cannot be read
-  bool Failed(int error);  // remembers the first failure; always false
+  bool Failed(int error);       // remembers the first failure; always false
   bool ProbeWritable();
   bool ProbeCached();
   std::string TextToFlush();  // ini_file_flush.cpp
@@ -144,6 +147,7 @@ class GIniFile {
   bool cache_loaded_ = false;
   bool changed_ = false;
   int write_error_ = 0;
+  int open_error_ = 0;
   std::string cache_;
   std::string cache_base_;  // the file's bytes when the cache was read
   std::vector<ini::RecordedEdit> cache_edits_;

@@ -216,7 +216,8 @@ int GJournal::CommitLocked(std::vector<platform::FileChange>& changes, const std
     if (status != platform::ReadStatus::kOk && status != platform::ReadStatus::kMissing) {
       LogLine("JRNL  : Save refused, %s cannot be read", change.path.c_str());
       failed_path_ = change.path;
-      return EIO;
+      // A folder in the file's place is the common case worth naming.
+      return platform::IsDirectory(change.path) ? EISDIR : EIO;
     }
     bool existed = status == platform::ReadStatus::kOk;
     if (change.remove ? !existed : existed && before == change.content) continue;

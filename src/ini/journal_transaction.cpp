@@ -74,9 +74,9 @@ class ProcessJournal : public platform::FileChangeHook {
     if (depth_ == 0) return journal_->Commit(std::move(changes), JournalProgram());
     for (const platform::FileChange& change : changes) {
       // What the save could not write is refused now, not at its end.
-      if (!change.remove && !platform::CanReplaceFile(change.path)) {
+      if (int error = change.remove ? 0 : platform::WhyCannotReplaceFile(change.path)) {
         failed_path = change.path;
-        return EACCES;
+        return error;
       }
     }
     for (platform::FileChange& change : changes) {

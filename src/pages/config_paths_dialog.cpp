@@ -10,6 +10,7 @@
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
 #include "module/services.h"
+#include "pages/not_written_message.h"
 #include "platform/file_io.h"
 #include "platform/module_log.h"
 #include "platform/run_program.h"
@@ -124,25 +125,29 @@ bool DConfigPaths::Differs() const {
 // Straight into place when we may write the program directory; otherwise a
 // temporary file that the installer, run as administrator, puts there. Its
 // arguments travel as an argument vector, so no path can become a command.
-bool DConfigPaths::Install() {
+int DConfigPaths::Install() {
   std::string target = handler_.PathsFile();
   if (installer_.can_write(target)) return GConfigPathHandler::WritePathsFile(edited_, target);
   std::string temp = platform::CreateTemporaryFile(kTemporaryPrefix);
   if (temp.empty()) {
     LogLine("PATHS : No temporary file for %s", target.c_str());
-    return false;
+    return EACCES;
   }
-  bool ok = GConfigPathHandler::WritePathsFile(edited_, temp);
-  if (ok) {
+  int error = GConfigPathHandler::WritePathsFile(edited_, temp);
+  if (error == 0) {
     std::string program =
         installer_.program.empty() ? handler_.ProgramDirectory() + "/" + kInstallerProgram : installer_.program;
     platform::RunResult run = platform::RunProgram(
         program, {"paths", "install", temp, "--program", handler_.ProgramFile()}, {.wait = true, .elevate = true});
-    ok = run.Succeeded();
-    if (!ok) LogLine("PATHS : Installing %s failed (%d, exit %d)", target.c_str(), run.error, run.exit_code);
+    if (!run.Succeeded()) {
+      LogLine("PATHS : Installing %s failed (%d, exit %d)", target.c_str(), run.error, run.exit_code);
+      // The installer says why on its own error output; here only that
+      // the program directory stayed closed to us.
+      error = run.error != 0 ? run.error : EACCES;
+    }
   }
   ::unlink(temp.c_str());
-  return ok;
+  return error;
 }
 
 // ROOTDIR is left out: before the first ConfigPaths.cfg it is the program
@@ -174,8 +179,12 @@ void DConfigPaths::Ok() {
   StorePath();
   if (!Differs()) {
     outcome_ = Outcome::kUnchanged;
-  } else if (!Install()) {
+  } else if (int error = Install()) {
+    // The old paths stay in use; the user may mend the cause and press OK
+    // again, or cancel.
     outcome_ = Outcome::kNotWritten;
+    ShowNotWritten(handler_.PathsFile(), error);
+    return;
   } else {
     handler_.Reload();
     if (changed_ != nullptr) *changed_ = true;

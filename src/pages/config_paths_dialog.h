@@ -44,7 +44,7 @@ class DConfigPaths : public FormDialog {
     kOpen,        // OK not pressed yet
     kUnchanged,   // OK found nothing to write
     kInstalled,   // new paths written and taken into use
-    kNotWritten,  // the file could not be written: the old paths stay
+    kNotWritten,  // the file could not be written: the old paths stay, the dialog stays open
     kCancelled,
   };
 
@@ -82,7 +82,7 @@ class DConfigPaths : public FormDialog {
   void StorePath();
   void Default();
   bool Differs() const;
-  bool Install();
+  int Install();  // 0 or an errno value
   void CopyChangedDirectories();
 
   WStatic explanation_{this, 1611};

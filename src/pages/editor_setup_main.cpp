@@ -18,6 +18,7 @@
 #include "pages/setup_session.h"
 #include "platform/file_io.h"
 #include "platform/module_log.h"
+#include "record/dnc_config.h"
 #include "record/prefiguration.h"
 #include "record/setting_io.h"
 #include "schema/features.h"
@@ -174,10 +175,14 @@ void DEditorSetupMain::Ok() {
     if (!failure) failure = Failure{path, error != 0 ? error : EIO};
   };
   if (record != nullptr) record->ClearWriteError();
+  GDncConfig* dnc = Module().dnc_config;
+  if (dnc != nullptr) dnc->Ini().ClearWriteError();
   journal::JournalTransaction save;
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id)) page->SaveValues();
   }
+  // The DNC pages write the host's DNC file directly.
+  if (dnc != nullptr && dnc->Ini().WriteError() != 0) failed(dnc->Ini().Path(), dnc->Ini().WriteError());
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id); page != nullptr && page->IsLoaded()) page->DialogAccepted();
   }

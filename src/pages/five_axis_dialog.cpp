@@ -8,6 +8,7 @@
 #include "ini/ini_text.h"
 #include "module/module_state.h"
 #include "module/services.h"
+#include "pages/not_written_message.h"
 #include "record/five_axis_files.h"
 #include "record/five_axis_kinematics.h"
 #include "record/fixed_number.h"
@@ -321,12 +322,7 @@ void WInspect5Axis::Ok() {
   if (!Check()) return;
   std::span<const FiveAxisRecord> user(list_.entries.data(), static_cast<size_t>(list_.user_count));
   if (int error = WriteFiveAxisFile(user_file_, user); error != 0) {
-    // Without the reason the user could only guess why OK does nothing.
-    std::string text = MessageText(kNotWrittenMessageId) ? MessageWithText(kNotWrittenMessageId, user_file_)
-                                                         : "The file \"" + user_file_ + "\" could not be written.";
-    MessageBoxRequest message{text + "\n" + std::strerror(error), kErrorCaptionId, MessageIcon::kStop,
-                              MessageButtons::kOk, MessageOwner::kDialog};
-    GetServices().MessageBox(message);
+    ShowNotWritten(user_file_, error);
     return;
   }
   result_ = list_.entries[list_.selection];

@@ -405,9 +405,15 @@ std::string CreateTemporaryFile(std::string_view prefix) {
   return {};
 }
 
-bool CanReplaceFile(const std::string& path) {
+bool CanReplaceFile(const std::string& path) { return WhyCannotReplaceFile(path) == 0; }
+
+int WhyCannotReplaceFile(const std::string& path) {
   std::string target = ResolveLinks(path);
-  return ::access(DirectoryOf(target).c_str(), W_OK | X_OK) == 0 || ::access(target.c_str(), W_OK) == 0;
+  if (::access(DirectoryOf(target).c_str(), W_OK | X_OK) == 0) return 0;
+  int error = errno;
+  if (::access(target.c_str(), W_OK) == 0) return 0;
+  // A file in the folder's place refuses the folder's test as EACCES.
+  return errno == ENOTDIR ? ENOTDIR : error;
 }
 
 bool MakeOwnerWritable(const std::string& path) {

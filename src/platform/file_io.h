@@ -52,6 +52,9 @@ int RemoveFileDirectly(const std::string& path);
 // Whether ReplaceFile can succeed: the directory takes new files, or the
 // file itself is writable.
 bool CanReplaceFile(const std::string& path);
+// 0 when it can, else the errno value that the directory gives (ENOENT,
+// ENOTDIR, EACCES, ...), so that a refusal can say why.
+int WhyCannotReplaceFile(const std::string& path);
 
 // Creates a directory and every missing parent, from the root down.
 // Returns 0 when the directory exists afterwards (also when it existed

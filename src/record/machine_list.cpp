@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "ini/ini_text.h"
@@ -27,6 +28,14 @@ bool IsTemplateToCopy(std::string_view file_name) {
     list.remove_prefix(comma + 1);
   }
   return false;
+}
+
+// A start goes on without its types folder (the editor still opens); the
+// log says why the list stays empty.
+void CreateTypesDirectory(const std::string& directory) {
+  if (int error = platform::CreateDirectoryPath(directory)) {
+    LogLine("TYPES : Cannot create %s: %s", directory.c_str(), std::strerror(error));
+  }
 }
 
 // Files that the open save is about to create count: the loader may
@@ -70,7 +79,7 @@ void GMachineList::Enumerate(const std::string& directory, const TypeContext& co
 // the templates themselves stay as shipped (the program directory need not
 // be writable, and the add dialog shows their full names).
 void GMachineList::CopyTemplates(const MachineListPlaces& places) {
-  platform::CreateDirectoryPath(places.types_directory);
+  CreateTypesDirectory(places.types_directory);
   for (const fs::path& source : FilesWithExtension(places.templates_directory, kTemplateExtension)) {
     if (!IsTemplateToCopy(source.filename().string())) continue;
     std::string target = places.types_directory + "/" + source.stem().string() + kNewTypeFileExtension;
@@ -84,19 +93,23 @@ void GMachineList::CopyTemplates(const MachineListPlaces& places) {
     const Setting& description = schema::kDescription;
     std::string shortened = DescriptionWithoutTemplateWord(
         copy.GetString(description.section, description.key, std::string_view(), description.length));
-    if (!shortened.empty()) copy.WriteString(description.section, description.key, shortened);
+    if (!shortened.empty() && !copy.WriteString(description.section, description.key, shortened)) {
+      LogLine("TYPES : Description of %s not shortened: %s", target.c_str(), std::strerror(copy.WriteError()));
+    }
   }
 }
 
 void GMachineList::CreateDefaultType(const MachineListPlaces& places, const TypeContext& context) {
   std::string name = FileNameFromText(places.default_type_name);
-  platform::CreateDirectoryPath(places.types_directory);
+  CreateTypesDirectory(places.types_directory);
   std::string path = places.types_directory + "/" + name + kTypeFileExtension;
   {
     GIniFile file;
     file.Open(path);
-    file.WriteString(schema::kDescription.section, schema::kDescription.key, name);
-    file.WriteString(schema::kTypeName.section, schema::kTypeName.key, kDefaultTypeName);
+    if (!file.WriteString(schema::kDescription.section, schema::kDescription.key, name) ||
+        !file.WriteString(schema::kTypeName.section, schema::kTypeName.key, kDefaultTypeName)) {
+      LogLine("TYPES : Default type not written to %s: %s", path.c_str(), std::strerror(file.WriteError()));
+    }
   }
   auto type = std::make_unique<GMachineType>(path);
   if (type->Load(context)) types_.push_back(std::move(type));

@@ -3,6 +3,7 @@
 #include <zip.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "platform/file_io.h"
@@ -67,9 +68,9 @@ std::string WriteTypeArchive(const std::string& path, const std::vector<ArchiveM
     return error;
   }
   archive.release();
-  if (platform::MoveFile(temporary, path) != 0) {
+  if (int error = platform::MoveFile(temporary, path)) {
     std::remove(temporary.c_str());
-    return "cannot replace " + path;
+    return std::strerror(error);
   }
   return {};
 }

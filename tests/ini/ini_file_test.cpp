@@ -90,6 +90,32 @@ TEST_F(IniFileTest, AMissingDirectoryOrNoPathIsReadOnlyAndReadsGiveDefaults) {
   }
 }
 
+// A caller that must write says why it cannot: the reason the probe met.
+TEST_F(IniFileTest, OpenSaysWhyAFileIsReadOnly) {
+  WriteFile(dir.File("plain"), "a file");
+  std::filesystem::create_directory(dir.File("folder.ini"));
+  struct Case {
+    std::string path;
+    bool read_only;
+    int error;
+  };
+  const Case cases[] = {
+      {path, false, 0},
+      {dir.File("plain/x.ini"), true, ENOTDIR},
+      {dir.File("folder.ini"), true, EISDIR},
+      {"", true, ENOENT},
+      {"/" + std::string(GIniFile::kPathMax, 'x'), true, ENAMETOOLONG},
+  };
+  GIniFile ini;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.substr(0, 64));
+    ini.Open(c.path);
+    EXPECT_EQ(ini.IsReadOnly(), c.read_only);
+    EXPECT_EQ(ini.OpenError(), c.error);
+    EXPECT_EQ(ini.WriteError(), 0);
+  }
+}
+
 // Unusable values are replaced, values out of range clamped, and missing
 // keys written, each in the form of its kind; doubles may use a comma.
 TEST_F(IniFileTest, TypedReadsWriteBackWhatTheyCouldNotUse) {

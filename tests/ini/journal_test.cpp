@@ -155,13 +155,28 @@ TEST_F(JournalTest, AFileThatCannotBeWrittenPutsTheOthersBack) {
   EXPECT_FALSE(fs::exists(Entry(1)));
 }
 
+// A change that the save could not make is refused at once, with the
+// reason the folder gives.
+TEST_F(JournalTest, AChangeInAFolderThatIsGoneIsRefusedWithItsReason) {
+  const std::string old_main = ReadFile(main_ini);
+  JournalTransaction save;
+  EXPECT_EQ(platform::ReplaceFile(main_ini, "new"), 0);
+  fs::remove_all(types);
+  EXPECT_EQ(platform::ReplaceFile(type_file, "new"), ENOENT);
+  WriteFile(types, "a file in the folder's place");
+  EXPECT_EQ(platform::ReplaceFile(type_file, "new"), ENOTDIR);
+  save.Abandon();
+  EXPECT_EQ(ReadFile(main_ini), old_main);
+}
+
 TEST_F(JournalTest, AFileThatCannotBeReadRefusesTheSaveBeforeAnyIsWritten) {
   const std::string old_type = ReadFile(type_file);
   fs::create_directories(types + "/Folder.mac");
   JournalTransaction save;
   platform::ReplaceFile(type_file, "new");
   platform::ReplaceFile(types + "/Folder.mac", "new");
-  EXPECT_EQ(save.Commit(), EIO);
+  EXPECT_EQ(save.Commit(), EISDIR);
+  EXPECT_EQ(save.FailedPath(), types + "/Folder.mac");
   EXPECT_EQ(ReadFile(type_file), old_type);
   EXPECT_FALSE(fs::exists(Entry(1)));
 }

@@ -12,6 +12,7 @@
 #include "context/config_path_keys.h"
 #include "context/config_paths_file.h"
 #include "module/services.h"
+#include "pages/scripted_services.h"
 #include "platform/file_io.h"
 #include "support/scoped_env.h"
 #include "support/unprivileged.h"
@@ -126,6 +127,32 @@ TEST_F(PathsDialog, APathThatCannotBeWrittenKeepsTheOldPaths) {
   EXPECT_FALSE(changed);
   EXPECT_FALSE(platform::FileExists(PathsFile()));
   EXPECT_EQ(handler.GetPath("CFG"), ProgramDir() + "/CFG");
+}
+
+// The user is told which file and why, and may mend the cause and press OK
+// again: the dialog stays open with the edited paths.
+TEST_F(PathsDialog, OkThatCannotWriteTellsWhyAndStaysOpenUntilOkWrites) {
+  ScopedScriptedServices services;
+  std::filesystem::create_directory(PathsFile());
+  GConfigPathHandler handler(ProgramDir() + "/editor");
+  bool changed = false;
+  DConfigPaths dialog(handler, &changed);
+  Edit(dialog, "CFG", "/new/cfg");
+  dialog.Ok();
+  EXPECT_FALSE(dialog.HasEnded());
+  EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kNotWritten);
+  ASSERT_EQ(services.message_boxes.size(), 1u);
+  EXPECT_EQ(services.message_boxes[0].text, "The file \"" + PathsFile() + "\" could not be written.\nIs a directory");
+  EXPECT_EQ(services.message_boxes[0].caption_id, kErrorCaptionId);
+  EXPECT_FALSE(changed);
+
+  std::filesystem::remove(PathsFile());
+  dialog.Ok();
+  EXPECT_TRUE(dialog.HasEnded());
+  EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kInstalled);
+  EXPECT_TRUE(changed);
+  EXPECT_EQ(handler.GetPath("CFG"), "/new/cfg");
+  EXPECT_EQ(services.message_boxes.size(), 1u);
 }
 
 TEST_F(PathsDialog, AProtectedProgramDirectoryWithoutPkexecKeepsTheOldPaths) {

@@ -4,7 +4,10 @@
 #include "pages/machine/machine_types.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
+#include <csignal>
 #include <filesystem>
 #include <regex>
 
@@ -257,6 +260,31 @@ TEST_F(MachineTypeList, RenameMovesTheFileWithItsContents) {
   EXPECT_EQ(test::StoredValue(type.Path(), "MINE", "KEPT"), "yes");
   EXPECT_TRUE(SetupSession().list_changed);
   EXPECT_TRUE(record.Host().machine_types_changed);
+}
+
+// A disk that takes the template's copy but not the new type's identity
+// written into it (a file size limit of the template's size, in a child
+// process): no type is added that would be a second of the template's.
+TEST_F(MachineTypeList, AnAddWhoseFileCannotBeWrittenAddsNothingAndSaysSo) {
+  Open(1);
+  const std::string description = "Mill copy whose description is longer than the template's";
+  std::string path = types_dir + "/" + description + ".MAC";
+  auto template_size = fs::file_size(record.ProgramDirectory() + "/Templates/ISO Mill.TYP");
+  pid_t child = ::fork();
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{template_size, template_size};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    AnswerAdd(description, "ISO Milling Template (template)");
+    AddButton().Click();
+    bool refused = List().Count() == 7 && SetupSession().new_types.empty() && !fs::exists(path) &&
+                   services.message_boxes.size() == 1 &&
+                   services.message_boxes[0].text == "The machine type file \"" + path + "\" could not be written.";
+    _exit(refused ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST_F(MachineTypeList, ARenameThatCannotMoveTheFileChangesNothingAndSaysSo) {

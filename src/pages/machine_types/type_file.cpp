@@ -38,8 +38,13 @@ std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::str
   std::string copy_from;
   if (source.kind == Kind::kTemplateFile) copy_from = source.template_path;
   if (source.kind == Kind::kListedType && source.listed_type != nullptr) {
-    source.listed_type->Save();
-    source.listed_type->Ini().Flush();
+    // A copy of the file as it was would miss what the dialog changed.
+    source.listed_type->Ini().ClearWriteError();
+    if (!source.listed_type->Save() || !source.listed_type->Ini().Flush()) {
+      LogLine("TYPES : Could not save %s to copy it (%d)", source.listed_type->Path().c_str(),
+              source.listed_type->Ini().WriteError());
+      return nullptr;
+    }
     copy_from = source.listed_type->Path();
   }
   if (!copy_from.empty()) {
@@ -68,6 +73,12 @@ std::unique_ptr<GMachineType> Create(const NewTypeSource& source, const std::str
     file.WriteInt(kQuiverId.section, kQuiverId.key, 0);
     file.WriteString(kTypeName.section, kTypeName.key, identifier);
     file.SetCached(was_cached);
+    // A copy that kept the source's identity would be a second of that type.
+    if (int error = file.WriteError()) {
+      LogLine("TYPES : Could not write %s (%d)", path.c_str(), error);
+      platform::RemoveFile(path);
+      return nullptr;
+    }
   }
   auto type = std::make_unique<GMachineType>(path);
   if (!type->Load(context)) {
