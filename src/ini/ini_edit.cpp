@@ -52,7 +52,7 @@ bool ApplyEdit(std::string& text, IniIndex* index, EditKind kind, std::string_vi
   }
   if (kind == EditKind::kDeleteKey) return false;
   Splice splice = InsertKey(text, *span, key, value);
-  if (index) index->AfterKeyInserted(text, *span, splice);
+  if (index) index->AfterKeysInserted(text, *span, splice);
   return true;
 }
 

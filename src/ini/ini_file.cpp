@@ -77,7 +77,17 @@ bool GIniFile::ProbeCached() {
 
 const std::string* GIniFile::CachedText() {
   if (!cached_ || path_.empty()) return nullptr;
+  run_.PutIn(cache_, index_);
   return LoadText(nullptr);
+}
+
+std::optional<std::string_view> GIniFile::OwnValue(const std::string& text, std::string_view section,
+                                                   std::string_view key) {
+  if (auto span = ini::Locate(text, cached_ ? &index_ : nullptr, section, key)) return ini::ReadValue(text, *span);
+  if (cached_ && run_.IsFor(text, section)) {
+    if (auto held = run_.Find(key)) return ini::ReadValue(run_.Lines(), *held);
+  }
+  return std::nullopt;
 }
 
 // Ends with VERSION = 200 in the file when it can be written. A file that
@@ -130,9 +140,9 @@ GIniFile::Lookup GIniFile::Find(std::string_view section, std::string_view key) 
   const std::string* text = LoadText(nullptr);
   if (!text) return overlay_ ? SiteLookup(section, key) : result;
   result.found = Found::kMissing;
-  if (auto span = ini::Locate(*text, cached_ ? &index_ : nullptr, section, key)) {
+  if (auto value = OwnValue(*text, section, key)) {
     result.found = Found::kValue;
-    result.value = ini::ReadValue(*text, *span);
+    result.value = *value;
   } else if (overlay_) {
     Lookup site = SiteLookup(section, key);
     if (site.found == Found::kValue) return site;
@@ -155,7 +165,7 @@ bool GIniFile::Edit(ini::EditKind kind, std::string_view section, std::string_vi
               path_.c_str());
       return Failed(UnreadableError());
     }
-    if (ini::ApplyEdit(cache_, &index_, kind, section, key, clean)) {
+    if (ini::ApplyCachedEdit(cache_, index_, run_, kind, section, key, clean)) {
       changed_ = true;
       cache_edits_.push_back({kind, std::string(section), std::string(key), clean});
     }
@@ -343,6 +353,7 @@ bool GIniFile::SetCached(bool on) {
 
 bool GIniFile::Flush() {
   bool written = true;
+  run_.PutIn(cache_, index_);
   if (cached_ && changed_ && cache_loaded_) {
     platform::DirectoryLock lock(path_);
     written = WriteOut(TextToFlush());

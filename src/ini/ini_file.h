@@ -9,6 +9,7 @@
 
 #include "ini/cache_replay.h"
 #include "ini/ini_edit.h"
+#include "ini/key_run.h"
 
 namespace prefig {
 namespace platform {
@@ -128,6 +129,9 @@ class GIniFile {
   Lookup SiteLookup(std::string_view section, std::string_view key) const;
   SiteVerdict SiteCheck(ini::EditKind kind, std::string_view section, std::string_view key, std::string_view clean);
   bool HasOwnKey(std::string_view section, std::string_view key);
+  // The value the file itself holds (in cache mode, with the keys held
+  // back in the run), valid until the next operation.
+  std::optional<std::string_view> OwnValue(const std::string& text, std::string_view section, std::string_view key);
   void AttachOverlay();
   // The text to work on (an empty one for a missing file), or null when the
   // file exists but cannot be read.
@@ -153,6 +157,7 @@ class GIniFile {
   std::vector<ini::RecordedEdit> cache_edits_;
   std::string scratch_;  // the file's text in direct mode, reused between calls
   ini::IniIndex index_;
+  ini::KeyRun run_;  // defaults written back in cache mode, not yet in cache_
   std::shared_ptr<const GIniSite> site_;
   const GIniOverlay* overlay_ = nullptr;
 };

@@ -40,7 +40,7 @@ GIniFile::Lookup GIniFile::SiteLookup(std::string_view section, std::string_view
 
 bool GIniFile::HasOwnKey(std::string_view section, std::string_view key) {
   const std::string* text = LoadText(nullptr);
-  return text != nullptr && ini::Locate(*text, cached_ ? &index_ : nullptr, section, key).has_value();
+  return text != nullptr && OwnValue(*text, section, key).has_value();
 }
 
 GIniFile::SiteVerdict GIniFile::SiteCheck(ini::EditKind kind, std::string_view section, std::string_view key,

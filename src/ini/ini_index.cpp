@@ -175,7 +175,7 @@ void IniIndex::AfterValueReplaced(const Splice& splice) {
         static_cast<std::ptrdiff_t>(splice.inserted) - static_cast<std::ptrdiff_t>(splice.removed));
 }
 
-void IniIndex::AfterKeyInserted(std::string_view text, const SectionSpan& section, const Splice& splice) {
+void IniIndex::AfterKeysInserted(std::string_view text, const SectionSpan& section, const Splice& splice) {
   if (!built_) return;
   int number = NumberOf(text, section);  // the header lies before the insertion
   Shift(splice.at, static_cast<std::ptrdiff_t>(splice.inserted));
@@ -183,10 +183,15 @@ void IniIndex::AfterKeyInserted(std::string_view text, const SectionSpan& sectio
     built_ = false;
     return;
   }
-  // A header that ends the text without a line end gets the key after it:
+  // A header that ends the text without a line end gets the keys after it:
   // the end of its name stays where it was.
   sections_[static_cast<size_t>(number)].span.body = section.body;
-  AddKey(text, static_cast<uint32_t>(number), ParseLine(text, splice.at));
+  for (size_t pos = splice.at; pos < splice.at + splice.inserted;) {
+    Line line = ParseLine(text, pos);
+    if (line.kind != Line::kKey) break;
+    AddKey(text, static_cast<uint32_t>(number), line);
+    pos = line.next;
+  }
 }
 
 void IniIndex::AfterSectionAppended(std::string_view text, const Splice& splice) {

@@ -22,7 +22,8 @@ class IniIndex {
 
   // Called after the edit has been applied to `text`.
   void AfterValueReplaced(const Splice& splice);
-  void AfterKeyInserted(std::string_view text, const SectionSpan& section, const Splice& splice);
+  // One or more key lines inserted one after the other into one section.
+  void AfterKeysInserted(std::string_view text, const SectionSpan& section, const Splice& splice);
   void AfterSectionAppended(std::string_view text, const Splice& splice);
 
  private:

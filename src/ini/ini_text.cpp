@@ -229,43 +229,42 @@ Splice ReplaceValue(std::string& text, const KeySpan& key, std::string_view valu
   return splice;
 }
 
-Splice InsertKey(std::string& text, const SectionSpan& section, std::string_view key, std::string_view value) {
-  std::string line = KeyLine(key, value);
-  size_t at = text.size();
-  if (section.last) {
-    if (!text.empty() && text.back() != '\n') line.insert(0, kLineEnd);
-    text.insert(at, line);
-    return Splice{at, 0, line.size()};
-  }
-  std::string_view view(text);
-  size_t floor = NextLine(view, section.body);
+InsertionPoint WhereKeyGoes(std::string_view text, const SectionSpan& section) {
+  if (section.last) return InsertionPoint{text.size(), !text.empty() && text.back() != '\n'};
+  size_t floor = NextLine(text, section.body);
   auto back_over_blank_lines = [&](size_t pos) {
     while (pos > floor) {
-      size_t prev = LineStartBefore(view, pos - 1);
-      if (!IsBlankLine(view.substr(prev, pos - prev))) break;
+      size_t prev = LineStartBefore(text, pos - 1);
+      if (!IsBlankLine(text.substr(prev, pos - prev))) break;
       pos = prev;
     }
     return pos;
   };
   // Only the next section's own banner, as the writer makes it, belongs to
   // that section; any other comment line belongs to this one.
-  size_t tail = back_over_blank_lines(LineStartBefore(view, section.end));
+  size_t tail = back_over_blank_lines(LineStartBefore(text, section.end));
   size_t banner = section.end;
-  Line next = ParseLine(view, section.end);
+  Line next = ParseLine(text, section.end);
   if (tail > floor && next.header) {
-    size_t prev = LineStartBefore(view, tail - 1);
-    std::string_view candidate = view.substr(prev, LineEndAfter(view, prev) - prev);
-    if (SameName(candidate, Banner(view.substr(next.name_begin, next.name_end - next.name_begin)))) {
+    size_t prev = LineStartBefore(text, tail - 1);
+    std::string_view candidate = text.substr(prev, LineEndAfter(text, prev) - prev);
+    if (SameName(candidate, Banner(text.substr(next.name_begin, next.name_end - next.name_begin)))) {
       banner = prev;
       tail = back_over_blank_lines(prev);
     }
   }
   // After the section's first block when a blank line ends it before the
   // next banner; otherwise after the section's last non-blank line.
-  size_t blank = view.substr(section.body, banner - section.body).find("\r\n\r\n");
-  at = blank != std::string_view::npos ? section.body + blank + 2 : tail;
-  text.insert(at, line);
-  return Splice{at, 0, line.size()};
+  size_t blank = text.substr(section.body, banner - section.body).find("\r\n\r\n");
+  return InsertionPoint{blank != std::string_view::npos ? section.body + blank + 2 : tail, false};
+}
+
+Splice InsertKey(std::string& text, const SectionSpan& section, std::string_view key, std::string_view value) {
+  InsertionPoint point = WhereKeyGoes(text, section);
+  std::string line = point.line_break_first ? std::string(kLineEnd) : std::string();
+  line += KeyLine(key, value);
+  text.insert(point.at, line);
+  return Splice{point.at, 0, line.size()};
 }
 
 Splice AppendSection(std::string& text, std::string_view section, std::string_view key, std::string_view value) {
@@ -324,8 +323,9 @@ std::string EncodeText(std::string_view text) {
   for (char c : text) {
     if (c != '\r' && c != '\n') out += c;
   }
-  if (!out.empty() &&
-      (IsSpaceClass(out.front()) || out.front() == '"' || IsSpaceClass(out.back()) || out.back() == '"')) {
+  // Whatever the writer would trim from either end (a backspace or a bell
+  // too) is kept inside quotes.
+  if (!out.empty() && (IsTrimChar(out.front()) || out.front() == '"' || IsTrimChar(out.back()) || out.back() == '"')) {
     out.insert(out.begin(), '"');
     out += '"';
   }

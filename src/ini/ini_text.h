@@ -100,6 +100,14 @@ struct Splice {
 };
 
 Splice ReplaceValue(std::string& text, const KeySpan& key, std::string_view value);
+// Where a key missing from a section is inserted, and whether a line break
+// must end the text's last line first. A key inserted there is where the
+// next missing key of the section goes after it.
+struct InsertionPoint {
+  size_t at = 0;
+  bool line_break_first = false;
+};
+InsertionPoint WhereKeyGoes(std::string_view text, const SectionSpan& section);
 Splice InsertKey(std::string& text, const SectionSpan& section, std::string_view key, std::string_view value);
 Splice AppendSection(std::string& text, std::string_view section, std::string_view key, std::string_view value);
 Splice RemoveKey(std::string& text, const KeySpan& key);

@@ -140,7 +140,8 @@ TEST_F(IniFileTest, TypedReadsWriteBackWhatTheyCouldNotUse) {
 TEST_F(IniFileTest, TextRoundTripsWithQuotes) {
   GIniFile ini;
   ini.Open(path);
-  for (std::string text : {"  two leading and one trailing ", "\"quoted\"", "", "a \"middle\" quote", "tab\t"}) {
+  for (std::string text : {"  two leading and one trailing ", "\"quoted\"", "", "a \"middle\" quote", "tab\t",
+                           "\bbackspace first", "bell last\a", "\f\v"}) {
     ini.WriteString("T", "K", text);
     EXPECT_EQ(ini.GetString("T", "K", "default"), text);
   }
@@ -264,6 +265,29 @@ TEST_F(IniFileTest, CacheModeWritesWhenSwitchedOffOrDestroyed) {
     destroyed.WriteInt("A", "K", 2);
   }
   EXPECT_EQ(ini.GetInt("A", "K", 0, 0, 9), 2) << "destroying flushes";
+}
+
+// A bulk load in cache mode writes the defaults of a section's missing keys
+// back together; they read back at once, a later write of one of them
+// changes its line, and the file is what one write at a time would leave.
+TEST_F(IniFileTest, DefaultsWrittenBackInCacheModeLandWhereSingleWritesWould) {
+  GIniFile ini;
+  OpenWith(ini, "[A]\r\nX=1\r\n\r\n; kept\r\n[B]\r\nY=2");
+  ini.SetCached(true);
+  EXPECT_EQ(ini.GetInt("A", "COUNT", 3, 0, 9), 3);
+  EXPECT_EQ(ini.GetString("A", "NAME", "\"  two words \""), "\"  two words \"");
+  EXPECT_EQ(ini.GetString("A", "name", "other"), "  two words ") << "held back, yet read";
+  EXPECT_EQ(ini.GetString("B", "Y", "0"), "2");  // another section read in between
+  EXPECT_TRUE(ini.GetBool("A", "ON", true));
+  EXPECT_EQ(ini.GetString("B", "Z", "z"), "z");
+  EXPECT_EQ(ini.GetInt("B", "N", 12, 0, 9), 9);
+  EXPECT_TRUE(ini.WriteInt("A", "COUNT", 4));
+  EXPECT_EQ(ini.GetInt("A", "COUNT", 3, 0, 9), 4);
+  EXPECT_EQ(ini.GetString("A", "X", ""), "1");
+  ini.SetCached(false);
+  EXPECT_EQ(ReadFile(path), kVersionBlock +
+                                "[A]\r\nX=1\r\nCOUNT\t\t= 4\r\nNAME\t\t= \"  two words \"\r\nON\t\t= Yes\r\n"
+                                "\r\n; kept\r\n[B]\r\nY=2\r\nZ\t\t= z\r\nN\t\t= 9\r\n");
 }
 
 TEST_F(IniFileTest, ZeroBytesReadAsSpacesAndOneByteIsEmpty) {
