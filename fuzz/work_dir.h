@@ -14,7 +14,10 @@ inline const std::string& WorkDir() {
   static const std::string dir = [] {
     std::string base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     std::string pattern = base + "/prefig-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data())) abort();
+    if (!mkdtemp(pattern.data())) {
+      perror("fuzz: no work folder");
+      abort();
+    }
     return pattern;
   }();
   return dir;
@@ -23,7 +26,10 @@ inline const std::string& WorkDir() {
 // A file's whole text written, and read ("<missing>" when there is none).
 inline void WriteText(const std::string& path, std::string_view text) {
   FILE* f = fopen(path.c_str(), "wb");
-  if (!f) abort();
+  if (!f) {
+    perror(("fuzz: cannot write " + path).c_str());
+    abort();
+  }
   if (!text.empty()) fwrite(text.data(), 1, text.size(), f);
   fclose(f);
 }

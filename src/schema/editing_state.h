@@ -3,6 +3,7 @@
 // writes when it is destroyed (main INI file). No page edits these except
 // the few that the General page also owns. The defaults are ours.
 #include "schema/backplot_view.h"
+#include "schema/count_limit.h"
 #include "schema/general.h"
 #include "schema/setting.h"
 
@@ -78,7 +79,7 @@ inline constexpr Setting kLoopSim{.section = "INSPECT", .key = "LOOPSIM", .kind 
 // The tool lists, in the main INI file and in every machine type file: a
 // count and one tool record text per tool (three-digit numbers, so at most
 // 1000 tools a list).
-inline constexpr int kToolsMax = 1000;
+inline constexpr int kToolsMax = CountLimit(1000, 16);
 inline constexpr Setting kToolCount{.scope = kMainAndType,
                                     .section = "INSPECT",
                                     .key = "TOOLCOUNT",

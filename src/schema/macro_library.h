@@ -5,12 +5,13 @@
 // itself. In the macro sections `section` is a printf format of the macro's
 // number, and the parameter keys are printf formats of the parameter's
 // number (000DESC ... 059DESC).
+#include "schema/count_limit.h"
 #include "schema/setting.h"
 
 namespace prefig::schema {
 
-inline constexpr int kMacroCountMax = 1024;
-inline constexpr int kMacroGroupMax = 64;
+inline constexpr int kMacroCountMax = CountLimit(1024, 16);
+inline constexpr int kMacroGroupMax = CountLimit(64, 8);
 inline constexpr int kMacroParameterMax = 60;
 inline constexpr char kMacroSection[] = "MACRO%03d";
 
