@@ -88,7 +88,11 @@ const char* WhyUnusableSectionName(std::string_view name) {
 const char* WhyUnusableKeyName(std::string_view name) {
   if (name.empty()) return "the key name is empty";
   if (name.front() == '[') return "a key name may not begin with '['";
-  if (IsBlank(name.front()) || IsBlank(name.back())) return "a key name may not begin or end with a blank";
+  // The writer trims these from the name it writes, and the reader skips
+  // them before a name: a later lookup of the untrimmed name would miss it.
+  if (IsTrimChar(name.front()) || IsTrimChar(name.back())) {
+    return "a key name may not begin or end with white space or a control character";
+  }
   if (name.find('=') != std::string_view::npos) return "a key name may not hold '='";
   if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
     return "a key name may not hold a line break";

@@ -181,7 +181,8 @@ TEST_F(IniFileTest, UnusableNamesWriteNothingAndSaySo) {
   GIniFile ini;
   ini.Open(path);
   const std::pair<const char*, const char*> refused[] = {
-      {" LEAD", "K"}, {"TRAIL ", "K"}, {"A]B", "K"}, {"S", "A=B"}, {"S", ""}, {"S", "[K"}, {"LINE\nBREAK", "K"}};
+      {" LEAD", "K"}, {"TRAIL ", "K"}, {"A]B", "K"}, {"S", "A=B"}, {"S", ""}, {"S", "[K"}, {"LINE\nBREAK", "K"},
+      {"S", "K\f"},   {"S", "\vK"},   {"S", "K\b"}, {"S", "\aK"}, {"S", " K"}};
   for (auto [section, key] : refused) {
     EXPECT_FALSE(ini.WriteInt(section, key, 1)) << section << key;
     EXPECT_EQ(ini.GetInt(section, key, 5, 0, 9), 5);
