@@ -67,6 +67,19 @@ if(NOT cfg MATCHES "^${WORK_DIR}/home/.config/")
   fail("installed CFG directory: ${cfg}")
 endif()
 
+# The installed host takes its screenshots on a machine without a display,
+# as a fresh install over ssh is: every page, no platform named.
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+unset(ENV{QT_QPA_PLATFORM})
+execute_process(COMMAND ${root}/usr/bin/prefig-host --screenshots ${WORK_DIR}/shots
+                OUTPUT_QUIET ERROR_VARIABLE errors RESULT_VARIABLE result)
+file(GLOB shots ${WORK_DIR}/shots/*.png)
+list(LENGTH shots shot_count)
+if(NOT result EQUAL 0 OR shot_count LESS 20)
+  fail("installed prefig-host --screenshots: exit ${result}, ${shot_count} pictures\n${errors}")
+endif()
+
 # Every command of the help, two levels deep, has its part in the manual page.
 file(READ ${root}/usr/share/man/man1/prefig.1 manual)
 string(REPLACE "\\-" "-" manual "${manual}")

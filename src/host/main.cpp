@@ -5,6 +5,8 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 #include "context/config_path_handler.h"
 #include "host/dark_palette.h"
@@ -18,9 +20,24 @@ namespace {
 
 void Fail(const std::string& message) { std::fprintf(stderr, "prefig-host: %s\n", message.c_str()); }
 
+// Screenshots need no screen: on a machine without a display (a build
+// server, a fresh install over ssh) they are taken on Qt's offscreen
+// platform instead of failing to start. A platform the user chose stays.
+void TakeScreenshotsOffscreenWithoutDisplay(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY")) return;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg == "--screenshots" || arg.starts_with("--screenshots=")) {
+      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  TakeScreenshotsOffscreenWithoutDisplay(argc, argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("prefig-host"));
   QCommandLineParser options;
