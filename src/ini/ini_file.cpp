@@ -36,6 +36,7 @@ GIniFile::~GIniFile() { Flush(); }
 
 void GIniFile::Open(std::string_view path) {
   Flush();
+  DropCache();
   overlay_ = nullptr;
   read_only_ = true;
   open_error_ = ENOENT;
@@ -346,25 +347,34 @@ GIniSection GIniFile::Current() { return GIniSection(*this, current_section_); }
 
 bool GIniFile::SetCached(bool on) {
   bool previous = cached_;
-  if (previous && !on) Flush();
+  if (previous && !on) {
+    Flush();
+    DropCache();  // what could not be written is not kept for another mode
+  }
   cached_ = on;
   return previous;
 }
 
 bool GIniFile::Flush() {
-  bool written = true;
   run_.PutIn(cache_, index_);
   if (cached_ && changed_ && cache_loaded_) {
     platform::DirectoryLock lock(path_);
-    written = WriteOut(TextToFlush());
+    // The changes stay in the cache for the next Flush: a dialog whose OK
+    // could not write may press OK again once the cause is mended.
+    if (!WriteOut(TextToFlush())) return false;
   }
+  DropCache();
+  return true;
+}
+
+void GIniFile::DropCache() {
+  run_ = ini::KeyRun();
   cache_.clear();
   cache_base_.clear();
   cache_edits_.clear();
   cache_loaded_ = false;
   changed_ = false;
   index_.Invalidate();
-  return written;
 }
 
 }  // namespace prefig

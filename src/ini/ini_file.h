@@ -114,6 +114,7 @@ class GIniFile {
   // False when the cached text could not be written. When another program
   // wrote the file since the cache was read, the changes made in cache mode
   // are made again on its text, so only keys both changed take our value.
+  // A flush that fails keeps the changes in the cache, for the next Flush.
   bool Flush();
 
  private:
@@ -143,6 +144,7 @@ class GIniFile {
   bool ProbeWritable();
   bool ProbeCached();
   std::string TextToFlush();  // ini_file_flush.cpp
+  void DropCache();
 
   std::string path_;
   bool read_only_ = true;

@@ -235,6 +235,23 @@ TEST_F(IniFileTest, FailedWritesReturnFalse) {
   std::filesystem::create_directory(path);
   EXPECT_FALSE(ini.Flush());
   EXPECT_NE(ini.WriteError(), 0);
+  // The change waits in the cache until a flush can write it.
+  EXPECT_EQ(ini.GetInt("S", "K", 0, 0, 9), 1);
+  std::filesystem::remove(path);
+  EXPECT_TRUE(ini.Flush());
+  EXPECT_EQ(ReadFile(path),
+            "\r\n## S ##########################################################################\r\n\r\n[S]\r\nK\t\t= 1\r\n");
+  // Leaving cache mode after a failed flush keeps nothing for later.
+  EXPECT_TRUE(ini.WriteInt("S", "K", 2));
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+  ini.SetCached(false);
+  std::filesystem::remove(path);
+  ini.SetCached(true);
+  EXPECT_EQ(ini.GetInt("S", "K", 7, 0, 9), 7);
+  EXPECT_TRUE(ini.Flush());
+  EXPECT_EQ(ReadFile(path),
+            "\r\n## S ##########################################################################\r\n\r\n[S]\r\nK\t\t= 7\r\n");
 }
 
 TEST_F(IniFileTest, CurrentSectionVariants) {

@@ -8,6 +8,8 @@
 #include "pages/setup_session.h"
 #include "schema/general.h"
 #include "schema/load_save.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
 #include "support/test_configuration.h"
 #include "support/test_page.h"
 
@@ -134,6 +136,30 @@ TEST_F(GeneralPage, AssociateRegistersTheMarkedExtensionsOfTheMachineTypes) {
     if (control->Kind() == ControlKind::kPushButton) static_cast<WPushButton*>(control)->Click();
   }
   EXPECT_EQ(Stored("EXTENSIONS", "CURRENT"), "tap,mpf");
+}
+
+// A desktop whose association files cannot be written: the user is told,
+// and the list of what was attempted is kept for the next Associate.
+TEST_F(GeneralPage, AssociateThatCannotWriteTheDesktopsFilesSaysSo) {
+  test::ScopedEnv env;
+  std::string blocked = configuration.directory() + "/not-a-folder";
+  test::WriteFile(blocked, "");
+  env.Set("XDG_DATA_HOME", blocked);
+  env.Set("XDG_CONFIG_HOME", blocked);
+  GMachineList& types = record.MachineTypes();
+  for (int i = 0; i < types.Count(); ++i) SetupSession().working_types.push_back(&types.At(i));
+  types.At(0).Values().SetBool(kRegDefaultExt, true);
+  types.At(0).Values().SetText(kSaveExt, "tap");
+  page.ShowPage(true);
+  for (WControl* control : page.Controls()) {
+    if (control->Kind() == ControlKind::kPushButton) static_cast<WPushButton*>(control)->Click();
+  }
+  ASSERT_EQ(configuration.services.message_boxes.size(), 1u);
+  EXPECT_EQ(configuration.services.message_boxes[0].text,
+            "Not every file extension could be associated with the editor: the desktop's association files could not "
+            "all be written.");
+  EXPECT_EQ(configuration.services.message_boxes[0].caption_id, kErrorCaptionId);
+  EXPECT_NE(Stored("EXTENSIONS", "CURRENT").find("tap"), std::string::npos);
 }
 
 }  // namespace

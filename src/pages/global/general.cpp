@@ -4,6 +4,7 @@
 #include "context/message_file.h"
 #include "ini/ini_text.h"
 #include "module/module_state.h"
+#include "module/services.h"
 #include "pages/setup_session.h"
 #include "platform/machine_type_extensions.h"
 #include "record/prefiguration.h"
@@ -107,7 +108,12 @@ void DGlobal::AssociateFileExtensions() {
                                           platform::kCurrentExtensionsMax);
   platform::MachineTypeRegistration done = platform::RegisterMachineTypeExtensions(
       current, ExtensionsToRegister(SetupSession().working_types), false, FileWord());
+  // The list is kept even so: it names what the next Associate removes.
   if (done.list) record->WriteString(kRegisteredExtensionsSection, kRegisteredExtensionsKey, *done.list);
+  if (!done.ok) {
+    GetServices().MessageBox(
+        {MessageString(kNotAssociatedId), kErrorCaptionId, MessageIcon::kStop, MessageButtons::kOk, MessageOwner::kDialog});
+  }
 }
 
 }  // namespace prefig

@@ -14,6 +14,9 @@ namespace prefig {
 // The General page: program-wide behaviour of the editor.
 class DGlobal : public WPrefigBase {
  public:
+  // Associate could not write every association of the desktop.
+  static constexpr int kNotAssociatedId = 16650;
+
   DGlobal();
 
  private:
