@@ -68,7 +68,8 @@ std::string TextOf(GIniFile& file) {
 
 void CheckListing(const GIniOverlay& site) {
   for (const GIniOverlay::Entry& entry : site.Entries()) {
-    if (entry.key == GIniOverlay::kWholeSection) {
+    // A key may be named "*" too; the whole-section line has no value.
+    if (entry.key == GIniOverlay::kWholeSection && !entry.value) {
       if (!site.IsSectionLocked(entry.section)) Fail("listed as locked, section not locked", entry.section, "*");
       continue;
     }
