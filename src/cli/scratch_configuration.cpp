@@ -52,19 +52,30 @@ ScratchConfiguration::ScratchConfiguration(const std::string& root) {
   // The copy reads as the configuration does, with its site's defaults and locks.
   if (std::string site = SiteFolderOf(ConfigPaths()); !site.empty()) table.Set(kSiteKey, site);
   if (int written = GConfigPathHandler::WritePathsFile(table, dir_ + "/ConfigPaths.cfg")) {
-    std::error_code error;
-    fs::remove_all(dir_, error);
-    throw Failure("cannot write in " + dir_ + ": " + std::strerror(written));
+    Abandon("cannot write in " + dir_ + ": " + std::strerror(written));
   }
-  if (platform::FileExists(main_ini)) platform::CopyFile(main_ini, dir_ + "/Cfg/" + kMainIniName + ".ini");
+  // An answer about a copy that lacks a file would be an answer about
+  // another configuration: a file that cannot be copied ends the command.
+  auto copy = [this](const std::string& from, const std::string& to) {
+    if (int copied = platform::CopyFile(from, to)) Abandon("cannot copy " + from + ": " + std::strerror(copied));
+  };
+  if (platform::FileExists(main_ini)) copy(main_ini, dir_ + "/Cfg/" + kMainIniName + ".ini");
   std::error_code error;
   for (fs::directory_iterator it(types_, error), end; !error && it != end; it.increment(error)) {
     std::error_code type_error;
-    if (it->is_regular_file(type_error)) {
-      platform::CopyFile(it->path().string(), dir_ + "/Types/" + it->path().filename().string());
-    }
+    if (it->is_regular_file(type_error)) copy(it->path().string(), dir_ + "/Types/" + it->path().filename().string());
+  }
+  // No types folder is a configuration without types.
+  if (error && error != std::errc::no_such_file_or_directory) {
+    Abandon("cannot read " + types_ + ": " + error.message());
   }
   ConfigPaths().SetProgramFile(dir_ + "/" + kHostProgramName);
+}
+
+void ScratchConfiguration::Abandon(const std::string& why) {
+  std::error_code error;
+  fs::remove_all(dir_, error);
+  throw Failure(why);
 }
 
 ScratchConfiguration::~ScratchConfiguration() {

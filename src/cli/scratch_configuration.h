@@ -43,6 +43,8 @@ class ScratchConfiguration {
   const std::string& TypesDirectory() const { return types_; }
 
  private:
+  [[noreturn]] void Abandon(const std::string& why);  // removes the copy, then fails the command
+
   std::string types_;
   std::string dir_;
 };

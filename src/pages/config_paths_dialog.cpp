@@ -154,6 +154,15 @@ int DConfigPaths::Install() {
 // directory, whose files are the program's own, not configuration. So is
 // SITE: the administrator's folder is read, never filled by a workstation.
 void DConfigPaths::CopyChangedDirectories() {
+  std::string first_failed;
+  int first_error = 0;
+  auto failed = [&](const std::string& path, int error) {
+    LogLine("PATHS : Cannot copy to %s: %s", path.c_str(), std::strerror(error));
+    if (first_error == 0) {
+      first_failed = path;
+      first_error = error;
+    }
+  };
   for (const PathTable::Entry& entry : edited_) {
     if (entry.key == kRootDirKey || entry.key == kSiteKey) continue;
     const std::string* old_dir = old_resolved_.Find(entry.key);
@@ -162,16 +171,20 @@ void DConfigPaths::CopyChangedDirectories() {
     std::vector<std::string> files = FilesIn(*old_dir);
     if (files.empty()) continue;
     if (int error = platform::CreateDirectoryPath(new_dir)) {
-      LogLine("PATHS : Cannot create %s: %s", new_dir.c_str(), std::strerror(error));
+      failed(new_dir, error);
       continue;
     }
     for (const std::string& name : files) {
       // A file already in the new directory is kept: it may be the only copy of its settings.
       int error = platform::CopyFile(*old_dir + "/" + name, new_dir + "/" + name, false);
-      if (error != 0 && error != EEXIST) {
-        LogLine("PATHS : Cannot copy %s to %s: %s", name.c_str(), new_dir.c_str(), std::strerror(error));
-      }
+      if (error != 0 && error != EEXIST) failed(new_dir + "/" + name, error);
     }
+  }
+  // The new paths are in use and the old files where they were: the user
+  // must know that the new folder lacks some, or the settings look lost.
+  if (first_error != 0) {
+    GetServices().MessageBox({MessageWithText(kNotCopiedId, first_failed) + "\n" + std::strerror(first_error),
+                              kErrorCaptionId, MessageIcon::kExclamation, MessageButtons::kOk, MessageOwner::kDialog});
   }
 }
 

@@ -26,6 +26,9 @@ class DConfigPaths : public FormDialog {
   static constexpr int kCaptionId = 1610;
   static constexpr int kKeyColumnId = 1623;
   static constexpr int kPathColumnId = 1624;
+  // OK installed the new paths, yet a file of a changed folder could not be
+  // copied to the new one: "%s" the file.
+  static constexpr int kNotCopiedId = 16651;
   static constexpr const char* kTemporaryPrefix = "~CC";
   // The program, beside the editor, that installs a new ConfigPaths.cfg
   // when it has to run as administrator ("prefig paths install").
@@ -83,6 +86,7 @@ class DConfigPaths : public FormDialog {
   void Default();
   bool Differs() const;
   int Install();  // 0 or an errno value
+  // Logs every file that could not be copied; the first is told the user.
   void CopyChangedDirectories();
 
   WStatic explanation_{this, 1611};

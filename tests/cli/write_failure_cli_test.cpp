@@ -264,5 +264,21 @@ TEST(WriteFailureCli, CheckFixThatCannotWriteOneFileFixesNone) {
   EXPECT_EQ(test::ReadFile(type), type_text);
 }
 
+// The commands that only read work on a copy of the configuration: a file
+// that cannot be copied ends the command, rather than an answer about a
+// configuration without it.
+TEST(WriteFailureCli, ACopyForReadingThatLacksAFileIsNoAnswer) {
+  test::IsolatedHome home;
+  home.env().Set("LC_ALL", "C");
+  std::string root = home.dir().File("root");
+  ASSERT_EQ(test::Prefig({"init", "--root", root}).exit_code, 0);
+  std::string type = root + "/TYPES/ISO Mill.MAC";
+  EXPECT_TRUE(test::RunWithoutPrivileges(home.dir().path(), [&] {
+    ::chmod(type.c_str(), 0);
+    test::ProgramResult result = test::Prefig({"types", "list", "--root", root});
+    return result.exit_code == 2 && result.err == "prefig: cannot copy " + type + ": Permission denied\n";
+  }));
+}
+
 }  // namespace
 }  // namespace prefig

@@ -14,6 +14,7 @@
 #include "module/services.h"
 #include "pages/scripted_services.h"
 #include "platform/file_io.h"
+#include "support/message_table.h"
 #include "support/scoped_env.h"
 #include "support/unprivileged.h"
 
@@ -114,6 +115,27 @@ TEST_F(PathsDialog, OkWritesTheFileTakesItIntoUseAndCopiesTheFiles) {
   EXPECT_EQ(ReadFile(new_root + "/Cfg/other.ini"), "already there");
   // The old root was the program directory: its files are not configuration.
   EXPECT_FALSE(platform::FileExists(new_root + "/editor"));
+  EXPECT_EQ(ReadFile(old_cfg + "/main.ini"), "[A]\r\n");
+}
+
+// The new paths are in use when a file cannot be copied to its new folder:
+// the user is told, since the new folder lacks it.
+TEST_F(PathsDialog, AFileThatCannotBeCopiedToItsNewFolderIsTold) {
+  ScopedScriptedServices services;
+  test::ScopedMessages messages({{DConfigPaths::kNotCopiedId, "Not copied: %s."}});
+  std::string old_cfg = ProgramDir() + "/CFG";
+  std::filesystem::create_directories(old_cfg);
+  WriteFile(old_cfg + "/main.ini", "[A]\r\n");
+  std::string new_root = home_.dir().File("new root");
+  std::filesystem::create_directories(new_root);
+  WriteFile(new_root + "/Cfg", "a file where the folder goes");
+  GConfigPathHandler handler(ProgramDir() + "/editor");
+  DConfigPaths dialog(handler, nullptr);
+  dialog.Path().UserEdit(new_root + "/");
+  dialog.Ok();
+  EXPECT_EQ(dialog.LastOutcome(), DConfigPaths::Outcome::kInstalled);
+  ASSERT_EQ(services.message_boxes.size(), 1u);
+  EXPECT_EQ(services.message_boxes[0].text, "Not copied: " + new_root + "/Cfg.\nNot a directory");
   EXPECT_EQ(ReadFile(old_cfg + "/main.ini"), "[A]\r\n");
 }
 
