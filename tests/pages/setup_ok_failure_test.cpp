@@ -70,5 +70,45 @@ TEST(SetupOkFailure, AFileReplacedByAFolderIsNamedNothingChangesAndOkAgainSavesA
   EXPECT_EQ(test::StoredValue(other_path, "GENERAL", "DESCRIPTION"), "Other lathe");
 }
 
+// The main INI file, held in cache mode while the dialog is open, may be
+// the one that cannot be written: its changes wait for the next OK.
+TEST(SetupOkFailure, TheMainFileReplacedByAFolderKeepsItsChangesForTheNextOk) {
+  test::TestConfiguration configuration;
+  GPrefiguration& record = configuration.Start();
+  std::vector<GMachineType*> list(256, nullptr);
+  int count = 0;
+  std::string type_path;
+  configuration.services.dialog_scripts.push_back([&](ModalDialog& dialog) {
+    auto& setup = dynamic_cast<DEditorSetupMain&>(dialog);
+    test::BoundControl<WSpinValue>(*setup.CurrentPage(), schema::kTabChars).UserEdit("12");
+    GMachineType* type = SetupSession().working_types[0];
+    type_path = type->Path();
+    type->Values().SetText(schema::kDescription, "Renamed mill");
+    type->SetChanged();
+    const std::string type_text = test::ReadFile(type_path);
+    const std::string main_text = configuration.MainIniText();
+    const std::string main_path = configuration.MainIniPath();
+    fs::remove(main_path);
+    fs::create_directory(main_path);
+    size_t boxes = configuration.services.message_boxes.size();
+    setup.Ok();
+    EXPECT_FALSE(setup.HasEnded());
+    ASSERT_EQ(configuration.services.message_boxes.size(), boxes + 1);
+    EXPECT_EQ(configuration.services.message_boxes.back().text,
+              "The settings were not saved: " + main_path +
+                  ": Is a directory. Mend the cause and press OK again, or press Cancel.");
+    EXPECT_EQ(test::ReadFile(type_path), type_text);
+
+    fs::remove(main_path);
+    test::WriteFile(main_path, main_text);
+    setup.Ok();
+    EXPECT_TRUE(setup.HasEnded());
+    EXPECT_EQ(configuration.services.message_boxes.size(), boxes + 1);
+  });
+  EXPECT_EQ(RunSetupSession(1, list.data(), &count, &record, nullptr), 0);
+  EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "SYSTEM", "TABCHARS"), "12");
+  EXPECT_EQ(test::StoredValue(type_path, "GENERAL", "DESCRIPTION"), "Renamed mill");
+}
+
 }  // namespace
 }  // namespace prefig
