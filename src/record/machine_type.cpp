@@ -182,6 +182,7 @@ void GMachineType::RebuildChannelParser() { channel_parser_ = GChannelParser(Cha
 
 bool GMachineType::Save() {
   if (!valid_) return true;
+  ini_.ClearWriteError();  // the answer is about this save
   bool was_cached = ini_.SetCached(true);
   SettingHolders holders{values_, &colours_, {&mill_tools_, &turn_tools_}};
   SaveMacroLibrary();
@@ -194,11 +195,14 @@ bool GMachineType::Save() {
       if (table.settings.data() == kSyntaxColoursPage) ini_.DeleteSection(kColourCount.section);
       SaveTable(ini_, table, holders);
     }
-    changed_ = false;
   }
   RebuildChannelParser();
   ini_.SetCached(was_cached);
-  return ini_.WriteError() == 0;
+  // A save that did not reach the file leaves the type changed, so that the
+  // next one writes all of it again.
+  bool written = ini_.WriteError() == 0;
+  if (written) changed_ = false;
+  return written;
 }
 
 }  // namespace prefig

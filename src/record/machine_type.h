@@ -44,7 +44,7 @@ class GMachineType {
   bool Load(const TypeContext& context);
   // The machine type saver: the always-part, and for a changed type every
   // setting in the order of its pages. Only for a valid type.
-  bool Save();  // false when the type's file could not be written
+  bool Save();  // false when the type's file could not be written; it then stays changed
 
   const std::string& Path() const { return path_; }
   // The type's file was moved to `path`: the type follows it.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ini/ini_text.h"
 #include "schema/registry.h"
 #include "support/temp_dir.h"
@@ -193,6 +195,26 @@ TEST_F(MachineTypeTest, TheSaverWritesTheAlwaysPartEveryTimeAndTheRestWhenChange
                 "USRCOLOR0\t= 41975872:14:G\r\nUSRCOLOR1\t= 33587200:15:M\r\n"),
       std::string::npos)
       << text;
+}
+
+// A save whose file became a folder says so, and keeps the type changed, so
+// that the next save writes everything again; the macro library goes with it.
+TEST_F(MachineTypeTest, ASaveThatCannotWriteTheFileSaysSoAndStaysChanged) {
+  auto type = LoadFile(kCurrentHeader + "[MACROINF]\r\nCOUNT=0\r\n");
+  type->SetChanged();
+  type->Values().SetText(kDescription, "Blocked mill");
+  const std::string text = ReadFile(path);
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+  EXPECT_FALSE(type->Save());
+  EXPECT_TRUE(type->IsChanged());
+  std::filesystem::remove(path);
+  WriteFile(path, text);
+  EXPECT_TRUE(type->Save());
+  EXPECT_FALSE(type->IsChanged());
+  GIniFile ini;
+  ini.Open(path);
+  EXPECT_EQ(ini.GetString("GENERAL", "DESCRIPTION"), "Blocked mill");
 }
 
 TEST_F(MachineTypeTest, ToolListsKeepTheirRecordsAndDropWhatIsNotOne) {
