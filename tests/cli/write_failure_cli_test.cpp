@@ -252,6 +252,21 @@ TEST(WriteFailureCli, AssociationsThatCannotBeWrittenAreReported) {
   }
 }
 
+// Removing them is writing too: the desktop's files that cannot be
+// rewritten make the command say so.
+TEST(WriteFailureCli, AssociationsThatCannotBeRemovedAreReported) {
+  test::IsolatedHome home;
+  home.env().Set("LC_ALL", "C");
+  test::WriteFile(home.dir().File("file"), "a file");
+  std::string program = home.dir().File("prefig-host");
+  ASSERT_EQ(test::Prefig({"assoc", "register", "nc", "--program", program}).exit_code, 0);
+  test::ScopedEnv env;
+  env.Set("XDG_DATA_HOME", home.dir().File("file/under"));
+  test::ProgramResult result = test::Prefig({"assoc", "unregister", "nc", "--program", program});
+  EXPECT_EQ(result.exit_code, 2);
+  EXPECT_EQ(result.err, "prefig: not every registration could be removed\n");
+}
+
 // The fixes of all files are one save: a type file that cannot be written
 // keeps the main INI file's fix from being made too.
 TEST(WriteFailureCli, CheckFixThatCannotWriteOneFileFixesNone) {
