@@ -1,7 +1,11 @@
 #include "context/config_path_handler.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <functional>
+#include <string_view>
+#include <vector>
 
 #include "context/config_path_keys.h"
 #include "context/config_paths_file.h"
@@ -34,6 +38,22 @@ bool ReplaceFirst(std::string& value, std::string_view token, const std::string&
   value.replace(pos, token.size(), with);
   HoldTail(value);
   return true;
+}
+
+// The names between consecutive '%' of a value, hashed and sorted.
+// "%KEY%" can stand in a value only where KEY lies between two consecutive
+// '%' (for a KEY without '%'), so a value whose list lacks KEY's hash need
+// not be searched: resolving a file of many keys went from the square of
+// the keys times the length of the values to little more than the square.
+std::vector<size_t> NamesBetweenPercents(std::string_view value) {
+  std::vector<size_t> names;
+  for (size_t open = value.find('%'), close; open != std::string_view::npos; open = close) {
+    close = value.find('%', open + 1);
+    if (close == std::string_view::npos) break;
+    names.push_back(std::hash<std::string_view>{}(value.substr(open + 1, close - open - 1)));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 bool IsControlOrBlank(char c) { return static_cast<unsigned char>(c) <= ' ' || c == 0x7f; }
@@ -83,14 +103,24 @@ void GConfigPathHandler::Resolve() {
     ReplaceFirst(entry.value, kProductDirToken, product_dir_);
     ReplaceFirst(entry.value, kExeDirToken, program_dir_);
   }
+  std::vector<std::vector<size_t>> names;
+  for (const PathTable::Entry& entry : table_) names.push_back(NamesBetweenPercents(entry.value));
   for (int pass = 0; pass < kResolvePasses; ++pass) {
     bool replaced = false;
     for (const PathTable::Entry& reference : table_) {
       std::string token = "%" + reference.key + "%";
-      for (PathTable::Entry& entry : table_) {
-        if (entry.value.find('%') == std::string::npos) continue;
+      bool sure = reference.key.find('%') == std::string::npos;
+      size_t name = std::hash<std::string_view>{}(reference.key);
+      size_t i = 0;
+      for (auto entry = table_.begin(); entry != table_.end(); ++entry, ++i) {
+        if (sure && !std::binary_search(names[i].begin(), names[i].end(), name)) continue;
+        size_t at = entry->value.find(token);
+        if (at == std::string::npos) continue;
         std::string with = reference.value;  // may be this very value
-        replaced |= ReplaceFirst(entry.value, token, with);
+        entry->value.replace(at, token.size(), with);
+        HoldTail(entry->value);
+        names[i] = NamesBetweenPercents(entry->value);
+        replaced = true;
       }
     }
     if (!replaced) break;

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
+#include "context/config_paths_file.h"
+#include "platform/environment.h"
 #include "platform/file_io.h"
 #include "support/scoped_env.h"
 
@@ -77,6 +80,62 @@ TEST_F(PathHandler, AKeyNamingItselfStopsAfterAHundredPasses) {
   // Each pass doubles the text until the 1024-character tail holds it.
   EXPECT_EQ(handler.GetPath("LOOP"), std::string(1018, 'x') + "%LOOP%");
   EXPECT_EQ(handler.GetPath("SAME"), "%SAME%");
+}
+
+// Resolving skips the values that cannot hold a reference; it must give
+// what trying every key on every value in every pass gives.
+TEST_F(PathHandler, ResolvingGivesWhatTryingEveryKeyOnEveryValueGives) {
+  const char* const keys[] = {"A", "B", "C", "ROOTDIR", "X%Y", "LONGER_KEY"};
+  const char* const parts[] = {"%A%", "%B%", "%C%", "%ROOTDIR%", "%X%Y%", "%LONGER_KEY%", "%", "x", "/", "%a%",
+                               "%EXEDIR%", "%%", "%B%%C%"};
+  std::mt19937 rng(99);
+  for (int trial = 0; trial < 300; ++trial) {
+    std::string text;
+    for (int line = static_cast<int>(rng() % 7); line > 0; --line) {
+      text += std::string(keys[rng() % 6]) + " = ";
+      for (int part = static_cast<int>(rng() % 6); part > 0; --part) text += parts[rng() % 13];
+      text += "\n";
+    }
+    WritePaths(text);
+    GConfigPathHandler handler(program_);
+
+    PathTable expected;
+    expected.Set("ROOTDIR", "%EXEDIR%");
+    ParsePathsText(text, expected);
+    auto hold_tail = [](std::string& value) {
+      if (value.size() > GConfigPathHandler::kValueMax) value.erase(0, value.size() - GConfigPathHandler::kValueMax);
+    };
+    auto replace_first = [&](std::string& value, const std::string& token, const std::string& with) {
+      size_t at = value.find(token);
+      if (at == std::string::npos) return false;
+      value.replace(at, token.size(), with);
+      hold_tail(value);
+      return true;
+    };
+    for (PathTable::Entry& entry : expected) {
+      replace_first(entry.value, "%VENDORDIR%", handler.VendorDirectory());
+      replace_first(entry.value, "%PRODUCTDIR%", handler.ProductDirectory());
+      replace_first(entry.value, "%EXEDIR%", handler.ProgramDirectory());
+    }
+    for (int pass = 0; pass < GConfigPathHandler::kResolvePasses; ++pass) {
+      bool replaced = false;
+      for (const PathTable::Entry& reference : expected) {
+        for (PathTable::Entry& entry : expected) {
+          std::string with = reference.value;
+          replaced |= replace_first(entry.value, "%" + reference.key + "%", with);
+        }
+      }
+      if (!replaced) break;
+    }
+    ASSERT_EQ(handler.Table().size(), expected.size()) << text;
+    auto it = expected.begin();
+    for (const PathTable::Entry& entry : handler.Table()) {
+      std::string value = platform::ExpandEnvironment(it->value, GConfigPathHandler::kExpandedMax).value_or(it->value);
+      ASSERT_EQ(entry.key, it->key) << text;
+      ASSERT_EQ(entry.value, value) << text;
+      ++it;
+    }
+  }
 }
 
 TEST_F(PathHandler, AGrowingValueKeepsItsLast1024Characters) {
