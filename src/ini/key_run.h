@@ -12,13 +12,12 @@ namespace prefig::ini {
 
 // The keys a bulk load writes back as defaults into one section of a
 // cached text, held back and inserted as one run. Inserted one by one, each
-// key would move the rest of the text and every position the index holds:
-// a file of many sections that lack many keys took minutes to load. Every
+// key would move the rest of the text and every position the index holds,
+// so a file of many sections that lack many keys took seconds to load. Every
 // key of a run goes where the one before it ended, which is where
 // InsertKey would put it, so the text comes out the same.
 class KeyRun {
  public:
-  bool Empty() const { return lines_.empty(); }
   // Whether the run collects the missing keys of `section` of `text`.
   bool IsFor(std::string_view text, std::string_view section) const;
   // A key of the run, its span within Lines().
