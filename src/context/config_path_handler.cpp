@@ -114,11 +114,8 @@ void GConfigPathHandler::Resolve() {
       size_t i = 0;
       for (auto entry = table_.begin(); entry != table_.end(); ++entry, ++i) {
         if (sure && !std::binary_search(names[i].begin(), names[i].end(), name)) continue;
-        size_t at = entry->value.find(token);
-        if (at == std::string::npos) continue;
         std::string with = reference.value;  // may be this very value
-        entry->value.replace(at, token.size(), with);
-        HoldTail(entry->value);
+        if (!ReplaceFirst(entry->value, token, with)) continue;
         names[i] = NamesBetweenPercents(entry->value);
         replaced = true;
       }
