@@ -367,6 +367,21 @@ bool GIniFile::Flush() {
   return true;
 }
 
+GIniFile::CacheState GIniFile::TakeCacheState() {
+  run_.PutIn(cache_, index_);
+  return CacheState{cache_loaded_, changed_, cache_, cache_base_, cache_edits_};
+}
+
+void GIniFile::RestoreCacheState(CacheState state) {
+  if (!cached_) return;
+  DropCache();
+  cache_loaded_ = state.loaded;
+  changed_ = state.changed;
+  cache_ = std::move(state.text);
+  cache_base_ = std::move(state.base);
+  cache_edits_ = std::move(state.edits);
+}
+
 void GIniFile::DropCache() {
   run_ = ini::KeyRun();
   cache_.clear();

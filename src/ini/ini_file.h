@@ -116,6 +116,20 @@ class GIniFile {
   // are made again on its text, so only keys both changed take our value.
   // A flush that fails keeps the changes in the cache, for the next Flush.
   bool Flush();
+  // A flush inside a journal save writes into the save, which may yet be
+  // dropped (another file of it could not be written): the caller takes
+  // the cache as it stands before the flush and puts it back when the save
+  // was not made, so that changes no page writes again (such as those of
+  // a button that acted at once) wait for the next save.
+  struct CacheState {
+    bool loaded = false;
+    bool changed = false;
+    std::string text;
+    std::string base;
+    std::vector<ini::RecordedEdit> edits;
+  };
+  CacheState TakeCacheState();
+  void RestoreCacheState(CacheState state);
 
  private:
   enum class Found { kValue, kMissing, kUnreadable };

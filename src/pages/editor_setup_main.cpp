@@ -178,6 +178,11 @@ void DEditorSetupMain::Ok() {
   GDncConfig* dnc = Module().dnc_config;
   if (dnc != nullptr) dnc->Ini().ClearWriteError();
   journal::JournalTransaction save;
+  // What the main file held before this OK: a save that is not made puts
+  // it back, since some of it (the file associations' list) is written at
+  // once by a button and no page writes it again at the next OK.
+  std::optional<GIniFile::CacheState> main_before;
+  if (record != nullptr && record->IsCached()) main_before = record->TakeCacheState();
   for (PageId id : SaveOrder()) {
     if (WConfigBase* page = Page(id)) page->SaveValues();
   }
@@ -207,6 +212,7 @@ void DEditorSetupMain::Ok() {
     LogLine("SETUP : Settings not saved, '%s': %s", failure->path.c_str(), std::strerror(failure->error));
     // Nothing reached the files: the types must be written on the next OK.
     for (GMachineType* type : saved) type->SetChanged();
+    if (main_before) record->RestoreCacheState(std::move(*main_before));
     MessageBoxRequest notice;
     notice.text = MessageWithText(kNotSavedId, failure->path + ": " + std::strerror(failure->error));
     notice.caption_id = kErrorCaptionId;

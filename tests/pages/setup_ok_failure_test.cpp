@@ -110,5 +110,41 @@ TEST(SetupOkFailure, TheMainFileReplacedByAFolderKeepsItsChangesForTheNextOk) {
   EXPECT_EQ(test::StoredValue(type_path, "GENERAL", "DESCRIPTION"), "Renamed mill");
 }
 
+// What a button wrote into the main file at once (the file associations'
+// list) survives an OK that could not save, and Cancel after it writes that
+// and none of the values the failed OK had taken from the pages.
+TEST(SetupOkFailure, CancelAfterAFailedOkWritesWhatAButtonWroteAndNoPageValue) {
+  for (bool main_blocked : {false, true}) {
+    SCOPED_TRACE(main_blocked ? "main file blocked" : "type file blocked");
+    test::TestConfiguration configuration;
+    GPrefiguration& record = configuration.Start();
+    std::vector<GMachineType*> list(256, nullptr);
+    int count = 0;
+    const std::string tab_chars = test::StoredValue(configuration.MainIniPath(), "SYSTEM", "TABCHARS");
+    configuration.services.dialog_scripts.push_back([&](ModalDialog& dialog) {
+      auto& setup = dynamic_cast<DEditorSetupMain&>(dialog);
+      record.WriteString(schema::kRegisteredExtensionsSection, schema::kRegisteredExtensionsKey, "NC;MPF");
+      test::BoundControl<WSpinValue>(*setup.CurrentPage(), schema::kTabChars).UserEdit("13");
+      GMachineType* type = SetupSession().working_types[0];
+      type->Values().SetText(schema::kDescription, "Not saved");
+      type->SetChanged();
+      const std::string blocked = main_blocked ? configuration.MainIniPath() : type->Path();
+      const std::string blocked_text = test::ReadFile(blocked);
+      fs::remove(blocked);
+      fs::create_directory(blocked);
+      setup.Ok();
+      EXPECT_FALSE(setup.HasEnded());
+      fs::remove(blocked);
+      test::WriteFile(blocked, blocked_text);
+      setup.Cancel();
+    });
+    EXPECT_EQ(RunSetupSession(1, list.data(), &count, &record, nullptr), 0);
+    EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), schema::kRegisteredExtensionsSection,
+                                schema::kRegisteredExtensionsKey),
+              "NC;MPF");
+    EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "SYSTEM", "TABCHARS"), tab_chars);
+  }
+}
+
 }  // namespace
 }  // namespace prefig
