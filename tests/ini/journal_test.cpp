@@ -155,6 +155,23 @@ TEST_F(JournalTest, AFileThatCannotBeWrittenPutsTheOthersBack) {
   EXPECT_FALSE(fs::exists(Entry(1)));
 }
 
+// A save that ends with its scope has no caller to answer: it changes no
+// file and says so in the module log.
+TEST_F(JournalTest, ASaveEndedByItsScopeThatCannotBeMadeChangesNothingAndIsLogged) {
+  const std::string old_type = ReadFile(type_file);
+  fs::create_directories(types + "/Gone");
+  WatchFolder(types + "/Gone");
+  {
+    JournalTransaction save;
+    platform::ReplaceFile(type_file, "new");
+    platform::ReplaceFile(types + "/Gone/Lathe.mac", "new");
+    fs::remove(types + "/Gone");
+  }
+  EXPECT_EQ(ReadFile(type_file), old_type);
+  EXPECT_TRUE(AttachedJournal()->History().empty());
+  EXPECT_NE(ReadFile(log).find("JRNL  : A save was not made: No such file or directory"), std::string::npos);
+}
+
 // A change that the save could not make is refused at once, with the
 // reason the folder gives.
 TEST_F(JournalTest, AChangeInAFolderThatIsGoneIsRefusedWithItsReason) {
