@@ -9,6 +9,7 @@
 #include <regex>
 #include <set>
 
+#include "platform/module_log.h"
 #include "schema/registry.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
@@ -136,6 +137,29 @@ TEST_F(MachineListTest, AnUnreadableTypeFileIsSkipped) {
     GMachineList unprivileged;
     return unprivileged.Build(places, context) == 1 && unprivileged.At(0).Name() == "G";
   }));
+}
+
+// A first start whose types folder cannot be made (a file stands in its
+// place) copies no template, writes no type, leaves the templates as they
+// were and says so in the module log.
+TEST_F(MachineListTest, ATypesFolderThatCannotBeMadeWritesNothingAndIsLogged) {
+  fs::copy(kStagedTemplates, places.templates_directory);
+  const std::string template_before = ReadFile(places.templates_directory + "/ISO Mill.TYP");
+  fs::remove_all(places.types_directory);
+  WriteFile(places.types_directory, "a file in the folder's place");
+  TempDir log_dir;
+  SetLogFileName(log_dir.File("prefig.log"));
+  int count = list.Build(places, context);
+  SetLogFileName("");
+  EXPECT_EQ(count, 0);
+  EXPECT_EQ(ReadFile(places.types_directory), "a file in the folder's place");
+  EXPECT_EQ(ReadFile(places.templates_directory + "/ISO Mill.TYP"), template_before);
+  const std::string log = ReadFile(log_dir.File("prefig.log"));
+  EXPECT_NE(log.find("TYPES : Could not copy template " + places.templates_directory + "/ISO Mill.TYP"),
+            std::string::npos);
+  EXPECT_NE(
+      log.find("TYPES : Default type not written to " + places.types_directory + "/Plain text.mac: Not a directory"),
+      std::string::npos);
 }
 
 }  // namespace
