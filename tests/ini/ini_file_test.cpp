@@ -254,6 +254,28 @@ TEST_F(IniFileTest, FailedWritesReturnFalse) {
             "\r\n## S ##########################################################################\r\n\r\n[S]\r\nK\t\t= 7\r\n");
 }
 
+// A flush into a save that was then dropped: the cache taken before is put
+// back, its changes read as before, and the next flush makes them again on
+// what another program wrote meanwhile.
+TEST_F(IniFileTest, ACacheStatePutBackReadsAsBeforeAndIsFlushedOnWhatOthersWrote) {
+  WriteFile(path, std::string(kVersionBlock) + "[S]\r\nA=0\r\n");
+  const std::string before = ReadFile(path);
+  GIniFile ini;
+  ini.Open(path);
+  ini.SetCached(true);
+  ASSERT_TRUE(ini.WriteInt("S", "A", 1));
+  GIniFile::CacheState state = ini.TakeCacheState();
+  ASSERT_TRUE(ini.WriteInt("S", "B", 2));
+  ASSERT_TRUE(ini.Flush());
+  WriteFile(path, before + "C=3\r\n");  // the save dropped, and another program's key
+  ini.RestoreCacheState(std::move(state));
+  EXPECT_EQ(ini.GetInt("S", "A", 9, 0, 9), 1);
+  ASSERT_NE(ini.CachedText(), nullptr);
+  EXPECT_EQ(ini.CachedText()->find("B"), std::string::npos);
+  ASSERT_TRUE(ini.Flush());
+  EXPECT_EQ(ReadFile(path), std::string(kVersionBlock) + "[S]\r\nA= 1\r\nC=3\r\n");
+}
+
 TEST_F(IniFileTest, CurrentSectionVariants) {
   GIniFile ini;
   ini.Open(path);
