@@ -93,10 +93,14 @@ const char* WhyUnusableKeyName(std::string_view name) {
   if (IsTrimChar(name.front()) || IsTrimChar(name.back())) {
     return "a key name may not begin or end with white space or a control character";
   }
-  if (name.find('=') != std::string_view::npos) return "a key name may not hold '='";
-  if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
-    return "a key name may not hold a line break";
+  // One pass: every read and write of a key checks its name.
+  bool equals = false, line_break = false;
+  for (char c : name) {
+    equals |= c == '=';
+    line_break |= c == '\r' || c == '\n' || c == '\0';
   }
+  if (equals) return "a key name may not hold '='";
+  if (line_break) return "a key name may not hold a line break";
   return nullptr;
 }
 
