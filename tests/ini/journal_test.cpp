@@ -141,35 +141,28 @@ TEST_F(JournalTest, AnExceptionDropsTheChangesOfItsTransaction) {
   EXPECT_TRUE(AttachedJournal()->History().empty());
 }
 
+// A save whose second file cannot be written puts the first back, whether
+// its caller commits it (and hears why) or its scope ends it (and only the
+// module log can say so).
 TEST_F(JournalTest, AFileThatCannotBeWrittenPutsTheOthersBack) {
   const std::string old_type = ReadFile(type_file);
-  fs::create_directories(types + "/Gone");
-  WatchFolder(types + "/Gone");
-  JournalTransaction save;
-  platform::ReplaceFile(type_file, "new");
-  platform::ReplaceFile(types + "/Gone/Lathe.mac", "new");
-  fs::remove(types + "/Gone");
-  EXPECT_EQ(save.Commit(), ENOENT);
-  EXPECT_EQ(ReadFile(type_file), old_type);
-  EXPECT_TRUE(AttachedJournal()->History().empty());
-  EXPECT_FALSE(fs::exists(Entry(1)));
-}
-
-// A save that ends with its scope has no caller to answer: it changes no
-// file and says so in the module log.
-TEST_F(JournalTest, ASaveEndedByItsScopeThatCannotBeMadeChangesNothingAndIsLogged) {
-  const std::string old_type = ReadFile(type_file);
-  fs::create_directories(types + "/Gone");
-  WatchFolder(types + "/Gone");
-  {
-    JournalTransaction save;
-    platform::ReplaceFile(type_file, "new");
-    platform::ReplaceFile(types + "/Gone/Lathe.mac", "new");
-    fs::remove(types + "/Gone");
+  for (bool by_scope : {false, true}) {
+    SCOPED_TRACE(by_scope ? "ended by its scope" : "committed");
+    fs::create_directories(types + "/Gone");
+    WatchFolder(types + "/Gone");
+    {
+      JournalTransaction save;
+      platform::ReplaceFile(type_file, "new");
+      platform::ReplaceFile(types + "/Gone/Lathe.mac", "new");
+      fs::remove(types + "/Gone");
+      if (!by_scope) EXPECT_EQ(save.Commit(), ENOENT);
+    }
+    EXPECT_EQ(ReadFile(type_file), old_type);
+    EXPECT_TRUE(AttachedJournal()->History().empty());
+    EXPECT_FALSE(fs::exists(Entry(1)));
+    EXPECT_EQ(ReadFile(log).find("JRNL  : A save was not made: No such file or directory") != std::string::npos,
+              by_scope);
   }
-  EXPECT_EQ(ReadFile(type_file), old_type);
-  EXPECT_TRUE(AttachedJournal()->History().empty());
-  EXPECT_NE(ReadFile(log).find("JRNL  : A save was not made: No such file or directory"), std::string::npos);
 }
 
 // A change that the save could not make is refused at once, with the
