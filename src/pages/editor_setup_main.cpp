@@ -52,6 +52,27 @@ void RestoreEditedTypes(GPrefiguration& record) {
   }
 }
 
+// The first write of a save that did not happen.
+struct WriteFailure {
+  std::string path;
+  int error = 0;
+};
+
+void KeepFirst(std::optional<WriteFailure>& failure, const std::string& path, int error) {
+  if (!failure) failure = WriteFailure{path, error != 0 ? error : EIO};
+}
+
+void TellNotSaved(const char* what, int message_id, const WriteFailure& failure, MessageOwner owner) {
+  LogLine("SETUP : %s, '%s': %s", what, failure.path.c_str(), std::strerror(failure.error));
+  MessageBoxRequest notice;
+  notice.text = MessageWithText(message_id, failure.path + ": " + std::strerror(failure.error));
+  notice.caption_id = kErrorCaptionId;
+  notice.icon = MessageIcon::kStop;
+  notice.buttons = MessageButtons::kOk;
+  notice.owner = owner;
+  GetServices().MessageBox(notice);
+}
+
 }  // namespace
 
 FeatureSwitches FeatureSwitchesOf(GPrefiguration& record) {
@@ -166,14 +187,8 @@ void DEditorSetupMain::Help() {
 // OK can be pressed again once the cause is mended, or Cancel.
 void DEditorSetupMain::Ok() {
   GPrefiguration* record = Module().record;
-  struct Failure {
-    std::string path;
-    int error = 0;
-  };
-  std::optional<Failure> failure;
-  auto failed = [&failure](const std::string& path, int error) {
-    if (!failure) failure = Failure{path, error != 0 ? error : EIO};
-  };
+  std::optional<WriteFailure> failure;
+  auto failed = [&failure](const std::string& path, int error) { KeepFirst(failure, path, error); };
   if (record != nullptr) record->ClearWriteError();
   GDncConfig* dnc = Module().dnc_config;
   if (dnc != nullptr) dnc->Ini().ClearWriteError();
@@ -209,17 +224,10 @@ void DEditorSetupMain::Ok() {
     failed(save.FailedPath(), error);
   }
   if (failure) {
-    LogLine("SETUP : Settings not saved, '%s': %s", failure->path.c_str(), std::strerror(failure->error));
     // Nothing reached the files: the types must be written on the next OK.
     for (GMachineType* type : saved) type->SetChanged();
     if (main_before) record->RestoreCacheState(std::move(*main_before));
-    MessageBoxRequest notice;
-    notice.text = MessageWithText(kNotSavedId, failure->path + ": " + std::strerror(failure->error));
-    notice.caption_id = kErrorCaptionId;
-    notice.icon = MessageIcon::kStop;
-    notice.buttons = MessageButtons::kOk;
-    notice.owner = MessageOwner::kDialog;
-    GetServices().MessageBox(notice);
+    TellNotSaved("Settings not saved", kNotSavedId, *failure, MessageOwner::kDialog);
     return;
   }
   if (record != nullptr && !saved.empty()) record->Host().machine_types_changed = true;
@@ -256,16 +264,23 @@ void DEditorSetupMain::Close(GMachineType** list_out, int* count_out) {
   }
   int count = std::min(static_cast<int>(session.working_types.size()), kMachineListOutMax);
   *count_out = count;
+  std::optional<WriteFailure> failure;
   for (int i = 0; i < count; ++i) {
     GMachineType* type = session.working_types[i];
     list_out[i] = type;
+    type->Ini().ClearWriteError();
     type->Values().SetInt(schema::kLoadOrder, i + 1);  // this key only: the type is not marked changed
     type->Values().Save(type->Ini(), schema::kLoadOrder);
+    if (type->Ini().WriteError() != 0) KeepFirst(failure, type->Path(), type->Ini().WriteError());
   }
   // The record owns the new types from now on; the host arranges its list
   // by the one handed back.
   for (auto& type : session.new_types) record->MachineTypes().Adopt(std::move(type));
   session.new_types.clear();
+  if (int error = save.Commit()) KeepFirst(failure, save.FailedPath(), error);
+  // The dialog is gone, but the order the user gave the types would be the
+  // earlier one at the next start: that is told over the host's window.
+  if (failure) TellNotSaved("The types' order not saved", kOrderNotSavedId, *failure, MessageOwner::kHostWindow);
 }
 
 DEditorSetupMain::Focus DEditorSetupMain::TabFromTree() const {

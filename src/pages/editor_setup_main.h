@@ -31,6 +31,9 @@ class DEditorSetupMain : public ModalDialog {
   static constexpr int kDefaultQuestionId = 13661;
   // OK could not save: "%s" the file and the reason.
   static constexpr int kNotSavedId = 16600;
+  // The types' order could not be saved as the dialog closed: "%s" the file
+  // and the reason.
+  static constexpr int kOrderNotSavedId = 16652;
 
   struct TreeEntry {
     PageId id;

@@ -156,6 +156,31 @@ TEST_F(RunSetupTest, CancelAfterAddingATypeStillHandsBackTheList) {
   EXPECT_EQ(&record.MachineTypes().At(before), added);
 }
 
+// The order is written as the dialog closes, after OK has saved: a file
+// that cannot take it is told over the host's window, and the others take
+// their order.
+TEST_F(RunSetupTest, AnOrderThatCannotBeSavedIsToldOverTheHostsWindow) {
+  std::string blocked;
+  Run(1, {[&](ModalDialog& dialog) {
+        std::vector<GMachineType*>& types = SetupSession().working_types;
+        std::swap(types[0], types[1]);
+        SetupSession().list_changed = true;
+        blocked = types[0]->Path();
+        fs::remove(blocked);
+        fs::create_directory(blocked);
+        SetupOf(dialog).Ok();
+        EXPECT_TRUE(dialog.HasEnded());
+      }});
+  ASSERT_EQ(services.message_boxes.size(), 1u);
+  EXPECT_EQ(services.message_boxes[0].text,
+            "The new order of the machine types could not be saved: " + blocked +
+                ": Is a directory. The editor keeps it until it is closed; the next start shows the earlier order.");
+  EXPECT_EQ(services.message_boxes[0].owner, MessageOwner::kHostWindow);
+  ASSERT_GE(count, 2);
+  EXPECT_EQ(list[0]->Path(), blocked);
+  EXPECT_EQ(test::StoredValue(list[1]->Path(), "GENERAL", "LOADORDER"), "2");
+}
+
 TEST_F(RunSetupTest, RemovedTypesGoOrAreReportedToTheHost) {
   record.Host().notify_database = true;
   record.Host().window = &record;
