@@ -122,7 +122,7 @@ TEST_F(MachineTypePages, RenumberingWithoutItsOwnSectionTakesTheTablesDefaults) 
 }
 
 // Blank number fields mean "none": 2147483647 for the first block number,
-// 0 for the others; an empty start field is 0.
+// 0 for the others, both ways: showing and saving the page keeps "none".
 TEST_F(MachineTypePages, RenumberingNumberFieldsShowNoneAsBlank) {
   Type(0).Values().SetInt(kRenumStart, 2147483647);
   Type(0).Values().SetInt(kRenumFrom, 0);
@@ -133,6 +133,12 @@ TEST_F(MachineTypePages, RenumberingNumberFieldsShowNoneAsBlank) {
   EXPECT_EQ(start.Text(), "");
   EXPECT_EQ(Labelled<WEditField>(page, 1353).Text(), "");
   EXPECT_EQ(Labelled<WEditField>(page, 1338).Text(), "40");
+  page.ShowPage(false);
+  EXPECT_EQ(Type(0).Values().Int(kRenumStart), 2147483647);
+  EXPECT_EQ(Type(0).Values().Int(kRenumFrom), 0);
+  page.ShowPage(true);
+  EXPECT_EQ(start.Text(), "");
+  start.UserEdit("0");
   page.ShowPage(false);
   EXPECT_EQ(Type(0).Values().Int(kRenumStart), 0);
   page.ShowPage(true);

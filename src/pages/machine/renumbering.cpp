@@ -21,10 +21,11 @@ constexpr int kNoStart = INT_MAX;
 
 std::string ShownNumber(int value, int none) { return value == none ? std::string() : std::to_string(value); }
 
-// An empty field is 0, whatever the setting's "none".
-int StoredNumber(const WEditField& field, const Setting& setting) {
+// An empty field is the setting's "none", as it is shown: were it 0, a
+// first block number of "none" would become 0 by the page's mere showing.
+int StoredNumber(const WEditField& field, const Setting& setting, int none) {
   std::string text = field.Value();
-  if (text.empty()) return 0;
+  if (text.empty()) return none;
   long long value = ini::DecodeInt(text);
   if (value < setting.min) return static_cast<int>(setting.min);
   if (value > setting.max) return static_cast<int>(setting.max);
@@ -80,7 +81,7 @@ void DMchRenum::OnSave() {
   GMachineType* type = CurrentType();
   if (type == nullptr) return;
   for (const NumberField& number : NumberFields()) {
-    type->Values().SetInt(*number.setting, StoredNumber(*number.field, *number.setting));
+    type->Values().SetInt(*number.setting, StoredNumber(*number.field, *number.setting, number.none));
   }
 }
 
