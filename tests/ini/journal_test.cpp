@@ -155,7 +155,9 @@ TEST_F(JournalTest, AFileThatCannotBeWrittenPutsTheOthersBack) {
       platform::ReplaceFile(type_file, "new");
       platform::ReplaceFile(types + "/Gone/Lathe.mac", "new");
       fs::remove(types + "/Gone");
-      if (!by_scope) EXPECT_EQ(save.Commit(), ENOENT);
+      if (!by_scope) {
+        EXPECT_EQ(save.Commit(), ENOENT);
+      }
     }
     EXPECT_EQ(ReadFile(type_file), old_type);
     EXPECT_TRUE(AttachedJournal()->History().empty());
