@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "context/config_path_handler.h"
 #include "context/config_path_keys.h"
@@ -154,14 +155,10 @@ int DConfigPaths::Install() {
 // directory, whose files are the program's own, not configuration. So is
 // SITE: the administrator's folder is read, never filled by a workstation.
 void DConfigPaths::CopyChangedDirectories() {
-  std::string first_failed;
-  int first_error = 0;
+  std::optional<WriteFailure> first;
   auto failed = [&](const std::string& path, int error) {
     LogLine("PATHS : Cannot copy to %s: %s", path.c_str(), std::strerror(error));
-    if (first_error == 0) {
-      first_failed = path;
-      first_error = error;
-    }
+    KeepFirst(first, path, error);
   };
   for (const PathTable::Entry& entry : edited_) {
     if (entry.key == kRootDirKey || entry.key == kSiteKey) continue;
@@ -182,8 +179,8 @@ void DConfigPaths::CopyChangedDirectories() {
   }
   // The new paths are in use and the old files where they were: the user
   // must know that the new folder lacks some, or the settings look lost.
-  if (first_error != 0) {
-    GetServices().MessageBox({MessageWithText(kNotCopiedId, first_failed) + "\n" + std::strerror(first_error),
+  if (first) {
+    GetServices().MessageBox({MessageWithText(kNotCopiedId, first->path) + "\n" + std::strerror(first->error),
                               kErrorCaptionId, MessageIcon::kExclamation, MessageButtons::kOk, MessageOwner::kDialog});
   }
 }

@@ -15,6 +15,7 @@
 #include "module/module_state.h"
 #include "module/services.h"
 #include "pages/config_base.h"
+#include "pages/not_written_message.h"
 #include "pages/setup_session.h"
 #include "platform/file_io.h"
 #include "platform/module_log.h"
@@ -50,16 +51,6 @@ void RestoreEditedTypes(GPrefiguration& record) {
   for (GMachineType* type : SetupSession().working_types) {
     if (type->IsChanged()) type->Load(record.MachineTypeContext());
   }
-}
-
-// The first write of a save that did not happen.
-struct WriteFailure {
-  std::string path;
-  int error = 0;
-};
-
-void KeepFirst(std::optional<WriteFailure>& failure, const std::string& path, int error) {
-  if (!failure) failure = WriteFailure{path, error != 0 ? error : EIO};
 }
 
 void TellNotSaved(const char* what, int message_id, const WriteFailure& failure, MessageOwner owner) {
@@ -209,7 +200,6 @@ void DEditorSetupMain::Ok() {
   std::vector<GMachineType*> saved;
   for (GMachineType* type : SetupSession().working_types) {
     if (!type->IsChanged()) continue;
-    type->Ini().ClearWriteError();
     if (!type->Save()) failed(type->Path(), type->Ini().WriteError());
     saved.push_back(type);
   }

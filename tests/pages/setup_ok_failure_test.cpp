@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "controls/spin_value.h"
 #include "pages/config_base.h"
@@ -21,6 +23,43 @@ namespace prefig {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A folder in a file's place, until Mend puts the file back as it was.
+class FolderInPlaceOf {
+ public:
+  explicit FolderInPlaceOf(std::string path) : path_(std::move(path)), text_(test::ReadFile(path_)) {
+    fs::remove(path_);
+    fs::create_directory(path_);
+  }
+  void Mend() const {
+    fs::remove(path_);
+    test::WriteFile(path_, text_);
+  }
+
+ private:
+  std::string path_;
+  std::string text_;
+};
+
+// OK refused because `path` is a folder: one more message naming it, and
+// the dialog still open.
+void ExpectOkRefused(DEditorSetupMain& setup, const ScriptedServices& services, size_t boxes_before,
+                     const std::string& path) {
+  EXPECT_FALSE(setup.HasEnded());
+  ASSERT_EQ(services.message_boxes.size(), boxes_before + 1);
+  EXPECT_EQ(
+      services.message_boxes.back().text,
+      "The settings were not saved: " + path + ": Is a directory. Mend the cause and press OK again, or press Cancel.");
+}
+
+// The cause mended, OK saves and ends the dialog without another message.
+void ExpectOkSavesOnceMended(DEditorSetupMain& setup, const ScriptedServices& services, size_t boxes_before,
+                             const FolderInPlaceOf& folder) {
+  folder.Mend();
+  setup.Ok();
+  EXPECT_TRUE(setup.HasEnded());
+  EXPECT_EQ(services.message_boxes.size(), boxes_before + 1);
+}
 
 TEST(SetupOkFailure, AFileReplacedByAFolderIsNamedNothingChangesAndOkAgainSavesAll) {
   test::TestConfiguration configuration;
@@ -42,27 +81,16 @@ TEST(SetupOkFailure, AFileReplacedByAFolderIsNamedNothingChangesAndOkAgainSavesA
     other->Values().SetText(schema::kDescription, "Other lathe");
     other->SetChanged();
 
-    const std::string blocked_text = test::ReadFile(blocked_path);
     const std::string other_text = test::ReadFile(other_path);
     const std::string main_text = configuration.MainIniText();
-    fs::remove(blocked_path);
-    fs::create_directory(blocked_path);
+    FolderInPlaceOf folder(blocked_path);
     size_t boxes = configuration.services.message_boxes.size();
     setup.Ok();
-    EXPECT_FALSE(setup.HasEnded());
-    ASSERT_EQ(configuration.services.message_boxes.size(), boxes + 1);
-    EXPECT_EQ(configuration.services.message_boxes.back().text,
-              "The settings were not saved: " + blocked_path +
-                  ": Is a directory. Mend the cause and press OK again, "
-                  "or press Cancel.");
+    ExpectOkRefused(setup, configuration.services, boxes, blocked_path);
     EXPECT_EQ(configuration.MainIniText(), main_text);
     EXPECT_EQ(test::ReadFile(other_path), other_text);
 
-    fs::remove(blocked_path);
-    test::WriteFile(blocked_path, blocked_text);
-    setup.Ok();
-    EXPECT_TRUE(setup.HasEnded());
-    EXPECT_EQ(configuration.services.message_boxes.size(), boxes + 1);
+    ExpectOkSavesOnceMended(setup, configuration.services, boxes, folder);
   });
   EXPECT_EQ(RunSetupSession(1, list.data(), &count, &record, nullptr), 0);
   EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "SYSTEM", "TABCHARS"), "12");
@@ -86,24 +114,13 @@ TEST(SetupOkFailure, TheMainFileReplacedByAFolderKeepsItsChangesForTheNextOk) {
     type->Values().SetText(schema::kDescription, "Renamed mill");
     type->SetChanged();
     const std::string type_text = test::ReadFile(type_path);
-    const std::string main_text = configuration.MainIniText();
-    const std::string main_path = configuration.MainIniPath();
-    fs::remove(main_path);
-    fs::create_directory(main_path);
+    FolderInPlaceOf folder(configuration.MainIniPath());
     size_t boxes = configuration.services.message_boxes.size();
     setup.Ok();
-    EXPECT_FALSE(setup.HasEnded());
-    ASSERT_EQ(configuration.services.message_boxes.size(), boxes + 1);
-    EXPECT_EQ(configuration.services.message_boxes.back().text,
-              "The settings were not saved: " + main_path +
-                  ": Is a directory. Mend the cause and press OK again, or press Cancel.");
+    ExpectOkRefused(setup, configuration.services, boxes, configuration.MainIniPath());
     EXPECT_EQ(test::ReadFile(type_path), type_text);
 
-    fs::remove(main_path);
-    test::WriteFile(main_path, main_text);
-    setup.Ok();
-    EXPECT_TRUE(setup.HasEnded());
-    EXPECT_EQ(configuration.services.message_boxes.size(), boxes + 1);
+    ExpectOkSavesOnceMended(setup, configuration.services, boxes, folder);
   });
   EXPECT_EQ(RunSetupSession(1, list.data(), &count, &record, nullptr), 0);
   EXPECT_EQ(test::StoredValue(configuration.MainIniPath(), "SYSTEM", "TABCHARS"), "12");
@@ -128,14 +145,10 @@ TEST(SetupOkFailure, CancelAfterAFailedOkWritesWhatAButtonWroteAndNoPageValue) {
       GMachineType* type = SetupSession().working_types[0];
       type->Values().SetText(schema::kDescription, "Not saved");
       type->SetChanged();
-      const std::string blocked = main_blocked ? configuration.MainIniPath() : type->Path();
-      const std::string blocked_text = test::ReadFile(blocked);
-      fs::remove(blocked);
-      fs::create_directory(blocked);
+      FolderInPlaceOf folder(main_blocked ? configuration.MainIniPath() : type->Path());
       setup.Ok();
       EXPECT_FALSE(setup.HasEnded());
-      fs::remove(blocked);
-      test::WriteFile(blocked, blocked_text);
+      folder.Mend();
       setup.Cancel();
     });
     EXPECT_EQ(RunSetupSession(1, list.data(), &count, &record, nullptr), 0);
